@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang under ASan/UBSan and runs each for
+# a bounded time (FUZZ_SECONDS, default 30) from its seed corpus. Any crash
+# fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+seconds=${FUZZ_SECONDS:-30}
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DBT_FUZZ=ON -DBT_TESTS=OFF -DBT_BENCH=OFF -DBT_SDL=OFF >/dev/null
+cmake --build build-fuzz -j"$(nproc)"
+export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
+export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+for target in build-fuzz/fuzz/fuzz_*; do
+  [ -x "$target" ] || continue
+  name=$(basename "$target"); name=${name#fuzz_}
+  work=$(mktemp -d)
+  seeds=fuzz/corpus/$name
+  [ -d "$seeds" ] && cp -r "$seeds"/. "$work"/
+  echo "fuzzing $name for ${seconds}s"
+  (cd "$work" && "$OLDPWD/$target" -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=0 \
+      -artifact_prefix="$work/" "$work" 2>&1 | tail -n 3)
+  if ls "$work"/crash-* "$work"/leak-* "$work"/timeout-* >/dev/null 2>&1; then
+    echo "fuzz target $name failed"; exit 1
+  fi
+  rm -rf "$work"
+done

@@ -1,0 +1,37 @@
+#pragma once
+// A sprite bank (.spr stored file) with its optional .msk companion.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "gfx/Sprite.h"
+#include "storage/ByteReader.h"
+
+namespace bt {
+
+class SpriteBank {
+ public:
+  // Loads path (replacing the sprites held) and path's .msk companion.
+  // False when the bank cannot be opened or restored. Contents that end
+  // before their counts and sizes keep the sprites read whole so far.
+  bool load(const std::string& path);
+  // The same from restored contents already in a reader (no mask file).
+  void loadSprites(ByteReader& reader);
+  // Reads mask records from restored contents (replacing the masks held).
+  void loadMasks(ByteReader& reader);
+
+  const Sprite* sprite(uint32_t index) const;
+  void clear();
+
+  size_t count() const { return sprites_.size(); }
+  const std::vector<Sprite>& sprites() const { return sprites_; }
+  const std::vector<SpriteMask>& masks() const { return masks_; }
+  uint16_t headerValue() const { return headerValue_; }
+
+ private:
+  std::vector<Sprite> sprites_;
+  std::vector<SpriteMask> masks_;
+  uint16_t headerValue_ = 0;
+};
+
+}  // namespace bt
