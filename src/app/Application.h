@@ -1,0 +1,64 @@
+#pragma once
+// The one Application: the shared objects that outlive a screen (font,
+// settings, score table, with the frame buffer and mixer of ApplicationBase)
+// and the switch from one screen to the next with a fade to black between.
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "app/ApplicationBase.h"
+#include "app/ScoreTable.h"
+#include "app/Screen.h"
+#include "app/ScreenId.h"
+#include "app/Settings.h"
+#include "gfx/Font.h"
+
+namespace bt {
+
+class Application;
+
+// Creates the screen for an id, or nullptr for an id without one.
+using ScreenFactory = std::function<std::unique_ptr<Screen>(ScreenId, Application&)>;
+
+class Application : public ApplicationBase {
+ public:
+  // Loads the font, "settings.dat" and "highscores.dat" and requests the
+  // intro, which the first tick enters without a visible fade.
+  Application(platform::Platform& platform, int32_t width, int32_t height, ScreenFactory factory);
+  // Writes "settings.dat" and destroys the current screen without leave.
+  ~Application() override;
+
+  // The current screen's frame, or one fade step while a switch is pending.
+  bool tick() override;
+  void keyUp(GameKey key) override;
+  void keyDown(GameKey key) override;
+  void penDown(uint16_t x, uint16_t y) override;
+  void penUp(uint16_t x, uint16_t y) override;
+  void penMove(uint16_t x, uint16_t y) override;
+
+  // Stops every sound; ScreenId::Quit ends the program at once, any other id
+  // is switched to after the fade. A later request replaces an earlier one.
+  void requestScreen(ScreenId id);
+
+  Font& font() { return font_; }
+  Settings& settings() { return settings_; }
+  ScoreTable& scores() { return scores_; }
+  // 0 for the 176x220 art and layout, 1 for 240x320.
+  int artSet() const { return artSet_; }
+  Screen* currentScreen() { return currentScreen_.get(); }
+
+  static constexpr int kFadeStep = 40;
+
+ private:
+  void performSwitch();
+
+  uint32_t pendingScreen_ = 0;
+  std::unique_ptr<Screen> currentScreen_;
+  Font font_;
+  Settings settings_;
+  ScoreTable scores_;
+  int artSet_ = 1;
+  ScreenFactory factory_;
+};
+
+}  // namespace bt

@@ -1,0 +1,51 @@
+#pragma once
+// Everything the program asks of the operating system beyond plain files: the
+// window's message queue, the millisecond tick count, the display, wave
+// output, the per-user registry, the single-instance rule. Two backends
+// implement it: sdl (a desktop window) and headless (virtual time, for tests
+// and scripted runs).
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Display.h"
+#include "platform/Message.h"
+#include "platform/WaveOut.h"
+
+namespace bt::platform {
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Appends a message to the window's queue.
+  virtual void post(const Message& message) = 0;
+  // Takes the oldest waiting message off the queue without waiting.
+  virtual std::optional<Message> takeMessage() = 0;
+  // Returns when a message is waiting or the tick count has reached
+  // deadline (compared with wrap-around), whichever comes first.
+  virtual void waitMessage(uint32_t deadline) = 0;
+  // Milliseconds since some fixed moment; wraps around after 49.7 days.
+  virtual uint32_t tickCount() = 0;
+
+  virtual Display& display() = 0;
+  // nullptr when the backend has no sound at all.
+  virtual WaveOut* waveOut() = 0;
+
+  // A string value under the current user; nullopt when it cannot be read.
+  virtual std::optional<std::string> readRegistryString(std::string_view key,
+                                                        std::string_view name) = 0;
+  // Creates the key when needed; false when the value could not be written.
+  virtual bool writeRegistryString(std::string_view key, std::string_view name,
+                                   std::string_view text) = 0;
+  // Tells the system that a setting changed, so that it takes the new value.
+  virtual void broadcastSettingsChanged() = 0;
+
+  // The single-instance rule: true when the program already runs for this
+  // user, after asking that instance to bring its window to the front; false
+  // when this is the only one (which then answers such requests itself).
+  virtual bool raiseRunningInstance() = 0;
+};
+
+}  // namespace bt::platform
