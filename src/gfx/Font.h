@@ -3,6 +3,7 @@
 // width of glyph 30 ('?'), whose height + 3 is the line pitch. Glyphs are drawn
 // anchored as silhouettes in the current colour. A bank with fewer than 31
 // glyphs draws nothing.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>

@@ -1,5 +1,6 @@
 #pragma once
 // The one off-screen RGB565 drawing surface; row-major, stride = width.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -1,5 +1,6 @@
 #pragma once
 // A sprite bank (.spr stored file) with its optional .msk companion.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
