@@ -13,7 +13,8 @@ class ByteReader {
   uint8_t readUInt8();
   uint16_t readUInt16();  // least significant byte first
   int32_t readInt32();    // least significant byte first
-  // Copies n bytes (zeros for the part past the end) and advances by n.
+  // Copies n bytes (zeros for the part past the end) and advances by n;
+  // false when the read reached past the end (or n is negative).
   bool readBytes(void* destination, int32_t n);
 
   // True once any read reached past the end.
@@ -31,6 +32,8 @@ class ByteReader {
   void release();
 
  private:
+  void advance(int32_t n);
+
   std::vector<uint8_t> data_;
   int32_t length_ = 0;
   int32_t position_ = 0;
