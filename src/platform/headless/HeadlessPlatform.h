@@ -1,0 +1,68 @@
+#pragma once
+// The platform without a window: a virtual millisecond clock that moves only
+// when the frame loop waits, a message queue fed by tests or a script, a
+// display and wave output that capture everything, the registry in memory,
+// and no single-instance lock.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "platform/Platform.h"
+#include "platform/headless/HeadlessDisplay.h"
+#include "platform/headless/HeadlessWaveOut.h"
+
+namespace bt::platform {
+
+class HeadlessPlatform : public Platform {
+ public:
+  explicit HeadlessPlatform(uint32_t startTick = 0);
+
+  // Called when the frame loop would wait for deadline with no message
+  // waiting: the place to post input, or to stop by posting the quit
+  // message. If it posts nothing, the clock moves on to deadline.
+  using IdleHandler = std::function<void(uint32_t deadline)>;
+  void setIdleHandler(IdleHandler handler) { idleHandler_ = std::move(handler); }
+
+  void post(const Message& message) override { queue_.push_back(message); }
+  std::optional<Message> takeMessage() override;
+  void waitMessage(uint32_t deadline) override;
+  uint32_t tickCount() override { return clock_; }
+
+  Display& display() override { return display_; }
+  WaveOut* waveOut() override { return &waveOut_; }
+
+  std::optional<std::string> readRegistryString(std::string_view key,
+                                                std::string_view name) override;
+  bool writeRegistryString(std::string_view key, std::string_view name,
+                           std::string_view text) override;
+  void broadcastSettingsChanged() override { ++settingsBroadcasts_; }
+  bool raiseRunningInstance() override { return false; }
+
+  // Moves the virtual clock forward and reports the wave buffers that have
+  // finished playing by then.
+  void advanceBy(uint32_t milliseconds);
+
+  HeadlessDisplay& headlessDisplay() { return display_; }
+  HeadlessWaveOut& headlessWaveOut() { return waveOut_; }
+  size_t waitingMessages() const { return queue_.size(); }
+  int settingsBroadcasts() const { return settingsBroadcasts_; }
+  // Registry values by "key\name".
+  std::map<std::string, std::string>& registry() { return registry_; }
+  void failRegistryWrites(bool fail) { failRegistryWrites_ = fail; }
+
+ private:
+  static std::string registryPath(std::string_view key, std::string_view name);
+
+  uint32_t clock_;
+  std::deque<Message> queue_;
+  IdleHandler idleHandler_;
+  HeadlessDisplay display_;
+  HeadlessWaveOut waveOut_;
+  std::map<std::string, std::string> registry_;
+  bool failRegistryWrites_ = false;
+  int settingsBroadcasts_ = 0;
+};
+
+}  // namespace bt::platform

@@ -1,0 +1,171 @@
+#include "platform/sdl/SdlPlatform.h"
+
+#include <algorithm>
+
+#include "platform/UserFolders.h"
+#include "platform/sdl/SdlKeys.h"
+
+namespace bt::platform {
+
+std::unique_ptr<SdlPlatform> SdlPlatform::create(const SdlPlatformOptions& options,
+                                                 std::string& error) {
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    error = SDL_GetError();
+    return nullptr;
+  }
+  return std::unique_ptr<SdlPlatform>(new SdlPlatform(options));
+}
+
+SdlPlatform::SdlPlatform(const SdlPlatformOptions& options)
+    : display_(options.window),
+      registry_(options.registryPath.empty() ? userConfigFolder() + "/registry.txt"
+                                             : options.registryPath),
+      instance_(std::make_unique<SingleInstance>(
+          options.instanceFolder.empty() ? userRuntimeFolder() : options.instanceFolder)),
+      uiThread_(std::this_thread::get_id()) {
+  const Uint32 first = SDL_RegisterEvents(2);
+  if (first != static_cast<Uint32>(-1)) {
+    wakeEvent_ = first;
+    raiseEvent_ = first + 1;
+  }
+  // Without a sound device the program runs silently.
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) waveOut_ = std::make_unique<SdlWaveOut>();
+  SDL_EventState(SDL_TEXTINPUT, SDL_DISABLE);
+}
+
+SdlPlatform::~SdlPlatform() {
+  instance_.reset();  // its listener may push events: stop it while SDL runs
+  display_.close();
+  if (waveOut_) {
+    waveOut_.reset();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  }
+  SDL_Quit();
+}
+
+void SdlPlatform::enqueue(const Message& message) {
+  std::lock_guard lock(queueMutex_);
+  queue_.push_back(message);
+}
+
+void SdlPlatform::post(const Message& message) {
+  enqueue(message);
+  if (std::this_thread::get_id() != uiThread_ && wakeEvent_ != 0) {
+    SDL_Event wake{};
+    wake.type = wakeEvent_;
+    SDL_PushEvent(&wake);
+  }
+}
+
+std::optional<Message> SdlPlatform::takeMessage() {
+  pumpEvents();
+  std::lock_guard lock(queueMutex_);
+  if (queue_.empty()) return std::nullopt;
+  const Message message = queue_.front();
+  queue_.pop_front();
+  return message;
+}
+
+void SdlPlatform::waitMessage(uint32_t deadline) {
+  {
+    std::lock_guard lock(queueMutex_);
+    if (!queue_.empty()) return;
+  }
+  const auto remaining = static_cast<int32_t>(deadline - SDL_GetTicks());
+  if (remaining <= 0) return;
+  // Only peeks: the event is taken and translated by the next takeMessage.
+  SDL_WaitEventTimeout(nullptr, remaining);
+}
+
+void SdlPlatform::pumpEvents() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) translate(event);
+}
+
+void SdlPlatform::translate(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT:
+      enqueue(Message{kMessageClose, 0, 0});
+      return;
+    case SDL_WINDOWEVENT:
+      translateWindowEvent(event.window);
+      return;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+      // Auto-repeat arrives as further key-downs, as on the phone.
+      if (auto vk = virtualKeyOfSdlKey(event.key.keysym.sym)) {
+        enqueue(keyMessage(event.type == SDL_KEYDOWN ? kMessageKeyDown : kMessageKeyUp, *vk));
+      }
+      return;
+    case SDL_MOUSEBUTTONDOWN:
+      if (event.button.button != SDL_BUTTON_LEFT) return;
+      if (event.button.x < 0 || event.button.y < 0 || event.button.x >= display_.width() ||
+          event.button.y >= display_.height()) {
+        return;  // on the black bars around the picture
+      }
+      penHeld_ = true;
+      translateMouse(kMessagePenDown, event.button.x, event.button.y);
+      return;
+    case SDL_MOUSEBUTTONUP:
+      if (event.button.button != SDL_BUTTON_LEFT || !penHeld_) return;
+      penHeld_ = false;
+      translateMouse(kMessagePenUp, event.button.x, event.button.y);
+      return;
+    case SDL_MOUSEMOTION:
+      if (penHeld_) translateMouse(kMessagePenMove, event.motion.x, event.motion.y);
+      return;
+    default:
+      if (event.type == raiseEvent_ && raiseEvent_ != 0) display_.raise();
+      return;
+  }
+}
+
+void SdlPlatform::translateWindowEvent(const SDL_WindowEvent& event) {
+  switch (event.event) {
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      enqueue(Message{kMessageSetFocus, 0, 0});
+      return;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      enqueue(Message{kMessageKillFocus, 0, 0});
+      return;
+    case SDL_WINDOWEVENT_CLOSE:
+      enqueue(Message{kMessageClose, 0, 0});
+      return;
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      display_.show();
+      return;
+    default:
+      return;
+  }
+}
+
+// Positions are frame-buffer pixels already; a drag that leaves the picture
+// is held at its edge.
+void SdlPlatform::translateMouse(uint32_t messageId, int x, int y) {
+  const int cx = std::clamp(x, 0, std::max(0, display_.width() - 1));
+  const int cy = std::clamp(y, 0, std::max(0, display_.height() - 1));
+  enqueue(penMessage(messageId, static_cast<uint16_t>(cx), static_cast<uint16_t>(cy)));
+}
+
+std::optional<std::string> SdlPlatform::readRegistryString(std::string_view key,
+                                                           std::string_view name) {
+  return registry_.read(key, name);
+}
+
+bool SdlPlatform::writeRegistryString(std::string_view key, std::string_view name,
+                                      std::string_view text) {
+  return registry_.write(key, name, text);
+}
+
+bool SdlPlatform::raiseRunningInstance() {
+  const Uint32 raiseEvent = raiseEvent_;
+  return instance_->raiseRunning([raiseEvent] {
+    if (raiseEvent == 0) return;
+    SDL_Event event{};
+    event.type = raiseEvent;
+    SDL_PushEvent(&event);
+  });
+}
+
+}  // namespace bt::platform

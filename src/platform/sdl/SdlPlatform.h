@@ -1,0 +1,72 @@
+#pragma once
+// The desktop platform: an SDL window for the display, SDL events turned
+// into the window messages of the phone, SDL audio for wave output, the
+// registry in a file under the user's configuration folder, and one running
+// instance per user.
+#include <SDL.h>
+
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "platform/Platform.h"
+#include "platform/sdl/FileRegistry.h"
+#include "platform/sdl/SdlDisplay.h"
+#include "platform/sdl/SdlWaveOut.h"
+#include "platform/sdl/SingleInstance.h"
+
+namespace bt::platform {
+
+struct SdlPlatformOptions {
+  SdlWindowOptions window;
+  std::string registryPath;    // "": registry.txt in the user's config folder
+  std::string instanceFolder;  // "": the user's runtime folder
+};
+
+class SdlPlatform : public Platform {
+ public:
+  // nullptr, with the reason in error, when SDL cannot start its video.
+  static std::unique_ptr<SdlPlatform> create(const SdlPlatformOptions& options, std::string& error);
+  ~SdlPlatform() override;
+
+  void post(const Message& message) override;
+  std::optional<Message> takeMessage() override;
+  void waitMessage(uint32_t deadline) override;
+  uint32_t tickCount() override { return SDL_GetTicks(); }
+
+  Display& display() override { return display_; }
+  WaveOut* waveOut() override { return waveOut_.get(); }
+
+  std::optional<std::string> readRegistryString(std::string_view key,
+                                                std::string_view name) override;
+  bool writeRegistryString(std::string_view key, std::string_view name,
+                           std::string_view text) override;
+  // The desktop has no one to tell.
+  void broadcastSettingsChanged() override {}
+  bool raiseRunningInstance() override;
+
+  SdlDisplay& sdlDisplay() { return display_; }
+
+ private:
+  explicit SdlPlatform(const SdlPlatformOptions& options);
+  void pumpEvents();
+  void translate(const SDL_Event& event);
+  void translateWindowEvent(const SDL_WindowEvent& event);
+  void translateMouse(uint32_t messageId, int x, int y);
+  void enqueue(const Message& message);
+
+  SdlDisplay display_;
+  std::unique_ptr<SdlWaveOut> waveOut_;
+  FileRegistry registry_;
+  std::unique_ptr<SingleInstance> instance_;
+  Uint32 wakeEvent_ = 0;   // posted from another thread
+  Uint32 raiseEvent_ = 0;  // a later start asked for the window
+  std::thread::id uiThread_;
+  std::mutex queueMutex_;
+  std::deque<Message> queue_;
+  bool penHeld_ = false;
+};
+
+}  // namespace bt::platform
