@@ -35,6 +35,8 @@ class SdlDisplay : public Display {
   void resume() override { suspended_ = false; }
   void close() override;
 
+  // Used by the next open.
+  void setIconPath(std::string path) { options_.iconPath = std::move(path); }
   // Shows the display memory again (after the window was uncovered).
   void show();
   void raise();

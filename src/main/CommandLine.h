@@ -1,0 +1,34 @@
+#pragma once
+// The program's command line:
+//   brambletop [--display 240x320|176x220] [--scale N] [--fullscreen]
+//              [--data-dir DIR] [--art-dir DIR]
+//              [--headless --script FILE [--wav FILE]]
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace bt {
+
+struct ProgramOptions {
+  int width = 240;
+  int height = 320;
+  int scale = 0;  // 0: the largest that fits
+  bool fullscreen = false;
+  std::string dataDir;
+  std::string artDir;
+  bool headless = false;
+  std::string script;
+  std::string wav;
+  bool help = false;
+};
+
+struct CommandLineError {
+  std::string message;  // one line, without the program name
+};
+
+std::variant<ProgramOptions, CommandLineError> parseCommandLine(
+    const std::vector<std::string>& arguments);
+
+const char* usageText();
+
+}  // namespace bt
