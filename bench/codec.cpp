@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr size_t kInputSize = 64 * 1024;
+constexpr size_t kInputSize = size_t{64} * 1024;
 
 std::vector<uint8_t> input(bool spriteBank) {
   return spriteBank ? bt::test::spriteBankLike(kInputSize) : bt::test::randomBytes(kInputSize);

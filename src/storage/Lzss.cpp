@@ -125,8 +125,9 @@ size_t LzssCodec::compress(const uint8_t* source, size_t n, uint8_t* out) {
   size_t next = 0;
   int current = 1;
   int lookAhead = 0;
-  while (lookAhead < kLookAhead && next < n)
-    window_[static_cast<size_t>(1 + lookAhead++)] = source[next++];
+  for (; lookAhead < kLookAhead && next < n; ++lookAhead) {
+    window_[static_cast<size_t>(lookAhead) + 1] = source[next++];
+  }
 
   tree_[kTreeRoot].larger = 1;
   tree_[1].parent = kTreeRoot;

@@ -89,7 +89,7 @@ TEST_F(LzssTest, RoundTripsAndStaysDeterministic) {
        }()},
       {"random", test::randomBytes(20000, 3)},
       {"periodic across window wraps", periodic},
-      {"sprite bank", test::spriteBankLike(64 * 1024)},
+      {"sprite bank", test::spriteBankLike(size_t{64} * 1024)},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -104,7 +104,7 @@ TEST_F(LzssTest, RoundTripsAndStaysDeterministic) {
     compress(test::randomBytes(5000, 9));
     EXPECT_EQ(compress(c.input), stream);
   }
-  EXPECT_LT(compress(test::spriteBankLike(64 * 1024)).size(), 32u * 1024);
+  EXPECT_LT(compress(test::spriteBankLike(size_t{64} * 1024)).size(), 32u * 1024);
 }
 
 TEST_F(LzssTest, IdenticalBytesStartWithLiteralThenFullMatchAtPositionOne) {

@@ -46,7 +46,7 @@ TEST(StoredFileTest, StoresUpTo100BytesRawAndMoreCompressed) {
       {std::vector<uint8_t>(100, 'r'), true},
       {std::vector<uint8_t>(101, 'r'), false},
       {test::randomBytes(3000), false},  // grows a little when compressed
-      {test::spriteBankLike(64 * 1024), false},
+      {test::spriteBankLike(size_t{64} * 1024), false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.contents.size());
