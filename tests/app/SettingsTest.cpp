@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -50,8 +51,11 @@ class RecordFiles : public ::testing::Test {
 };
 
 std::vector<uint8_t> settingsBytes(const Settings& s) {
-  std::vector<uint8_t> bytes{s.reserved, s.soundOn, s.gameInProgress};
-  bytes.insert(bytes.end(), s.keyMap.begin(), s.keyMap.end());
+  std::vector<uint8_t> bytes(kSettingsFileBytes);
+  bytes[0] = s.reserved;
+  bytes[1] = s.soundOn;
+  bytes[2] = s.gameInProgress;
+  std::copy(s.keyMap.begin(), s.keyMap.end(), bytes.begin() + 3);
   return bytes;
 }
 
