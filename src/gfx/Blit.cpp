@@ -51,7 +51,15 @@ uint16_t* destinationRow(FrameBuffer& fb, const Placement& p, int32_t v) {
 }
 
 void copyRows(const Sprite& sprite, FrameBuffer& fb, const Placement& p) {
-  const size_t rowBytes = static_cast<size_t>(p.right - p.left) * sizeof(uint16_t);
+  const int32_t columns = p.right - p.left;
+  const size_t rowBytes = static_cast<size_t>(columns) * sizeof(uint16_t);
+  // A sprite as wide as the buffer, drawn across all of it, runs on from
+  // row to row on both sides: one copy instead of one per row.
+  if (columns == sprite.width && columns == fb.width()) {
+    std::memcpy(destinationRow(fb, p, p.top), sourceRow(sprite, p, p.top),
+                rowBytes * static_cast<size_t>(p.bottom - p.top));
+    return;
+  }
   for (int32_t v = p.top; v < p.bottom; ++v) {
     std::memcpy(destinationRow(fb, p, v), sourceRow(sprite, p, v), rowBytes);
   }

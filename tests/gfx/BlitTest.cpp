@@ -63,10 +63,13 @@ bool samePicture(const FrameBuffer& a, const FrameBuffer& b) {
 
 // Every routine, at positions that cross each edge, sit exactly on it, or
 // miss the buffer, against the pixel-by-pixel picture. The unclipped
-// routines are held to the same result, so they never write outside.
+// routines are held to the same result, so they never write outside. The
+// second sprite is as wide as the buffer, whose rows can go as one block;
+// the third is wider.
 TEST(BlitTest, EveryRoutineClipsAtEveryEdge) {
   constexpr int W = 40, H = 30;
-  const Sprite sprite = test::patternSprite(20, 20);
+  const Sprite sprites[] = {test::patternSprite(20, 20), test::patternSprite(W, 12),
+                            test::patternSprite(W + 7, 9)};
   struct Position {
     int32_t x, y;
   };
@@ -75,13 +78,17 @@ TEST(BlitTest, EveryRoutineClipsAtEveryEdge) {
       {W - 1, H - 1}, {-19, -19}, {-20, 5},       {5, -20},         {W, 5},         {5, H},
       {-7, 12},       {12, -7},   {INT32_MIN, 0}, {0, INT32_MIN},   {INT32_MAX, 0}, {0, INT32_MAX},
   };
-  for (const Routine& routine : kRoutines) {
-    for (const Position& p : positions) {
-      SCOPED_TRACE(testing::Message() << routine.name << " at (" << p.x << "," << p.y << ")");
-      FrameBuffer fb(W, H);
-      fb.fill(kBackground);
-      routine.blit(&sprite, fb, p.x, p.y, false);
-      EXPECT_TRUE(samePicture(fb, expectedPicture(sprite, W, H, p.x, p.y, routine.mode)));
+  for (const Sprite& sprite : sprites) {
+    for (const Routine& routine : kRoutines) {
+      for (const Position& p : positions) {
+        SCOPED_TRACE(testing::Message()
+                     << routine.name << " of " << int(sprite.width) << "x" << int(sprite.height)
+                     << " at (" << p.x << "," << p.y << ")");
+        FrameBuffer fb(W, H);
+        fb.fill(kBackground);
+        routine.blit(&sprite, fb, p.x, p.y, false);
+        EXPECT_TRUE(samePicture(fb, expectedPicture(sprite, W, H, p.x, p.y, routine.mode)));
+      }
     }
   }
 }
