@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+#include <vector>
+
+#include "platform/os/FileSystem.h"
+#include "platform/sdl/SdlPlatform.h"
+#include "storage/TempFolder.h"
+
+namespace bt::platform {
+namespace {
+
+using namespace std::chrono_literals;
+
+// SDL without a screen or a sound card: an off-screen window and an audio
+// device that writes what it plays to a file.
+class SdlBackendTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ::setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    ::setenv("SDL_AUDIODRIVER", "disk", 1);
+    ::setenv("SDL_DISKAUDIOFILE", folder_.file("audio.raw").c_str(), 1);
+    SdlPlatformOptions options;
+    options.window.scale = 2;
+    options.registryPath = folder_.file("config/registry.txt");
+    options.instanceFolder = folder_.file("run");
+    std::string error;
+    platform_ = SdlPlatform::create(options, error);
+    ASSERT_TRUE(platform_) << error;
+  }
+
+  // Every message the platform has for us right now.
+  std::vector<Message> drain() {
+    std::vector<Message> messages;
+    while (auto message = platform_->takeMessage()) messages.push_back(*message);
+    return messages;
+  }
+
+  void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1); }
+
+  test::TempFolder folder_;
+  std::unique_ptr<SdlPlatform> platform_;
+};
+
+TEST_F(SdlBackendTest, RunsFramesAndPlaysSoundFromTheAudioThread) {
+  EXPECT_FALSE(platform_->raiseRunningInstance());
+  Display& display = platform_->display();
+  ASSERT_TRUE(display.open(240, 320));
+  EXPECT_EQ(display.properties().formatFlags, kFormatDirect565);
+  EXPECT_EQ(display.properties().yPitch, 480);
+  for (int frame = 0; frame < 5; ++frame) {
+    auto* memory = static_cast<uint16_t*>(display.beginDraw());
+    ASSERT_NE(memory, nullptr);
+    std::fill_n(memory, 240 * 320, static_cast<uint16_t>(frame * 0x0841));
+    display.endDraw();
+    platform_->waitMessage(platform_->tickCount() + 16);
+  }
+  drain();
+
+  // Two buffers are played and each is reported from the audio thread.
+  WaveOut* wave = platform_->waveOut();
+  ASSERT_NE(wave, nullptr);
+  static std::atomic<int> done{0};
+  done = 0;
+  auto onDone = [](void*, uint32_t message) {
+    if (message == kWaveDoneMessage) ++done;
+  };
+  ASSERT_TRUE(wave->open(0, WaveFormat{}, onDone, nullptr));
+  std::vector<uint8_t> a(1592), b(1592, 77);
+  for (size_t i = 0; i < a.size(); ++i) a[i] = static_cast<uint8_t>(i * 7);
+  WaveHeader ha{a.data(), 1592, 0}, hb{b.data(), 1592, 0};
+  ASSERT_TRUE(wave->prepare(ha) && wave->prepare(hb));
+  ASSERT_TRUE(wave->write(ha) && wave->write(hb));
+  for (int i = 0; i < 300 && done < 2; ++i) std::this_thread::sleep_for(10ms);
+  EXPECT_EQ(done.load(), 2);
+  wave->reset();
+  wave->close();
+  display.close();
+  const auto played = os::readFile(folder_.file("audio.raw"));
+  ASSERT_TRUE(played);
+  EXPECT_NE(std::search(played->begin(), played->end(), a.begin(), a.end()), played->end());
+}
+
+TEST_F(SdlBackendTest, EventsBecomeThePhonesMessages) {
+  ASSERT_TRUE(platform_->display().open(240, 320));
+  drain();
+  // Keys, including auto-repeat, and the pen only while the button is held,
+  // in frame-buffer pixels (the window is twice the size).
+  SDL_Event key{};
+  key.type = SDL_KEYDOWN;
+  key.key.keysym.sym = SDLK_RETURN;
+  push(key);
+  key.key.repeat = 1;
+  push(key);
+  key.type = SDL_KEYUP;
+  push(key);
+  key.type = SDL_KEYDOWN;
+  key.key.keysym.sym = SDLK_a;  // no phone key
+  push(key);
+  SDL_Event mouse{};
+  mouse.type = SDL_MOUSEMOTION;
+  mouse.motion.windowID = platform_->sdlDisplay().windowId();
+  mouse.motion.x = 100;
+  mouse.motion.y = 100;
+  push(mouse);  // not held: nothing
+  mouse = {};
+  mouse.type = SDL_MOUSEBUTTONDOWN;
+  mouse.button.button = SDL_BUTTON_LEFT;
+  mouse.button.windowID = platform_->sdlDisplay().windowId();
+  mouse.button.x = 20;
+  mouse.button.y = 40;
+  push(mouse);
+  mouse = {};
+  mouse.type = SDL_MOUSEMOTION;
+  mouse.motion.windowID = platform_->sdlDisplay().windowId();
+  mouse.motion.x = 30;
+  mouse.motion.y = 50;
+  push(mouse);
+  mouse = {};
+  mouse.type = SDL_MOUSEBUTTONUP;
+  mouse.button.button = SDL_BUTTON_LEFT;
+  mouse.button.windowID = platform_->sdlDisplay().windowId();
+  mouse.button.x = 30;
+  mouse.button.y = 50;
+  push(mouse);
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  push(quit);
+  std::vector<Message> expected = {{kMessageKeyDown, 13, 0},
+                                   {kMessageKeyDown, 13, 0},
+                                   {kMessageKeyUp, 13, 0},
+                                   {kMessagePenDown, 0, packPoint(10, 20)},
+                                   {kMessagePenMove, 0, packPoint(15, 25)},
+                                   {kMessagePenUp, 0, packPoint(15, 25)},
+                                   {kMessageClose, 0, 0}};
+  const std::vector<Message> got = drain();
+  ASSERT_EQ(got.size(), expected.size());
+  for (size_t i = 0; i < got.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(got[i].id, expected[i].id);
+    EXPECT_EQ(got[i].wParam, expected[i].wParam);
+    EXPECT_EQ(got[i].lParam, expected[i].lParam);
+  }
+}
+
+TEST_F(SdlBackendTest, ASecondInstanceAsksTheFirstToComeToTheFront) {
+  std::atomic<int> raised{0};
+  SingleInstance first(folder_.file("run"));
+  ASSERT_FALSE(first.raiseRunning([&] { ++raised; }));
+  {
+    SingleInstance second(folder_.file("run"));
+    EXPECT_TRUE(second.raiseRunning([] {}));
+  }
+  for (int i = 0; i < 200 && raised == 0; ++i) std::this_thread::sleep_for(10ms);
+  EXPECT_EQ(raised.load(), 1);
+  // The platform's own check finds the same instance.
+  EXPECT_TRUE(platform_->raiseRunningInstance());
+}
+
+TEST(FileRegistry, ValuesRoundTripAndOtherLinesAreKept) {
+  test::TempFolder folder;
+  const std::string path = folder.file("config/brambletop/registry.txt");
+  FileRegistry registry(path);
+  EXPECT_FALSE(registry.read("A\\B", "Script"));
+  const std::string odd = "tab\there\nnew line\\back\\slash";
+  ASSERT_TRUE(registry.write("A\\B", "Script", odd));
+  ASSERT_TRUE(registry.write("A\\B", "Other", "x"));
+  ASSERT_TRUE(registry.write("A\\B", "Script", ""));
+  ASSERT_TRUE(registry.write("A\\B", "Script", odd));
+  EXPECT_EQ(registry.read("A\\B", "Script"), odd);
+  EXPECT_EQ(registry.read("A\\B", "Other"), "x");
+  EXPECT_FALSE(registry.read("A", "B\\Script"));
+
+  // A line this program did not write survives later writes.
+  const std::string foreign = "not a registry line\n";
+  auto bytes = *os::readFile(path);
+  bytes.insert(bytes.begin(), foreign.begin(), foreign.end());
+  ASSERT_TRUE(os::writeFileAtomically(path, bytes));
+  ASSERT_TRUE(registry.write("A\\B", "Other", "y"));
+  const auto after = *os::readFile(path);
+  EXPECT_TRUE(std::equal(foreign.begin(), foreign.end(), after.begin()));
+  EXPECT_EQ(registry.read("A\\B", "Script"), odd);
+}
+
+}  // namespace
+}  // namespace bt::platform
