@@ -1,0 +1,133 @@
+// Runs the built program as a user would, through the shell.
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "main/WavFile.h"
+#include "platform/os/FileSystem.h"
+#include "storage/TempFolder.h"
+
+namespace bt {
+namespace {
+
+struct Outcome {
+  int status = -1;
+  std::string err;
+};
+
+class ProgramRun : public ::testing::Test {
+ protected:
+  std::string file(const std::string& name) const { return folder_.file(name); }
+
+  void write(const std::string& name, const std::string& text) const {
+    std::ofstream(file(name), std::ios::binary) << text;
+  }
+
+  std::string read(const std::string& name) const {
+    std::ifstream in(file(name), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  // Runs a shell command in the test's folder; the exit status and stderr.
+  Outcome shell(const std::string& command) const {
+    const std::string line =
+        "cd '" + folder_.path() + "' && { " + command + " ; } 2> stderr.txt; echo $? > status.txt";
+    EXPECT_EQ(std::system(line.c_str()), 0);
+    return Outcome{std::atoi(read("status.txt").c_str()), read("stderr.txt")};
+  }
+
+  Outcome program(const std::string& arguments) const {
+    return shell(std::string("'") + BT_PROGRAM + "' " + arguments);
+  }
+
+  test::TempFolder folder_;
+};
+
+bool pngSize(const std::string& path, uint32_t& width, uint32_t& height) {
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
+  width = image.width;
+  height = image.height;
+  png_image_free(&image);
+  return true;
+}
+
+TEST_F(ProgramRun, AScriptedRunWritesShotsTheWavAndTheSettings) {
+  write("run.txt",
+        "shot before.png\n"
+        "wait 5\n"
+        "press Action\n"
+        "hold Up 2\n"
+        "tap 10 10\n"
+        "drag 0 0 50 50\n"
+        "shot after.png\n");
+  const Outcome run = program(
+      "--headless --display 176x220 --script run.txt --wav out.wav "
+      "--data-dir data --art-dir art");
+  EXPECT_EQ(run.status, 0) << run.err;
+  uint32_t width = 0, height = 0;
+  for (const char* shot : {"before.png", "after.png"}) {
+    ASSERT_TRUE(pngSize(file(shot), width, height)) << shot;
+    EXPECT_EQ(width, 176u);
+    EXPECT_EQ(height, 220u);
+  }
+  EXPECT_EQ(read("out.wav").substr(0, 4), "RIFF");
+  EXPECT_EQ(read("data/settings.dat").size(), 12u);
+}
+
+TEST_F(ProgramRun, FailuresEndWithTheirStatusAndAMessage) {
+  write("bad.txt", "wait 1\n\npress Nowhere\nshot never.png\n");
+  write("unwritable.txt", "wait 1\nshot missing/folder/x.png\nshot later.png\n");
+  struct Case {
+    const char* arguments;
+    int status;
+    const char* message;
+  };
+  for (const Case c :
+       {Case{"--scale 0", 2, "usage: brambletop"},
+        {"--bogus", 2, "unknown option '--bogus'"},
+        {"--headless", 2, "--headless needs --script"},
+        {"--headless --script bad.txt --data-dir d", 1, "script:3: unknown key name 'Nowhere'"},
+        {"--headless --script none.txt", 1, "cannot read the script"},
+        {"--headless --script unwritable.txt --data-dir d", 1, "script:2: cannot write"}}) {
+    SCOPED_TRACE(c.arguments);
+    const Outcome run = program(c.arguments);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+  // Nothing after a bad line ran; a failed shot stopped the script.
+  EXPECT_FALSE(os::readFile(file("never.png")));
+  EXPECT_FALSE(os::readFile(file("later.png")));
+}
+
+#ifdef BT_HAVE_SDL
+// The desktop program on SDL's offscreen driver: it runs until told to end
+// (SIGTERM arrives as the window's close), writing its settings; a second
+// start meanwhile ends at once and touches no file.
+TEST_F(ProgramRun, TheDesktopProgramRunsAloneAndEndsOnClose) {
+  const std::string env = "SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR='" +
+                          file("run") + "' XDG_CONFIG_HOME='" + file("config") + "' ";
+  const std::string exe = std::string("'") + BT_PROGRAM + "'";
+  std::system(("mkdir -m 700 '" + file("run") + "'").c_str());
+  const Outcome run = shell(env + exe + " --data-dir first & first=$!; sleep 1; " + env + exe +
+                        " --data-dir second; echo $? > second.txt; sleep 0.5; "
+                        "kill -TERM $first; wait $first");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(std::atoi(read("second.txt").c_str()), 0);
+  EXPECT_EQ(read("first/settings.dat").size(), 12u);
+  EXPECT_FALSE(os::isWritableFolder(file("second")));  // never created
+  // The keypad click was silenced and restored in the registry file.
+  EXPECT_NE(read("config/brambletop/registry.txt").find("Script"), std::string::npos);
+}
+#endif
+
+}  // namespace
+}  // namespace bt

@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "main/Script.h"
+
+namespace bt {
+namespace {
+
+using platform::kMessageKeyDown;
+using platform::kMessageKeyUp;
+using platform::kMessagePenDown;
+using platform::kMessagePenMove;
+using platform::kMessagePenUp;
+using platform::packPoint;
+using Kind = ScriptStep::Kind;
+
+// One line per step: "post ID W L", "frames N", "shot PATH", "sleep N", "quit".
+std::vector<std::string> describe(const Script& script) {
+  std::vector<std::string> lines;
+  for (const ScriptStep& s : script.steps) {
+    switch (s.kind) {
+      case Kind::Post:
+        lines.push_back("post " + std::to_string(s.message.id) + " " +
+                        std::to_string(s.message.wParam) + " " + std::to_string(s.message.lParam));
+        break;
+      case Kind::Frames:
+        lines.push_back("frames " + std::to_string(s.count));
+        break;
+      case Kind::Shot:
+        lines.push_back("shot " + s.path);
+        break;
+      case Kind::Sleep:
+        lines.push_back("sleep " + std::to_string(s.count));
+        break;
+      case Kind::Quit:
+        lines.push_back("quit");
+        break;
+    }
+  }
+  return lines;
+}
+
+std::string post(uint32_t id, uint32_t w, uint32_t l = 0) {
+  return "post " + std::to_string(id) + " " + std::to_string(w) + " " + std::to_string(l);
+}
+
+TEST(Script, CommandsBecomeMessagesAndFrames) {
+  const Script script = parseScript(
+      "# a comment\r\n"
+      "\n"
+      "  wait 3  \r\n"
+      "press Left Menu\n"
+      "press *\n"
+      "hold 2 2\n"
+      "vk 116\n"
+      "tap 10 65535\n"
+      "drag 0 0 10 20 2\n"
+      "shot out/my shot.png\n"
+      "sleep 50\n"
+      "quit");
+  ASSERT_EQ(script.errorLine, 0) << script.error;
+  const std::vector<std::string> expected = {"frames 3",
+                                             post(kMessageKeyDown, 112),
+                                             post(kMessageKeyUp, 112),
+                                             post(kMessageKeyDown, 192),
+                                             post(kMessageKeyUp, 192),
+                                             post(kMessageKeyDown, 50),
+                                             "frames 1",
+                                             post(kMessageKeyDown, 50),
+                                             "frames 1",
+                                             post(kMessageKeyDown, 50),
+                                             "frames 1",
+                                             post(kMessageKeyUp, 50),
+                                             post(kMessageKeyDown, 116),
+                                             post(kMessageKeyUp, 116),
+                                             post(kMessagePenDown, 0, packPoint(10, 65535)),
+                                             post(kMessagePenUp, 0, packPoint(10, 65535)),
+                                             post(kMessagePenDown, 0, packPoint(0, 0)),
+                                             "frames 1",
+                                             post(kMessagePenMove, 0, packPoint(5, 10)),
+                                             "frames 1",
+                                             post(kMessagePenMove, 0, packPoint(10, 20)),
+                                             "frames 1",
+                                             post(kMessagePenUp, 0, packPoint(10, 20)),
+                                             "shot out/my shot.png",
+                                             "sleep 50",
+                                             "quit"};
+  EXPECT_EQ(describe(script), expected);
+}
+
+TEST(Script, TheFirstLineThatCannotBeReadIsNamed) {
+  struct Case {
+    const char* text;
+    int line;
+    const char* message;  // part of it
+  };
+  for (const Case c : {Case{"wait 1\njump 3\n", 2, "unknown command 'jump'"},
+                       {"# c\n\npress Nope\n", 3, "unknown key name 'Nope'"},
+                       {"press\n", 1, "key name is missing"},
+                       {"press Press Key\n", 1, "unknown key name"},  // not a keypad key
+                       {"wait -1\n", 1, "'-1'"},
+                       {"wait 3 4\n", 1, "usage: wait N"},
+                       {"wait 99999999999\n", 1, "from 0 to"},
+                       {"vk 256\n", 1, "'256'"},
+                       {"tap 1\n", 1, "usage: tap X Y"},
+                       {"tap 1 65536\n", 1, "'65536'"},
+                       {"drag 1 2 3\n", 1, "drag needs"},
+                       {"drag 1 2 3 4 0\n", 1, "at least 1"},
+                       {"hold Action\n", 1, "hold needs"},
+                       {"hold Action x\n", 1, "'x'"},
+                       {"sleep 1x\n", 1, "'1x'"},
+                       {"quit now\n", 1, "usage: quit"},
+                       {"shot\n", 1, "usage: shot"}}) {
+    SCOPED_TRACE(c.text);
+    const Script script = parseScript(c.text);
+    EXPECT_EQ(script.errorLine, c.line);
+    EXPECT_NE(script.error.find(c.message), std::string::npos) << script.error;
+    EXPECT_TRUE(script.steps.empty());
+  }
+}
+
+}  // namespace
+}  // namespace bt
