@@ -1,0 +1,188 @@
+#include "BoardArt.h"
+
+#include "Palette.h"
+#include "Style.h"
+
+namespace bt::art {
+
+namespace {
+
+using namespace palette;
+
+struct CellGeometry {
+  int pitch;
+  int64_t markerRadius;  // the ball, without its rim
+  int64_t clearRadius;   // what a tile must leave free around the centre
+};
+
+CellGeometry geometry(int pitch) {
+  if (pitch <= 17) return {pitch, px(5) + kSub / 4, px(6) + kSub / 2};
+  return {pitch, px(7) + kSub / 4, px(8) + kSub / 2};
+}
+
+// Black where the shape has no coverage, so keyed drawing leaves the board.
+void clearOutside(Canvas& c, const Mask& shape) {
+  for (int y = 0; y < c.height(); ++y)
+    for (int x = 0; x < c.width(); ++x)
+      if (shape.at(x, y) == 0) c.set(x, y, kBlack);
+}
+
+SpriteImage cell(const CellGeometry& g, int marker) {
+  const int p = g.pitch;
+  Canvas c(p, p, kBoard);
+  Mask slot = roundRectMask(p, p, kSub / 2, kSub / 2, px(p) - kSub / 2, px(p) - kSub / 2, px(3));
+  bevel(c, slot, kSlot, kSlotShadow, kSlotLight);
+  Mask deep = slot;
+  deep.subtract(slot, 2, 2);
+  deep.scale(35);
+  c.paint(deep, kSlotShadow);
+  if (marker >= 0) markerBall(c, marker, px(p) / 2, px(p) / 2, g.markerRadius);
+  clearOutside(c, slot);
+  c.keepVisible(slot);
+  return toSprite(c, 0, 0, true);
+}
+
+Mask tileShape(const CellGeometry& g, int kind) {
+  const int p = g.pitch;
+  const int64_t full = px(p), half = full / 2, edge = kSub / 4;
+  Mask m(p, p);
+  switch (kind) {
+    case 0:  // a ring around the marker
+      addRing(m, half, half, half - edge, g.clearRadius);
+      break;
+    case 1: {  // a square frame
+      Mask inner(p, p);
+      int64_t inset = half - g.clearRadius;
+      addRect(inner, inset, inset, full - inset, full - inset);
+      addRoundRect(m, edge, edge, full - edge, full - edge, px(2));
+      m.subtract(inner);
+      break;
+    }
+    case 2: {  // the four corners, leaving a diamond-shaped window
+      int64_t reach = g.clearRadius * 142 / 100;
+      int64_t leg = full - reach;
+      addPolygon(m, {{edge, edge}, {leg, edge}, {edge, leg}});
+      addPolygon(m, {{full - edge, edge}, {full - edge, leg}, {full - leg, edge}});
+      addPolygon(m, {{edge, full - edge}, {edge, full - leg}, {leg, full - edge}});
+      addPolygon(
+          m, {{full - edge, full - edge}, {full - leg, full - edge}, {full - edge, full - leg}});
+      break;
+    }
+    default: {  // the frame's four sides without corners, each with a tab pointing in
+      const int64_t depth = half - g.clearRadius + kSub / 2, band = px(2);
+      const int64_t reach = full * 30 / 100, wide = px(p <= 17 ? 3 : 4), narrow = kSub;
+      const int64_t l = edge, r = full - edge, t = edge, b = full - edge;
+      addRect(m, half - reach, t, half + reach, t + band);
+      addRect(m, half - reach, b - band, half + reach, b);
+      addRect(m, l, half - reach, l + band, half + reach);
+      addRect(m, r - band, half - reach, r, half + reach);
+      addPolygon(m, {{half - wide, t},
+                     {half + wide, t},
+                     {half + narrow, t + depth},
+                     {half - narrow, t + depth}});
+      addPolygon(m, {{half - wide, b},
+                     {half - narrow, b - depth},
+                     {half + narrow, b - depth},
+                     {half + wide, b}});
+      addPolygon(m, {{l, half - wide},
+                     {l + depth, half - narrow},
+                     {l + depth, half + narrow},
+                     {l, half + wide}});
+      addPolygon(m, {{r, half - wide},
+                     {r, half + wide},
+                     {r - depth, half + narrow},
+                     {r - depth, half - narrow}});
+      break;
+    }
+  }
+  return m;
+}
+
+SpriteImage tile(const CellGeometry& g, int kind) {
+  Canvas c(g.pitch, g.pitch, kBlack);
+  Mask shape = tileShape(g, kind);
+  Rgb base = kMarker[kind];
+  bevel(c, shape, base, mix(base, kWhite, 130), shade(base, 50));
+  c.keepVisible(shape);
+  return toSprite(c, 0, 0, true);
+}
+
+// A parchment plate for the black status text, centred at the top.
+SpriteImage statusBar(int w, int h) {
+  Canvas c(w, h, kBoard);
+  const int64_t r = px(h <= 20 ? 5 : 7);
+  c.paint(roundRectMask(w, h, 0, 0, px(w), px(h), r), kInk);
+  bevel(c, roundRectMask(w, h, px(1), px(1), px(w - 1), px(h - 1), r - px(1)), kBrass, kBrassLight,
+        kBrassDark);
+  Mask face = roundRectMask(w, h, px(3), px(3), px(w - 3), px(h - 3), r - px(3));
+  c.paint(face, verticalGradient(3, h - 3, mix(kParchment, kWhite, 60), kParchment));
+  Mask inner = face;
+  inner.subtract(face, 1, 1);
+  c.paint(inner, kParchmentDark);
+  return toSprite(c, w / 2, 0);
+}
+
+void buttonFace(Canvas& c) {
+  plate(c, 0, 0, px(c.width()), px(c.height()), px(4), kWoodLight, kWood);
+}
+
+// Three bars: back to the main menu.
+SpriteImage menuButton(int size) {
+  Canvas c(size, size, kBoard);
+  buttonFace(c);
+  Mask bars(size, size);
+  const int64_t left = px(size) * 28 / 100, right = px(size) * 72 / 100;
+  const int64_t thick = px(size) / 14;
+  for (int i = -1; i <= 1; ++i) {
+    int64_t y = px(size) / 2 + i * px(size) * 19 / 100;
+    addCapsule(bars, {left, y}, {right, y}, thick);
+  }
+  c.paint(bars.dilated(1), kInk);
+  c.paint(bars, kCream);
+  return toSprite(c);
+}
+
+// A curved arrow around the middle; clockwise or counter-clockwise.
+SpriteImage rotateButton(int w, int h, bool clockwise) {
+  Canvas c(w, h, kBoard);
+  buttonFace(c);
+  const int64_t cx = px(w) / 2, cy = px(h) / 2;
+  const int64_t radius = px(w) * 27 / 100, thick = px(w) / 12 + kSub / 2;
+  Mask arrow(w, h);
+  // The arc leaves a gap at the top; the head sits on one of its ends and
+  // points into the gap in the direction of the turn.
+  addArc(arrow, cx, cy, radius + thick, radius - thick, 3584 + 120, 2560 - 120);
+  const int64_t d = radius * 7071 / 10000;  // radius * cos 45
+  const int sx = clockwise ? -1 : 1;
+  const Point end{cx + sx * d, cy - d};
+  const int64_t head = thick * 27 / 10, len = thick * 3;
+  // Radial (outward) and tangent (direction of travel) unit vectors x 10000.
+  const int64_t nx = sx * 7071, ny = -7071;
+  const int64_t tx = -sx * 7071, ty = -7071;
+  auto at = [&](int64_t along, int64_t across) {
+    return Point{end.x + (tx * along + nx * across) / 10000,
+                 end.y + (ty * along + ny * across) / 10000};
+  };
+  addPolygon(arrow, {at(len, 0), at(-len / 3, head), at(-len / 3, -head)});
+  c.paint(arrow.dilated(1), kInk);
+  c.paint(arrow, verticalGradient(0, h, kCream, kParchment));
+  return toSprite(c);
+}
+
+}  // namespace
+
+std::vector<SpriteImage> boardBank(int pitch) {
+  const CellGeometry g = geometry(pitch);
+  const bool small = pitch <= 17;
+  std::vector<SpriteImage> bank;
+  for (int colour = 0; colour < 4; ++colour) bank.push_back(cell(g, colour));
+  for (int colour = 0; colour < 4; ++colour) bank.push_back(tile(g, colour));
+  bank.push_back(cell(g, -1));
+  bank.push_back(small ? statusBar(150, 20) : statusBar(136, 32));
+  bank.push_back(menuButton(small ? 14 : 20));
+  bank.push_back(rotateButton(small ? 18 : 24, small ? 22 : 29, false));
+  bank.push_back(rotateButton(small ? 18 : 24, small ? 22 : 29, true));
+  return bank;
+}
+
+}  // namespace bt::art

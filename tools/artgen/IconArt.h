@@ -1,0 +1,14 @@
+#pragma once
+// The program's icon (a ring of four markers on a wooden tile) and its
+// desktop entry.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace bt::art {
+
+// size x size RGBA pixels.
+std::vector<uint8_t> iconPixels(int size);
+std::string desktopEntry();
+
+}  // namespace bt::art

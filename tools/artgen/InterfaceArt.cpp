@@ -1,0 +1,110 @@
+// interface176x220.spr and interface240x320.spr: the menu, options, help and
+// confirmation screens' titles, entries, panels, button and cursor.
+#include <string_view>
+
+#include "ArtBanks.h"
+#include "Ornaments.h"
+#include "Palette.h"
+#include "Style.h"
+
+namespace bt::art {
+
+namespace {
+
+using namespace palette;
+
+const TitleStyle kTitleStyle{kBrassLight, kBrass, kBerry, kBerryDark, 1, 1};
+const TitleStyle kEntryStyle{kCream, kParchment, kInk, kInk, 1, 0};
+
+// Text of the large font centred on the picture, capitals centred vertically.
+void centredText(Canvas& c, const BitmapFont& font, std::string_view text, int64_t scale,
+                 const TitleStyle& style, int64_t raise = 0) {
+  const int64_t width = titleWidth(font, text, scale);
+  const int64_t x = (px(c.width()) - width) / 2;
+  const int64_t y = (px(c.height()) - font.capHeight() * scale) / 2 - raise;
+  drawTitle(c, font, text, x, y, scale, style);
+}
+
+SpriteImage title(const InterfaceLayout& l, const BitmapFont& font, std::string_view text) {
+  Canvas c(l.width, l.titleHeight, kBlack);
+  const int64_t width = titleWidth(font, text, l.titleScale);
+  const int64_t raise = l.titleScale;  // leave room below for descenders
+  centredText(c, font, text, l.titleScale, kTitleStyle, raise);
+  const int64_t gap = px(6), size = px(l.titleHeight) * 80 / 100;
+  const int64_t y = px(l.titleHeight) * 62 / 100;
+  drawSprig(c, {(px(l.width) - width) / 2 - gap, y}, false, size);
+  drawSprig(c, {(px(l.width) + width) / 2 + gap, y}, true, size);
+  return toSprite(c, l.width / 2, l.titleHeight / 2);
+}
+
+SpriteImage entry(const InterfaceLayout& l, const BitmapFont& font, std::string_view text) {
+  Canvas c(l.entryWidth, l.entryHeight, kBlack);
+  plate(c, 0, 0, px(l.entryWidth), px(l.entryHeight), px(l.entryHeight) / 3, kWoodLight, kWood);
+  centredText(c, font, text, l.entryScale, kEntryStyle, l.entryScale / 2);
+  return toSprite(c, l.entryWidth / 2, l.entryHeight / 2);
+}
+
+// The framed panel behind option rows, help text and questions, cut into a
+// top, a middle and a bottom piece of one title height each.
+std::vector<SpriteImage> panels(const InterfaceLayout& l) {
+  const int w = l.panelWidth, th = l.titleHeight, h = 3 * th;
+  Canvas c(w, h, kBlack);
+  const int64_t r = px(8);
+  c.paint(roundRectMask(w, h, 0, 0, px(w), px(h), r), kInk);
+  bevel(c, roundRectMask(w, h, px(1), px(1), px(w - 1), px(h - 1), r - px(1)), kWood, kWoodLight,
+        kWoodDark, 2);
+  bevel(c, roundRectMask(w, h, px(4), px(4), px(w - 4), px(h - 4), r - px(4)), kBrass, kBrassDark,
+        kBrassLight);
+  c.paint(roundRectMask(w, h, px(6), px(6), px(w - 6), px(h - 6), r - px(6)), kPanel);
+  const int64_t sprig = px(th) * 55 / 100;
+  drawSprig(c, {px(3), px(5)}, true, sprig);
+  drawSprig(c, {px(w - 3), px(5)}, false, sprig);
+  std::vector<SpriteImage> out;
+  for (int piece = 0; piece < 3; ++piece) {
+    Canvas slice(w, th);
+    for (int y = 0; y < th; ++y)
+      for (int x = 0; x < w; ++x) slice.set(x, y, c.at(x, piece * th + y));
+    out.push_back(toSprite(slice, w / 2, th / 2));
+  }
+  return out;
+}
+
+SpriteImage button(const InterfaceLayout& l) {
+  Canvas c(l.buttonWidth, l.buttonHeight, kBlack);
+  plate(c, px(2), 0, px(l.buttonWidth - 2), px(l.buttonHeight), px(l.buttonHeight) / 3, kWood,
+        kWoodDark);
+  return toSprite(c, l.buttonWidth / 2, l.buttonHeight / 2);
+}
+
+SpriteImage cursor(const InterfaceLayout& l) {
+  const int s = l.cursorSize;
+  Canvas c(s, s, kBlack);
+  const int64_t mid = px(s) / 2;
+  drawBerry(c, mid, mid + px(s) / 12, px(s) * 33 / 100);
+  drawLeaf(c, {mid, mid - px(s) / 5}, {mid + px(s) * 2 / 5, mid - px(s) * 2 / 5}, px(s) / 9);
+  return toSprite(c, s / 2, s / 2, true);
+}
+
+}  // namespace
+
+std::vector<SpriteImage> interfaceBank(const InterfaceLayout& l, const Fonts& fonts) {
+  const BitmapFont& font = fonts.large;
+  std::vector<SpriteImage> bank(16, blankSprite());
+  bank[0] = title(l, font, "Brambletop");
+  bank[1] = title(l, font, "options");
+  bank[4] = title(l, font, "help");
+  bank[5] = entry(l, font, "new game");
+  bank[6] = entry(l, font, "continue");
+  bank[7] = entry(l, font, "options");
+  bank[9] = entry(l, font, "help");
+  bank[10] = entry(l, font, "quit");
+  std::vector<SpriteImage> panel = panels(l);
+  bank[11] = panel[0];
+  bank[12] = panel[1];
+  bank[13] = panel[2];
+  bank[14] = button(l);
+  bank[15] = cursor(l);
+  return bank;
+}
+
+}  // namespace bt::art

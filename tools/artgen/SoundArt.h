@@ -1,0 +1,13 @@
+#pragma once
+// The rotation sound: unsigned 8-bit mono PCM at 8000 samples per second.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace bt::art {
+
+std::vector<uint8_t> rotationSamples();
+// A RIFF WAVE file around the samples.
+std::vector<uint8_t> waveFile(const std::vector<uint8_t>& samples);
+
+}  // namespace bt::art

@@ -1,0 +1,120 @@
+// brambletop-artgen: draws every picture, animation and sound of the game and
+// writes them where the game reads them.
+//
+//   brambletop-artgen --fonts FONT_DIR --out BIN_DIR [--sheets SHEET_DIR]
+//
+// FONT_DIR holds font_small.txt and font_large.txt. BIN_DIR receives
+// Game_Sprite/, Game_Animation/, Game_Sound/, icons/ and brambletop.desktop.
+// With --sheets, a contact sheet PNG of every bank goes to SHEET_DIR as well.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "AnimationWriter.h"
+#include "ArtBanks.h"
+#include "BitmapFont.h"
+#include "ContactSheet.h"
+#include "IconArt.h"
+#include "PngFile.h"
+#include "SoundArt.h"
+#include "gfx/SpriteBankWriter.h"
+#include "platform/os/FileSystem.h"
+
+namespace {
+
+using namespace bt;
+using namespace bt::art;
+
+struct Options {
+  std::string fonts, out, sheets;
+};
+
+bool parseOptions(int argc, char** argv, Options& o) {
+  for (int i = 1; i + 1 < argc; i += 2) {
+    std::string key = argv[i];
+    if (key == "--fonts")
+      o.fonts = argv[i + 1];
+    else if (key == "--out")
+      o.out = argv[i + 1];
+    else if (key == "--sheets")
+      o.sheets = argv[i + 1];
+    else
+      return false;
+  }
+  return argc % 2 == 1 && !o.fonts.empty() && !o.out.empty();
+}
+
+class Writer {
+ public:
+  explicit Writer(const Options& o) : options_(o) {}
+
+  void bank(const std::string& name, const std::vector<SpriteImage>& sprites) {
+    check(saveSpriteBank(sprites, options_.out + "/Game_Sprite/" + name + ".spr"), name + ".spr");
+    if (!options_.sheets.empty())
+      check(writeContactSheet(options_.sheets + "/" + name + ".png", sprites, 3), name + ".png");
+  }
+  void animation(const std::string& name, const std::vector<Script>& script) {
+    check(saveAnimation(script, options_.out + "/Game_Animation/" + name + ".ani"), name + ".ani");
+  }
+  void file(const std::string& path, const std::vector<uint8_t>& bytes) {
+    check(os::writeFileAtomically(options_.out + "/" + path, bytes), path);
+  }
+  void png(const std::string& path, int size, const std::vector<uint8_t>& rgba) {
+    check(writePng(options_.out + "/" + path, size, size, rgba), path);
+  }
+  bool ok() const { return ok_; }
+
+ private:
+  void check(bool written, const std::string& what) {
+    if (!written) {
+      std::fprintf(stderr, "brambletop-artgen: cannot write %s\n", what.c_str());
+      ok_ = false;
+    }
+  }
+  const Options& options_;
+  bool ok_ = true;
+};
+
+bool loadFonts(const Options& o, Fonts& fonts) {
+  std::string error;
+  if (!fonts.small.load(o.fonts + "/font_small.txt", error) ||
+      !fonts.large.load(o.fonts + "/font_large.txt", error)) {
+    std::fprintf(stderr, "brambletop-artgen: %s\n", error.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (!parseOptions(argc, argv, options)) {
+    std::fprintf(stderr, "usage: brambletop-artgen --fonts DIR --out DIR [--sheets DIR]\n");
+    return 2;
+  }
+  Fonts fonts;
+  if (!loadFonts(options, fonts)) return 1;
+  for (const char* folder : {"Game_Sprite", "Game_Animation", "Game_Sound", "icons"})
+    os::makeFolders(options.out + "/" + folder);
+  if (!options.sheets.empty()) os::makeFolders(options.sheets);
+
+  Writer w(options);
+  w.bank("font176x220", fonts.small.sprites());
+  w.bank("font240x320", fonts.large.sprites());
+  w.bank("board176x220", boardBank(17));
+  w.bank("board240x320", boardBank(22));
+  w.bank("interface176x220", interfaceBank(kInterface176, fonts));
+  w.bank("interface240x320", interfaceBank(kInterface240, fonts));
+  w.bank("interface", onlineBank(fonts));
+  w.animation("interface", {onlineBusyScript()});
+  const IntroArt intro = introArt(fonts);
+  w.bank("intro", intro.sprites);
+  w.animation("intro", {intro.script});
+  w.file("Game_Sound/close.wav", waveFile(rotationSamples()));
+  for (int size : {16, 32, 48})
+    w.png("icons/brambletop-" + std::to_string(size) + ".png", size, iconPixels(size));
+  const std::string entry = desktopEntry();
+  w.file("brambletop.desktop", std::vector<uint8_t>(entry.begin(), entry.end()));
+  return w.ok() ? 0 : 1;
+}
