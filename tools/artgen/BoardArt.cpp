@@ -42,67 +42,12 @@ SpriteImage cell(const CellGeometry& g, int marker) {
   return toSprite(c, 0, 0, true);
 }
 
-Mask tileShape(const CellGeometry& g, int kind) {
-  const int p = g.pitch;
-  const int64_t full = px(p), half = full / 2, edge = kSub / 4;
-  Mask m(p, p);
-  switch (kind) {
-    case 0:  // a ring around the marker
-      addRing(m, half, half, half - edge, g.clearRadius);
-      break;
-    case 1: {  // a square frame
-      Mask inner(p, p);
-      int64_t inset = half - g.clearRadius;
-      addRect(inner, inset, inset, full - inset, full - inset);
-      addRoundRect(m, edge, edge, full - edge, full - edge, px(2));
-      m.subtract(inner);
-      break;
-    }
-    case 2: {  // the four corners, leaving a diamond-shaped window
-      int64_t reach = g.clearRadius * 142 / 100;
-      int64_t leg = full - reach;
-      addPolygon(m, {{edge, edge}, {leg, edge}, {edge, leg}});
-      addPolygon(m, {{full - edge, edge}, {full - edge, leg}, {full - leg, edge}});
-      addPolygon(m, {{edge, full - edge}, {edge, full - leg}, {leg, full - edge}});
-      addPolygon(
-          m, {{full - edge, full - edge}, {full - leg, full - edge}, {full - edge, full - leg}});
-      break;
-    }
-    default: {  // the frame's four sides without corners, each with a tab pointing in
-      const int64_t depth = half - g.clearRadius + kSub / 2, band = px(2);
-      const int64_t reach = full * 30 / 100, wide = px(p <= 17 ? 3 : 4), narrow = kSub;
-      const int64_t l = edge, r = full - edge, t = edge, b = full - edge;
-      addRect(m, half - reach, t, half + reach, t + band);
-      addRect(m, half - reach, b - band, half + reach, b);
-      addRect(m, l, half - reach, l + band, half + reach);
-      addRect(m, r - band, half - reach, r, half + reach);
-      addPolygon(m, {{half - wide, t},
-                     {half + wide, t},
-                     {half + narrow, t + depth},
-                     {half - narrow, t + depth}});
-      addPolygon(m, {{half - wide, b},
-                     {half - narrow, b - depth},
-                     {half + narrow, b - depth},
-                     {half + wide, b}});
-      addPolygon(m, {{l, half - wide},
-                     {l + depth, half - narrow},
-                     {l + depth, half + narrow},
-                     {l, half + wide}});
-      addPolygon(m, {{r, half - wide},
-                     {r, half + wide},
-                     {r - depth, half + narrow},
-                     {r - depth, half - narrow}});
-      break;
-    }
-  }
-  return m;
-}
-
 SpriteImage tile(const CellGeometry& g, int kind) {
   Canvas c(g.pitch, g.pitch, kBlack);
-  Mask shape = tileShape(g, kind);
+  Mask shape(g.pitch, g.pitch);
+  addTileShape(shape, kind, 0, 0, g.pitch, g.clearRadius);
   Rgb base = kMarker[kind];
-  bevel(c, shape, base, mix(base, kWhite, 130), shade(base, 50));
+  bevel(c, shape, base, mix(base, kWhite, 90), shade(base, 72));
   c.keepVisible(shape);
   return toSprite(c, 0, 0, true);
 }
@@ -147,7 +92,7 @@ SpriteImage rotateButton(int w, int h, bool clockwise) {
   Canvas c(w, h, kBoard);
   buttonFace(c);
   const int64_t cx = px(w) / 2, cy = px(h) / 2;
-  const int64_t radius = px(w) * 27 / 100, thick = px(w) / 12 + kSub / 2;
+  const int64_t radius = px(w) * 28 / 100, thick = px(w) / 14 + kSub / 4;
   Mask arrow(w, h);
   // The arc leaves a gap at the top; the head sits on one of its ends and
   // points into the gap in the direction of the turn.
@@ -155,7 +100,7 @@ SpriteImage rotateButton(int w, int h, bool clockwise) {
   const int64_t d = radius * 7071 / 10000;  // radius * cos 45
   const int sx = clockwise ? -1 : 1;
   const Point end{cx + sx * d, cy - d};
-  const int64_t head = thick * 27 / 10, len = thick * 3;
+  const int64_t head = thick * 2, len = thick * 2;
   // Radial (outward) and tangent (direction of travel) unit vectors x 10000.
   const int64_t nx = sx * 7071, ny = -7071;
   const int64_t tx = -sx * 7071, ty = -7071;

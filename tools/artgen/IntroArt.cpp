@@ -92,59 +92,14 @@ void drawBoardPiece(Canvas& c) {
   }
 }
 
-// A tile's frame for colour `kind` around a cell centre (the same shapes as
-// the board's tiles, drawn at 22 pixels).
+// A tile's frame for colour `kind` on the cell whose centre is given, the
+// same shapes as the board's tiles at 22 pixels.
 void drawTileFrame(Canvas& c, int kind, Point centre, int glow) {
-  const int64_t half = px(kPitch) / 2, clear = px(8) + kSub / 2, edge = kSub / 4;
-  const int64_t x0 = centre.x - half, y0 = centre.y - half, full = px(kPitch);
   Mask m(c.width(), c.height());
-  switch (kind) {
-    case 0:
-      addRing(m, centre.x, centre.y, half - edge, clear);
-      break;
-    case 1: {
-      Mask inner(c.width(), c.height());
-      int64_t inset = half - clear;
-      addRect(inner, x0 + inset, y0 + inset, x0 + full - inset, y0 + full - inset);
-      addRoundRect(m, x0 + edge, y0 + edge, x0 + full - edge, y0 + full - edge, px(2));
-      m.subtract(inner);
-      break;
-    }
-    case 2: {
-      int64_t leg = full - clear * 142 / 100;
-      auto corner = [&](int64_t cx, int64_t cy, int sx, int sy) {
-        addPolygon(m, {{cx, cy}, {cx + sx * leg, cy}, {cx, cy + sy * leg}});
-      };
-      corner(x0 + edge, y0 + edge, 1, 1);
-      corner(x0 + full - edge, y0 + edge, -1, 1);
-      corner(x0 + edge, y0 + full - edge, 1, -1);
-      corner(x0 + full - edge, y0 + full - edge, -1, -1);
-      break;
-    }
-    default: {
-      int64_t depth = half - clear + kSub / 2, wide = px(5), narrow = px(1) + kSub / 2;
-      int64_t l = x0 + edge, r = x0 + full - edge, t = y0 + edge, b = y0 + full - edge;
-      addPolygon(m, {{centre.x - wide, t},
-                     {centre.x + wide, t},
-                     {centre.x + narrow, t + depth},
-                     {centre.x - narrow, t + depth}});
-      addPolygon(m, {{centre.x - wide, b},
-                     {centre.x - narrow, b - depth},
-                     {centre.x + narrow, b - depth},
-                     {centre.x + wide, b}});
-      addPolygon(m, {{l, centre.y - wide},
-                     {l + depth, centre.y - narrow},
-                     {l + depth, centre.y + narrow},
-                     {l, centre.y + wide}});
-      addPolygon(m, {{r, centre.y - wide},
-                     {r, centre.y + wide},
-                     {r - depth, centre.y + narrow},
-                     {r - depth, centre.y - narrow}});
-      break;
-    }
-  }
+  addTileShape(m, kind, centre.x - px(kPitch) / 2, centre.y - px(kPitch) / 2, kPitch,
+               px(8) + kSub / 2);
   Rgb base = mix(kMarker[kind], kWhite, glow);
-  bevel(c, m, base, mix(base, kWhite, 130), shade(base, 50));
+  bevel(c, m, base, mix(base, kWhite, 90), shade(base, 72));
 }
 
 // The plus-shaped outline the game draws round the selected ring.

@@ -79,11 +79,67 @@ void markerBall(Canvas& c, int kind, int64_t cx, int64_t cy, int64_t r) {
   glint.scale(70);
   c.paint(glint, palette::kWhite);
   Mask symbol(w, h);
-  addSymbol(symbol, kind, cx, cy, r * 45 / 100);
+  addSymbol(symbol, kind, cx, cy, r * 50 / 100);
   Mask lift = symbol;
   lift.scale(55);
   c.paint(lift, mix(base, palette::kWhite, 150), 0, 1);
   c.paint(symbol, shade(base, 30));
+}
+
+void addTileShape(Mask& target, int kind, int64_t x0, int64_t y0, int p, int64_t clear) {
+  // Drawn at the origin into a cell-sized mask, then placed.
+  const int64_t full = px(p), half = full / 2, edge = kSub / 4;
+  Mask m(p, p);
+  switch (kind) {
+    case 0:  // a ring around the marker
+      addRing(m, half, half, half - edge, clear);
+      break;
+    case 1: {  // a square frame
+      Mask inner(p, p);
+      int64_t inset = half - clear;
+      addRect(inner, inset, inset, full - inset, full - inset);
+      addRoundRect(m, edge, edge, full - edge, full - edge, px(2));
+      m.subtract(inner);
+      break;
+    }
+    case 2: {  // the four corners, leaving a diamond-shaped window
+      int64_t reach = clear * 142 / 100;
+      int64_t leg = full - reach;
+      addPolygon(m, {{edge, edge}, {leg, edge}, {edge, leg}});
+      addPolygon(m, {{full - edge, edge}, {full - edge, leg}, {full - leg, edge}});
+      addPolygon(m, {{edge, full - edge}, {edge, full - leg}, {leg, full - edge}});
+      addPolygon(
+          m, {{full - edge, full - edge}, {full - leg, full - edge}, {full - edge, full - leg}});
+      break;
+    }
+    default: {  // the frame's four sides without corners, each with a tab pointing in
+      const int64_t depth = half - clear + kSub, band = px(2) + kSub / 2;
+      const int64_t reach = full * 30 / 100, wide = px(p <= 17 ? 4 : 5), narrow = kSub;
+      const int64_t l = edge, r = full - edge, t = edge, b = full - edge;
+      addRect(m, half - reach, t, half + reach, t + band);
+      addRect(m, half - reach, b - band, half + reach, b);
+      addRect(m, l, half - reach, l + band, half + reach);
+      addRect(m, r - band, half - reach, r, half + reach);
+      addPolygon(m, {{half - wide, t},
+                     {half + wide, t},
+                     {half + narrow, t + depth},
+                     {half - narrow, t + depth}});
+      addPolygon(m, {{half - wide, b},
+                     {half - narrow, b - depth},
+                     {half + narrow, b - depth},
+                     {half + wide, b}});
+      addPolygon(m, {{l, half - wide},
+                     {l + depth, half - narrow},
+                     {l + depth, half + narrow},
+                     {l, half + wide}});
+      addPolygon(m, {{r, half - wide},
+                     {r, half + wide},
+                     {r - depth, half + narrow},
+                     {r - depth, half - narrow}});
+      break;
+    }
+  }
+  target.unite(m, static_cast<int>(x0 / kSub), static_cast<int>(y0 / kSub));
 }
 
 int64_t titleWidth(const BitmapFont& font, std::string_view text, int64_t scale) {

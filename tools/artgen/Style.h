@@ -25,6 +25,13 @@ void plate(Canvas& c, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t ra
 // 2 diamond, 3 plus; centred at (cx, cy), half-size s.
 void addSymbol(Mask& m, int kind, int64_t cx, int64_t cy, int64_t s);
 
+// The frame of a tile of colour `kind` for a cell of pitch p whose top-left
+// corner is (x0, y0) (whole pixels, in sub-pixel units), leaving a disc of
+// radius `clear` round the centre free for the marker: 0 a ring, 1 a square
+// frame, 2 four corners round a diamond window, 3 the frame's sides without
+// corners, each with a tab pointing in.
+void addTileShape(Mask& m, int kind, int64_t x0, int64_t y0, int p, int64_t clear);
+
 // A glossy marker ball of colour `kind` with its symbol; r is the ball's
 // radius (a dark rim of one pixel lies outside it).
 void markerBall(Canvas& c, int kind, int64_t cx, int64_t cy, int64_t r);

@@ -5,7 +5,8 @@
 //
 // FONT_DIR holds font_small.txt and font_large.txt. BIN_DIR receives
 // Game_Sprite/, Game_Animation/, Game_Sound/, icons/ and brambletop.desktop.
-// With --sheets, a contact sheet PNG of every bank goes to SHEET_DIR as well.
+// With --sheets, SHEET_DIR receives a contact sheet PNG of every bank and
+// mock-ups of the screens drawn from the new files.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "ContactSheet.h"
 #include "IconArt.h"
 #include "PngFile.h"
+#include "Preview.h"
 #include "SoundArt.h"
 #include "gfx/SpriteBankWriter.h"
 #include "platform/os/FileSystem.h"
@@ -116,5 +118,6 @@ int main(int argc, char** argv) {
     w.png("icons/brambletop-" + std::to_string(size) + ".png", size, iconPixels(size));
   const std::string entry = desktopEntry();
   w.file("brambletop.desktop", std::vector<uint8_t>(entry.begin(), entry.end()));
+  if (!options.sheets.empty() && !writePreviews(options.out, options.sheets)) return 1;
   return w.ok() ? 0 : 1;
 }
