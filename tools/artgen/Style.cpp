@@ -113,7 +113,7 @@ void addTileShape(Mask& target, int kind, int64_t x0, int64_t y0, int p, int64_t
       break;
     }
     default: {  // the frame's four sides without corners, each with a tab pointing in
-      const int64_t depth = half - clear + kSub, band = px(2) + kSub / 2;
+      const int64_t depth = half - clear + kSub / 4, band = px(2) + kSub / 2;
       const int64_t reach = full * 30 / 100, wide = px(p <= 17 ? 4 : 5), narrow = kSub;
       const int64_t l = edge, r = full - edge, t = edge, b = full - edge;
       addRect(m, half - reach, t, half + reach, t + band);
