@@ -1,10 +1,13 @@
 #include "main/ScreenFactory.h"
 
+#include "screens/IntroScreen.h"
+
 namespace bt {
 
 std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) {
-  (void)app;
   switch (id) {
+    case ScreenId::Intro:
+      return std::make_unique<IntroScreen>(app);
     default:
       return nullptr;
   }

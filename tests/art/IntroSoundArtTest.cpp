@@ -75,8 +75,7 @@ TEST(SoundArtTest, CloseWaveIsShortUnsigned8BitMono8000Hz) {
 
 TEST(IconArtTest, ThreeSizesOfPng) {
   for (int size : {16, 32, 48}) {
-    const std::vector<uint8_t> png =
-        readAll(artFile("icons/brambletop-" + std::to_string(size) + ".png"));
+    const std::vector<uint8_t> png = readAll(artFile("icon" + std::to_string(size) + ".png"));
     ASSERT_GE(png.size(), 24u) << size;
     EXPECT_EQ(png[1], 'P');
     EXPECT_EQ(png[2], 'N');

@@ -43,7 +43,10 @@ Canvas stage() {
   c.fill([=](int x, int y) {
     int64_t dx = px(x) + 8 - cx, dy = px(y) + 8 - cy;
     int t = static_cast<int>(std::min<int64_t>(255, isqrt(dx * dx + dy * dy) * 255 / reach));
-    return mix(Rgb{70, 46, 22}, Rgb{12, 8, 4}, t);
+    // Black at the stage's edges, so that on a larger display the stage
+    // melts into the black around it.
+    int edge = std::min({x, y, kStageW - 1 - x, kStageH - 1 - y, 15});
+    return mix(kBlack, mix(Rgb{70, 46, 22}, Rgb{12, 8, 4}, t), edge * 255 / 15);
   });
   drawSprig(c, {px(2), px(210)}, true, px(34));
   drawSprig(c, {px(174), px(210)}, false, px(34));

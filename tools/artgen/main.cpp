@@ -4,7 +4,8 @@
 //   brambletop-artgen --fonts FONT_DIR --out BIN_DIR [--sheets SHEET_DIR]
 //
 // FONT_DIR holds font_small.txt and font_large.txt. BIN_DIR receives
-// Game_Sprite/, Game_Animation/, Game_Sound/, icons/ and brambletop.desktop.
+// Game_Sprite/, Game_Animation/, Game_Sound/, icon16.png, icon32.png,
+// icon48.png and brambletop.desktop.
 // With --sheets, SHEET_DIR receives a contact sheet PNG of every bank and
 // mock-ups of the screens drawn from the new files.
 #include <cstdio>
@@ -97,7 +98,7 @@ int main(int argc, char** argv) {
   }
   Fonts fonts;
   if (!loadFonts(options, fonts)) return 1;
-  for (const char* folder : {"Game_Sprite", "Game_Animation", "Game_Sound", "icons"})
+  for (const char* folder : {"Game_Sprite", "Game_Animation", "Game_Sound"})
     os::makeFolders(options.out + "/" + folder);
   if (!options.sheets.empty()) os::makeFolders(options.sheets);
 
@@ -115,7 +116,7 @@ int main(int argc, char** argv) {
   w.animation("intro", {intro.script});
   w.file("Game_Sound/close.wav", waveFile(rotationSamples()));
   for (int size : {16, 32, 48})
-    w.png("icons/brambletop-" + std::to_string(size) + ".png", size, iconPixels(size));
+    w.png("icon" + std::to_string(size) + ".png", size, iconPixels(size));
   const std::string entry = desktopEntry();
   w.file("brambletop.desktop", std::vector<uint8_t>(entry.begin(), entry.end()));
   if (!options.sheets.empty() && !writePreviews(options.out, options.sheets)) return 1;
