@@ -113,13 +113,16 @@ TEST_F(ProgramRun, FailuresEndWithTheirStatusAndAMessage) {
 // (SIGTERM arrives as the window's close), writing its settings; a second
 // start meanwhile ends at once and touches no file.
 TEST_F(ProgramRun, TheDesktopProgramRunsAloneAndEndsOnClose) {
-  const std::string env = "SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR='" +
-                          file("run") + "' XDG_CONFIG_HOME='" + file("config") + "' ";
+  const std::string env =
+      "SDL_VIDEODRIVER=offscreen SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0 "
+      "SDL_AUDIODRIVER=dummy "
+      "XDG_RUNTIME_DIR='" +
+      file("run") + "' XDG_CONFIG_HOME='" + file("config") + "' ";
   const std::string exe = std::string("'") + BT_PROGRAM + "'";
   std::system(("mkdir -m 700 '" + file("run") + "'").c_str());
   const Outcome run = shell(env + exe + " --data-dir first & first=$!; sleep 1; " + env + exe +
-                        " --data-dir second; echo $? > second.txt; sleep 0.5; "
-                        "kill -TERM $first; wait $first");
+                            " --data-dir second; echo $? > second.txt; sleep 0.5; "
+                            "kill -TERM $first; wait $first");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(std::atoi(read("second.txt").c_str()), 0);
   EXPECT_EQ(read("first/settings.dat").size(), 12u);

@@ -22,6 +22,10 @@ class SdlBackendTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ::setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    // Software drawing only: OpenGL would load the GPU driver through EGL,
+    // and the sanitizer build reports that driver's own leaks.
+    ::setenv("SDL_RENDER_DRIVER", "software", 1);
+    ::setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 1);
     ::setenv("SDL_AUDIODRIVER", "disk", 1);
     ::setenv("SDL_DISKAUDIOFILE", folder_.file("audio.raw").c_str(), 1);
     SdlPlatformOptions options;
