@@ -36,7 +36,10 @@ TEST_F(BankCommandsTest, PicturesSurviveBankAndPngUpToTheColourLoss) {
   std::vector<RgbImage> pictures = {randomPicture(1, 1, 1), randomPicture(7, 5, 2),
                                     randomPicture(255, 3, 3)};
   for (size_t i = 0; i < pictures.size(); ++i) {
-    write("p" + std::to_string(i) + ".png", encodePng(pictures[i]));
+    std::string name = "p";
+    name += std::to_string(i);
+    name += ".png";
+    write(name, encodePng(pictures[i]));
   }
   writeText("sprites.txt",
             "# three pictures and a blank\n"
