@@ -82,15 +82,20 @@ class ShellTest : public ::testing::Test {
     setDataFolder(folder_.path());
   }
 
-  // Creates the application (screens for every id record into log) and
-  // opens its display.
+  // The screen the application creates for an id: by default one that
+  // records into log.
+  virtual std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) {
+    auto screen = std::make_unique<RecordingScreen>(app, static_cast<int>(id), log_);
+    log_.push_back(std::to_string(static_cast<int>(id)) + " create");
+    return screen;
+  }
+
+  // Creates the application (its screens from makeScreen) and opens its
+  // display.
   CountingApplication& start(int32_t width = 240, int32_t height = 320) {
     app_ = std::make_unique<CountingApplication>(
-        platform_, width, height, [this](ScreenId id, Application& app) {
-          auto screen = std::make_unique<RecordingScreen>(app, static_cast<int>(id), log_);
-          log_.push_back(std::to_string(static_cast<int>(id)) + " create");
-          return screen;
-        });
+        platform_, width, height,
+        [this](ScreenId id, Application& app) { return makeScreen(id, app); });
     EXPECT_TRUE(app_->openDisplay());
     return *app_;
   }

@@ -2,18 +2,13 @@
 
 #include <filesystem>
 #include <memory>
-#include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/FrameLoop.h"
+#include "app/ShellFixture.h"
 #include "gfx/SpriteBankWriter.h"
-#include "platform/headless/HeadlessPlatform.h"
 #include "screens/IntroScreen.h"
 #include "storage/ByteWriter.h"
-#include "storage/Paths.h"
 #include "storage/StoredFile.h"
-#include "storage/TempFolder.h"
 
 namespace bt::test {
 namespace {
@@ -24,32 +19,18 @@ class OtherScreen : public Screen {
   using Screen::Screen;
 };
 
-// Counts frames, so that the tests can run the loop for a given number.
-class CountingApplication : public Application {
- public:
-  using Application::Application;
-  bool tick() override {
-    ++ticks;
-    return Application::tick();
-  }
-  int ticks = 0;
-};
-
 struct Command {
   uint8_t type;
   int16_t x, y, argument;
 };
 
-class IntroScreenTest : public testing::Test {
+// The real intro screen for its id, and a plain screen for every other.
+class IntroScreenTest : public ShellTest {
  protected:
-  IntroScreenTest() {
-    setArtFolder(folder_.path());
-    setDataFolder(folder_.path());
-  }
-  ~IntroScreenTest() override {
-    app_.reset();
-    setArtFolder("");
-    setDataFolder("");
+  std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) override {
+    created_.push_back(static_cast<int>(id));
+    if (id == ScreenId::Intro) return std::make_unique<IntroScreen>(app);
+    return std::make_unique<OtherScreen>(app);
   }
 
   // Two 4x4 pictures anchored at their middle: 0 red, 1 green.
@@ -82,27 +63,6 @@ class IntroScreenTest : public testing::Test {
     ASSERT_TRUE(saveStored(w, folder_.file("Game_Animation/intro.ani")));
   }
 
-  void start(int32_t width = 240, int32_t height = 320) {
-    app_ = std::make_unique<CountingApplication>(
-        platform_, width, height, [this](ScreenId id, Application& app) {
-          created_.push_back(static_cast<int>(id));
-          if (id == ScreenId::Intro)
-            return std::unique_ptr<Screen>(std::make_unique<IntroScreen>(app));
-          return std::unique_ptr<Screen>(std::make_unique<OtherScreen>(app));
-        });
-    ASSERT_TRUE(app_->openDisplay());
-  }
-
-  // Runs the real frame loop for a number of frames.
-  void runFrames(int frames) {
-    const int target = app_->ticks + frames;
-    platform_.setIdleHandler([&](uint32_t) {
-      if (app_->ticks >= target) platform_.post(platform::Message{platform::kMessageQuit, 0, 0});
-    });
-    runFrameLoop(*app_);
-    platform_.setIdleHandler(nullptr);
-  }
-
   // Frames until the main menu is created, at most `limit`.
   int framesUntilMenu(int limit) {
     for (int frames = 1; frames <= limit; ++frames) {
@@ -114,9 +74,6 @@ class IntroScreenTest : public testing::Test {
 
   uint16_t pixel(int x, int y) { return app_->frameBuffer().pixel(x, y); }
 
-  TempFolder folder_;
-  platform::HeadlessPlatform platform_{1000};
-  std::unique_ptr<CountingApplication> app_;
   std::vector<int> created_;
 };
 

@@ -47,25 +47,14 @@ SpriteImage entry(const InterfaceLayout& l, const BitmapFont& font, std::string_
 // The framed panel behind option rows, help text and questions, cut into a
 // top, a middle and a bottom piece of one title height each.
 std::vector<SpriteImage> panels(const InterfaceLayout& l) {
-  const int w = l.panelWidth, th = l.titleHeight, h = 3 * th;
-  Canvas c(w, h, kBlack);
-  const int64_t r = px(8);
-  c.paint(roundRectMask(w, h, 0, 0, px(w), px(h), r), kInk);
-  bevel(c, roundRectMask(w, h, px(1), px(1), px(w - 1), px(h - 1), r - px(1)), kWood, kWoodLight,
-        kWoodDark, 2);
-  bevel(c, roundRectMask(w, h, px(4), px(4), px(w - 4), px(h - 4), r - px(4)), kBrass, kBrassDark,
-        kBrassLight);
-  c.paint(roundRectMask(w, h, px(6), px(6), px(w - 6), px(h - 6), r - px(6)), kPanel);
+  const int w = l.panelWidth, th = l.titleHeight;
+  Canvas c(w, 3 * th, kBlack);
+  framedPanel(c);
   const int64_t sprig = px(th) * 55 / 100;
   drawSprig(c, {px(3), px(5)}, true, sprig);
   drawSprig(c, {px(w - 3), px(5)}, false, sprig);
   std::vector<SpriteImage> out;
-  for (int piece = 0; piece < 3; ++piece) {
-    Canvas slice(w, th);
-    for (int y = 0; y < th; ++y)
-      for (int x = 0; x < w; ++x) slice.set(x, y, c.at(x, piece * th + y));
-    out.push_back(toSprite(slice, w / 2, th / 2));
-  }
+  for (int piece = 0; piece < 3; ++piece) out.push_back(rowBand(c, piece * th, th));
   return out;
 }
 

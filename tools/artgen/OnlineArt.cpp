@@ -44,28 +44,6 @@ SpriteImage chain() {
   return toSprite(c, 3, 5);
 }
 
-// The whole framed panel; the top edge, one row and the bottom edge are cut
-// from it.
-Canvas panel() {
-  const int w = kPanelWidth, h = 10 * kRowHeight;
-  Canvas c(w, h, kBlack);
-  const int64_t r = px(8);
-  c.paint(roundRectMask(w, h, 0, 0, px(w), px(h), r), kInk);
-  bevel(c, roundRectMask(w, h, px(1), px(1), px(w - 1), px(h - 1), r - px(1)), kWood, kWoodLight,
-        kWoodDark, 2);
-  bevel(c, roundRectMask(w, h, px(4), px(4), px(w - 4), px(h - 4), r - px(4)), kBrass, kBrassDark,
-        kBrassLight);
-  c.paint(roundRectMask(w, h, px(6), px(6), px(w - 6), px(h - 6), r - px(6)), kPanel);
-  return c;
-}
-
-SpriteImage panelSlice(const Canvas& full, int row) {
-  Canvas slice(full.width(), kRowHeight);
-  for (int y = 0; y < kRowHeight; ++y)
-    for (int x = 0; x < full.width(); ++x) slice.set(x, y, full.at(x, row * kRowHeight + y));
-  return toSprite(slice, full.width() / 2, kRowHeight / 2);
-}
-
 SpriteImage softKey() {
   Canvas c(84, 16, kBlack);
   plate(c, px(2), 0, px(82), px(16), px(5), kWood, kWoodDark);
@@ -140,10 +118,12 @@ std::vector<SpriteImage> onlineBank(const Fonts& fonts) {
   bank[6] = ornament(true);
   bank[16] = chain();
   bank[17] = softKey();
-  const Canvas full = panel();
-  bank[19] = panelSlice(full, 0);
-  bank[20] = panelSlice(full, 1);
-  bank[21] = panelSlice(full, 9);
+  // The whole panel; the top edge, one row and the bottom edge are cut from it.
+  Canvas panel(kPanelWidth, 10 * kRowHeight, kBlack);
+  framedPanel(panel);
+  bank[19] = rowBand(panel, 0, kRowHeight);
+  bank[20] = rowBand(panel, kRowHeight, kRowHeight);
+  bank[21] = rowBand(panel, 9 * kRowHeight, kRowHeight);
   bank[22] = step(fonts.large, "connect");
   bank[23] = step(fonts.large, "exchange");
   bank[24] = step(fonts.large, "scores");

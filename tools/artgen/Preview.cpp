@@ -107,9 +107,17 @@ FrameBuffer menuScreen(const Display& d, const std::string& art) {
   return fb;
 }
 
+// Where panelScreen put the two buttons: the x of each one's middle, and
+// the y of both.
+struct ButtonRow {
+  int leftX, rightX, y;
+};
+
 // Title, panels and the two buttons at rest, as options, help and the
-// confirmation lay them out; returns the buttons' y.
-int panelScreen(FrameBuffer& fb, const Display& d, const SpriteBank& bank, int titleIndex) {
+// confirmation lay them out.
+ButtonRow panelScreen(FrameBuffer& fb, const Display& d, const std::string& art, int titleIndex) {
+  SpriteBank bank;
+  bank.load(art + "/Game_Sprite/interface" + d.suffix() + ".spr");
   const Sprite* title = bank.sprite(static_cast<uint32_t>(titleIndex));
   const Sprite* button = bank.sprite(14);
   const int th = title ? title->height : 0, bw = button ? button->width : 0,
@@ -122,17 +130,15 @@ int panelScreen(FrameBuffer& fb, const Display& d, const SpriteBank& bank, int t
                       true);
   }
   const int Y = d.small() ? th / 2 + th + 5 * th : th / 2 + th + 7 * th - 2 * bh;
-  const int E = d.small() ? Y - 6 : Y + 4;
-  blitOpaqueClipped(button, fb, d.w / 2 - bw / 2, E, true);
-  blitOpaqueClipped(button, fb, d.w / 2 + bw / 2, E, true);
-  return E;
+  const ButtonRow buttons{d.w / 2 - bw / 2, d.w / 2 + bw / 2, d.small() ? Y - 6 : Y + 4};
+  blitOpaqueClipped(button, fb, buttons.leftX, buttons.y, true);
+  blitOpaqueClipped(button, fb, buttons.rightX, buttons.y, true);
+  return buttons;
 }
 
 FrameBuffer optionsScreen(const Display& d, const std::string& art, Font& font) {
   FrameBuffer fb(d.w, d.h);
-  SpriteBank bank;
-  bank.load(art + "/Game_Sprite/interface" + d.suffix() + ".spr");
-  const int by = panelScreen(fb, d, bank, 1);
+  const ButtonRow buttons = panelScreen(fb, d, art, 1);
   const char* labels[9] = {"Sound",       "Move Up",      "Move Down", "Move Left", "Move Right",
                            "Rotate Left", "Rotate Right", "Restart",   "Quit"};
   const char* values[9] = {"On",        "Up",         "Down", "Left",     "Right",
@@ -144,19 +150,16 @@ FrameBuffer optionsScreen(const Display& d, const std::string& art, Font& font) 
     font.drawText(LX, B + 16 * r, labels[r], fb);
     font.drawText(VX, B + 16 * r, values[r], fb);
   }
-  const Sprite* button = bank.sprite(14);
-  const int bw = button ? button->width : 0;
   font.setColour(kTextGrey);
-  font.drawText(d.w / 2 - bw / 2 - (d.small() ? 10 : 12), by - (d.small() ? 2 : 4), "DONE", fb);
-  font.drawText(d.w / 2 + bw / 2 - (d.small() ? 14 : 18), by - (d.small() ? 2 : 4), "CHANGE", fb);
+  const int y = buttons.y - (d.small() ? 2 : 4);
+  font.drawText(buttons.leftX - (d.small() ? 10 : 12), y, "DONE", fb);
+  font.drawText(buttons.rightX - (d.small() ? 14 : 18), y, "CHANGE", fb);
   return fb;
 }
 
 FrameBuffer helpScreen(const Display& d, const std::string& art, Font& font) {
   FrameBuffer fb(d.w, d.h);
-  SpriteBank bank;
-  bank.load(art + "/Game_Sprite/interface" + d.suffix() + ".spr");
-  const int by = panelScreen(fb, d, bank, 4);
+  const ButtonRow buttons = panelScreen(fb, d, art, 4);
   const int TX = d.small() ? d.w / 2 - 62 : d.w / 2 - 86, Y1 = d.small() ? 44 : 55;
   font.setColour(kTextGrey);
   font.drawText(TX, Y1,
@@ -165,28 +168,23 @@ FrameBuffer helpScreen(const Display& d, const std::string& art, Font& font) {
                 fb);
   font.drawText(TX, Y1 + 64,
                 "Once all the pegs are in position\nyou can proceed to the next\nlevel.", fb);
-  const Sprite* button = bank.sprite(14);
-  const int bw = button ? button->width : 0;
-  font.drawText(d.w / 2 - bw / 2 - (d.small() ? 10 : 12), by - 4 + (d.small() ? 2 : 0), "DONE", fb);
+  font.drawText(buttons.leftX - (d.small() ? 10 : 12), buttons.y - (d.small() ? 2 : 4), "DONE", fb);
   return fb;
 }
 
 FrameBuffer confirmScreen(const Display& d, const std::string& art, Font& font) {
   FrameBuffer fb(d.w, d.h);
-  SpriteBank bank;
-  bank.load(art + "/Game_Sprite/interface" + d.suffix() + ".spr");
-  const int by = panelScreen(fb, d, bank, 0);
+  const ButtonRow buttons = panelScreen(fb, d, art, 0);
   font.setColour(kTextGrey);
   font.drawText(d.small() ? 26 : 34, d.small() ? 44 : 55, "Game in progress\n\nStart a new game ?",
                 fb);
-  const Sprite* button = bank.sprite(14);
-  const int bw = button ? button->width : 0, lx = d.w / 2 - bw / 2, rx = d.w / 2 + bw / 2;
+  const int lx = buttons.leftX, rx = buttons.rightX;
   if (d.small()) {
-    font.drawText(lx - 10, by - 2, "YES", fb);
-    font.drawText(rx - 14, by - 2, "NO", fb);
+    font.drawText(lx - 10, buttons.y - 2, "YES", fb);
+    font.drawText(rx - 14, buttons.y - 2, "NO", fb);
   } else {
-    font.drawText(lx - 8, by - 4, "YES", fb);
-    font.drawText(rx - 6, by - 4, "NO", fb);
+    font.drawText(lx - 8, buttons.y - 4, "YES", fb);
+    font.drawText(rx - 6, buttons.y - 4, "NO", fb);
   }
   return fb;
 }

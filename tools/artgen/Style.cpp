@@ -42,6 +42,18 @@ void plate(Canvas& c, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t ra
   c.paint(rim, kBrassLight);
 }
 
+void framedPanel(Canvas& c) {
+  using namespace palette;
+  const int w = c.width(), h = c.height();
+  const int64_t r = px(8);
+  c.paint(roundRectMask(w, h, 0, 0, px(w), px(h), r), kInk);
+  bevel(c, roundRectMask(w, h, px(1), px(1), px(w - 1), px(h - 1), r - px(1)), kWood, kWoodLight,
+        kWoodDark, 2);
+  bevel(c, roundRectMask(w, h, px(4), px(4), px(w - 4), px(h - 4), r - px(4)), kBrass, kBrassDark,
+        kBrassLight);
+  c.paint(roundRectMask(w, h, px(6), px(6), px(w - 6), px(h - 6), r - px(6)), kPanel);
+}
+
 void addSymbol(Mask& m, int kind, int64_t cx, int64_t cy, int64_t s) {
   switch (kind & 3) {
     case 0:
@@ -173,6 +185,13 @@ SpriteImage toSprite(const Canvas& c, int anchorX, int anchorY, bool transparent
   s.transparent = transparent ? 1 : 0;
   s.rgb = c.rgb();
   return s;
+}
+
+SpriteImage rowBand(const Canvas& c, int top, int height) {
+  Canvas band(c.width(), height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < c.width(); ++x) band.set(x, y, c.at(x, top + y));
+  return toSprite(band, c.width() / 2, height / 2);
 }
 
 SpriteImage blankSprite() {

@@ -21,6 +21,10 @@ void bevel(Canvas& c, const Mask& shape, Rgb base, Rgb light, Rgb dark, int dept
 void plate(Canvas& c, int64_t x0, int64_t y0, int64_t x1, int64_t y1, int64_t radius, Rgb faceTop,
            Rgb faceBottom);
 
+// The framed panel behind option rows, help text, questions and scores,
+// filling the whole canvas: dark rim, wooden frame, brass edge, flat face.
+void framedPanel(Canvas& c);
+
 // Symbols that tell the marker colours apart without hue: 0 ring, 1 square,
 // 2 diamond, 3 plus; centred at (cx, cy), half-size s.
 void addSymbol(Mask& m, int kind, int64_t cx, int64_t cy, int64_t s);
@@ -52,6 +56,9 @@ void drawTitle(Canvas& c, const BitmapFont& font, std::string_view text, int64_t
 int64_t titleWidth(const BitmapFont& font, std::string_view text, int64_t scale);
 
 SpriteImage toSprite(const Canvas& c, int anchorX = 0, int anchorY = 0, bool transparent = false);
+// The rows [top, top + height) of a picture, anchored at their middle: a
+// piece of a picture that the screens stack again.
+SpriteImage rowBand(const Canvas& c, int top, int height);
 // A 1x1 black picture for indices that nothing draws.
 SpriteImage blankSprite();
 
