@@ -45,6 +45,23 @@ class SdlBackendTest : public ::testing::Test {
   }
 
   void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1); }
+  void pushMotion(int x, int y) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.windowID = platform_->sdlDisplay().windowId();
+    event.motion.x = x;
+    event.motion.y = y;
+    push(event);
+  }
+  void pushButton(Uint32 type, int x, int y) {
+    SDL_Event event{};
+    event.type = type;
+    event.button.button = SDL_BUTTON_LEFT;
+    event.button.windowID = platform_->sdlDisplay().windowId();
+    event.button.x = x;
+    event.button.y = y;
+    push(event);
+  }
 
   test::TempFolder folder_;
   std::unique_ptr<SdlPlatform> platform_;
@@ -105,32 +122,10 @@ TEST_F(SdlBackendTest, EventsBecomeThePhonesMessages) {
   key.type = SDL_KEYDOWN;
   key.key.keysym.sym = SDLK_a;  // no phone key
   push(key);
-  SDL_Event mouse{};
-  mouse.type = SDL_MOUSEMOTION;
-  mouse.motion.windowID = platform_->sdlDisplay().windowId();
-  mouse.motion.x = 100;
-  mouse.motion.y = 100;
-  push(mouse);  // not held: nothing
-  mouse = {};
-  mouse.type = SDL_MOUSEBUTTONDOWN;
-  mouse.button.button = SDL_BUTTON_LEFT;
-  mouse.button.windowID = platform_->sdlDisplay().windowId();
-  mouse.button.x = 20;
-  mouse.button.y = 40;
-  push(mouse);
-  mouse = {};
-  mouse.type = SDL_MOUSEMOTION;
-  mouse.motion.windowID = platform_->sdlDisplay().windowId();
-  mouse.motion.x = 30;
-  mouse.motion.y = 50;
-  push(mouse);
-  mouse = {};
-  mouse.type = SDL_MOUSEBUTTONUP;
-  mouse.button.button = SDL_BUTTON_LEFT;
-  mouse.button.windowID = platform_->sdlDisplay().windowId();
-  mouse.button.x = 30;
-  mouse.button.y = 50;
-  push(mouse);
+  pushMotion(100, 100);  // not held: nothing
+  pushButton(SDL_MOUSEBUTTONDOWN, 20, 40);
+  pushMotion(30, 50);
+  pushButton(SDL_MOUSEBUTTONUP, 30, 50);
   SDL_Event quit{};
   quit.type = SDL_QUIT;
   push(quit);
