@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "app/ApplicationBase.h"
 #include "app/ScoreTable.h"
@@ -39,6 +41,12 @@ class Application : public ApplicationBase {
   // Stops every sound; ScreenId::Quit ends the program at once, any other id
   // is switched to after the fade. A later request replaces an earlier one.
   void requestScreen(ScreenId id);
+
+  // Full path of an art file ("Game_Sprite\\board240x320.spr") and of a file
+  // the program keeps ("save.dat"). Screens go through these, never through
+  // folders of their own.
+  std::string makePath(std::string_view name) const;
+  std::string makeDataPath(std::string_view name) const;
 
   Font& font() { return font_; }
   Settings& settings() { return settings_; }

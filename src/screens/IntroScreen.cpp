@@ -2,13 +2,12 @@
 
 #include "app/Application.h"
 #include "gfx/Blit.h"
-#include "storage/Paths.h"
 
 namespace bt {
 
 void IntroScreen::enter() {
-  animation_.load(makePath("Game_Animation\\intro.ani"));
-  pictures_.load(makePath("Game_Sprite\\intro.spr"));
+  animation_.load(app().makePath("Game_Animation\\intro.ani"));
+  pictures_.load(app().makePath("Game_Sprite\\intro.spr"));
   sequence_ = animation_.sequence(0);
 }
 
