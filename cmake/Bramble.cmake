@@ -25,7 +25,7 @@ function(bt_test name folder)
     return()
   endif()
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest_main GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   target_compile_definitions(${name} PRIVATE
     BT_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"

@@ -4,9 +4,9 @@
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config git
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev
   libsdl2-dev libpng-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   sox
 )
 missing=()

@@ -20,11 +20,16 @@ for target in build-fuzz/bin/fuzz_*; do
   seeds=fuzz/corpus/$name
   [ -d "$seeds" ] && cp -r "$seeds"/. "$work"/
   echo "fuzzing $name for ${seconds}s"
+  log="$work/fuzz.log"
+  status=0
   (cd "$work" && "$root/$target" -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=0 \
-      -artifact_prefix="$work/" "$work" 2>&1 | tail -n 3)
-  if ls "$work"/crash-* "$work"/leak-* "$work"/timeout-* >/dev/null 2>&1; then
-    echo "fuzz target $name failed"; exit 1
+      -artifact_prefix="$work/" "$work" >"$log" 2>&1) || status=$?
+  if [ "$status" -ne 0 ] || ls "$work"/crash-* "$work"/leak-* "$work"/timeout-* >/dev/null 2>&1; then
+    # The whole report: the stack trace is what tells where it failed.
+    cat "$log"
+    echo "fuzz target $name failed (kept in $work)"; exit 1
   fi
+  tail -n 3 "$log"
   rm -rf "$work"
   count=$((count + 1))
 done

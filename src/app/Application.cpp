@@ -26,9 +26,13 @@ Application::Application(platform::Platform& platform, int32_t width, int32_t he
   requestScreen(ScreenId::Intro);
 }
 
-std::string Application::makePath(std::string_view name) const { return bt::makePath(name); }
+std::string Application::makePath(std::string_view name) const {
+  return bt::makePath(name);
+}
 
-std::string Application::makeDataPath(std::string_view name) const { return bt::makeDataPath(name); }
+std::string Application::makeDataPath(std::string_view name) const {
+  return bt::makeDataPath(name);
+}
 
 Application::~Application() {
   saveSettings(settings_, makeDataPath(kSettingsFile));

@@ -15,8 +15,14 @@ constexpr uint16_t rgb565(uint8_t r, uint8_t g, uint8_t b) {
   return static_cast<uint16_t>(((r & 0xF8) << 8) | ((g & 0xFC) << 3) | (b >> 3));
 }
 // Widens each channel back to 8 bits (low bits zero).
-constexpr uint8_t red8(uint16_t c) { return static_cast<uint8_t>((c >> 8) & 0xF8); }
-constexpr uint8_t green8(uint16_t c) { return static_cast<uint8_t>((c >> 3) & 0xFC); }
-constexpr uint8_t blue8(uint16_t c) { return static_cast<uint8_t>((c << 3) & 0xF8); }
+constexpr uint8_t red8(uint16_t c) {
+  return static_cast<uint8_t>((c >> 8) & 0xF8);
+}
+constexpr uint8_t green8(uint16_t c) {
+  return static_cast<uint8_t>((c >> 3) & 0xFC);
+}
+constexpr uint8_t blue8(uint16_t c) {
+  return static_cast<uint8_t>((c << 3) & 0xF8);
+}
 
 }  // namespace bt

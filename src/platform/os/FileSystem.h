@@ -11,8 +11,7 @@ namespace bt::os {
 
 // Reads the whole file; nullopt when it cannot be opened or is larger than
 // maxBytes.
-std::optional<std::vector<uint8_t>> readFile(const std::string& path,
-                                             size_t maxBytes = 256u << 20);
+std::optional<std::vector<uint8_t>> readFile(const std::string& path, size_t maxBytes = 256u << 20);
 
 // Writes bytes to a temporary file in the same folder, flushes it to disk and
 // renames it over path, so that readers see either the old file or the new
