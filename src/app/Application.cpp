@@ -3,7 +3,8 @@
 #include <new>
 #include <utility>
 
-#include "storage/Paths.h"
+#include "platform/os/Quote.h"
+#include "platform/os/Warning.h"
 
 namespace bt {
 
@@ -13,13 +14,15 @@ constexpr const char* kScoresFile = "highscores.dat";
 }  // namespace
 
 Application::Application(platform::Platform& platform, int32_t width, int32_t height,
-                         ScreenFactory factory)
+                         ScreenFactory factory, Folders folders)
     : ApplicationBase(platform, width, height),
+      folders_(std::move(folders)),
       artSet_(width == 176 ? 0 : 1),
       factory_(std::move(factory)) {
   font_.load(
       makePath(artSet_ == 0 ? "Game_Sprite\\font176x220.spr" : "Game_Sprite\\font240x320.spr"));
-  loadSettings(settings_, makeDataPath(kSettingsFile));
+  keepSettingsFile_ =
+      loadSettings(settings_, makeDataPath(kSettingsFile)) == SettingsFile::Unreadable;
   loadScores(scores_, makeDataPath(kScoresFile));
   // The frame buffer is still black, so the first fade step ends at once and
   // the intro is entered on the first frame.
@@ -27,15 +30,21 @@ Application::Application(platform::Platform& platform, int32_t width, int32_t he
 }
 
 std::string Application::makePath(std::string_view name) const {
-  return bt::makePath(name);
+  return folders_.makePath(name);
 }
 
 std::string Application::makeDataPath(std::string_view name) const {
-  return bt::makeDataPath(name);
+  return folders_.makeDataPath(name);
 }
 
 Application::~Application() {
-  saveSettings(settings_, makeDataPath(kSettingsFile));
+  if (!keepSettingsFile_) {
+    const std::string path = makeDataPath(kSettingsFile);
+    std::string whyNot;
+    if (!saveSettings(settings_, path, &whyNot)) {
+      warn("cannot save the settings to " + quote(path) + ": " + whyNot);
+    }
+  }
   currentScreen_.reset();  // without leave: the program is ending
 }
 
@@ -55,12 +64,13 @@ bool Application::tick() {
 
 void Application::requestScreen(ScreenId id) {
   mixer().stopAll();
-  const uint32_t value = static_cast<uint32_t>(id);
-  if ((value & 0xFF) == 0) {
+  // Only the low 8 bits of a request count.
+  const auto screen = static_cast<ScreenId>(static_cast<uint32_t>(id) & 0xFF);
+  if (screen == ScreenId::Quit) {
     quit();
     return;
   }
-  pendingScreen_ = value;
+  pendingScreen_ = screen;
   setSwitchPending(true);
 }
 
@@ -69,7 +79,7 @@ void Application::performSwitch() {
   currentScreen_.reset();
   if (!factory_) return;
   try {
-    currentScreen_ = factory_(static_cast<ScreenId>(pendingScreen_ & 0xFF), *this);
+    currentScreen_ = factory_(pendingScreen_, *this);
   } catch (const std::bad_alloc&) {
     currentScreen_.reset();  // no screen: keys and frames reach nothing
   }

@@ -14,6 +14,7 @@
 #include "app/ScreenId.h"
 #include "app/Settings.h"
 #include "gfx/Font.h"
+#include "storage/Paths.h"
 
 namespace bt {
 
@@ -25,9 +26,13 @@ using ScreenFactory = std::function<std::unique_ptr<Screen>(ScreenId, Applicatio
 class Application : public ApplicationBase {
  public:
   // Loads the font, "settings.dat" and "highscores.dat" and requests the
-  // intro, which the first tick enters without a visible fade.
-  Application(platform::Platform& platform, int32_t width, int32_t height, ScreenFactory factory);
-  // Writes "settings.dat" and destroys the current screen without leave.
+  // intro, which the first tick enters without a visible fade. Every file
+  // name is resolved through folders.
+  Application(platform::Platform& platform, int32_t width, int32_t height, ScreenFactory factory,
+              Folders folders = Folders());
+  // Writes "settings.dat" (unless it stood there unreadable at start; a
+  // failed write is warned about) and destroys the current screen without
+  // leave.
   ~Application() override;
 
   // The current screen's frame, or one fade step while a switch is pending.
@@ -47,6 +52,7 @@ class Application : public ApplicationBase {
   // folders of their own.
   std::string makePath(std::string_view name) const;
   std::string makeDataPath(std::string_view name) const;
+  const Folders& folders() const { return folders_; }
 
   Font& font() { return font_; }
   Settings& settings() { return settings_; }
@@ -60,7 +66,9 @@ class Application : public ApplicationBase {
  private:
   void performSwitch();
 
-  uint32_t pendingScreen_ = 0;
+  Folders folders_;
+  ScreenId pendingScreen_ = ScreenId::Quit;
+  bool keepSettingsFile_ = false;  // it could not be read: never replace it
   std::unique_ptr<Screen> currentScreen_;
   Font font_;
   Settings settings_;

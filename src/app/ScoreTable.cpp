@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/os/FileSystem.h"
+#include "storage/ByteReader.h"
+#include "storage/ByteWriter.h"
 
 namespace bt {
 namespace {
@@ -18,40 +20,19 @@ void copyName(Name& name, std::string_view text) {
   std::copy_n(text.begin(), std::min(text.size(), name.size() - 1), name.begin());
 }
 
-// Reads the file's fields in order; each field is taken only when all of
-// its bytes are present, so a short file leaves the rest unchanged.
-class FieldReader {
- public:
-  explicit FieldReader(const std::vector<uint8_t>& bytes) : bytes_(bytes) {}
+// Reads a name when all its 16 bytes are present; one without a terminator
+// within them is cut to 15 characters.
+bool readName(ByteReader& reader, Name& name) {
+  if (reader.remaining() < static_cast<int32_t>(name.size())) return false;
+  reader.readBytes(name.data(), static_cast<int32_t>(name.size()));
+  name.back() = 0;
+  return true;
+}
 
-  // A name without a terminator within its 16 bytes is cut to 15 characters.
-  bool readName(Name& name) {
-    if (!has(name.size())) return false;
-    std::memcpy(name.data(), &bytes_[position_], name.size());
-    name.back() = 0;
-    position_ += name.size();
-    return true;
-  }
-
-  bool readInt32(int32_t& value) {
-    if (!has(4)) return false;
-    uint32_t bits = 0;
-    for (int i = 3; i >= 0; --i) bits = (bits << 8) | bytes_[position_ + i];
-    value = static_cast<int32_t>(bits);
-    position_ += 4;
-    return true;
-  }
-
- private:
-  bool has(size_t n) const { return bytes_.size() - position_ >= n; }
-
-  const std::vector<uint8_t>& bytes_;
-  size_t position_ = 0;
-};
-
-void appendInt32(std::vector<uint8_t>& out, int32_t value) {
-  uint32_t bits = static_cast<uint32_t>(value);
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(bits >> (8 * i)));
+bool readScore(ByteReader& reader, int32_t& score) {
+  if (reader.remaining() < 4) return false;
+  score = reader.readInt32();
+  return true;
 }
 
 }  // namespace
@@ -72,23 +53,25 @@ void ScoreTable::setEntryName(int index, std::string_view text) {
 bool loadScores(ScoreTable& t, const std::string& path) {
   std::optional<std::vector<uint8_t>> bytes = os::readFile(path);
   if (!bytes) return false;
-  FieldReader reader(*bytes);
-  if (!reader.readName(t.lastInitials)) return true;
+  // Each field is taken only when all of its bytes are present, so a short
+  // file leaves the rest unchanged.
+  ByteReader reader;
+  reader.assign(std::move(*bytes));
+  if (!readName(reader, t.lastInitials)) return true;
   for (ScoreEntry& entry : t.entries) {
-    if (!reader.readName(entry.name) || !reader.readInt32(entry.score)) break;
+    if (!readName(reader, entry.name) || !readScore(reader, entry.score)) break;
   }
   return true;
 }
 
 bool saveScores(const ScoreTable& t, const std::string& path) {
-  std::vector<uint8_t> bytes;
-  bytes.reserve(kScoreFileBytes);
-  bytes.insert(bytes.end(), t.lastInitials.begin(), t.lastInitials.end());
+  ByteWriter out;
+  out.appendBytes(t.lastInitials.data(), static_cast<int32_t>(t.lastInitials.size()));
   for (const ScoreEntry& entry : t.entries) {
-    bytes.insert(bytes.end(), entry.name.begin(), entry.name.end());
-    appendInt32(bytes, entry.score);
+    out.appendBytes(entry.name.data(), static_cast<int32_t>(entry.name.size()));
+    out.appendInt32(entry.score);
   }
-  return os::writeFileAtomically(path, bytes);
+  return os::writeFileAtomically(path, out.data(), static_cast<size_t>(out.length()));
 }
 
 }  // namespace bt

@@ -1,36 +1,80 @@
 #include "app/Settings.h"
 
 #include <array>
+#include <cstdio>
 
 #include "platform/os/FileSystem.h"
+#include "platform/os/Quote.h"
+#include "platform/os/Warning.h"
 
 namespace bt {
 namespace {
+
+constexpr size_t kKeyMapOffset = 3;
 
 // The record's bytes in file order: reserved, soundOn, gameInProgress, then
 // the nine key-map entries.
 std::array<uint8_t*, kSettingsFileBytes> fieldsOf(Settings& s) {
   std::array<uint8_t*, kSettingsFileBytes> fields{&s.reserved, &s.soundOn, &s.gameInProgress};
-  for (size_t i = 0; i < s.keyMap.size(); ++i) fields[3 + i] = &s.keyMap[i];
+  for (size_t i = 0; i < s.keyMap.size(); ++i) fields[kKeyMapOffset + i] = &s.keyMap[i];
   return fields;
+}
+
+bool isKeyMapValue(uint8_t code) {
+  return code == kKeyAwaiting || code == kKeyNone ||
+         (code >= kFirstDeviceKey && code <= kLastDeviceKey);
+}
+
+bool holdsImpossibleKey(const std::vector<uint8_t>& bytes) {
+  for (size_t i = kKeyMapOffset; i < bytes.size() && i < kSettingsFileBytes; ++i) {
+    if (!isKeyMapValue(bytes[i])) return true;
+  }
+  return false;
+}
+
+void setAside(const std::string& path) {
+  const std::string aside = path + ".damaged";
+  if (std::rename(path.c_str(), aside.c_str()) == 0) {
+    warn(quote(path) + " is damaged (a key no keypad has); the default settings are used and " +
+         "the file is kept as " + quote(aside));
+  } else {
+    warn(quote(path) + " is damaged (a key no keypad has) and cannot be set aside; the " +
+         "default settings are used");
+  }
 }
 
 }  // namespace
 
-bool loadSettings(Settings& s, const std::string& path) {
-  std::optional<std::vector<uint8_t>> bytes = os::readFile(path);
-  if (!bytes) return false;
+SettingsFile loadSettings(Settings& s, const std::string& path) {
+  std::string whyNot;
+  std::optional<std::vector<uint8_t>> bytes = os::readFile(path, 256u << 20, &whyNot);
+  if (!bytes) {
+    if (!os::exists(path)) return SettingsFile::Missing;
+    warn("cannot read " + quote(path) + " (" + whyNot +
+         "); the default settings are used and the file is left as it is");
+    return SettingsFile::Unreadable;
+  }
+  if (holdsImpossibleKey(*bytes)) {
+    s = Settings{};
+    setAside(path);
+    return SettingsFile::Damaged;
+  }
   std::array<uint8_t*, kSettingsFileBytes> fields = fieldsOf(s);
   for (size_t i = 0; i < fields.size() && i < bytes->size(); ++i) *fields[i] = (*bytes)[i];
-  return true;
+  return SettingsFile::Read;
 }
 
-bool saveSettings(const Settings& s, const std::string& path) {
+bool saveSettings(const Settings& s, const std::string& path, std::string* whyNot) {
+  std::string unreadable;
+  if (os::exists(path) && !os::readFile(path, 256u << 20, &unreadable)) {
+    if (whyNot) *whyNot = "it exists but cannot be read (" + unreadable + ")";
+    return false;
+  }
   Settings copy = s;
   std::array<uint8_t, kSettingsFileBytes> bytes{};
   std::array<uint8_t*, kSettingsFileBytes> fields = fieldsOf(copy);
   for (size_t i = 0; i < fields.size(); ++i) bytes[i] = *fields[i];
-  return os::writeFileAtomically(path, bytes.data(), bytes.size());
+  return os::writeFileAtomically(path, bytes.data(), bytes.size(), whyNot);
 }
 
 }  // namespace bt

@@ -1,5 +1,7 @@
 #include "gfx/Animation.h"
 
+#include "platform/os/Quote.h"
+#include "platform/os/Warning.h"
 #include "storage/StoredFile.h"
 
 namespace bt {
@@ -13,19 +15,27 @@ constexpr int32_t kCommandBytes = 9;
 bool Animation::load(const std::string& path) {
   sequences_.clear();
   ByteReader reader;
-  if (!loadStored(reader, path)) return false;
-  load(reader);
+  if (!loadStored(reader, path)) {
+    warn("cannot read the animation " + quote(path));
+    return false;
+  }
+  if (!load(reader)) {
+    warn("the animation " + quote(path) + " is damaged; " + std::to_string(count()) +
+         " sequences are used");
+  }
   return true;
 }
 
-void Animation::load(ByteReader& reader) {
+bool Animation::load(ByteReader& reader) {
   sequences_.clear();
   header_.fill(0);
   reader.readBytes(header_.data(), static_cast<int32_t>(header_.size()));
   const int32_t sequenceCount = reader.readInt32();
   // Every sequence takes at least its 4-byte count, so a count larger than
   // the bytes left is damage; stop at the first sequence that does not fit.
-  for (int32_t s = 0; s < sequenceCount && reader.remaining() >= 4; ++s) {
+  bool whole = !reader.isShort();
+  int32_t s = 0;
+  for (; s < sequenceCount && reader.remaining() >= 4; ++s) {
     AnimationSequence sequence;
     const int32_t commandCount = reader.readInt32();
     int32_t c = 0;
@@ -39,9 +49,13 @@ void Animation::load(ByteReader& reader) {
       sequence.commands.push_back(command);
     }
     sequences_.push_back(std::move(sequence));
-    if (c < commandCount) break;  // the contents ended inside this sequence
+    if (c < commandCount) {  // the contents ended inside this sequence
+      whole = false;
+      break;
+    }
   }
   reader.release();
+  return whole && s >= sequenceCount;
 }
 
 AnimationSequence* Animation::sequence(uint32_t index) {
@@ -65,20 +79,20 @@ uint16_t AnimationPlayer::advance(AnimationSequence& s) {
     const uint8_t following = static_cast<uint8_t>(here + 1);
     const uint8_t target = static_cast<uint8_t>(here + c.argument);  // indices wrap at 256
     switch (c.type) {
-      case 0:
-      case 6:
+      case AnimationCommand::kFrame:
+      case AnimationCommand::kEmptyFrame:
         s.next = following;
         return kNewFrame;
-      case 1:
+      case AnimationCommand::kSetDelay:
         s.tick = 0;
         s.delay = static_cast<uint8_t>(c.argument);
         s.next = following;
         break;
-      case 2:
+      case AnimationCommand::kSetRepeat:
         s.loopCounter = static_cast<uint8_t>(c.argument - 1);
         s.next = following;
         break;
-      case 3:
+      case AnimationCommand::kRepeat:
         if (s.loopCounter != 0) {
           --s.loopCounter;
           s.next = target;
@@ -86,10 +100,10 @@ uint16_t AnimationPlayer::advance(AnimationSequence& s) {
           s.next = following;
         }
         break;
-      case 4:
+      case AnimationCommand::kJump:
         s.next = target;
         break;
-      case 5:
+      case AnimationCommand::kYield:
         s.next = following;
         return static_cast<uint16_t>(c.argument);
       default:  // unknown commands do nothing

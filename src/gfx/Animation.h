@@ -14,9 +14,18 @@
 namespace bt {
 
 struct AnimationCommand {
-  // 0 frame, 1 set delay, 2 set repeat count, 3 repeat, 4 jump, 5 yield,
-  // 6 empty frame; anything above 6 does nothing.
-  uint32_t type = 0;
+  // The command types as stored in a file; anything above kEmptyFrame does
+  // nothing.
+  enum Type : uint32_t {
+    kFrame = 0,       // show picture `argument` at x, y
+    kSetDelay = 1,    // advances each frame stays current
+    kSetRepeat = 2,   // repeats of the next kRepeat
+    kRepeat = 3,      // back by `argument` commands while repeats are left
+    kJump = 4,        // by `argument` commands
+    kYield = 5,       // report `argument` to the screen
+    kEmptyFrame = 6,  // a frame that shows nothing
+  };
+  uint32_t type = kFrame;
   int16_t x = 0;
   int16_t y = 0;
   int16_t argument = 0;  // sprite index of a frame, operand of the others
@@ -38,9 +47,11 @@ class Animation {
 
   // Replaces the sequences held; false (and no sequences) when the file
   // cannot be opened or restored. Contents that end early keep the
-  // sequences and commands read whole so far.
+  // sequences and commands read whole so far. Either is named in one
+  // warning line.
   bool load(const std::string& path);
-  void load(ByteReader& reader);
+  // The same from restored contents; false when they end early.
+  bool load(ByteReader& reader);
 
   AnimationSequence* sequence(uint32_t index);
   size_t count() const { return sequences_.size(); }

@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "gfx/Colour.h"
+#include "platform/os/FileSystem.h"
+#include "platform/os/Quote.h"
+#include "platform/os/Warning.h"
 #include "storage/StoredFile.h"
 
 namespace bt {
@@ -58,56 +61,67 @@ bool readMask(ByteReader& reader, SpriteMask& mask) {
   return true;
 }
 
-// The companion mask file: the path up to and including its last '.',
-// then "msk". Empty when the path has no '.'.
-std::string maskPath(const std::string& path) {
-  const size_t dot = path.rfind('.');
-  if (dot == std::string::npos) return {};
-  return path.substr(0, dot + 1) + "msk";
-}
-
 }  // namespace
 
 bool SpriteBank::load(const std::string& path) {
   clear();
   ByteReader reader;
-  if (!loadStored(reader, path)) return false;
-  loadSprites(reader);
+  if (!loadStored(reader, path)) {
+    warn("cannot read the sprite bank " + quote(path));
+    return false;
+  }
+  if (!loadSprites(reader)) {
+    warn("the sprite bank " + quote(path) + " is damaged; " + std::to_string(count()) +
+         " sprites are used");
+  }
   reader.release();
 
-  const std::string masks = maskPath(path);
+  const std::string masks = maskPathOf(path);
   if (!masks.empty()) {
     std::vector<SpriteMask>().swap(masks_);
     ByteReader maskReader;
-    if (loadStored(maskReader, masks)) loadMasks(maskReader);
+    // The companion is optional: only one that stands there and fails counts.
+    if (loadStored(maskReader, masks)) {
+      if (!loadMasks(maskReader)) warn("the mask file " + quote(masks) + " is damaged");
+    } else if (os::exists(masks)) {
+      warn("cannot read the mask file " + quote(masks));
+    }
   }
   return true;
 }
 
-void SpriteBank::loadSprites(ByteReader& reader) {
+bool SpriteBank::loadSprites(ByteReader& reader) {
   clear();
   headerValue_ = reader.readUInt16();
   const int32_t count = reader.readInt32();
-  if (reader.isShort()) return;
+  if (reader.isShort()) return false;
   sprites_.reserve(plausibleCount(count, reader, kSpriteHeaderBytes));
   std::vector<uint8_t> rgb;
   for (int32_t i = 0; i < count; ++i) {
     Sprite sprite;
-    if (!readSprite(reader, rgb, sprite)) break;
+    if (!readSprite(reader, rgb, sprite)) return false;
     sprites_.push_back(std::move(sprite));
   }
+  return true;
 }
 
-void SpriteBank::loadMasks(ByteReader& reader) {
+bool SpriteBank::loadMasks(ByteReader& reader) {
   std::vector<SpriteMask>().swap(masks_);
   const int32_t count = reader.readInt32();
-  if (reader.isShort()) return;
+  if (reader.isShort()) return false;
   masks_.reserve(plausibleCount(count, reader, kMaskHeaderBytes));
   for (int32_t i = 0; i < count; ++i) {
     SpriteMask mask;
-    if (!readMask(reader, mask)) break;
+    if (!readMask(reader, mask)) return false;
     masks_.push_back(std::move(mask));
   }
+  return true;
+}
+
+std::string maskPathOf(const std::string& bankPath) {
+  const size_t dot = bankPath.rfind('.');
+  if (dot == std::string::npos) return {};
+  return bankPath.substr(0, dot + 1) + "msk";
 }
 
 const Sprite* SpriteBank::sprite(uint32_t index) const {

@@ -14,12 +14,16 @@ class SpriteBank {
  public:
   // Loads path (replacing the sprites held) and path's .msk companion.
   // False when the bank cannot be opened or restored. Contents that end
-  // before their counts and sizes keep the sprites read whole so far.
+  // before their counts and sizes keep the sprites read whole so far. A bank
+  // (or an existing companion) that cannot be read, or ends early, is named
+  // in one warning line.
   bool load(const std::string& path);
-  // The same from restored contents already in a reader (no mask file).
-  void loadSprites(ByteReader& reader);
-  // Reads mask records from restored contents (replacing the masks held).
-  void loadMasks(ByteReader& reader);
+  // The same from restored contents already in a reader (no mask file);
+  // false when they end before the declared count.
+  bool loadSprites(ByteReader& reader);
+  // Reads mask records from restored contents (replacing the masks held);
+  // false when they end before the declared count.
+  bool loadMasks(ByteReader& reader);
 
   const Sprite* sprite(uint32_t index) const;
   void clear();
@@ -34,5 +38,9 @@ class SpriteBank {
   std::vector<SpriteMask> masks_;
   uint16_t headerValue_ = 0;
 };
+
+// The companion mask file of a bank: the path up to and including its last
+// '.', then "msk". Empty when the path has no '.'.
+std::string maskPathOf(const std::string& bankPath);
 
 }  // namespace bt

@@ -1,7 +1,9 @@
 #include "main/Program.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "app/Application.h"
 #include "app/FrameLoop.h"
@@ -9,9 +11,10 @@
 #include "main/DataFolder.h"
 #include "main/ScreenFactory.h"
 #include "main/ScriptRunner.h"
-#include "main/WavFile.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/os/FileSystem.h"
+#include "platform/os/Quote.h"
+#include "sound/WaveWriter.h"
 #include "storage/Paths.h"
 #ifdef BT_HAVE_SDL
 #include "platform/sdl/SdlPlatform.h"
@@ -21,33 +24,47 @@ namespace bt {
 
 namespace {
 
+// The longest script read; a longer one is refused before anything runs.
+constexpr size_t kMaxScriptBytes = 16u << 20;
+
 void complain(const std::string& message) {
   std::fprintf(stderr, "brambletop: %s\n", message.c_str());
 }
 
-bool setUpFolders(const ProgramOptions& options) {
-  if (!options.artDir.empty()) setArtFolder(options.artDir);
+// The art and data folders of this run; nullopt and the reason in problem
+// when the data folder cannot be made or the art folder holds no
+// Game_Sprite (the program cannot show anything without it).
+std::optional<Folders> chooseFolders(const ProgramOptions& options, std::string& problem) {
   const auto data = chooseDataFolder(options.dataDir);
   if (!data) {
-    complain("cannot create the data folder '" + options.dataDir + "'");
-    return false;
+    problem = "cannot create the data folder " + quote(options.dataDir);
+    return std::nullopt;
   }
-  setDataFolder(*data);
-  return true;
+  Folders folders(options.artDir, *data);
+  std::error_code error;
+  if (!std::filesystem::is_directory(folders.makePath("Game_Sprite"), error)) {
+    problem = "no art in " + quote(folders.art()) +
+              ": the folder Game_Sprite is missing there (--art-dir names the folder that "
+              "holds it)";
+    return std::nullopt;
+  }
+  return folders;
 }
 
 // Runs the Application until it quits; false when the display would not open.
-bool runApplication(platform::Platform& platform, const ProgramOptions& options) {
-  Application app(platform, options.width, options.height, makeScreen);
+bool runApplication(platform::Platform& platform, const ProgramOptions& options,
+                    const Folders& folders) {
+  Application app(platform, options.width, options.height, makeScreen, folders);
   if (!app.openDisplay()) return false;
   runFrameLoop(app);
   return true;
 }
 
 int runHeadless(const ProgramOptions& options) {
-  const auto text = os::readFile(options.script, 16u << 20);
+  std::string whyNot;
+  const auto text = os::readStream(options.script, kMaxScriptBytes, whyNot);
   if (!text) {
-    complain("cannot read the script '" + options.script + "'");
+    complain("cannot read the script " + quote(options.script) + ": " + whyNot);
     return 1;
   }
   Script script =
@@ -56,10 +73,15 @@ int runHeadless(const ProgramOptions& options) {
     std::fprintf(stderr, "script:%d: %s\n", script.errorLine, script.error.c_str());
     return 1;
   }
-  if (!setUpFolders(options)) return 1;
+  std::string problem;
+  const std::optional<Folders> folders = chooseFolders(options, problem);
+  if (!folders) {
+    complain(problem);
+    return 1;
+  }
   platform::HeadlessPlatform platform;
   ScriptRunner runner(platform, std::move(script));
-  if (!runApplication(platform, options)) {
+  if (!runApplication(platform, options, *folders)) {
     complain("the display cannot be used");
     return 1;
   }
@@ -69,8 +91,9 @@ int runHeadless(const ProgramOptions& options) {
     status = 1;
   }
   if (!options.wav.empty() &&
-      !writeWav8BitMono(options.wav, platform.headlessWaveOut().written())) {
-    complain("cannot write '" + options.wav + "'");
+      !os::writeFileAtomically(options.wav, encodeWave8BitMono(platform.headlessWaveOut().written()),
+                               &whyNot)) {
+    complain("cannot write " + quote(options.wav) + ": " + whyNot);
     status = 1;
   }
   return status;
@@ -89,10 +112,16 @@ int runDesktop(const ProgramOptions& options) {
   }
   // A second start only brings the first one's window to the front.
   if (platform->raiseRunningInstance()) return 0;
-  if (!setUpFolders(options)) return 1;
+  std::string problem;
+  const std::optional<Folders> folders = chooseFolders(options, problem);
+  if (!folders) {
+    complain(problem);
+    platform->showError("Brambletop cannot start: " + problem + ".");
+    return 1;
+  }
   // The icon lies beside the art once the folders are known.
-  platform->sdlDisplay().setIconPath(makePath("icon48.png"));
-  if (!runApplication(*platform, options)) {
+  platform->sdlDisplay().setIconPath(folders->makePath("icon48.png"));
+  if (!runApplication(*platform, options, *folders)) {
     complain("the display cannot be used");
     return 1;
   }

@@ -16,7 +16,7 @@ void IntroScreen::frame() {
   Application& a = app();
   const AnimationCommand* command = AnimationPlayer::currentCommand(*sequence_);
   // A frame naming a picture the bank lacks is skipped.
-  if (command && command->type == 0 && command->argument >= 0) {
+  if (command && command->type == AnimationCommand::kFrame && command->argument >= 0) {
     const int32_t half = a.width() / 2;  // the origin is the middle of the top square
     blitOpaque(pictures_.sprite(static_cast<uint32_t>(command->argument)), a.frameBuffer(),
                command->x + half, command->y + half, true);

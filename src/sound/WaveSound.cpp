@@ -5,6 +5,9 @@
 #include <optional>
 
 #include "platform/os/FileSystem.h"
+#include "platform/os/Quote.h"
+#include "platform/os/Warning.h"
+#include "storage/LittleEndian.h"
 
 namespace bt {
 namespace {
@@ -15,18 +18,22 @@ bool hasTag(const uint8_t* at, const char* tag) {
   return std::memcmp(at, tag, 4) == 0;
 }
 
-uint32_t readUInt32(const uint8_t* at) {
-  return uint32_t(at[0]) | uint32_t(at[1]) << 8 | uint32_t(at[2]) << 16 | uint32_t(at[3]) << 24;
-}
-
 }  // namespace
 
 bool WaveSound::load(const std::string& path) {
   samples_.clear();
   samples_.shrink_to_fit();
-  std::optional<std::vector<uint8_t>> bytes = os::readFile(path);
-  if (!bytes) return false;
-  return loadFromMemory(bytes->data(), bytes->size());
+  std::string whyNot;
+  std::optional<std::vector<uint8_t>> bytes = os::readFile(path, 256u << 20, &whyNot);
+  if (!bytes) {
+    warn("cannot read the sound " + quote(path) + ": " + whyNot);
+    return false;
+  }
+  if (!loadFromMemory(bytes->data(), bytes->size())) {
+    warn("the sound " + quote(path) + " is not a RIFF WAVE file");
+    return false;
+  }
+  return true;
 }
 
 bool WaveSound::loadFromMemory(const uint8_t* bytes, size_t n) {
@@ -44,7 +51,7 @@ bool WaveSound::loadFromMemory(const uint8_t* bytes, size_t n) {
   while (n - offset >= kChunkHeaderBytes) {
     const uint8_t* header = bytes + offset;
     const size_t bodyOffset = offset + kChunkHeaderBytes;
-    const size_t size = readUInt32(header + 4);
+    const size_t size = loadLe32(header + 4);
     const size_t present = std::min(size, n - bodyOffset);
     if (hasTag(header, "data")) {
       data = bytes + bodyOffset;

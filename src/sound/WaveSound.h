@@ -11,8 +11,9 @@ namespace bt {
 
 class WaveSound {
  public:
-  // False when the file cannot be read or lacks the RIFF/WAVE tags. A "data"
-  // chunk that reaches past the end takes the bytes present.
+  // False when the file cannot be read or lacks the RIFF/WAVE tags (either is
+  // named in one warning line). A "data" chunk that reaches past the end
+  // takes the bytes present.
   bool load(const std::string& path);
   bool loadFromMemory(const uint8_t* bytes, size_t n);
 

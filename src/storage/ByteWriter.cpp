@@ -4,6 +4,8 @@
 #include <limits>
 #include <new>
 
+#include "storage/LittleEndian.h"
+
 namespace bt {
 
 bool ByteWriter::appendBytes(const void* source, int32_t n) {
@@ -24,9 +26,8 @@ bool ByteWriter::appendBytes(const void* source, int32_t n) {
 }
 
 bool ByteWriter::appendInt32(int32_t value) {
-  auto bits = static_cast<uint32_t>(value);
-  const uint8_t bytes[4] = {static_cast<uint8_t>(bits), static_cast<uint8_t>(bits >> 8),
-                            static_cast<uint8_t>(bits >> 16), static_cast<uint8_t>(bits >> 24)};
+  uint8_t bytes[4];
+  storeLe32(bytes, static_cast<uint32_t>(value));
   return appendBytes(bytes, 4);
 }
 
@@ -35,7 +36,8 @@ bool ByteWriter::appendByte(uint8_t value) {
 }
 
 bool ByteWriter::appendUInt16(uint16_t value) {
-  const uint8_t bytes[2] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)};
+  uint8_t bytes[2];
+  storeLe16(bytes, value);
   return appendBytes(bytes, 2);
 }
 

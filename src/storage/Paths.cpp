@@ -10,27 +10,6 @@ std::string withTrailingSlash(std::string folder) {
   return folder;
 }
 
-// The folder of the running executable, looked up once.
-const std::string& executableFolder() {
-  static const std::string folder = [] {
-    std::string path = os::executablePath();
-    size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string("./") : path.substr(0, slash + 1);
-  }();
-  return folder;
-}
-
-// Overrides set from the command line; empty means the default.
-std::string& artOverride() {
-  static std::string folder;
-  return folder;
-}
-
-std::string& dataOverride() {
-  static std::string folder;
-  return folder;
-}
-
 // Names inside the program use backslashes as separators.
 std::string joinName(const std::string& folder, std::string_view name) {
   std::string path = folder;
@@ -41,28 +20,23 @@ std::string joinName(const std::string& folder, std::string_view name) {
 
 }  // namespace
 
-std::string makePath(std::string_view name) {
-  return joinName(artFolder(), name);
+std::string executableFolder() {
+  const std::string folder = os::folderOf(os::executablePath());
+  return folder.empty() ? std::string("./") : folder;
 }
 
-std::string makeDataPath(std::string_view name) {
-  return joinName(dataFolder(), name);
+Folders::Folders() : Folders(executableFolder(), "") {}
+
+Folders::Folders(std::string art, std::string data)
+    : art_(art.empty() ? executableFolder() : withTrailingSlash(std::move(art))),
+      data_(data.empty() ? art_ : withTrailingSlash(std::move(data))) {}
+
+std::string Folders::makePath(std::string_view name) const {
+  return joinName(art_, name);
 }
 
-void setArtFolder(const std::string& folder) {
-  artOverride() = folder.empty() ? std::string() : withTrailingSlash(folder);
-}
-
-void setDataFolder(const std::string& folder) {
-  dataOverride() = folder.empty() ? std::string() : withTrailingSlash(folder);
-}
-
-std::string artFolder() {
-  return artOverride().empty() ? executableFolder() : artOverride();
-}
-
-std::string dataFolder() {
-  return dataOverride().empty() ? artFolder() : dataOverride();
+std::string Folders::makeDataPath(std::string_view name) const {
+  return joinName(data_, name);
 }
 
 uint32_t fileSizeProbe(const std::string& path) {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/os/FileSystem.h"
+#include "storage/LittleEndian.h"
 #include "storage/Lzss.h"
 
 namespace bt {
@@ -17,18 +18,13 @@ LzssCodec& threadCodec() {
   return codec;
 }
 
-uint32_t readLength(const uint8_t* bytes) {
-  return uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 | uint32_t{bytes[2]} << 16 |
-         uint32_t{bytes[3]} << 24;
-}
-
 }  // namespace
 
 std::vector<uint8_t> encodeStored(const uint8_t* contents, size_t n) {
   if (n > kMaxStoredLength) return {};
   auto length = static_cast<uint32_t>(n);
   std::vector<uint8_t> file(kLengthFieldSize);
-  for (size_t i = 0; i < kLengthFieldSize; ++i) file[i] = static_cast<uint8_t>(length >> (8 * i));
+  storeLe32(file.data(), length);
   if (n <= kRawStoredLimit) {
     file.insert(file.end(), contents, contents + n);
     return file;
@@ -41,7 +37,7 @@ std::vector<uint8_t> encodeStored(const uint8_t* contents, size_t n) {
 
 bool decodeStored(const uint8_t* file, size_t fileSize, ByteReader& reader) {
   if (fileSize < kLengthFieldSize) return false;
-  uint32_t length = readLength(file);
+  uint32_t length = loadLe32(file);
   if (length > kMaxStoredLength) return false;
   const uint8_t* payload = file + kLengthFieldSize;
   size_t payloadSize = fileSize - kLengthFieldSize;

@@ -105,7 +105,7 @@ TEST_F(ShellTest, FiveFiveFiveDisplaysAreRefusedAndOthersAccepted) {
     {
       platform::HeadlessPlatform platform;
       platform.headlessDisplay().forceProperties(DisplayProperties{240, 320, 2, 480, 16, c.flags});
-      Application app(platform, 240, 320, nullptr);
+      Application app(platform, 240, 320, nullptr, folders_);
       EXPECT_EQ(app.openDisplay(), c.accepted);
       EXPECT_TRUE(platform.headlessDisplay().isOpen());
     }
@@ -130,7 +130,7 @@ TEST_F(ShellTest, WideScreensTakeTheRawPathAndSmallerDisplaysGetWhatFits) {
     platform::HeadlessPlatform platform;
     auto& display = platform.headlessDisplay();
     display.forceProperties(DisplayProperties{c.display, c.displayH, 2, c.display * 2, 16, 0x80});
-    Application app(platform, c.width, c.height, nullptr);
+    Application app(platform, c.width, c.height, nullptr, folders_);
     ASSERT_TRUE(app.openDisplay());
     FrameBuffer& fb = app.frameBuffer();
     for (int32_t y = 0; y < fb.height(); ++y) {
@@ -155,7 +155,7 @@ TEST_F(ShellTest, KeypadClickIsSilencedWhileRunningAndRestoredAtExit) {
     platform::HeadlessPlatform platform;
     if (c.before) platform.registry()[key] = *c.before;
     {
-      Application app(platform, 240, 320, nullptr);
+      Application app(platform, 240, 320, nullptr, folders_);
       EXPECT_EQ(platform.registry()[key], "");
       EXPECT_EQ(platform.settingsBroadcasts(), 1);
     }

@@ -1,53 +1,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/ScoreTable.h"
 #include "app/Settings.h"
+#include "support/TempFolder.h"
 
 namespace bt {
 namespace {
 
-namespace fs = std::filesystem;
-
 class RecordFiles : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("bt_settings_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  std::string path(const std::string& name) const { return (folder_ / name).string(); }
-
+  std::string path(const std::string& name) const { return folder_.file(name); }
   void write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-    std::ofstream out(path(name), std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    folder_.write(name, bytes);
   }
+  std::vector<uint8_t> read(const std::string& name) const { return folder_.read(name); }
+  std::vector<std::string> filesInFolder() const { return folder_.entries(); }
 
-  std::vector<uint8_t> read(const std::string& name) const {
-    std::ifstream in(path(name), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-
-  std::vector<std::string> filesInFolder() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder_)) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
-  fs::path folder_;
+  test::TempFolder folder_;
 };
 
 std::vector<uint8_t> settingsBytes(const Settings& s) {
@@ -71,7 +44,7 @@ std::vector<uint8_t> sampleScoreFile() {
 TEST_F(RecordFiles, MissingFilesLeaveTheRecordsAndCreateNothing) {
   Settings settings;
   settings.soundOn = 1;
-  EXPECT_FALSE(loadSettings(settings, path("settings.dat")));
+  EXPECT_EQ(loadSettings(settings, path("settings.dat")), SettingsFile::Missing);
   EXPECT_EQ(settings.soundOn, 1);
   EXPECT_EQ(settings.keyMap, kDefaultKeyMap);
 
@@ -87,10 +60,10 @@ TEST_F(RecordFiles, MissingFilesLeaveTheRecordsAndCreateNothing) {
 }
 
 TEST_F(RecordFiles, SettingsRoundTripEveryByte) {
-  const std::vector<uint8_t> original = {0xA5, 7, 0x80, 1, 2, 3, 254, 0, 32, 9, 16, 200};
+  const std::vector<uint8_t> original = {0xA5, 7, 0x80, 1, 2, 3, 254, 0, 32, 9, 16, 20};
   write("in.dat", original);
   Settings settings;
-  ASSERT_TRUE(loadSettings(settings, path("in.dat")));
+  ASSERT_EQ(loadSettings(settings, path("in.dat")), SettingsFile::Read);
   EXPECT_EQ(settings.reserved, 0xA5);
   EXPECT_EQ(settings.keyMap[3], 254);
   ASSERT_TRUE(saveSettings(settings, path("settings.dat")));
@@ -102,7 +75,7 @@ TEST_F(RecordFiles, ShortSettingsFileSetsOnlyTheBytesItHolds) {
   for (size_t size : {0, 1, 3, 5, 11}) {
     write("settings.dat", std::vector<uint8_t>(full.begin(), full.begin() + size));
     Settings settings;
-    ASSERT_TRUE(loadSettings(settings, path("settings.dat")));
+    ASSERT_EQ(loadSettings(settings, path("settings.dat")), SettingsFile::Read);
     std::vector<uint8_t> expected = settingsBytes(Settings{});
     std::copy_n(full.begin(), size, expected.begin());
     EXPECT_EQ(settingsBytes(settings), expected) << size << " bytes";

@@ -13,7 +13,7 @@
 #include "app/FrameLoop.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "storage/Paths.h"
-#include "storage/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace bt::test {
 
@@ -70,17 +70,7 @@ class CountingApplication : public Application {
 
 class ShellTest : public ::testing::Test {
  protected:
-  ShellTest() { setFolders(); }
-  ~ShellTest() override {
-    app_.reset();
-    setArtFolder("");
-    setDataFolder("");
-  }
-
-  void setFolders() {
-    setArtFolder(folder_.path());  // no art: the font stays empty
-    setDataFolder(folder_.path());
-  }
+  ~ShellTest() override { app_.reset(); }
 
   // The screen the application creates for an id: by default one that
   // records into log.
@@ -95,7 +85,7 @@ class ShellTest : public ::testing::Test {
   CountingApplication& start(int32_t width = 240, int32_t height = 320) {
     app_ = std::make_unique<CountingApplication>(
         platform_, width, height,
-        [this](ScreenId id, Application& app) { return makeScreen(id, app); });
+        [this](ScreenId id, Application& app) { return makeScreen(id, app); }, folders_);
     EXPECT_TRUE(app_->openDisplay());
     return *app_;
   }
@@ -120,6 +110,9 @@ class ShellTest : public ::testing::Test {
   std::vector<std::string> takeLog() { return std::exchange(log_, {}); }
 
   TempFolder folder_;
+  // Art and data of the application start creates: by default both in
+  // folder_, which holds no art (the font stays empty).
+  Folders folders_{folder_.path(), folder_.path()};
   platform::HeadlessPlatform platform_{1000};
   std::unique_ptr<CountingApplication> app_;
   std::vector<std::string> log_;

@@ -5,6 +5,7 @@
 
 #include "GfxTestSupport.h"
 #include "gfx/Animation.h"
+#include "gfx/AnimationWriter.h"
 #include "storage/ByteWriter.h"
 #include "storage/StoredFile.h"
 
@@ -122,27 +123,16 @@ TEST(AnimationPlayerTest, EmptySequenceEndsAtOnce) {
   EXPECT_EQ(AnimationPlayer::advance(s), 0);
 }
 
-// File contents: header, sequence count, then each sequence.
-ByteWriter animationBytes(const std::vector<std::vector<AnimationCommand>>& sequences,
-                          int32_t sequenceCount) {
-  ByteWriter w;
-  for (int i = 0; i < 26; ++i) w.appendByte(static_cast<uint8_t>(i));
-  w.appendInt32(sequenceCount);
-  for (const auto& commands : sequences) {
-    w.appendInt32(static_cast<int32_t>(commands.size()));
-    for (const AnimationCommand& c : commands) {
-      w.appendByte(static_cast<uint8_t>(c.type));
-      w.appendUInt16(static_cast<uint16_t>(c.x));
-      w.appendUInt16(static_cast<uint16_t>(c.y));
-      w.appendUInt16(static_cast<uint16_t>(c.argument));
-      w.appendUInt16(c.extra);
-    }
-  }
-  return w;
+// File contents: header bytes 0 to 25, the given sequence count, then each
+// sequence.
+ByteWriter animationBytes(const std::vector<AnimationScript>& sequences, int32_t sequenceCount) {
+  AnimationHeader header;
+  for (size_t i = 0; i < header.size(); ++i) header[i] = static_cast<uint8_t>(i);
+  return writeAnimation(sequences, header, sequenceCount);
 }
 
 TEST(AnimationLoadTest, ReadsSequencesWithSignedFields) {
-  test::TempDir dir;
+  test::TempFolder dir;
   const std::string path = dir.file("intro.ani");
   ASSERT_TRUE(
       saveStored(animationBytes({{cmd(1, 3), cmd(0, 5, -88, -30)}, {cmd(4, -1)}}, 2), path));
@@ -161,7 +151,7 @@ TEST(AnimationLoadTest, ReadsSequencesWithSignedFields) {
 }
 
 TEST(AnimationLoadTest, MissingFileLeavesNoSequences) {
-  test::TempDir dir;
+  test::TempFolder dir;
   Animation a;
   ASSERT_TRUE(saveStored(animationBytes({{frame(1)}}, 1), dir.file("a.ani")));
   ASSERT_TRUE(a.load(dir.file("a.ani")));
@@ -170,7 +160,7 @@ TEST(AnimationLoadTest, MissingFileLeavesNoSequences) {
 }
 
 TEST(AnimationLoadTest, DamagedCountsKeepWhatIsWhole) {
-  test::TempDir dir;
+  test::TempFolder dir;
   // Claims 1000 sequences; the one present claims 50 commands but holds 3
   // and a half.
   ByteWriter w = animationBytes({}, 1000);

@@ -57,7 +57,7 @@ class FontTest : public testing::Test {
     ASSERT_TRUE(saveSpriteBank(glyphImages(90), dir.file("font.spr")));
     ASSERT_TRUE(font.load(dir.file("font.spr")));
   }
-  test::TempDir dir;
+  test::TempFolder dir;
   Font font;
 };
 

@@ -1,9 +1,7 @@
 #pragma once
 // Small helpers shared by the drawing tests: hand-made sprites and pictures,
-// a scratch folder, and a list of the pixels a drawing changed.
+// and a list of the pixels a drawing changed.
 #include <cstdint>
-#include <filesystem>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,31 +9,9 @@
 #include "gfx/FrameBuffer.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteBankWriter.h"
+#include "support/TempFolder.h"
 
 namespace bt::test {
-
-// A fresh folder for files written by one test, removed afterwards. Its path
-// has no '.', so files without one in their own name have none in the path.
-class TempDir {
- public:
-  TempDir() {
-    path_ = std::filesystem::temp_directory_path() /
-            ("bt-gfx-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-  std::string path() const { return path_.string(); }
-
- private:
-  std::filesystem::path path_;
-};
 
 // A picture of one colour.
 inline SpriteImage solidImage(uint8_t width, uint8_t height, uint8_t r, uint8_t g, uint8_t b) {

@@ -37,7 +37,7 @@ ByteWriter maskContents(const std::vector<std::pair<uint8_t, uint8_t>>& sizes) {
 
 class SpriteBankTest : public testing::Test {
  protected:
-  test::TempDir dir;
+  test::TempFolder dir;
   SpriteBank bank;
 };
 

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
-#include <png.h>
 
-#include <cstring>
 #include <vector>
 
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/headless/PngFile.h"
-#include "storage/TempFolder.h"
+#include "support/PngPicture.h"
+#include "support/TempFolder.h"
 
 namespace bt::platform {
 namespace {
@@ -60,24 +59,19 @@ TEST(HeadlessPlatform, WaitingReturnsForAMessageOrMovesTheClockToTheDeadline) {
   EXPECT_EQ(platform.takeMessage()->wParam, 13u);
 }
 
-std::vector<uint8_t> readRgb(const std::string& path, png_uint_32& width, png_uint_32& height) {
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) return {};
-  image.format = PNG_FORMAT_RGB;
-  std::vector<uint8_t> rgb(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return {};
-  width = image.width;
-  height = image.height;
-  return rgb;
+std::vector<uint8_t> readRgb(const std::string& path, uint32_t& width, uint32_t& height) {
+  const auto picture = test::readPng(path);
+  if (!picture || picture->channels != 3) return {};
+  width = static_cast<uint32_t>(picture->width);
+  height = static_cast<uint32_t>(picture->height);
+  return picture->pixels;
 }
 
 TEST(PngFile, ChannelsAreWidenedToEightBits) {
   test::TempFolder folder;
   const uint16_t pixels[] = {0xF800, 0x07E0, 0x001F, 0x8410, 0xFFFF, 0x0000};
   ASSERT_TRUE(writePng565(folder.file("shot.png"), pixels, 3, 2));
-  png_uint_32 width = 0, height = 0;
+  uint32_t width = 0, height = 0;
   const auto rgb = readRgb(folder.file("shot.png"), width, height);
   ASSERT_EQ(rgb.size(), 18u);
   EXPECT_EQ(width, 3u);

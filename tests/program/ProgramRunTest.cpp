@@ -1,15 +1,12 @@
 // Runs the built program as a user would, through the shell.
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 
-#include "main/WavFile.h"
 #include "platform/os/FileSystem.h"
-#include "storage/TempFolder.h"
+#include "support/PngPicture.h"
+#include "support/TempFolder.h"
 
 namespace bt {
 namespace {
@@ -24,15 +21,9 @@ class ProgramRun : public ::testing::Test {
   std::string file(const std::string& name) const { return folder_.file(name); }
 
   void write(const std::string& name, const std::string& text) const {
-    std::ofstream(file(name), std::ios::binary) << text;
+    folder_.writeText(name, text);
   }
-
-  std::string read(const std::string& name) const {
-    std::ifstream in(file(name), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  std::string read(const std::string& name) const { return folder_.readText(name); }
 
   // Runs a shell command in the test's folder; the exit status and stderr.
   Outcome shell(const std::string& command) const {
@@ -50,13 +41,10 @@ class ProgramRun : public ::testing::Test {
 };
 
 bool pngSize(const std::string& path, uint32_t& width, uint32_t& height) {
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) return false;
-  width = image.width;
-  height = image.height;
-  png_image_free(&image);
+  const auto picture = test::readPng(path);
+  if (!picture) return false;
+  width = static_cast<uint32_t>(picture->width);
+  height = static_cast<uint32_t>(picture->height);
   return true;
 }
 
@@ -69,6 +57,7 @@ TEST_F(ProgramRun, AScriptedRunWritesShotsTheWavAndTheSettings) {
         "tap 10 10\n"
         "drag 0 0 50 50\n"
         "shot after.png\n");
+  std::filesystem::create_directories(file("art/Game_Sprite"));  // art without pictures
   const Outcome run = program(
       "--headless --display 176x220 --script run.txt --wav out.wav "
       "--data-dir data --art-dir art");

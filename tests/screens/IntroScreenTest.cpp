@@ -5,10 +5,9 @@
 #include <vector>
 
 #include "app/ShellFixture.h"
+#include "gfx/AnimationWriter.h"
 #include "gfx/SpriteBankWriter.h"
 #include "screens/IntroScreen.h"
-#include "storage/ByteWriter.h"
-#include "storage/StoredFile.h"
 
 namespace bt::test {
 namespace {
@@ -48,19 +47,17 @@ class IntroScreenTest : public ShellTest {
   }
 
   void writeScript(const std::vector<Command>& commands) {
-    ByteWriter w;
-    for (int i = 0; i < 26; ++i) w.appendByte(0);
-    w.appendInt32(1);
-    w.appendInt32(static_cast<int32_t>(commands.size()));
+    AnimationScript script;
     for (const Command& c : commands) {
-      w.appendByte(c.type);
-      w.appendUInt16(static_cast<uint16_t>(c.x));
-      w.appendUInt16(static_cast<uint16_t>(c.y));
-      w.appendUInt16(static_cast<uint16_t>(c.argument));
-      w.appendUInt16(0);
+      AnimationCommand command;
+      command.type = c.type;
+      command.x = c.x;
+      command.y = c.y;
+      command.argument = c.argument;
+      script.push_back(command);
     }
     std::filesystem::create_directories(folder_.file("Game_Animation"));
-    ASSERT_TRUE(saveStored(w, folder_.file("Game_Animation/intro.ani")));
+    ASSERT_TRUE(saveAnimation({script}, folder_.file("Game_Animation/intro.ani")));
   }
 
   // Frames until the main menu is created, at most `limit`.

@@ -9,7 +9,7 @@
 
 #include "platform/os/FileSystem.h"
 #include "platform/sdl/SdlPlatform.h"
-#include "storage/TempFolder.h"
+#include "support/TempFolder.h"
 
 namespace bt::platform {
 namespace {

@@ -11,6 +11,7 @@
 #include "WaveBytes.h"
 #include "sound/SoundMixer.h"
 #include "sound/WaveSound.h"
+#include "support/TempFolder.h"
 
 namespace bt {
 namespace {
@@ -81,19 +82,14 @@ TEST(WaveSound, MissingFileFailsAndDropsTheOldSound) {
 // A file made by an independent tool loads and mixes as its raw samples.
 TEST(WaveSound, LoadsAndMixesAWaveFileMadeBySox) {
   if (std::system("sox --version >/dev/null 2>&1") != 0) GTEST_SKIP() << "sox is not installed";
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() /
-      ("bt_sox_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-  std::filesystem::create_directories(folder);
-  const std::string path = (folder / "out.wav").string();
+  test::TempFolder folder;
+  const std::string path = folder.file("out.wav");
   const std::string command = "sox -n -r 8000 -c 1 -b 8 -e unsigned-integer '" + path +
                               "' synth 0.1 sine 440 >/dev/null 2>&1";
   ASSERT_EQ(std::system(command.c_str()), 0);
 
   WaveSound sound;
-  const bool loaded = sound.load(path);
-  std::filesystem::remove_all(folder);
-  ASSERT_TRUE(loaded);
+  ASSERT_TRUE(sound.load(path));
   ASSERT_EQ(sound.length(), 800u);  // 0.1 s at 8000 samples per second
   const Bytes samples = samplesOf(sound);
   // A loud tone centred on the silence level.

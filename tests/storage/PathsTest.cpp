@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "platform/os/FileSystem.h"
 #include "storage/Paths.h"
 
@@ -12,38 +12,31 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class PathsTest : public ::testing::Test {
- protected:
-  void TearDown() override {
-    setArtFolder("");
-    setDataFolder("");
-  }
-};
-
-TEST_F(PathsTest, ResolvesAgainstTheExecutablesFolderByDefault) {
+TEST(PathsTest, ResolvesAgainstTheExecutablesFolderByDefault) {
   std::string executable = os::executablePath();
   ASSERT_FALSE(executable.empty());
   std::string name = fs::path(executable).filename().string();
-  EXPECT_TRUE(fs::equivalent(makePath(name), executable));
-  EXPECT_EQ(artFolder().back(), '/');
-  EXPECT_EQ(dataFolder(), artFolder());
+  const Folders folders;
+  EXPECT_TRUE(fs::equivalent(folders.makePath(name), executable));
+  EXPECT_EQ(folders.art().back(), '/');
+  EXPECT_EQ(folders.data(), folders.art());
 }
 
-TEST_F(PathsTest, UsesFolderOverridesAndTurnsBackslashesIntoSlashes) {
-  setArtFolder("/opt/art");
-  EXPECT_EQ(makePath("Game_Sprite\\font240x320.spr"), "/opt/art/Game_Sprite/font240x320.spr");
-  EXPECT_EQ(makeDataPath("save.dat"), "/opt/art/save.dat");  // data follows art by default
+TEST(PathsTest, UsesTheGivenFoldersAndTurnsBackslashesIntoSlashes) {
+  const Folders art("/opt/art", "");
+  EXPECT_EQ(art.makePath("Game_Sprite\\font240x320.spr"), "/opt/art/Game_Sprite/font240x320.spr");
+  EXPECT_EQ(art.makeDataPath("save.dat"), "/opt/art/save.dat");  // data follows art by default
 
-  setDataFolder("/home/u/.local/share/brambletop/");
-  EXPECT_EQ(makeDataPath("settings.dat"), "/home/u/.local/share/brambletop/settings.dat");
-  EXPECT_EQ(makePath("Game_Sound\\close.wav"), "/opt/art/Game_Sound/close.wav");
+  const Folders both("/opt/art", "/home/u/.local/share/brambletop/");
+  EXPECT_EQ(both.makeDataPath("settings.dat"), "/home/u/.local/share/brambletop/settings.dat");
+  EXPECT_EQ(both.makePath("Game_Sound\\close.wav"), "/opt/art/Game_Sound/close.wav");
 
-  setArtFolder("");
-  setDataFolder("");
-  EXPECT_EQ(fs::path(makePath("x")).parent_path(), fs::path(os::executablePath()).parent_path());
+  const Folders none("", "");
+  EXPECT_EQ(fs::path(none.makePath("x")).parent_path(),
+            fs::path(os::executablePath()).parent_path());
 }
 
-TEST_F(PathsTest, FileSizeProbeCreatesMissingFilesEmpty) {
+TEST(PathsTest, FileSizeProbeCreatesMissingFilesEmpty) {
   test::TempFolder folder;
   std::string missing = folder.file("save.dat");
   EXPECT_EQ(fileSizeProbe(missing), 0u);

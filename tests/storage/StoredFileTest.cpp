@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "SampleData.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "platform/os/FileSystem.h"
 #include "storage/StoredFile.h"
 

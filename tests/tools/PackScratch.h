@@ -1,36 +1,22 @@
 #pragma once
-// A scratch folder per test under the build tree, and helpers to run the pack
-// tool's command line in-process.
+// A scratch folder per test, and helpers to run the pack tool's command line
+// in-process.
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "pack/PackTool.h"
 #include "platform/os/FileSystem.h"
+#include "support/TempFolder.h"
 
 namespace bt::pack {
 
 class PackScratch : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name();
-    name += std::string("_") + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    for (char& c : name) {
-      if (c == '/') c = '_';
-    }
-    folder_ = std::string(BT_BINARY_DIR) + "/test-scratch/pack/" + name + "/";
-    std::filesystem::remove_all(folder_);
-    ASSERT_TRUE(os::makeFolders(folder_));
-  }
-  void TearDown() override {
-    if (!HasFailure()) std::filesystem::remove_all(folder_);
-  }
-
-  std::string path(const std::string& name) const { return folder_ + name; }
+  std::string path(const std::string& name) const { return scratch_.file(name); }
 
   void write(const std::string& name, const std::vector<uint8_t>& bytes) {
     ASSERT_TRUE(os::writeFileAtomically(path(name), bytes));
@@ -52,16 +38,11 @@ class PackScratch : public ::testing::Test {
   }
 
   // Names in the scratch folder, sorted.
-  std::vector<std::string> entries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  std::vector<std::string> entries() const { return scratch_.entries(); }
 
-  std::string folder_;
+  test::TempFolder scratch_;
+  // The folder with its trailing '/'.
+  const std::string folder_ = scratch_.path() + "/";
   std::string out_, err_;
 };
 

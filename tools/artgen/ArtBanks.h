@@ -2,9 +2,9 @@
 // The banks and scripts the generator writes, one function per file.
 #include <vector>
 
-#include "AnimationWriter.h"
 #include "BitmapFont.h"
 #include "BoardArt.h"
+#include "gfx/AnimationWriter.h"
 #include "gfx/SpriteBankWriter.h"
 
 namespace bt::art {
@@ -33,11 +33,11 @@ std::vector<SpriteImage> interfaceBank(const InterfaceLayout& layout, const Font
 
 // interface.spr (the online score screen) and its busy indicator.
 std::vector<SpriteImage> onlineBank(const Fonts& fonts);
-Script onlineBusyScript();
+AnimationScript onlineBusyScript();
 
 struct IntroArt {
   std::vector<SpriteImage> sprites;
-  Script script;
+  AnimationScript script;
 };
 IntroArt introArt(const Fonts& fonts);
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "PngFile.h"
+#include "platform/png/PngCodec.h"
 
 namespace bt::art {
 
@@ -48,7 +48,7 @@ bool writeContactSheet(const std::string& path, const std::vector<SpriteImage>& 
       }
     }
   }
-  return writePng(path, w, h, rgba);
+  return platform::writePngFile(path, w, h, 4, rgba.data());
 }
 
 }  // namespace bt::art

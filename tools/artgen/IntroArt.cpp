@@ -196,7 +196,7 @@ IntroArt introArt(const Fonts& fonts) {
     return static_cast<int>(out.sprites.size()) - 1;
   };
   auto frame = [&](int sprite, int stageX, int stageY) {
-    out.script.push_back(showFrame(sprite, stageX - kOrigin, stageY - kOrigin));
+    out.script.push_back(animationFrame(sprite, stageX - kOrigin, stageY - kOrigin));
   };
   const int ringX = kRingX - kRingPad, ringY = kRingY - kRingPad;
 
@@ -221,17 +221,17 @@ IntroArt introArt(const Fonts& fonts) {
     title.push_back(
         add(titlePicture(background, fonts.large, done, g * kTitleW / kGlowFrames - 10)));
 
-  out.script.push_back(setDelay(1));
+  out.script.push_back(animationDelay(1));
   frame(stagePicture, 0, 0);
   frame(ring[0], ringX, ringY);
-  out.script.push_back(setDelay(24));  // a moment to see the board
+  out.script.push_back(animationDelay(24));  // a moment to see the board
   frame(ring[0], ringX, ringY);
-  out.script.push_back(setDelay(2));
+  out.script.push_back(animationDelay(2));
   for (int step = 1; step <= kTurnFrames + kGlowFrames; ++step) {
     frame(ring[step], ringX, ringY);
     frame(title[step - 1], kTitleX, kTitleY);
   }
-  out.script.push_back(setDelay(40));  // the finished picture, then the menu
+  out.script.push_back(animationDelay(40));  // the finished picture, then the menu
   frame(title[kTurnFrames - 1], kTitleX, kTitleY);
   return out;
 }

@@ -134,10 +134,10 @@ std::vector<SpriteImage> onlineBank(const Fonts& fonts) {
 }
 
 // Delay 4 (about 15 pictures a second), the eight frames, and back.
-Script onlineBusyScript() {
-  Script s{setDelay(4)};
-  for (int i = 0; i < kBusyFrames; ++i) s.push_back(showFrame(kFirstBusyFrame + i, 0, 0));
-  s.push_back(jumpBy(-kBusyFrames));
+AnimationScript onlineBusyScript() {
+  AnimationScript s{animationDelay(4)};
+  for (int i = 0; i < kBusyFrames; ++i) s.push_back(animationFrame(kFirstBusyFrame + i, 0, 0));
+  s.push_back(animationJump(-kBusyFrames));
   return s;
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "PngFile.h"
+#include "platform/png/PngCodec.h"
 #include "gfx/Animation.h"
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
@@ -43,7 +43,7 @@ bool writeStrip(const std::string& path, const std::vector<FrameBuffer>& shots) 
     }
     ox += fb.width() * zoom + gap;
   }
-  return writePng(path, w, h, rgba);
+  return platform::writePngFile(path, w, h, 4, rgba.data());
 }
 
 void cursorOutline(FrameBuffer& fb, int X, int Y, bool small) {

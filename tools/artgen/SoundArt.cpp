@@ -17,19 +17,6 @@ int sine(uint32_t phase) {
   return static_cast<int>(phase < 512 ? s : -s);
 }
 
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-void put16(std::vector<uint8_t>& out, uint16_t v) {
-  out.push_back(static_cast<uint8_t>(v));
-  out.push_back(static_cast<uint8_t>(v >> 8));
-}
-
-void putTag(std::vector<uint8_t>& out, const char* tag) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(tag[i]));
-}
-
 }  // namespace
 
 // A soft wooden tick followed by a short rising two-note glide, fading out
@@ -59,27 +46,6 @@ std::vector<uint8_t> rotationSamples() {
     int64_t sample = 128 + (level * 78 + int64_t{tick} * 40) / 32768;
     out[i] = static_cast<uint8_t>(std::clamp<int64_t>(sample, 0, 255));
   }
-  return out;
-}
-
-std::vector<uint8_t> waveFile(const std::vector<uint8_t>& samples) {
-  std::vector<uint8_t> out;
-  out.reserve(45 + samples.size());
-  putTag(out, "RIFF");
-  put32(out, static_cast<uint32_t>(36 + samples.size() + samples.size() % 2));
-  putTag(out, "WAVE");
-  putTag(out, "fmt ");
-  put32(out, 16);
-  put16(out, 1);      // PCM
-  put16(out, 1);      // mono
-  put32(out, kRate);  // samples per second
-  put32(out, kRate);  // bytes per second
-  put16(out, 1);      // block align
-  put16(out, 8);      // bits per sample
-  putTag(out, "data");
-  put32(out, static_cast<uint32_t>(samples.size()));
-  for (uint8_t sample : samples) out.push_back(sample);
-  if (samples.size() % 2) out.push_back(128);  // chunks are padded to even length
   return out;
 }
 

@@ -7,7 +7,5 @@
 namespace bt::art {
 
 std::vector<uint8_t> rotationSamples();
-// A RIFF WAVE file around the samples.
-std::vector<uint8_t> waveFile(const std::vector<uint8_t>& samples);
 
 }  // namespace bt::art

@@ -12,21 +12,25 @@
 #include <string>
 #include <vector>
 
-#include "AnimationWriter.h"
 #include "ArtBanks.h"
 #include "BitmapFont.h"
 #include "ContactSheet.h"
 #include "IconArt.h"
-#include "PngFile.h"
 #include "Preview.h"
 #include "SoundArt.h"
 #include "gfx/SpriteBankWriter.h"
 #include "platform/os/FileSystem.h"
+#include "platform/png/PngCodec.h"
+#include "sound/WaveWriter.h"
 
 namespace {
 
 using namespace bt;
 using namespace bt::art;
+
+// The header every animation the generator writes starts with.
+constexpr AnimationHeader kHeader = {'b', 'r', 'a', 'm', 'b', 'l', 'e', 't', 'o', 'p',
+                                     ' ', 'a', 'n', 'i', 'm', 'a', 't', 'i', 'o', 'n'};
 
 struct Options {
   std::string fonts, out, sheets;
@@ -56,14 +60,15 @@ class Writer {
     if (!options_.sheets.empty())
       check(writeContactSheet(options_.sheets + "/" + name + ".png", sprites, 3), name + ".png");
   }
-  void animation(const std::string& name, const std::vector<Script>& script) {
-    check(saveAnimation(script, options_.out + "/Game_Animation/" + name + ".ani"), name + ".ani");
+  void animation(const std::string& name, const std::vector<AnimationScript>& script) {
+    check(saveAnimation(script, options_.out + "/Game_Animation/" + name + ".ani", kHeader),
+          name + ".ani");
   }
   void file(const std::string& path, const std::vector<uint8_t>& bytes) {
     check(os::writeFileAtomically(options_.out + "/" + path, bytes), path);
   }
   void png(const std::string& path, int size, const std::vector<uint8_t>& rgba) {
-    check(writePng(options_.out + "/" + path, size, size, rgba), path);
+    check(platform::writePngFile(options_.out + "/" + path, size, size, 4, rgba.data()), path);
   }
   bool ok() const { return ok_; }
 
@@ -114,7 +119,7 @@ int main(int argc, char** argv) {
   const IntroArt intro = introArt(fonts);
   w.bank("intro", intro.sprites);
   w.animation("intro", {intro.script});
-  w.file("Game_Sound/close.wav", waveFile(rotationSamples()));
+  w.file("Game_Sound/close.wav", encodeWave8BitMono(rotationSamples()));
   for (int size : {16, 32, 48})
     w.png("icon" + std::to_string(size) + ".png", size, iconPixels(size));
   const std::string entry = desktopEntry();

@@ -5,18 +5,21 @@
 #include "pack/ToolError.h"
 #include "pack/ToolFiles.h"
 #include "platform/os/FileSystem.h"
+#include "storage/LittleEndian.h"
 
 namespace bt::pack {
 namespace {
 
-int32_t declaredCount(const ByteReader& reader, int32_t offset, const std::string& name) {
-  if (reader.length() < offset + 4)
+int32_t declaredCount(const ByteReader& reader, int32_t offset, const char* what,
+                      const std::string& name) {
+  if (reader.length() < offset + 4) {
     throw ToolError(name, "damaged (contents end inside the header)");
-  const uint8_t* p = reader.data() + offset;
-  auto value =
-      static_cast<int32_t>(static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-                           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24);
-  return value > 0 ? value : 0;
+  }
+  const auto value = static_cast<int32_t>(loadLe32(reader.data() + offset));
+  if (value < 0) {
+    throw ToolError(name, "damaged (declares " + std::to_string(value) + " " + what + "s)");
+  }
+  return value;
 }
 
 void checkCount(size_t read, int32_t declared, const char* what, const std::string& name) {
@@ -26,17 +29,12 @@ void checkCount(size_t read, int32_t declared, const char* what, const std::stri
   }
 }
 
-std::string maskPathOf(const std::string& path) {
-  size_t dot = path.find_last_of('.');
-  return dot == std::string::npos ? std::string() : path.substr(0, dot + 1) + "msk";
-}
-
 }  // namespace
 
 BankFile readBankFile(const std::string& path) {
   BankFile file;
   ByteReader sprites = restoreStored(readInputFile(path), path);
-  int32_t declared = declaredCount(sprites, 2, path);
+  int32_t declared = declaredCount(sprites, 2, "sprite", path);
   file.bank.loadSprites(sprites);
   checkCount(file.bank.count(), declared, "sprite", path);
 
@@ -45,7 +43,7 @@ BankFile readBankFile(const std::string& path) {
   std::optional<std::vector<uint8_t>> maskBytes = os::readFile(file.maskPath);
   if (!maskBytes) return file;
   ByteReader masks = restoreStored(*maskBytes, file.maskPath);
-  int32_t declaredMasks = declaredCount(masks, 0, file.maskPath);
+  int32_t declaredMasks = declaredCount(masks, 0, "mask", file.maskPath);
   file.bank.loadMasks(masks);
   checkCount(file.bank.masks().size(), declaredMasks, "mask", file.maskPath);
   file.hasMasks = true;

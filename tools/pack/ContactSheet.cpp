@@ -100,12 +100,14 @@ std::vector<Cell> layOut(const std::vector<Sprite>& sprites, int scale, int& she
 
 }  // namespace
 
-RgbImage makeContactSheet(const std::vector<Sprite>& sprites) {
+std::optional<RgbImage> makeContactSheet(const std::vector<Sprite>& sprites, int* sheetHeight) {
   bool small = std::all_of(sprites.begin(), sprites.end(),
                            [](const Sprite& s) { return s.width <= 32 && s.height <= 32; });
   int scale = small ? 2 : 1;
   int width = 0, height = 0;
   std::vector<Cell> cells = layOut(sprites, scale, width, height);
+  if (sheetHeight) *sheetHeight = height;
+  if (height > kMaxSheetHeight) return std::nullopt;
   RgbImage sheet(std::max(width, kGap * 2), std::max(height, kGap * 2));
   fillRect(sheet, 0, 0, sheet.width, sheet.height, kBackground);
   for (size_t i = 0; i < sprites.size(); ++i) {

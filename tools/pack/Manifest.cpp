@@ -5,6 +5,7 @@
 
 #include "pack/ToolError.h"
 #include "pack/ToolFiles.h"
+#include "platform/os/FileSystem.h"
 
 namespace bt::pack {
 namespace {
@@ -99,7 +100,7 @@ bool needsQuotes(const std::string& name) {
 
 std::vector<ManifestEntry> parseManifest(const std::string& text, const std::string& manifestPath) {
   std::vector<ManifestEntry> entries;
-  std::string folder = folderOf(manifestPath);
+  std::string folder = os::folderOf(manifestPath);
   std::istringstream lines(text);
   std::string line;
   for (int number = 1; std::getline(lines, line); ++number) {

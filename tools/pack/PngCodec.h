@@ -1,7 +1,7 @@
 #pragma once
-// PNG files in memory, through libpng. Reading accepts 8-bit RGB and RGBA
-// only (the art tools' input); RGBA pixels with alpha below 128 become black,
-// the key colour of keyed drawing. Writing always produces 8-bit RGB.
+// PNG files as the pack tool takes and makes them, through the program's one
+// PNG codec (platform/png): RGBA pixels with alpha below 128 become black,
+// the key colour of keyed drawing; what is written is always 8-bit RGB.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -15,8 +15,8 @@ namespace bt::pack {
 // maxSide (checked before any pixel is allocated).
 RgbImage decodePng(const std::vector<uint8_t>& bytes, const std::string& name, int maxSide);
 
-// The bytes of an 8-bit RGB PNG holding the image (at least 1x1; throws
-// std::runtime_error when libpng refuses it).
-std::vector<uint8_t> encodePng(const RgbImage& image);
+// The bytes of an 8-bit RGB PNG holding the image; throws ToolError naming
+// `name` when libpng refuses it.
+std::vector<uint8_t> encodePng(const RgbImage& image, const std::string& name = "picture");
 
 }  // namespace bt::pack

@@ -51,15 +51,21 @@ void exportBank(const std::string& bank, const std::string& folder, std::ostream
     ManifestEntry entry = entryFor(sprites[i]);
     if (sprites[i].width > 0 && sprites[i].height > 0) {
       entry.file = pictureName(i, sprites.size());
-      writeOutputFile(prefix + entry.file, encodePng(spritePicture(sprites[i])));
+      writeOutputFile(prefix + entry.file, encodePng(spritePicture(sprites[i]), entry.file));
       ++pictures;
     }
     manifest += manifestLine(entry) + "\n";
   }
-  writeOutputFile(prefix + "sheet.png", encodePng(makeContactSheet(sprites)));
+  int sheetHeight = 0;
+  const std::optional<RgbImage> sheet = makeContactSheet(sprites, &sheetHeight);
+  if (sheet) writeOutputFile(prefix + "sheet.png", encodePng(*sheet, prefix + "sheet.png"));
   writeOutputFile(prefix + "manifest.txt", textBytes(manifest));
-  report << folder << ": " << pictures << " pictures of " << sprites.size()
-         << " sprites, sheet.png and manifest.txt\n";
+  report << folder << ": " << pictures << " pictures of " << sprites.size() << " sprites, "
+         << (sheet ? "sheet.png and " : "") << "manifest.txt\n";
+  if (!sheet) {
+    report << folder << ": no sheet.png: it would be " << sheetHeight
+           << " pixels tall, more than the " << kMaxSheetHeight << " a sheet may have\n";
+  }
 }
 
 }  // namespace bt::pack

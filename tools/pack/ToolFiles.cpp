@@ -4,16 +4,12 @@
 
 #include "pack/ToolError.h"
 #include "platform/os/FileSystem.h"
+#include "storage/LittleEndian.h"
 #include "storage/Lzss.h"
 #include "storage/StoredFile.h"
 
 namespace bt::pack {
 namespace {
-
-uint32_t storedLength(const std::vector<uint8_t>& file) {
-  return static_cast<uint32_t>(file[0]) | static_cast<uint32_t>(file[1]) << 8 |
-         static_cast<uint32_t>(file[2]) << 16 | static_cast<uint32_t>(file[3]) << 24;
-}
 
 // How many content bytes the file really holds, up to `length`.
 size_t contentsPresent(const std::vector<uint8_t>& file, uint32_t length) {
@@ -41,18 +37,13 @@ ByteReader restoreStored(const std::vector<uint8_t>& file, const std::string& na
   if (!decodeStored(file.data(), file.size(), reader)) {
     throw ToolError(name, "damaged stored file (length field missing or over 64 MiB)");
   }
-  uint32_t length = storedLength(file);
+  uint32_t length = loadLe32(file.data());
   size_t present = contentsPresent(file, length);
   if (present < length) {
     throw ToolError(name, "damaged stored file (contents end after " + std::to_string(present) +
                               " of " + std::to_string(length) + " bytes)");
   }
   return reader;
-}
-
-std::string folderOf(const std::string& path) {
-  size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 }  // namespace bt::pack

@@ -20,7 +20,4 @@ void writeOutputFile(const std::string& path, const std::vector<uint8_t>& bytes)
 // before that length.
 ByteReader restoreStored(const std::vector<uint8_t>& file, const std::string& name);
 
-// Folder part of a path, with its trailing '/' ("" for a bare name).
-std::string folderOf(const std::string& path);
-
 }  // namespace bt::pack

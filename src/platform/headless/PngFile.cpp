@@ -1,11 +1,8 @@
 #include "platform/headless/PngFile.h"
 
-#include <png.h>
-
-#include <cstring>
 #include <vector>
 
-#include "platform/os/FileSystem.h"
+#include "platform/png/PngCodec.h"
 
 namespace bt::platform {
 
@@ -25,28 +22,15 @@ std::vector<uint8_t> widenTo888(const uint16_t* pixels, size_t count) {
 
 }  // namespace
 
-bool writePng565(const std::string& path, const uint16_t* pixels, int32_t width, int32_t height) {
-  if (width <= 0 || height <= 0 || !pixels) return false;
-  const std::vector<uint8_t> rgb =
-      widenTo888(pixels, static_cast<size_t>(width) * static_cast<size_t>(height));
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  image.width = static_cast<png_uint_32>(width);
-  image.height = static_cast<png_uint_32>(height);
-  image.format = PNG_FORMAT_RGB;
-  png_alloc_size_t size = 0;
-  if (!png_image_write_to_memory(&image, nullptr, &size, 0, rgb.data(), 0, nullptr)) {
-    png_image_free(&image);
+bool writePng565(const std::string& path, const uint16_t* pixels, int32_t width, int32_t height,
+                 std::string* whyNot) {
+  if (width <= 0 || height <= 0 || !pixels) {
+    if (whyNot) *whyNot = "no picture to write";
     return false;
   }
-  std::vector<uint8_t> encoded(size);
-  const bool ok =
-      png_image_write_to_memory(&image, encoded.data(), &size, 0, rgb.data(), 0, nullptr) != 0;
-  png_image_free(&image);
-  if (!ok) return false;
-  encoded.resize(size);
-  return os::writeFileAtomically(path, encoded);
+  const std::vector<uint8_t> rgb =
+      widenTo888(pixels, static_cast<size_t>(width) * static_cast<size_t>(height));
+  return writePngFile(path, width, height, 3, rgb.data(), whyNot);
 }
 
 }  // namespace bt::platform

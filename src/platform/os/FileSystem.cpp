@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <system_error>
@@ -57,65 +58,149 @@ bool writeAll(int fd, const uint8_t* bytes, size_t n) {
   return true;
 }
 
-std::string folderOf(const std::string& path) {
-  size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
 // Makes the rename durable; failure here does not undo the replacement.
 void syncFolder(const std::string& folder) {
-  FileDescriptor fd(openRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY));
+  FileDescriptor fd(openRetrying(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY));
   if (fd.valid()) ::fsync(fd.get());
 }
 
-}  // namespace
+bool failWith(std::string* whyNot, std::string reason) {
+  if (whyNot) *whyNot = std::move(reason);
+  return false;
+}
 
-std::optional<std::vector<uint8_t>> readFile(const std::string& path, size_t maxBytes) {
-  // Non-blocking so that a FIFO at path cannot stall the caller.
-  FileDescriptor fd(openRetrying(path.c_str(), O_RDONLY | O_NONBLOCK));
-  if (!fd.valid()) return std::nullopt;
-  struct stat info {};
-  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-  if (static_cast<uint64_t>(info.st_size) > maxBytes) return std::nullopt;
+std::string errnoText() {
+  return std::strerror(errno);
+}
 
+// The path a chain of symbolic links at path ends at (path itself when it is
+// no link); nullopt for a loop.
+std::optional<std::string> followLinks(std::string path) {
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::string target(4096, '\0');
+    const ssize_t got = ::readlink(path.c_str(), target.data(), target.size());
+    if (got <= 0 || static_cast<size_t>(got) >= target.size()) return path;
+    target.resize(static_cast<size_t>(got));
+    path = target.front() == '/' ? target : folderOf(path) + target;
+  }
+  errno = ELOOP;
+  return std::nullopt;
+}
+
+// Devices, FIFOs and terminals are written as they stand; replacing them
+// would destroy them. Opened without waiting, so that a FIFO without a reader
+// fails instead of hanging.
+bool writeThrough(const std::string& path, const uint8_t* bytes, size_t n, std::string* whyNot) {
+  FileDescriptor fd(openRetrying(path.c_str(), O_WRONLY | O_NONBLOCK));
+  if (!fd.valid()) return failWith(whyNot, errnoText());
+  const int flags = ::fcntl(fd.get(), F_GETFL);
+  if (flags >= 0) ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
+  if (!writeAll(fd.get(), bytes, n) || !fd.close()) return failWith(whyNot, errnoText());
+  return true;
+}
+
+// Reads fd to its end; nullopt when a read fails or more than maxBytes come.
+std::optional<std::vector<uint8_t>> readToEnd(int fd, size_t maxBytes, std::string* whyNot) {
   std::vector<uint8_t> bytes;
-  bytes.reserve(static_cast<size_t>(info.st_size));
   uint8_t chunk[16384];
   for (;;) {
-    ssize_t got = ::read(fd.get(), chunk, sizeof chunk);
+    ssize_t got = ::read(fd, chunk, sizeof chunk);
     if (got < 0) {
       if (errno == EINTR) continue;
+      failWith(whyNot, errnoText());
       return std::nullopt;
     }
     if (got == 0) break;
     // The size can change while reading (or be unknown, as for /proc files).
-    if (bytes.size() + static_cast<size_t>(got) > maxBytes) return std::nullopt;
+    if (bytes.size() + static_cast<size_t>(got) > maxBytes) {
+      failWith(whyNot, "larger than " + std::to_string(maxBytes) + " bytes");
+      return std::nullopt;
+    }
     bytes.insert(bytes.end(), chunk, chunk + got);
   }
   return bytes;
 }
 
-bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t n) {
-  if (path.empty() || path.back() == '/') return false;
-  std::string temporary = path + ".tmp-XXXXXX";
+}  // namespace
+
+std::string folderOf(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+bool exists(const std::string& path) {
+  struct stat info {};
+  return ::lstat(path.c_str(), &info) == 0;
+}
+
+std::optional<std::vector<uint8_t>> readFile(const std::string& path, size_t maxBytes,
+                                             std::string* whyNot) {
+  // Non-blocking so that a FIFO at path cannot stall the caller.
+  FileDescriptor fd(openRetrying(path.c_str(), O_RDONLY | O_NONBLOCK));
+  if (!fd.valid()) {
+    failWith(whyNot, errnoText());
+    return std::nullopt;
+  }
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    failWith(whyNot, S_ISDIR(info.st_mode) ? "is a folder" : "is not a regular file");
+    return std::nullopt;
+  }
+  if (static_cast<uint64_t>(info.st_size) > maxBytes) {
+    failWith(whyNot, "larger than " + std::to_string(maxBytes) + " bytes");
+    return std::nullopt;
+  }
+  return readToEnd(fd.get(), maxBytes, whyNot);
+}
+
+std::optional<std::vector<uint8_t>> readStream(const std::string& path, size_t maxBytes,
+                                               std::string& whyNot) {
+  if (path == "-") return readToEnd(STDIN_FILENO, maxBytes, &whyNot);
+  FileDescriptor fd(openRetrying(path.c_str(), O_RDONLY));
+  if (!fd.valid()) {
+    whyNot = errnoText();
+    return std::nullopt;
+  }
+  struct stat info {};
+  if (::fstat(fd.get(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    whyNot = "is a folder";
+    return std::nullopt;
+  }
+  return readToEnd(fd.get(), maxBytes, &whyNot);
+}
+
+bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t n,
+                         std::string* whyNot) {
+  if (path.empty()) return failWith(whyNot, "no file name");
+  struct stat standing {};
+  if (::stat(path.c_str(), &standing) == 0) {
+    if (S_ISDIR(standing.st_mode)) return failWith(whyNot, "is a folder");
+    if (!S_ISREG(standing.st_mode)) return writeThrough(path, bytes, n, whyNot);
+  }
+  if (path.back() == '/') return failWith(whyNot, "names a folder");
+  const std::optional<std::string> target = followLinks(path);
+  if (!target) return failWith(whyNot, errnoText());
+
+  std::string temporary = *target + ".tmp-XXXXXX";
   FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
-  if (!fd.valid()) return false;
+  if (!fd.valid()) return failWith(whyNot, errnoText());
 
   // Keep the mode of the file being replaced; new files get rw-r--r--.
   struct stat existing {};
-  mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
+  mode_t mode = ::stat(target->c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
 
   bool ok = ::fchmod(fd.get(), mode) == 0 && (n == 0 || writeAll(fd.get(), bytes, n)) &&
             ::fsync(fd.get()) == 0;
   ok = fd.close() && ok;
-  ok = ok && ::rename(temporary.c_str(), path.c_str()) == 0;
+  ok = ok && ::rename(temporary.c_str(), target->c_str()) == 0;
   if (!ok) {
+    const std::string reason = errnoText();
     ::unlink(temporary.c_str());
-    return false;
+    return failWith(whyNot, reason);
   }
-  syncFolder(folderOf(path));
+  syncFolder(folderOf(*target));
   return true;
 }
 

@@ -9,18 +9,37 @@
 
 namespace bt::os {
 
-// Reads the whole file; nullopt when it cannot be opened or is larger than
+// Reads the whole regular file; nullopt when it cannot be opened, is not a
+// regular file or is larger than maxBytes (whyNot, when given, says which).
+std::optional<std::vector<uint8_t>> readFile(const std::string& path, size_t maxBytes = 256u << 20,
+                                             std::string* whyNot = nullptr);
+
+// Reads any readable stream whole, waiting for its end: a regular file, a
+// pipe, a FIFO, /dev/stdin; "-" is standard input. nullopt and the reason in
+// whyNot when it cannot be opened or read, is a folder, or holds more than
 // maxBytes.
-std::optional<std::vector<uint8_t>> readFile(const std::string& path, size_t maxBytes = 256u << 20);
+std::optional<std::vector<uint8_t>> readStream(const std::string& path, size_t maxBytes,
+                                               std::string& whyNot);
 
 // Writes bytes to a temporary file in the same folder, flushes it to disk and
 // renames it over path, so that readers see either the old file or the new
-// one, never a truncated one. False when any step fails (nothing is left
-// behind then).
-bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t n);
-inline bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
-  return writeFileAtomically(path, bytes.data(), bytes.size());
+// one, never a truncated one. A symbolic link at path is followed and its
+// target replaced; something that exists and is neither a regular file nor a
+// folder (a device, a FIFO, a terminal) is written straight through and never
+// replaced; a folder is refused. False when any step fails (nothing is left
+// behind then), with the reason in whyNot when given.
+bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t n,
+                         std::string* whyNot = nullptr);
+inline bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes,
+                                std::string* whyNot = nullptr) {
+  return writeFileAtomically(path, bytes.data(), bytes.size(), whyNot);
 }
+
+// True when anything stands at path (a dangling link counts).
+bool exists(const std::string& path);
+
+// The folder part of a path with its trailing '/' ("" for a bare name).
+std::string folderOf(const std::string& path);
 
 // Size of the file, creating it empty when it does not exist; 0 on failure.
 uint32_t probeFileSize(const std::string& path);

@@ -1,29 +1,31 @@
 #include "platform/sdl/SdlIcon.h"
 
-#include <png.h>
-
-#include <cstring>
+#include <string>
 #include <vector>
+
+#include "platform/os/FileSystem.h"
+#include "platform/png/PngCodec.h"
 
 namespace bt::platform {
 
+namespace {
+
+// Icons are small; anything larger is not an icon.
+constexpr uint32_t kMaxIconSide = 512;
+
+}  // namespace
+
 void setWindowIcon(SDL_Window* window, const std::string& pngPath) {
   if (!window || pngPath.empty()) return;
-  png_image image;
-  std::memset(&image, 0, sizeof image);
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, pngPath.c_str())) return;
-  // Icons are small; anything larger is not an icon.
-  if (image.width == 0 || image.height == 0 || image.width > 512 || image.height > 512) {
-    png_image_free(&image);
-    return;
-  }
-  image.format = PNG_FORMAT_RGBA;
-  std::vector<uint8_t> pixels(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return;
+  const auto bytes = os::readFile(pngPath, 1u << 20);
+  if (!bytes) return;
+  std::string whyNot;
+  std::optional<PngPicture> icon = decodePng(*bytes, kMaxIconSide, whyNot);
+  if (!icon) return;
   SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-      pixels.data(), static_cast<int>(image.width), static_cast<int>(image.height), 32,
-      static_cast<int>(image.width * 4), SDL_PIXELFORMAT_RGBA32);
+      icon->pixels.data(), icon->width, icon->height, icon->channels * 8,
+      icon->width * icon->channels,
+      icon->channels == 4 ? SDL_PIXELFORMAT_RGBA32 : SDL_PIXELFORMAT_RGB24);
   if (!surface) return;
   SDL_SetWindowIcon(window, surface);
   SDL_FreeSurface(surface);

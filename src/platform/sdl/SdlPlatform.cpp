@@ -158,6 +158,10 @@ bool SdlPlatform::writeRegistryString(std::string_view key, std::string_view nam
   return registry_.write(key, name, text);
 }
 
+void SdlPlatform::showError(const std::string& text) {
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Brambletop", text.c_str(), nullptr);
+}
+
 bool SdlPlatform::raiseRunningInstance() {
   const Uint32 raiseEvent = raiseEvent_;
   return instance_->raiseRunning([raiseEvent] {

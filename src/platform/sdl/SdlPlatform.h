@@ -48,6 +48,9 @@ class SdlPlatform : public Platform {
   bool raiseRunningInstance() override;
 
   SdlDisplay& sdlDisplay() { return display_; }
+  // A message box with the text, for a failure that ends the program before
+  // its window opens (nothing shows where no desktop can show it).
+  void showError(const std::string& text);
 
  private:
   explicit SdlPlatform(const SdlPlatformOptions& options);

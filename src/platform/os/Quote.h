@@ -1,0 +1,17 @@
+#pragma once
+// Text from outside (a file name, a word of a script or a manifest) as it
+// goes into a message: in single quotes, cut to a readable length, with
+// control and non-ASCII bytes shown as \xNN, so that a long or hostile input
+// never floods the terminal or sends it escape sequences.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace bt {
+
+inline constexpr size_t kQuoteMaxBytes = 80;
+
+// 'text', or 'the first maxBytes bytes...' when longer.
+std::string quote(std::string_view text, size_t maxBytes = kQuoteMaxBytes);
+
+}  // namespace bt
