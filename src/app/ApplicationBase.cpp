@@ -16,9 +16,14 @@ ApplicationBase::ApplicationBase(platform::Platform& platform, int32_t width, in
       frameBuffer_(width, height),
       frameBytes_(static_cast<size_t>(width) * static_cast<size_t>(height) * 2) {
   // The keypad click would sound on every key press while the game runs.
-  // Only a value that could be read is remembered; the rest keeps "".
-  if (auto saved = platform_.readRegistryString(kKeypressKey, kKeypressValue)) {
-    savedKeypressSound_ = *saved;
+  // Only a value that could be read is remembered; the rest keeps "". A
+  // saved copy left by a run that never ended is the player's value: the
+  // value in place is the silence of that run.
+  if (auto left = platform_.readRegistryString(kKeypressKey, kKeypressSavedValue)) {
+    savedKeypressSound_ = *left;
+  } else if (auto own = platform_.readRegistryString(kKeypressKey, kKeypressValue)) {
+    savedKeypressSound_ = *own;
+    platform_.writeRegistryString(kKeypressKey, kKeypressSavedValue, *own);
   }
   writeKeypressSound("");
 }
@@ -28,13 +33,15 @@ ApplicationBase::~ApplicationBase() {
     platform_.display().close();
     displayOpen_ = false;
   }
-  writeKeypressSound(savedKeypressSound_);
+  if (writeKeypressSound(savedKeypressSound_)) {
+    platform_.removeRegistryValue(kKeypressKey, kKeypressSavedValue);
+  }
 }
 
-void ApplicationBase::writeKeypressSound(const std::string& text) {
-  if (platform_.writeRegistryString(kKeypressKey, kKeypressValue, text)) {
-    platform_.broadcastSettingsChanged();
-  }
+bool ApplicationBase::writeKeypressSound(const std::string& text) {
+  if (!platform_.writeRegistryString(kKeypressKey, kKeypressValue, text)) return false;
+  platform_.broadcastSettingsChanged();
+  return true;
 }
 
 bool ApplicationBase::openDisplay() {

@@ -17,9 +17,11 @@ namespace bt {
 class ApplicationBase {
  public:
   // Opens the sound mixer, creates the black frame buffer, saves the keypad
-  // click sound and silences it.
+  // click sound (unless a run that did not end left it saved) and silences
+  // it.
   ApplicationBase(platform::Platform& platform, int32_t width, int32_t height);
-  // Closes the display, restores the keypad click, closes the sound mixer.
+  // Closes the display, restores the keypad click (then drops the saved
+  // copy), closes the sound mixer.
   virtual ~ApplicationBase();
   ApplicationBase(const ApplicationBase&) = delete;
   ApplicationBase& operator=(const ApplicationBase&) = delete;
@@ -67,6 +69,9 @@ class ApplicationBase {
 
   static constexpr const char* kKeypressKey = "ControlPanel\\Sounds\\Keypress";
   static constexpr const char* kKeypressValue = "Script";
+  // The player's own value, kept under this second name while the program
+  // runs, so that a start after a crash still finds it and restores it.
+  static constexpr const char* kKeypressSavedValue = "Script.brambletop";
 
  protected:
   void setSwitchPending(bool on);
@@ -78,7 +83,7 @@ class ApplicationBase {
   void presentGapi();
   void presentRaw();
   void copyFrameTo(void* memory);
-  void writeKeypressSound(const std::string& text);
+  bool writeKeypressSound(const std::string& text);
 
   platform::Platform& platform_;
   const int32_t width_;

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <optional>
 
+#include "platform/os/Quote.h"
+
 namespace bt {
 
 namespace {
@@ -34,11 +36,11 @@ std::optional<CommandLineError> applyValue(ProgramOptions& options, const std::s
       options.width = 176;
       options.height = 220;
     } else {
-      return CommandLineError{"--display takes 240x320 or 176x220, not '" + value + "'"};
+      return CommandLineError{"--display takes 240x320 or 176x220, not " + quote(value)};
     }
   } else if (name == "--scale") {
     if (!parseScale(value, options.scale)) {
-      return CommandLineError{"--scale takes a whole number from 1 to 16, not '" + value + "'"};
+      return CommandLineError{"--scale takes a whole number from 1 to 16, not " + quote(value)};
     }
   } else if (value.empty()) {
     return CommandLineError{name + " needs a non-empty value"};
@@ -87,7 +89,7 @@ std::variant<ProgramOptions, CommandLineError> parseCommandLine(
       }
       if (auto error = applyValue(options, name, *value)) return *error;
     } else if (value) {
-      return CommandLineError{name + " takes no value"};
+      return CommandLineError{quote(name) + " takes no value"};
     } else if (name == "--fullscreen") {
       options.fullscreen = true;
     } else if (name == "--headless") {
@@ -95,7 +97,7 @@ std::variant<ProgramOptions, CommandLineError> parseCommandLine(
     } else if (name == "--help" || name == "-h") {
       options.help = true;
     } else {
-      return CommandLineError{"unknown option '" + name + "'"};
+      return CommandLineError{"unknown option " + quote(name)};
     }
   }
   if (auto error = checkCombination(options)) return *error;

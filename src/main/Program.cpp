@@ -91,8 +91,8 @@ int runHeadless(const ProgramOptions& options) {
     status = 1;
   }
   if (!options.wav.empty() &&
-      !os::writeFileAtomically(options.wav, encodeWave8BitMono(platform.headlessWaveOut().written()),
-                               &whyNot)) {
+      !os::writeFileAtomically(options.wav,
+                               encodeWave8BitMono(platform.headlessWaveOut().written()), &whyNot)) {
     complain("cannot write " + quote(options.wav) + ": " + whyNot);
     status = 1;
   }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/KeyMap.h"
+#include "platform/os/Quote.h"
 
 namespace bt {
 
@@ -16,6 +17,10 @@ constexpr uint32_t kMaxFrames = 10'000'000;
 constexpr uint32_t kMaxSleep = 600'000;
 constexpr uint32_t kDefaultDragSteps = 8;
 constexpr uint32_t kMaxDragSteps = 1000;
+// Steps a whole script may expand to (a hold or a drag is a few per frame),
+// so that any script is read in bounded memory: about 60 MB.
+constexpr size_t kMaxSteps = 1'000'000;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t' || s.front() == '\r')) {
@@ -49,15 +54,26 @@ class LineReader {
     return false;
   }
 
-  std::optional<uint32_t> number(std::string_view word, uint32_t max, const char* what) {
+  std::optional<uint32_t> number(std::string_view word, uint32_t max, const char* what,
+                                 uint32_t min = 0) {
     uint32_t value = 0;
     auto [ptr, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-    if (ec != std::errc() || ptr != word.data() + word.size() || value > max) {
-      fail(std::string(what) + " must be a whole number from 0 to " + std::to_string(max) +
-           ", not '" + std::string(word) + "'");
+    if (ec != std::errc() || ptr != word.data() + word.size() || value < min || value > max) {
+      const std::string range =
+          min == 0 ? "from 0 to " + std::to_string(max)
+                   : "at least " + std::to_string(min) + " and at most " + std::to_string(max);
+      fail(std::string(what) + " must be a whole number " + range + ", not " + quote(word));
       return std::nullopt;
     }
     return value;
+  }
+
+  // False (after saying so) when n more steps would take the script past
+  // kMaxSteps.
+  bool roomFor(uint64_t n) {
+    if (script_.steps.size() + n <= kMaxSteps) return true;
+    return fail("the script runs to more than " + std::to_string(kMaxSteps) +
+                " steps here; use fewer or shorter holds and drags");
   }
 
   std::optional<uint32_t> virtualKeyNamed(std::string_view name) {
@@ -67,7 +83,7 @@ class LineReader {
     }
     const auto key = keyFromName(name);
     const auto vk = key ? virtualKeyOf(*key) : std::nullopt;
-    if (!vk) fail("unknown key name '" + std::string(name) + "'");
+    if (!vk) fail("unknown key name " + quote(name));
     return vk;
   }
 
@@ -103,7 +119,7 @@ bool readHold(LineReader& r, std::string_view rest) {
   const auto vk = r.virtualKeyNamed(trim(rest.substr(0, space)));
   if (!vk) return false;
   const auto repeats = r.number(rest.substr(space + 1), kMaxFrames, "the repeat count");
-  if (!repeats) return false;
+  if (!repeats || !r.roomFor(2 * uint64_t{*repeats} + 3)) return false;
   r.post(platform::kMessageKeyDown, *vk, 0);
   for (uint32_t i = 0; i < *repeats; ++i) {
     r.frames(1);
@@ -118,12 +134,12 @@ bool readDrag(LineReader& r, const std::vector<std::string_view>& args) {
   if (args.size() != 4 && args.size() != 5) return r.fail("drag needs X0 Y0 X1 Y1 [STEPS]");
   uint32_t v[5] = {0, 0, 0, 0, kDefaultDragSteps};
   for (size_t i = 0; i < args.size(); ++i) {
-    const auto n =
-        r.number(args[i], i < 4 ? 65535 : kMaxDragSteps, i < 4 ? "a coordinate" : "STEPS");
+    const auto n = i < 4 ? r.number(args[i], 65535, "a coordinate")
+                         : r.number(args[i], kMaxDragSteps, "STEPS", 1);
     if (!n) return false;
     v[i] = *n;
   }
-  if (v[4] == 0) return r.fail("STEPS must be at least 1");
+  if (!r.roomFor(2 * uint64_t{v[4]} + 3)) return false;
   r.pen(platform::kMessagePenDown, v[0], v[1]);
   const int64_t dx = int64_t(v[2]) - v[0], dy = int64_t(v[3]) - v[1];
   for (uint32_t i = 1; i <= v[4]; ++i) {
@@ -144,6 +160,7 @@ bool readLine(LineReader& r, std::string_view text) {
   auto expect = [&](size_t n, const char* usage) {
     return args.size() == n ? true : r.fail(std::string("usage: ") + usage);
   };
+  if (!r.roomFor(2)) return false;  // the most any other command adds
   if (command == "press") return readPress(r, rest);
   if (command == "hold") return readHold(r, rest);
   if (command == "drag") return readDrag(r, args);
@@ -185,7 +202,7 @@ bool readLine(LineReader& r, std::string_view text) {
     r.add(Kind::Quit, 0, {});
     return true;
   }
-  return r.fail("unknown command '" + std::string(command) + "'");
+  return r.fail("unknown command " + quote(command));
 }
 
 }  // namespace
@@ -193,7 +210,9 @@ bool readLine(LineReader& r, std::string_view text) {
 Script parseScript(std::string_view text) {
   Script script;
   int lineNumber = 0;
-  size_t position = 0;
+  // An editor's UTF-8 byte-order mark is not part of the first command.
+  size_t position =
+      text.substr(0, kByteOrderMark.size()) == kByteOrderMark ? kByteOrderMark.size() : 0;
   while (position < text.size()) {
     size_t newline = text.find('\n', position);
     if (newline == std::string_view::npos) newline = text.size();
@@ -202,7 +221,11 @@ Script parseScript(std::string_view text) {
     ++lineNumber;
     if (line.empty() || line.front() == '#') continue;
     LineReader reader(script, lineNumber);
-    if (!readLine(reader, line)) {
+    // A NUL would cut a file name short or a message off.
+    const bool ok = line.find('\0') == std::string_view::npos
+                        ? readLine(reader, line)
+                        : reader.fail("the line holds a NUL byte");
+    if (!ok) {
       script.steps.clear();
       break;
     }

@@ -39,6 +39,9 @@ class Platform {
   // Creates the key when needed; false when the value could not be written.
   virtual bool writeRegistryString(std::string_view key, std::string_view name,
                                    std::string_view text) = 0;
+  // Removes the value; true when it is gone afterwards (also when it never
+  // was there).
+  virtual bool removeRegistryValue(std::string_view key, std::string_view name) = 0;
   // Tells the system that a setting changed, so that it takes the new value.
   virtual void broadcastSettingsChanged() = 0;
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "support/TempFolder.h"
 #include "platform/os/FileSystem.h"
 #include "storage/Paths.h"
+#include "support/TempFolder.h"
 
 namespace bt {
 namespace {

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "SampleData.h"
-#include "support/TempFolder.h"
 #include "platform/os/FileSystem.h"
 #include "storage/StoredFile.h"
+#include "support/TempFolder.h"
 
 namespace bt {
 namespace {

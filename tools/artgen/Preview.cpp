@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/png/PngCodec.h"
 #include "gfx/Animation.h"
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
 #include "gfx/Font.h"
 #include "gfx/FrameBuffer.h"
 #include "gfx/SpriteBank.h"
+#include "platform/png/PngCodec.h"
 
 namespace bt::art {
 

@@ -6,6 +6,7 @@
 #include "pack/ToolError.h"
 #include "pack/ToolFiles.h"
 #include "platform/os/FileSystem.h"
+#include "platform/os/Quote.h"
 
 namespace bt::pack {
 namespace {
@@ -52,8 +53,8 @@ int parseNumber(const Word& word, const char* field, int low, int high, const st
   auto [stop, fault] = std::from_chars(word.text.data(), end, value);
   if (word.quoted || fault != std::errc() || stop != end || value < low || value > high) {
     throw ToolError(where, std::string(field) + " must be a whole number from " +
-                               std::to_string(low) + " to " + std::to_string(high) + ", not \"" +
-                               word.text + "\"");
+                               std::to_string(low) + " to " + std::to_string(high) + ", not " +
+                               quote(word.text));
   }
   return value;
 }
@@ -105,6 +106,8 @@ std::vector<ManifestEntry> parseManifest(const std::string& text, const std::str
   std::string line;
   for (int number = 1; std::getline(lines, line); ++number) {
     std::string where = manifestPath + ":" + std::to_string(number);
+    // A NUL would open a file of a shorter name than the line shows.
+    if (line.find('\0') != std::string::npos) throw ToolError(where, "the line holds a NUL byte");
     std::vector<Word> words = splitWords(line, where);
     if (words.empty()) continue;
     entries.push_back(parseLine(words, folder, where));

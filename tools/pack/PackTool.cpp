@@ -5,6 +5,7 @@
 
 #include "pack/Commands.h"
 #include "pack/ToolError.h"
+#include "platform/os/Quote.h"
 
 namespace bt::pack {
 namespace {
@@ -84,11 +85,14 @@ int runPackTool(const std::vector<std::string>& args, std::ostream& out, std::os
     } catch (const ToolError& e) {
       err << "brambletop-pack: " << e.what() << '\n';
     } catch (const std::bad_alloc&) {
-      err << "brambletop-pack: " << args[1] << ": out of memory\n";
+      err << "brambletop-pack: " << printable(args[1], 400) << ": out of memory\n";
+    } catch (const std::exception& e) {
+      // Never an abort: whatever else fails is reported like bad input.
+      err << "brambletop-pack: " << printable(args[1], 400) << ": " << e.what() << '\n';
     }
     return kExitBadInput;
   }
-  return usageError("unknown command \"" + args[0] + "\"", err);
+  return usageError("unknown command " + quote(args[0]), err);
 }
 
 }  // namespace bt::pack

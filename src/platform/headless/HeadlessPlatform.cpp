@@ -45,4 +45,10 @@ bool HeadlessPlatform::writeRegistryString(std::string_view key, std::string_vie
   return true;
 }
 
+bool HeadlessPlatform::removeRegistryValue(std::string_view key, std::string_view name) {
+  if (failRegistryWrites_) return false;
+  registry_.erase(registryPath(key, name));
+  return true;
+}
+
 }  // namespace bt::platform

@@ -37,6 +37,7 @@ class HeadlessPlatform : public Platform {
                                                 std::string_view name) override;
   bool writeRegistryString(std::string_view key, std::string_view name,
                            std::string_view text) override;
+  bool removeRegistryValue(std::string_view key, std::string_view name) override;
   void broadcastSettingsChanged() override { ++settingsBroadcasts_; }
   bool raiseRunningInstance() override { return false; }
 

@@ -1,7 +1,5 @@
 #include "platform/sdl/FileRegistry.h"
 
-#include <unistd.h>
-
 #include <vector>
 
 #include "platform/os/FileSystem.h"
@@ -71,11 +69,6 @@ std::vector<std::string> splitLines(const std::vector<uint8_t>& bytes) {
   return lines;
 }
 
-std::string folderOf(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
-
 }  // namespace
 
 std::optional<std::string> FileRegistry::read(std::string_view key, std::string_view name) const {
@@ -89,12 +82,21 @@ std::optional<std::string> FileRegistry::read(std::string_view key, std::string_
 }
 
 bool FileRegistry::write(std::string_view key, std::string_view name, std::string_view text) {
+  return replaceLine(key, name, escape(key) + '\t' + escape(name) + '\t' + escape(text) + '\n');
+}
+
+bool FileRegistry::remove(std::string_view key, std::string_view name) {
+  if (!os::exists(path_) || !read(key, name)) return true;
+  return replaceLine(key, name, "");
+}
+
+bool FileRegistry::replaceLine(std::string_view key, std::string_view name,
+                               const std::string& newLine) {
   const auto bytes = os::readFile(path_, kMaxFileBytes);
   // A file that exists but cannot be read is left alone rather than lost.
-  if (!bytes && ::access(path_.c_str(), F_OK) == 0) return false;
+  if (!bytes && os::exists(path_)) return false;
   std::string content;
   bool replaced = false;
-  const std::string newLine = escape(key) + '\t' + escape(name) + '\t' + escape(text) + '\n';
   if (bytes) {
     for (const std::string& line : splitLines(*bytes)) {
       const auto fields = parseLine(line);
@@ -107,7 +109,8 @@ bool FileRegistry::write(std::string_view key, std::string_view name, std::strin
     }
   }
   if (!replaced) content += newLine;
-  if (!os::makeFolders(folderOf(path_))) return false;
+  const std::string folder = os::folderOf(path_);
+  if (!folder.empty() && !os::makeFolders(folder)) return false;
   return os::writeFileAtomically(path_, reinterpret_cast<const uint8_t*>(content.data()),
                                  content.size());
 }

@@ -16,10 +16,17 @@ class FileRegistry {
   std::optional<std::string> read(std::string_view key, std::string_view name) const;
   // Lines that cannot be read are kept as they are.
   bool write(std::string_view key, std::string_view name, std::string_view text);
+  // Removes the value's line; true when it is gone afterwards.
+  bool remove(std::string_view key, std::string_view name);
 
   const std::string& path() const { return path_; }
 
  private:
+  // Rewrites the file with the value's line replaced by newLine ("" removes
+  // it), keeping every other line; false when the file exists but cannot be
+  // read, or cannot be written.
+  bool replaceLine(std::string_view key, std::string_view name, const std::string& newLine);
+
   std::string path_;
 };
 

@@ -162,6 +162,10 @@ void SdlPlatform::showError(const std::string& text) {
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Brambletop", text.c_str(), nullptr);
 }
 
+bool SdlPlatform::removeRegistryValue(std::string_view key, std::string_view name) {
+  return registry_.remove(key, name);
+}
+
 bool SdlPlatform::raiseRunningInstance() {
   const Uint32 raiseEvent = raiseEvent_;
   return instance_->raiseRunning([raiseEvent] {

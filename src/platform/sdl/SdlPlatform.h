@@ -43,6 +43,7 @@ class SdlPlatform : public Platform {
                                                 std::string_view name) override;
   bool writeRegistryString(std::string_view key, std::string_view name,
                            std::string_view text) override;
+  bool removeRegistryValue(std::string_view key, std::string_view name) override;
   // The desktop has no one to tell.
   void broadcastSettingsChanged() override {}
   bool raiseRunningInstance() override;
