@@ -12,6 +12,7 @@
 
 #include "gfx/Blit.h"
 #include "gfx/FrameBuffer.h"
+#include "storage/LittleEndian.h"
 #include "storage/StoredFile.h"
 
 namespace {
@@ -31,9 +32,7 @@ void checkBank(const bt::SpriteBank& bank) {
 // run would slow the fuzzer to a crawl without reaching any new code.
 bool smallEnough(const uint8_t* file, size_t size) {
   if (size < 4) return true;
-  const uint32_t length =
-      file[0] | uint32_t{file[1]} << 8 | uint32_t{file[2]} << 16 | uint32_t{file[3]} << 24;
-  return length <= (1u << 20);
+  return bt::loadLe32(file) <= (1u << 20);
 }
 
 void drawSome(const bt::SpriteBank& bank) {
@@ -67,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const uint8_t* masks = nullptr;
   size_t maskSize = 0;
   if (withMasks && bankSize >= 2) {
-    const size_t declared = bank[0] | (size_t{bank[1]} << 8);
+    const size_t declared = bt::loadLe16(bank);
     bank += 2;
     bankSize -= 2;
     if (declared < bankSize) {

@@ -9,29 +9,26 @@
 #include <vector>
 
 #include "storage/ByteReader.h"
+#include "storage/LittleEndian.h"
 #include "storage/Lzss.h"
 #include "storage/StoredFile.h"
 
 namespace {
 
-uint32_t storedLength(const uint8_t* file) {
-  return file[0] | uint32_t{file[1]} << 8 | uint32_t{file[2]} << 16 | uint32_t{file[3]} << 24;
-}
-
 // Loading arbitrary bytes as a stored file. Lengths between 1 MiB and the
 // 64 MiB limit take the same path as smaller ones, only slower.
 void loadArbitrary(const uint8_t* data, size_t size) {
   if (size >= 4) {
-    uint32_t length = storedLength(data);
+    uint32_t length = bt::loadLe32(data);
     if (length > (1u << 20) && length <= bt::kMaxStoredLength) return;
   }
   bt::ByteReader reader;
   bool loaded = bt::decodeStored(data, size, reader);
-  if (size < 4 || storedLength(data) > bt::kMaxStoredLength) {
+  if (size < 4 || bt::loadLe32(data) > bt::kMaxStoredLength) {
     if (loaded) std::abort();
     return;
   }
-  if (!loaded || static_cast<uint32_t>(reader.length()) != storedLength(data)) std::abort();
+  if (!loaded || static_cast<uint32_t>(reader.length()) != bt::loadLe32(data)) std::abort();
   // Read past the end: zeros, never a crash.
   uint8_t tail[8];
   while (reader.remaining() > 0) reader.readUInt8();

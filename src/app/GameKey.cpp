@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "platform/VirtualKeys.h"
+
 namespace bt {
 namespace {
 
@@ -14,28 +16,29 @@ struct KeyPair {
 };
 
 constexpr std::array<KeyPair, 32> kKeyPairs = [] {
+  using namespace platform;
   std::array<KeyPair, 32> pairs{};
   size_t n = 0;
-  pairs[n++] = {37, kKeyLeft};
-  pairs[n++] = {39, kKeyRight};
-  pairs[n++] = {38, kKeyUp};
-  pairs[n++] = {40, kKeyDown};
-  for (uint32_t digit = 1; digit <= 9; ++digit) {
-    pairs[n++] = {48 + digit, static_cast<GameKey>(kKeyDigit1 + digit - 1)};
+  pairs[n++] = {kVkLeft, kKeyLeft};
+  pairs[n++] = {kVkRight, kKeyRight};
+  pairs[n++] = {kVkUp, kKeyUp};
+  pairs[n++] = {kVkDown, kKeyDown};
+  for (uint32_t vk = kVkDigit1; vk <= kVkDigit9; ++vk) {
+    pairs[n++] = {vk, static_cast<GameKey>(kKeyDigit1 + (vk - kVkDigit1))};
   }
-  pairs[n++] = {48, kKeyDigit0};
-  pairs[n++] = {112, kKeyLeftSoft};
-  pairs[n++] = {113, kKeyRightSoft};
-  pairs[n++] = {13, kKeyAction};
-  pairs[n++] = {27, kKeyBack};
-  pairs[n++] = {192, kKeyStar};
-  pairs[n++] = {222, kKeyHash};
-  pairs[n++] = {117, kKeyVolumeUp};
-  pairs[n++] = {118, kKeyVolumeDown};
-  pairs[n++] = {114, kKeyF1};
-  pairs[n++] = {115, kKeyF2};
-  for (uint32_t code = 194; code <= 201; ++code) {
-    pairs[n++] = {code, static_cast<GameKey>(code - 169)};
+  pairs[n++] = {kVkDigit0, kKeyDigit0};
+  pairs[n++] = {kVkLeftSoft, kKeyLeftSoft};
+  pairs[n++] = {kVkRightSoft, kKeyRightSoft};
+  pairs[n++] = {kVkAction, kKeyAction};
+  pairs[n++] = {kVkBack, kKeyBack};
+  pairs[n++] = {kVkStar, kKeyStar};
+  pairs[n++] = {kVkHash, kKeyHash};
+  pairs[n++] = {kVkVolumeUp, kKeyVolumeUp};
+  pairs[n++] = {kVkVolumeDown, kKeyVolumeDown};
+  pairs[n++] = {kVkF1, kKeyF1};
+  pairs[n++] = {kVkF2, kKeyF2};
+  for (uint32_t vk = kVkF3; vk <= kVkF10; ++vk) {
+    pairs[n++] = {vk, static_cast<GameKey>(kKeyF3 + (vk - kVkF3))};
   }
   return pairs;
 }();

@@ -1,9 +1,13 @@
 #include "platform/UserFolders.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
+
+#include "platform/os/Quote.h"
+#include "platform/os/Warning.h"
 
 namespace bt::platform {
 
@@ -30,6 +34,14 @@ std::string userFolder(const char* variable, const char* fallbackUnderHome) {
   return base + "/brambletop";
 }
 
+// The runtime folder holds the single-instance lock: a folder others may
+// write to (or one that is not the user's) could hold it in our place.
+bool isPrivateFolder(const std::string& folder) {
+  struct stat info {};
+  return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid() &&
+         (info.st_mode & 0022) == 0;
+}
+
 }  // namespace
 
 std::string userDataFolder() {
@@ -41,9 +53,14 @@ std::string userConfigFolder() {
 }
 
 std::string userRuntimeFolder() {
-  std::string runtime = absoluteVariable("XDG_RUNTIME_DIR");
-  if (!runtime.empty()) return runtime;
-  return "/tmp/brambletop-" + std::to_string(getuid());
+  const std::string fallback = "/tmp/brambletop-" + std::to_string(getuid());
+  const std::string runtime = absoluteVariable("XDG_RUNTIME_DIR");
+  if (runtime.empty()) return fallback;
+  if (isPrivateFolder(runtime)) return runtime;
+  warn("XDG_RUNTIME_DIR " + quote(runtime) +
+       " is not a folder of this user's alone; the single-instance lock is kept in " +
+       quote(fallback) + " instead");
+  return fallback;
 }
 
 }  // namespace bt::platform

@@ -7,8 +7,10 @@
 
 namespace bt::platform {
 
-std::string userDataFolder();     // ".../brambletop"
-std::string userConfigFolder();   // ".../brambletop"
-std::string userRuntimeFolder();  // $XDG_RUNTIME_DIR, or "/tmp/brambletop-UID"
+std::string userDataFolder();    // ".../brambletop"
+std::string userConfigFolder();  // ".../brambletop"
+// $XDG_RUNTIME_DIR when it is a folder of the user's that no one else may
+// write to; else (with one warning when it was set) "/tmp/brambletop-UID".
+std::string userRuntimeFolder();
 
 }  // namespace bt::platform

@@ -8,6 +8,10 @@ namespace bt::platform {
 
 inline constexpr uint32_t kWaveDoneMessage = 957;  // a buffer finished playing
 
+// WaveHeader::flags as the device sets them.
+inline constexpr uint32_t kWaveHeaderDone = 1;      // the buffer has played
+inline constexpr uint32_t kWaveHeaderPrepared = 2;  // prepared and not yet unprepared
+
 struct WaveFormat {
   uint16_t formatTag = 1;  // PCM
   uint16_t channels = 1;

@@ -2,11 +2,6 @@
 
 namespace bt::platform {
 
-namespace {
-constexpr uint32_t kPrepared = 2;  // the flag a prepared header carries
-constexpr uint32_t kDone = 1;
-}  // namespace
-
 bool HeadlessWaveOut::open(uint32_t device, const WaveFormat& format, WaveCallback callback,
                            void* instance) {
   if (open_ || device >= deviceCount_ || format.samplesPerSecond == 0) return false;
@@ -19,13 +14,13 @@ bool HeadlessWaveOut::open(uint32_t device, const WaveFormat& format, WaveCallba
 
 bool HeadlessWaveOut::prepare(WaveHeader& header) {
   if (!open_) return false;
-  header.flags |= kPrepared;
+  header.flags |= kWaveHeaderPrepared;
   return true;
 }
 
 bool HeadlessWaveOut::write(WaveHeader& header) {
-  if (!open_ || (header.flags & kPrepared) == 0 || !header.data) return false;
-  header.flags &= ~kDone;
+  if (!open_ || (header.flags & kWaveHeaderPrepared) == 0 || !header.data) return false;
+  header.flags &= ~kWaveHeaderDone;
   written_.insert(written_.end(), header.data, header.data + header.bufferLength);
   ++buffersWritten_;
   // Buffers play one after another: this one starts when the last one ends.
@@ -56,12 +51,12 @@ void HeadlessWaveOut::reset() {
 }
 
 void HeadlessWaveOut::finish(const Playing& buffer) {
-  buffer.header->flags |= kDone;
+  buffer.header->flags |= kWaveHeaderDone;
   if (callback_) callback_(instance_, kWaveDoneMessage);
 }
 
 void HeadlessWaveOut::unprepare(WaveHeader& header) {
-  header.flags &= ~kPrepared;
+  header.flags &= ~kWaveHeaderPrepared;
 }
 
 void HeadlessWaveOut::close() {

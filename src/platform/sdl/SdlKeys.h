@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "platform/VirtualKeys.h"
+
 namespace bt::platform {
 
 // The virtual-key code of a desktop key, nullopt for keys the phone lacks.

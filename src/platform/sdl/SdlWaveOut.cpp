@@ -5,11 +5,6 @@
 
 namespace bt::platform {
 
-namespace {
-constexpr uint32_t kDone = 1;
-constexpr uint32_t kPrepared = 2;
-}  // namespace
-
 bool SdlWaveOut::open(uint32_t device, const WaveFormat& format, WaveCallback callback,
                       void* instance) {
   if (device_ != 0 || device != 0) return false;
@@ -38,14 +33,14 @@ bool SdlWaveOut::open(uint32_t device, const WaveFormat& format, WaveCallback ca
 
 bool SdlWaveOut::prepare(WaveHeader& header) {
   if (device_ == 0) return false;
-  header.flags |= kPrepared;
+  header.flags |= kWaveHeaderPrepared;
   return true;
 }
 
 bool SdlWaveOut::write(WaveHeader& header) {
-  if (device_ == 0 || (header.flags & kPrepared) == 0 || !header.data) return false;
+  if (device_ == 0 || (header.flags & kWaveHeaderPrepared) == 0 || !header.data) return false;
   SDL_LockAudioDevice(device_);
-  header.flags &= ~kDone;
+  header.flags &= ~kWaveHeaderDone;
   queue_.push_back(&header);
   SDL_UnlockAudioDevice(device_);
   return true;
@@ -63,7 +58,7 @@ void SdlWaveOut::reset() {
 }
 
 void SdlWaveOut::unprepare(WaveHeader& header) {
-  header.flags &= ~kPrepared;
+  header.flags &= ~kWaveHeaderPrepared;
 }
 
 void SdlWaveOut::close() {
@@ -78,7 +73,7 @@ void SdlWaveOut::close() {
 }
 
 void SdlWaveOut::reportDone(WaveHeader* header) {
-  header->flags |= kDone;
+  header->flags |= kWaveHeaderDone;
   if (callback_) callback_(instance_, kWaveDoneMessage);
 }
 

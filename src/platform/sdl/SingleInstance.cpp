@@ -11,6 +11,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/os/Quote.h"
+#include "platform/os/Warning.h"
+
 namespace bt::platform {
 
 namespace {
@@ -52,7 +55,11 @@ bool SingleInstance::prepareFolder() {
 bool SingleInstance::raiseRunning(std::function<void()> onRaise) {
   if (lockFd_ >= 0) return false;
   // Without a usable folder there is no way to find another instance; run.
-  if (!prepareFolder()) return false;
+  if (!prepareFolder()) {
+    warn("the folder " + quote(folder_) +
+         " cannot hold the single-instance lock; a second copy would not be noticed");
+    return false;
+  }
   const std::string lockPath = folder_ + "/brambletop.lock";
   lockFd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (lockFd_ < 0) return false;
