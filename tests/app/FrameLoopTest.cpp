@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <map>
 
 #include "ShellFixture.h"
 #include "platform/os/FileSystem.h"
@@ -162,6 +163,30 @@ TEST_F(ShellTest, KeypadClickIsSilencedWhileRunningAndRestoredAtExit) {
     EXPECT_EQ(platform.registry()[key], c.after);
     EXPECT_EQ(platform.settingsBroadcasts(), 2);
   }
+}
+
+// A run that never ended (killed) leaves the click silenced and the player's
+// value saved under the second name; the next run restores that value.
+TEST_F(ShellTest, KeypadClickOfTheLastRunIsRestoredAfterACrash) {
+  const std::string key = std::string(ApplicationBase::kKeypressKey) + "\\";
+  const std::string value = key + ApplicationBase::kKeypressValue;
+  const std::string saved = key + ApplicationBase::kKeypressSavedValue;
+  platform::HeadlessPlatform platform;
+  platform.registry()[value] = "\\Windows\\click.wav";
+  std::map<std::string, std::string> atTheCrash;
+  {
+    Application crashed(platform, 240, 320, nullptr, folders_);
+    EXPECT_EQ(platform.registry()[value], "");
+    EXPECT_EQ(platform.registry()[saved], "\\Windows\\click.wav");
+    atTheCrash = platform.registry();
+  }
+  platform.registry() = atTheCrash;  // as if that run had been killed
+  {
+    Application next(platform, 240, 320, nullptr, folders_);
+    EXPECT_EQ(platform.registry()[value], "");
+  }
+  EXPECT_EQ(platform.registry()[value], "\\Windows\\click.wav");
+  EXPECT_EQ(platform.registry().count(saved), 0u);
 }
 
 }  // namespace

@@ -75,6 +75,9 @@ TEST_F(ProgramRun, AScriptedRunWritesShotsTheWavAndTheSettings) {
 TEST_F(ProgramRun, FailuresEndWithTheirStatusAndAMessage) {
   write("bad.txt", "wait 1\n\npress Nowhere\nshot never.png\n");
   write("unwritable.txt", "wait 1\nshot missing/folder/x.png\nshot later.png\n");
+  std::string huge;
+  for (int i = 0; i < 6; ++i) huge += "hold Action 10000000\n";
+  write("huge.txt", huge);
   struct Case {
     const char* arguments;
     int status;
@@ -86,6 +89,10 @@ TEST_F(ProgramRun, FailuresEndWithTheirStatusAndAMessage) {
         {"--headless", 2, "--headless needs --script"},
         {"--headless --script bad.txt --data-dir d", 1, "script:3: unknown key name 'Nowhere'"},
         {"--headless --script none.txt", 1, "cannot read the script"},
+        {"--headless --script . --data-dir d", 1, "cannot read the script '.': is a folder"},
+        {"--headless --script huge.txt --data-dir d", 1, "script:1: the script runs to more"},
+        {"--headless --script unwritable.txt --art-dir nowhere --data-dir d", 1,
+         "no art in 'nowhere/': the folder Game_Sprite is missing"},
         {"--headless --script unwritable.txt --data-dir d", 1, "script:2: cannot write"}}) {
     SCOPED_TRACE(c.arguments);
     const Outcome run = program(c.arguments);
@@ -109,7 +116,11 @@ TEST_F(ProgramRun, TheDesktopProgramRunsAloneAndEndsOnClose) {
       file("run") + "' XDG_CONFIG_HOME='" + file("config") + "' ";
   const std::string exe = std::string("'") + BT_PROGRAM + "'";
   std::system(("mkdir -m 700 '" + file("run") + "'").c_str());
-  const Outcome run = shell(env + exe + " --data-dir first & first=$!; sleep 1; " + env + exe +
+  // The second start comes once the first one listens on its socket.
+  const Outcome run = shell(env + exe +
+                            " --data-dir first & first=$!; for i in $(seq 200); do "
+                            "[ -S run/brambletop.sock ] && break; sleep 0.05; done; " +
+                            env + exe +
                             " --data-dir second; echo $? > second.txt; sleep 0.5; "
                             "kill -TERM $first; wait $first");
   EXPECT_EQ(run.status, 0) << run.err;
@@ -120,6 +131,25 @@ TEST_F(ProgramRun, TheDesktopProgramRunsAloneAndEndsOnClose) {
   EXPECT_NE(read("config/brambletop/registry.txt").find("Script"), std::string::npos);
 }
 #endif
+
+// A script from a pipe, a FIFO or standard input is read whole before the
+// run, up to a limit that the message names.
+TEST_F(ProgramRun, ScriptsComeFromPipesFifosAndStandardInput) {
+  write("s.txt", "wait 2\nshot shot.png\n");
+  const std::string exe = std::string("'") + BT_PROGRAM + "' --headless --data-dir d --script ";
+  for (const std::string& how : {"cat s.txt | " + exe + "-", exe + "/dev/stdin < s.txt",
+                                 "mkfifo fifo && { cat s.txt > fifo & } && " + exe + "fifo"}) {
+    SCOPED_TRACE(how);
+    std::filesystem::remove(file("shot.png"));
+    const Outcome run = shell(how);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(test::readPng(file("shot.png")));
+  }
+  const Outcome tooLong = shell("head -c 20000000 /dev/zero | " + exe + "-");
+  EXPECT_EQ(tooLong.status, 1);
+  EXPECT_NE(tooLong.err.find("cannot read the script '-': larger than"), std::string::npos)
+      << tooLong.err;
+}
 
 }  // namespace
 }  // namespace bt

@@ -105,6 +105,8 @@ TEST(Script, TheFirstLineThatCannotBeReadIsNamed) {
                        {"tap 1 65536\n", 1, "'65536'"},
                        {"drag 1 2 3\n", 1, "drag needs"},
                        {"drag 1 2 3 4 0\n", 1, "at least 1"},
+                       {"drag 1 2 3 4 1001\n", 1, "at least 1 and at most 1000"},
+                       {"wait 1\nhold Action 10000000\n", 2, "more than 1000000 steps"},
                        {"hold Action\n", 1, "hold needs"},
                        {"hold Action x\n", 1, "'x'"},
                        {"sleep 1x\n", 1, "'1x'"},
@@ -116,6 +118,25 @@ TEST(Script, TheFirstLineThatCannotBeReadIsNamed) {
     EXPECT_NE(script.error.find(c.message), std::string::npos) << script.error;
     EXPECT_TRUE(script.steps.empty());
   }
+}
+
+// Text no editor should put in a script: a byte-order mark is skipped, a NUL
+// refused, and a long or hostile word comes back cut and escaped.
+TEST(Script, ByteOrderMarksNulsAndHostileWords) {
+  const Script marked = parseScript("\xEF\xBB\xBFwait 2\n");
+  EXPECT_EQ(marked.errorLine, 0) << marked.error;
+  EXPECT_EQ(describe(marked), std::vector<std::string>{"frames 2"});
+
+  const Script nul = parseScript(std::string_view("wait 1\nshot a\0.png\n", 19));
+  EXPECT_EQ(nul.errorLine, 2);
+  EXPECT_NE(nul.error.find("NUL"), std::string::npos) << nul.error;
+
+  const std::string hostile = "press \x1b[2J" + std::string(1 << 20, 'k') + "\n";
+  const Script loud = parseScript(hostile);
+  EXPECT_EQ(loud.errorLine, 1);
+  EXPECT_LT(loud.error.size(), 200u);
+  EXPECT_EQ(loud.error.find('\x1b'), std::string::npos) << loud.error;
+  EXPECT_NE(loud.error.find("'\\x1b[2Jkkk"), std::string::npos) << loud.error;
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // bank, png and list: sprite banks built from PNG files and a manifest, and
 // taken apart again.
+#include <filesystem>
 #include <random>
 #include <tuple>
 
 #include "PackScratch.h"
 #include "gfx/Colour.h"
 #include "gfx/SpriteBank.h"
+#include "gfx/SpriteBankWriter.h"
 #include "pack/PngCodec.h"
 #include "pack/RgbImage.h"
 #include "storage/StoredFile.h"
@@ -112,6 +114,23 @@ TEST_F(BankCommandsTest, ListShowsEachSpriteAndTheMaskCount) {
                       "    0     2      3      -1       2       1       4           1\n"
                       "    1     0      0       0       0       0       0           0\n"
                       "    2    40      1       5      -6      20       0           0\n");
+}
+
+// A bank whose contact sheet would be taller than a sheet may be still gives
+// every picture and the manifest, and says why there is no sheet.
+TEST_F(BankCommandsTest, ABankTooTallForASheetIsExportedWithoutOne) {
+  // Empty records (no picture files to write) that still take 255 rows each:
+  // a sheet of over a million rows, more than libpng writes.
+  SpriteImage tall;
+  tall.height = 255;
+  tall.offsetX = 3;
+  tall.anchorY = 4;
+  ASSERT_TRUE(saveSpriteBank(std::vector<SpriteImage>(80000, tall), path("tall.spr")));
+  ASSERT_EQ(run({"png", path("tall.spr"), path("art")}), kExitDone) << err_;
+  EXPECT_NE(out_.find("no sheet.png: it would be"), std::string::npos) << out_;
+  const std::vector<uint8_t> manifest = read("art/manifest.txt");
+  EXPECT_EQ(std::count(manifest.begin(), manifest.end(), '\n'), 80001);
+  EXPECT_FALSE(std::filesystem::exists(path("art/sheet.png")));
 }
 
 }  // namespace

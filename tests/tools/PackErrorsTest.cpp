@@ -36,6 +36,8 @@ class PackErrorsTest : public PackScratch {
     std::vector<uint8_t> masks = {3, 0, 0, 0, 1, 1, 0, 0, 0, 0};
     write("good.msk", encodeStored(masks.data(), masks.size()));
     write("wide.png", encodePng(RgbImage(256, 1)));
+    std::vector<uint8_t> negative = {0, 0, 0xFB, 0xFF, 0xFF, 0xFF};
+    write("negative.spr", encodeStored(negative.data(), negative.size()));
     writeText("bad.txt", "blank 1 1\nwide.png 1 2\n");
   }
 
@@ -61,6 +63,7 @@ TEST_F(PackErrorsTest, BadInputNamesTheFileAndWritesNothing) {
       {"mgone.txt", "gone.png"},
       {"mblank.txt", "blank 300 1"},
       {"mquote.txt", "\"wide.png 0 0 0 0 0"},
+      {"mnul.txt", std::string("wide.png\0.txt", 13)},
   };
   for (const auto& [name, text] : manifests) writeText(name, text + "\n");
   std::vector<std::string> inputs = entries();
@@ -81,6 +84,8 @@ TEST_F(PackErrorsTest, BadInputNamesTheFileAndWritesNothing) {
       {{"bank", "mgone.txt", "out"}, "gone.png: cannot be read"},
       {{"bank", "mblank.txt", "out"}, "mblank.txt:1: WIDTH must be a whole number from 0 to 255"},
       {{"bank", "mquote.txt", "out"}, "mquote.txt:1: unclosed quote"},
+      {{"bank", "mnul.txt", "out"}, "mnul.txt:1: the line holds a NUL byte"},
+      {{"list", "negative.spr"}, "negative.spr: damaged (declares -5 sprites)"},
       {{"bank", "bad.txt", "out"}, "bad.txt:2: expected FILE [offsetX"},
       {{"pack", "bad.txt", "no-such-folder/out"}, "no-such-folder/out: cannot be written"},
   };
