@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "platform/headless/PngFile.h"
+#include "platform/os/Quote.h"
 
 namespace bt {
 
@@ -47,8 +48,9 @@ void ScriptRunner::runSteps() {
         ++framesRun_;
         return;
       case ScriptStep::Kind::Shot:
-        if (!takeShot(step)) {
-          failure_ = "script:" + std::to_string(step.line) + ": cannot write '" + step.path + "'";
+        if (std::string whyNot; !takeShot(step, whyNot)) {
+          failure_ = "script:" + std::to_string(step.line) + ": cannot write " + quote(step.path) +
+                     ": " + whyNot;
           close();
           return;
         }
@@ -64,10 +66,10 @@ void ScriptRunner::runSteps() {
   close();  // the end of the script quits
 }
 
-bool ScriptRunner::takeShot(const ScriptStep& step) {
+bool ScriptRunner::takeShot(const ScriptStep& step, std::string& whyNot) {
   platform::HeadlessDisplay& display = platform_.headlessDisplay();
   return platform::writePng565(step.path, display.shownPixels().data(), display.shownWidth(),
-                               display.shownHeight());
+                               display.shownHeight(), &whyNot);
 }
 
 void ScriptRunner::close() {

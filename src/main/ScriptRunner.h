@@ -24,7 +24,7 @@ class ScriptRunner {
   void onIdle();
   // Runs steps until one posts a message or lets a frame run.
   void runSteps();
-  bool takeShot(const ScriptStep& step);
+  bool takeShot(const ScriptStep& step, std::string& whyNot);
   void close();
 
   platform::HeadlessPlatform& platform_;

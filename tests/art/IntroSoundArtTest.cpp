@@ -10,6 +10,7 @@
 #include "gfx/Animation.h"
 #include "gfx/SpriteBank.h"
 #include "sound/WaveSound.h"
+#include "storage/LittleEndian.h"
 
 namespace bt::test {
 namespace {
@@ -20,7 +21,7 @@ std::vector<uint8_t> readAll(const std::string& path) {
 }
 
 uint32_t le32(const std::vector<uint8_t>& b, size_t at) {
-  return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | uint32_t{b[at + 3]} << 24;
+  return loadLe32(&b[at]);
 }
 
 TEST(IntroArtTest, EndsAfterTwoToThreeSecondsWithEveryFrameInsideTheSmallDisplay) {

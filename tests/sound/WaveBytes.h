@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "sound/WaveSound.h"
+#include "storage/LittleEndian.h"
 
 namespace bt::test {
 
@@ -14,21 +15,17 @@ struct Chunk {
   int64_t declaredSize = -1;  // -1: the body's size
 };
 
-inline void appendUInt32(std::vector<uint8_t>& out, uint32_t value) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
-
 // "RIFF", a length, "WAVE", then the chunks back to back (no padding).
 inline std::vector<uint8_t> waveFile(const std::vector<Chunk>& chunks) {
   std::vector<uint8_t> out{'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
   for (const Chunk& chunk : chunks) {
     out.insert(out.end(), chunk.tag.begin(), chunk.tag.end());
-    appendUInt32(out, static_cast<uint32_t>(chunk.declaredSize < 0 ? chunk.body.size()
-                                                                   : chunk.declaredSize));
+    appendLe32(out, static_cast<uint32_t>(chunk.declaredSize < 0 ? chunk.body.size()
+                                                                 : chunk.declaredSize));
     out.insert(out.end(), chunk.body.begin(), chunk.body.end());
   }
   const uint32_t riffLength = static_cast<uint32_t>(out.size() - 8);
-  for (int i = 0; i < 4; ++i) out[4 + i] = static_cast<uint8_t>(riffLength >> (8 * i));
+  storeLe32(out.data() + 4, riffLength);
   return out;
 }
 

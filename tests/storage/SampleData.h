@@ -5,6 +5,8 @@
 #include <random>
 #include <vector>
 
+#include "storage/LittleEndian.h"
+
 namespace bt::test {
 
 inline std::vector<uint8_t> randomBytes(size_t n, uint32_t seed = 1) {
@@ -44,7 +46,7 @@ inline std::vector<uint8_t> spriteBankLike(size_t n, uint32_t seed = 7) {
     }
     ++count;
   }
-  for (int i = 0; i < 4; ++i) bytes[2 + i] = static_cast<uint8_t>(count >> (8 * i));
+  storeLe32(bytes.data() + 2, count);
   bytes.resize(n);
   return bytes;
 }

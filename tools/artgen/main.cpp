@@ -20,6 +20,7 @@
 #include "SoundArt.h"
 #include "gfx/SpriteBankWriter.h"
 #include "platform/os/FileSystem.h"
+#include "platform/os/Quote.h"
 #include "platform/png/PngCodec.h"
 #include "sound/WaveWriter.h"
 
@@ -75,7 +76,7 @@ class Writer {
  private:
   void check(bool written, const std::string& what) {
     if (!written) {
-      std::fprintf(stderr, "brambletop-artgen: cannot write %s\n", what.c_str());
+      std::fprintf(stderr, "brambletop-artgen: cannot write %s\n", printable(what, 400).c_str());
       ok_ = false;
     }
   }

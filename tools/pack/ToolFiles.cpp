@@ -29,7 +29,10 @@ std::vector<uint8_t> readInputFile(const std::string& path) {
 }
 
 void writeOutputFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-  if (!os::writeFileAtomically(path, bytes)) throw ToolError(path, "cannot be written");
+  std::string whyNot;
+  if (!os::writeFileAtomically(path, bytes, &whyNot)) {
+    throw ToolError(path, "cannot be written (" + whyNot + ")");
+  }
 }
 
 ByteReader restoreStored(const std::vector<uint8_t>& file, const std::string& name) {
