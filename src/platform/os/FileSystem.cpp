@@ -102,8 +102,11 @@ bool writeThrough(const std::string& path, const uint8_t* bytes, size_t n, std::
 }
 
 // Reads fd to its end; nullopt when a read fails or more than maxBytes come.
-std::optional<std::vector<uint8_t>> readToEnd(int fd, size_t maxBytes, std::string* whyNot) {
+// expected: the size it likely has, room for which is made at once.
+std::optional<std::vector<uint8_t>> readToEnd(int fd, size_t maxBytes, std::string* whyNot,
+                                              size_t expected = 0) {
   std::vector<uint8_t> bytes;
+  bytes.reserve(expected);
   uint8_t chunk[16384];
   for (;;) {
     ssize_t got = ::read(fd, chunk, sizeof chunk);
@@ -152,7 +155,7 @@ std::optional<std::vector<uint8_t>> readFile(const std::string& path, size_t max
     failWith(whyNot, "larger than " + std::to_string(maxBytes) + " bytes");
     return std::nullopt;
   }
-  return readToEnd(fd.get(), maxBytes, whyNot);
+  return readToEnd(fd.get(), maxBytes, whyNot, static_cast<size_t>(info.st_size));
 }
 
 std::optional<std::vector<uint8_t>> readStream(const std::string& path, size_t maxBytes,
