@@ -14,6 +14,7 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/os/FileSystem.h"
 #include "platform/os/Quote.h"
+#include "platform/os/Warning.h"
 #include "sound/WaveWriter.h"
 #include "storage/Paths.h"
 #ifdef BT_HAVE_SDL
@@ -26,10 +27,6 @@ namespace {
 
 // The longest script read; a longer one is refused before anything runs.
 constexpr size_t kMaxScriptBytes = 16u << 20;
-
-void complain(const std::string& message) {
-  std::fprintf(stderr, "brambletop: %s\n", message.c_str());
-}
 
 // The art and data folders of this run; nullopt and the reason in problem
 // when the data folder cannot be made or the art folder holds no
@@ -64,7 +61,7 @@ int runHeadless(const ProgramOptions& options) {
   std::string whyNot;
   const auto text = os::readStream(options.script, kMaxScriptBytes, whyNot);
   if (!text) {
-    complain("cannot read the script " + quote(options.script) + ": " + whyNot);
+    warn("cannot read the script " + quote(options.script) + ": " + whyNot);
     return 1;
   }
   Script script =
@@ -76,13 +73,13 @@ int runHeadless(const ProgramOptions& options) {
   std::string problem;
   const std::optional<Folders> folders = chooseFolders(options, problem);
   if (!folders) {
-    complain(problem);
+    warn(problem);
     return 1;
   }
   platform::HeadlessPlatform platform;
   ScriptRunner runner(platform, std::move(script));
   if (!runApplication(platform, options, *folders)) {
-    complain("the display cannot be used");
+    warn("the display cannot be used");
     return 1;
   }
   int status = 0;
@@ -93,7 +90,7 @@ int runHeadless(const ProgramOptions& options) {
   if (!options.wav.empty() &&
       !os::writeFileAtomically(options.wav,
                                encodeWave8BitMono(platform.headlessWaveOut().written()), &whyNot)) {
-    complain("cannot write " + quote(options.wav) + ": " + whyNot);
+    warn("cannot write " + quote(options.wav) + ": " + whyNot);
     status = 1;
   }
   return status;
@@ -107,7 +104,7 @@ int runDesktop(const ProgramOptions& options) {
   std::string error;
   auto platform = platform::SdlPlatform::create(sdlOptions, error);
   if (!platform) {
-    complain("cannot start the display: " + error);
+    warn("cannot start the display: " + error);
     return 1;
   }
   // A second start only brings the first one's window to the front.
@@ -115,14 +112,14 @@ int runDesktop(const ProgramOptions& options) {
   std::string problem;
   const std::optional<Folders> folders = chooseFolders(options, problem);
   if (!folders) {
-    complain(problem);
+    warn(problem);
     platform->showError("Brambletop cannot start: " + problem + ".");
     return 1;
   }
   // The icon lies beside the art once the folders are known.
   platform->sdlDisplay().setIconPath(folders->makePath("icon48.png"));
   if (!runApplication(*platform, options, *folders)) {
-    complain("the display cannot be used");
+    warn("the display cannot be used");
     return 1;
   }
   return 0;
@@ -146,7 +143,7 @@ int runProgram(const std::vector<std::string>& arguments) {
 #ifdef BT_HAVE_SDL
   return runDesktop(options);
 #else
-  complain("this build has no desktop window; use --headless --script FILE");
+  warn("this build has no desktop window; use --headless --script FILE");
   return 2;
 #endif
 }
