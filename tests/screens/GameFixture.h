@@ -12,6 +12,7 @@
 #include "app/ShellFixture.h"
 #include "game/SavedGame.h"
 #include "platform/headless/HeadlessDisplay.h"
+#include "platform/headless/PngFile.h"
 #include "screens/GameScreen.h"
 #include "storage/ByteReader.h"
 #include "storage/ByteWriter.h"
@@ -119,10 +120,16 @@ class GameTest : public ShellTest {
   }
 
   uint16_t pixel(int x, int y) { return app_->frameBuffer().pixel(x, y); }
-  // A pixel of the picture the display shows.
+  // A pixel of the picture the display shows, and that picture as a PNG.
   uint16_t shownPixel(int x, int y) {
-    auto& display = static_cast<platform::HeadlessDisplay&>(platform_.display());
-    return display.shownPixels()[static_cast<size_t>(y * display.shownWidth() + x)];
+    return display().shownPixels()[static_cast<size_t>(y * display().shownWidth() + x)];
+  }
+  bool saveShown(const std::string& path) {
+    return platform::writePng565(path, display().shownPixels().data(), display().shownWidth(),
+                                 display().shownHeight());
+  }
+  platform::HeadlessDisplay& display() {
+    return static_cast<platform::HeadlessDisplay&>(platform_.display());
   }
 
   std::vector<int> created_;
