@@ -27,11 +27,10 @@ void BM_GameFrameMidRotation(benchmark::State& state) {
   bt::setArtFolder(BT_ART_DIR);
   bt::GameView view;
   bt::Font font;
-  const bool loaded =
-      view.load(bt::makePath(artSet == 0 ? "Game_Sprite\\board176x220.spr"
-                                         : "Game_Sprite\\board240x320.spr")) &&
-      font.load(bt::makePath(artSet == 0 ? "Game_Sprite\\font176x220.spr"
-                                         : "Game_Sprite\\font240x320.spr"));
+  const bool loaded = view.load(bt::makePath(artSet == 0 ? "Game_Sprite\\board176x220.spr"
+                                                         : "Game_Sprite\\board240x320.spr")) &&
+                      font.load(bt::makePath(artSet == 0 ? "Game_Sprite\\font176x220.spr"
+                                                         : "Game_Sprite\\font240x320.spr"));
   if (!loaded) {
     state.SkipWithError("the art is not built");
     return;
