@@ -1,0 +1,72 @@
+#include "game/Board.h"
+
+namespace bt {
+
+namespace {
+
+bool validPlace(int column, int row, int colour) {
+  return column >= 1 && column <= kBoardColumns && row >= 1 && row <= kBoardColumns &&
+         colour >= 1 && colour <= kColourCount;
+}
+
+}  // namespace
+
+int cellPitch(int artSet) {
+  return artSet == 0 ? 17 : 22;
+}
+
+void placeOriginAndCursor(Board& board) {
+  const int32_t n = board.side;
+  const int32_t half = board.layout.displayWidth / 2;
+  if (board.layout.artSet == 0) {
+    board.originX = half - 17 * n / 2;
+    board.originY = 110 - 17 * n / 2;
+  } else {
+    board.originX = half - 11 * n;
+    board.originY = 40;
+  }
+  board.cursorX = static_cast<uint8_t>(n / 2 - 1);
+  board.cursorY = static_cast<uint8_t>(n / 2 - 2);
+}
+
+void resetBoard(Board& board, uint8_t side) {
+  if (side < kMinSide || side > kMaxSide) return;
+  board.side = side;
+  board.cells.fill(cellOutside);
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) {
+      board.setTile(x, y, cellEmpty);
+      board.setMarker(x, y, cellEmpty);
+    }
+  }
+  const int last = side - 1;
+  board.setMarker(0, 0, cellOutside);
+  board.setMarker(last, 0, cellOutside);
+  board.setMarker(0, last, cellOutside);
+  board.setMarker(last, last, cellOutside);
+  placeOriginAndCursor(board);
+}
+
+void placeMarker(Board& board, int column, int row, int colour) {
+  if (validPlace(column, row, colour)) {
+    board.setMarker(column - 1, row - 1, static_cast<uint8_t>(colour - 1));
+  }
+}
+
+void placeTile(Board& board, int column, int row, int colour) {
+  if (validPlace(column, row, colour)) {
+    board.setTile(column - 1, row - 1, static_cast<uint8_t>(colour - 1));
+  }
+}
+
+bool isSolved(const Board& board) {
+  for (int y = 0; y < board.side && y < kBoardColumns; ++y) {
+    for (int x = 0; x < board.side && x < kBoardColumns; ++x) {
+      const uint8_t marker = board.marker(x, y);
+      if (marker < kColourCount && board.tile(x, y) != marker) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace bt

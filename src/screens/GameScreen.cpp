@@ -1,0 +1,201 @@
+#include "screens/GameScreen.h"
+
+#include <span>
+#include <utility>
+
+#include "app/Application.h"
+#include "app/KeyMap.h"
+#include "game/SavedGame.h"
+#include "storage/ByteReader.h"
+#include "storage/ByteWriter.h"
+#include "storage/StoredFile.h"
+
+namespace bt {
+
+namespace {
+
+constexpr const char* kSavedGameFile = "save.dat";
+constexpr int kRotationChannel = 1;
+
+}  // namespace
+
+GameScreen::GameScreen(Application& app, bool continueSaved)
+    : Screen(app), continueSaved_(continueSaved) {}
+
+void GameScreen::enter() {
+  Application& a = app();
+  const int32_t w = a.width();
+  const int32_t h = a.height();
+  const std::string bankPath = a.makePath(a.artSet() == 0 ? "Game_Sprite\\board176x220.spr"
+                                                          : "Game_Sprite\\board240x320.spr");
+  addHitRect({w - 30, w - 10, 10, 30, kMenuButton});
+  addHitRect({26, 50, h - 50, h - 21, kRotateLeftButton});
+  addHitRect({w - 50, w - 26, h - 50, h - 21, kRotateRightButton});
+  addHitRect({8, 45, 8, 20, kRestartButton});
+  game_.board.layout = {a.artSet(), w};
+  penAnchorX_ = penAnchorY_ = -1;
+  // Without pictures the status text still shows on the plain background.
+  redrawRequested_ = true;
+  if (!view_.load(bankPath)) return;
+
+  game_.rotation = Rotation{};
+  game_.board.levelIndex = 0;
+  game_.gameOver = false;
+  if (a.settings().soundOn != 0) {
+    rotationSound_ = std::make_unique<WaveSound>();
+    if (!rotationSound_->load(a.makePath("Game_Sound\\close.wav"))) rotationSound_.reset();
+  }
+  if (continueSaved_) {
+    readSavedGame();
+  } else {
+    a.settings().gameInProgress = 0;
+    startNewGame(game_);
+  }
+}
+
+void GameScreen::leave() {
+  finishRotation(game_);
+  rotationSound_.reset();
+  release();
+  writeSavedGame();
+}
+
+void GameScreen::frame() {
+  if (redrawRequested_) draw();
+  if (game_.rotation.rotating) {
+    stepRotation(game_);
+    view_.drawPieces(app().frameBuffer(), game_.rotation);
+    redrawRequested_ = true;
+  }
+}
+
+void GameScreen::draw() {
+  Application& a = app();
+  FrameBuffer& fb = a.frameBuffer();
+  view_.drawBoard(fb, game_.board);
+  Completion completion = checkCompletion(game_);
+  if (completion.status == GameStatus::GameOver) a.settings().gameInProgress = 0;
+  statusText_ = std::move(completion.text);
+  view_.drawCursor(fb, game_.board);
+  view_.drawStatus(fb, a.font(), a.artSet(), statusText_);
+  a.setRedrawPending();
+  redrawRequested_ = false;
+}
+
+void GameScreen::rotate(bool counterClockwise) {
+  const RotationStart start = startRotation(game_, counterClockwise);
+  if (start == RotationStart::Ignored) return;
+  app().settings().gameInProgress = 1;
+  if (start == RotationStart::Started && rotationSound_) {
+    app().mixer().play(rotationSound_.get(), false, false, kRotationChannel);
+  }
+}
+
+void GameScreen::keyDown(GameKey key) {
+  switch (findAction(app().settings().keyMap, key)) {
+    case kActionMoveUp:
+      moveCursor(game_.board, Move::Up);
+      break;
+    case kActionMoveDown:
+      moveCursor(game_.board, Move::Down);
+      break;
+    case kActionMoveLeft:
+      moveCursor(game_.board, Move::Left);
+      break;
+    case kActionMoveRight:
+      moveCursor(game_.board, Move::Right);
+      break;
+    case kActionRotateLeft:
+      rotate(true);
+      break;
+    case kActionRotateRight:
+      rotate(false);
+      break;
+    case kActionRestart:
+      restartLevel(game_);  // after the last level this changes nothing
+      break;
+    case kActionQuit:
+      app().requestScreen(ScreenId::MainMenu);
+      break;
+    default:
+      break;
+  }
+  redrawRequested_ = true;
+}
+
+void GameScreen::command(uint8_t id) {
+  switch (id) {
+    case kMenuButton:
+      app().requestScreen(ScreenId::MainMenu);
+      break;
+    case kRotateLeftButton:
+      rotate(true);
+      break;
+    case kRotateRightButton:
+      rotate(false);
+      break;
+    case kRestartButton:
+      if (!game_.gameOver) restartLevel(game_);
+      break;
+    default:
+      break;
+  }
+  redrawRequested_ = true;
+}
+
+void GameScreen::penDown(uint16_t x, uint16_t y) {
+  for (const HitRect& rect : hitRects()) {
+    if (rect.contains(x, y)) {
+      command(rect.id);
+      return;
+    }
+  }
+  penAnchorX_ = x / kPenGrid;
+  penAnchorY_ = y / kPenGrid;
+  redrawRequested_ = true;
+}
+
+void GameScreen::penUp(uint16_t, uint16_t) {
+  penAnchorX_ = penAnchorY_ = -1;
+}
+
+void GameScreen::penMove(uint16_t x, uint16_t y) {
+  if (penAnchorX_ == -1) return;
+  // At most one cell per axis for each event, however far the pen went.
+  const int32_t gx = x / kPenGrid;
+  const int32_t gy = y / kPenGrid;
+  if (gx < penAnchorX_) moveCursor(game_.board, Move::Left);
+  if (gx > penAnchorX_) moveCursor(game_.board, Move::Right);
+  if (gy < penAnchorY_) moveCursor(game_.board, Move::Up);
+  if (gy > penAnchorY_) moveCursor(game_.board, Move::Down);
+  penAnchorX_ = gx;
+  penAnchorY_ = gy;
+  redrawRequested_ = true;
+}
+
+void GameScreen::readSavedGame() {
+  ByteReader reader;
+  std::optional<SavedGame> saved;
+  if (loadStored(reader, app().makeDataPath(kSavedGameFile))) {
+    saved = decodeSavedGame(
+        std::span<const uint8_t>(reader.data(), static_cast<size_t>(reader.length())));
+  }
+  if (saved) {
+    restoreSavedGame(game_, *saved);
+  } else {
+    // Nothing playable was kept: a new game, as the new-game screen starts it.
+    app().settings().gameInProgress = 0;
+    startNewGame(game_);
+  }
+}
+
+void GameScreen::writeSavedGame() {
+  // A board never set up is not a game: the file keeps the last one.
+  if (!game_.board.isSetUp()) return;
+  const auto bytes = encodeSavedGame(game_.board);
+  ByteWriter writer;
+  writer.appendBytes(bytes.data(), static_cast<int32_t>(bytes.size()));
+  saveStored(writer, app().makeDataPath(kSavedGameFile));
+}
+
+}  // namespace bt

@@ -1,0 +1,64 @@
+#pragma once
+// The screen the puzzle is played on, for a new game (level 1) or to
+// continue the game kept in "save.dat". Turns keys, pen taps and pen drags
+// into moves of the rules, draws the game whenever something changed and
+// during a rotation, and writes "save.dat" whenever it is left.
+//
+// A saved game that cannot be played (missing, short, damaged) starts a new
+// game at level 1 instead. Without its board pictures the screen shows the
+// plain background and the status text, and sets no board up, so input
+// changes nothing and leaving keeps "save.dat" as it was.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "app/Screen.h"
+#include "game/Rules.h"
+#include "screens/GameView.h"
+#include "sound/WaveSound.h"
+
+namespace bt {
+
+class GameScreen : public Screen {
+ public:
+  // HitRect ids, the same on both art sets.
+  static constexpr uint8_t kMenuButton = 0;
+  static constexpr uint8_t kRotateLeftButton = 1;
+  static constexpr uint8_t kRotateRightButton = 2;
+  static constexpr uint8_t kRestartButton = 3;
+  // Pen drags move the cursor by squares of this many pixels.
+  static constexpr int32_t kPenGrid = 21;
+
+  GameScreen(Application& app, bool continueSaved);
+
+  void enter() override;
+  // Commits a running rotation, frees the sound, then writes "save.dat".
+  void leave() override;
+  void frame() override;
+  void keyDown(GameKey key) override;
+  void penDown(uint16_t x, uint16_t y) override;
+  void penUp(uint16_t x, uint16_t y) override;
+  void penMove(uint16_t x, uint16_t y) override;
+  void command(uint8_t id) override;
+
+  const Game& game() const { return game_; }
+  // The status text of the last picture drawn.
+  const std::string& statusText() const { return statusText_; }
+
+ private:
+  void draw();
+  void rotate(bool counterClockwise);
+  void readSavedGame();
+  void writeSavedGame();
+
+  GameView view_;
+  Game game_;
+  const bool continueSaved_;
+  std::unique_ptr<WaveSound> rotationSound_;
+  std::string statusText_;
+  bool redrawRequested_ = false;
+  int32_t penAnchorX_ = -1;
+  int32_t penAnchorY_ = -1;
+};
+
+}  // namespace bt

@@ -1,0 +1,48 @@
+#pragma once
+// Draws the game into the frame buffer: the background, the board's cells
+// and tiles, the plus-shaped cursor outline, the status bar with its text,
+// the 240x320 layout's buttons with "Restart", and the sliding pieces of a
+// rotation. Holds the board pictures; reads the game, never changes it.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "game/Rules.h"
+#include "gfx/Font.h"
+#include "gfx/FrameBuffer.h"
+#include "gfx/SpriteBank.h"
+
+namespace bt {
+
+class GameView {
+ public:
+  // Board pictures: 0-3 cells with a marker, 4-7 tiles, 8 the empty cell,
+  // 9 the status bar, 10 the main-menu button, 11 and 12 the rotate buttons.
+  static constexpr uint32_t kPictureCount = 13;
+  static constexpr uint32_t kEmptyCellPicture = 8;
+  static constexpr uint32_t kStatusBarPicture = 9;
+  static constexpr uint32_t kMenuButtonPicture = 10;
+  static constexpr uint32_t kRotateLeftPicture = 11;
+  static constexpr uint32_t kRotateRightPicture = 12;
+
+  // Loads the art set's board bank; false (and no pictures held) when it
+  // cannot be loaded or lacks any of the 13 pictures.
+  bool load(const std::string& path);
+  bool loaded() const { return bank_.count() >= kPictureCount; }
+  void clear() { bank_.clear(); }
+
+  // The background filled with the game's colour and the board's cells.
+  void drawBoard(FrameBuffer& fb, const Board& board) const;
+  // Twelve white lines around the ring at the board's cursor.
+  void drawCursor(FrameBuffer& fb, const Board& board) const;
+  // The status bar and its black text; on the 240x320 art set the three
+  // buttons and the white "Restart" label too.
+  void drawStatus(FrameBuffer& fb, Font& font, int artSet, std::string_view text) const;
+  // The eight pieces of a rotation at their current positions.
+  void drawPieces(FrameBuffer& fb, const Rotation& rotation) const;
+
+ private:
+  SpriteBank bank_;
+};
+
+}  // namespace bt
