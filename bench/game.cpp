@@ -24,13 +24,13 @@ void BM_GameFrameMidRotation(benchmark::State& state) {
   const int artSet = static_cast<int>(state.range(0));
   const int32_t width = artSet == 0 ? 176 : 240;
   const int32_t height = artSet == 0 ? 220 : 320;
-  bt::setArtFolder(BT_ART_DIR);
+  const bt::Folders folders(BT_ART_DIR, "");
   bt::GameView view;
   bt::Font font;
-  const bool loaded = view.load(bt::makePath(artSet == 0 ? "Game_Sprite\\board176x220.spr"
-                                                         : "Game_Sprite\\board240x320.spr")) &&
-                      font.load(bt::makePath(artSet == 0 ? "Game_Sprite\\font176x220.spr"
-                                                         : "Game_Sprite\\font240x320.spr"));
+  const bool loaded = view.load(folders.makePath(artSet == 0 ? "Game_Sprite\\board176x220.spr"
+                                                             : "Game_Sprite\\board240x320.spr")) &&
+                      font.load(folders.makePath(artSet == 0 ? "Game_Sprite\\font176x220.spr"
+                                                             : "Game_Sprite\\font240x320.spr"));
   if (!loaded) {
     state.SkipWithError("the art is not built");
     return;

@@ -23,7 +23,7 @@ namespace bt::test {
 
 class GameTest : public ShellTest {
  protected:
-  GameTest() { setArtFolder(std::string(BT_BINARY_DIR) + "/bin"); }
+  GameTest() { folders_ = Folders(std::string(BT_BINARY_DIR) + "/bin", folder_.path()); }
 
   std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) override {
     created_.push_back(static_cast<int>(id));

@@ -231,7 +231,7 @@ TEST_F(GameScreenTest, WithoutBoardPicturesOnlyTheStatusShowsAndNothingIsPlayed)
   std::filesystem::create_directories(art + "/Game_Sprite");
   std::filesystem::copy_file(std::string(BT_BINARY_DIR) + "/bin/Game_Sprite/font240x320.spr",
                              art + "/Game_Sprite/font240x320.spr");
-  setArtFolder(art);
+  folders_ = Folders(art, folder_.path());
   Board kept;
   LevelTable::loadLevel(kept, 2);
   kept.levelIndex = 2;
