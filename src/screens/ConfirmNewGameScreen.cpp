@@ -49,7 +49,7 @@ void ConfirmNewGameScreen::drawCaptions() {
   const SlidingItem& no = layout_.rightButton();
   if (a.artSet() == 0) {
     const auto centred = [&](const SlidingItem& button, const char* text) {
-      font.drawText(button.x - (font.measureLine(text) - 1) / 2, yes.y - 2, text, fb);
+      font.drawText(button.x - (font.measureLine(text) - 1) / 2, button.y - 2, text, fb);
     };
     centred(yes, "YES");
     centred(no, "NO");

@@ -4,6 +4,7 @@
 // a test sees which screen a key or a tap asked for.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
