@@ -37,14 +37,17 @@ std::string Application::makeDataPath(std::string_view name) const {
   return folders_.makeDataPath(name);
 }
 
-Application::~Application() {
-  if (!keepSettingsFile_) {
-    const std::string path = makeDataPath(kSettingsFile);
-    std::string whyNot;
-    if (!saveSettings(settings_, path, &whyNot)) {
-      warn("cannot save the settings to " + quote(path) + ": " + whyNot);
-    }
+void Application::writeSettings() {
+  if (keepSettingsFile_) return;
+  const std::string path = makeDataPath(kSettingsFile);
+  std::string whyNot;
+  if (!saveSettings(settings_, path, &whyNot)) {
+    warn("cannot save the settings to " + quote(path) + ": " + whyNot);
   }
+}
+
+Application::~Application() {
+  writeSettings();
   currentScreen_.reset();  // without leave: the program is ending
 }
 

@@ -34,6 +34,9 @@ class Application : public ApplicationBase {
   // failed write is warned about) and destroys the current screen without
   // leave.
   ~Application() override;
+  // Writes "settings.dat", or says in one warning line why it could not;
+  // a file that exists but could not be read is left alone.
+  void writeSettings();
 
   // The current screen's frame, or one fade step while a switch is pending.
   bool tick() override;

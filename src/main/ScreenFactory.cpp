@@ -1,7 +1,11 @@
 #include "main/ScreenFactory.h"
 
+#include "screens/ConfirmNewGameScreen.h"
 #include "screens/GameScreen.h"
+#include "screens/HelpScreen.h"
 #include "screens/IntroScreen.h"
+#include "screens/MainMenuScreen.h"
+#include "screens/OptionsScreen.h"
 
 namespace bt {
 
@@ -11,8 +15,16 @@ std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) {
       return std::make_unique<GameScreen>(app, false);
     case ScreenId::ContinueGame:
       return std::make_unique<GameScreen>(app, true);
+    case ScreenId::MainMenu:
+      return std::make_unique<MainMenuScreen>(app);
+    case ScreenId::Options:
+      return std::make_unique<OptionsScreen>(app);
+    case ScreenId::Help:
+      return std::make_unique<HelpScreen>(app);
     case ScreenId::Intro:
       return std::make_unique<IntroScreen>(app);
+    case ScreenId::ConfirmNewGame:
+      return std::make_unique<ConfirmNewGameScreen>(app);
     default:
       return nullptr;
   }

@@ -28,6 +28,8 @@ class Platform {
   virtual void waitMessage(uint32_t deadline) = 0;
   // Milliseconds since some fixed moment; wraps around after 49.7 days.
   virtual uint32_t tickCount() = 0;
+  // Blocks the calling thread for that long; no message is handled meanwhile.
+  virtual void sleep(uint32_t milliseconds) = 0;
 
   virtual Display& display() = 0;
   // nullptr when the backend has no sound at all.

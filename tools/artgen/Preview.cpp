@@ -180,8 +180,9 @@ FrameBuffer confirmScreen(const Display& d, const std::string& art, Font& font) 
                 fb);
   const int lx = buttons.leftX, rx = buttons.rightX;
   if (d.small()) {
-    font.drawText(lx - 10, buttons.y - 2, "YES", fb);
-    font.drawText(rx - 14, buttons.y - 2, "NO", fb);
+    // Centred on their buttons, as the confirmation screen draws them here.
+    font.drawText(lx - (font.measureLine("YES") - 1) / 2, buttons.y - 2, "YES", fb);
+    font.drawText(rx - (font.measureLine("NO") - 1) / 2, buttons.y - 2, "NO", fb);
   } else {
     font.drawText(lx - 8, buttons.y - 4, "YES", fb);
     font.drawText(rx - 6, buttons.y - 4, "NO", fb);

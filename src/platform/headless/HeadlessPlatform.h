@@ -29,6 +29,8 @@ class HeadlessPlatform : public Platform {
   std::optional<Message> takeMessage() override;
   void waitMessage(uint32_t deadline) override;
   uint32_t tickCount() override { return clock_; }
+  // Moves the virtual clock on; nothing really waits.
+  void sleep(uint32_t milliseconds) override { advanceBy(milliseconds); }
 
   Display& display() override { return display_; }
   WaveOut* waveOut() override { return &waveOut_; }

@@ -35,6 +35,7 @@ class SdlPlatform : public Platform {
   std::optional<Message> takeMessage() override;
   void waitMessage(uint32_t deadline) override;
   uint32_t tickCount() override { return SDL_GetTicks(); }
+  void sleep(uint32_t milliseconds) override { SDL_Delay(milliseconds); }
 
   Display& display() override { return display_; }
   WaveOut* waveOut() override { return waveOut_.get(); }

@@ -1,0 +1,142 @@
+#include "screens/OptionsScreen.h"
+
+#include "app/Application.h"
+#include "app/KeyMap.h"
+#include "gfx/Colour.h"
+#include "screens/InterfaceArt.h"
+
+namespace bt {
+
+namespace {
+
+constexpr int32_t kRowPitch = 16;
+
+// Rows 1 to 8 show key map entries 0 to 7.
+int entryOfRow(int32_t row) {
+  return static_cast<int>(row) - 1;
+}
+
+}  // namespace
+
+// Row text starts here, and so do the rows' tap bands.
+int32_t OptionsScreen::firstRowY() const {
+  return app().width() == 176 ? 44 : 58;
+}
+
+void OptionsScreen::enter() {
+  Application& a = app();
+  bank_.load(a.makePath(interfaceBankName(a.artSet())));
+  layout_.build(bank_, kSpriteOptionsTitle, a.width(), a.artSet());
+  const int32_t W = a.width(), B = firstRowY();
+  for (int32_t j = 0; j < kRowCount; ++j) {
+    addHitRect({0, W, B + kRowPitch * j, B + kRowPitch * (j + 1), static_cast<uint8_t>(j)});
+  }
+  addHitRect(layout_.leftBand(kDoneId));
+  addHitRect(layout_.rightBand(kChangeId));
+  dirty_ = true;
+}
+
+void OptionsScreen::leave() {
+  release();
+  bank_.clear();
+  app().writeSettings();
+}
+
+void OptionsScreen::keyDown(GameKey key) {
+  if (awaitingKey_) {
+    // Every key is taken, soft keys included; on the sound row (reached by a
+    // tap while waiting) it is dropped.
+    if (row_ > 0) assignKey(app().settings().keyMap, key, entryOfRow(row_));
+    awaitingKey_ = false;
+  } else {
+    navigate(key);
+  }
+  dirty_ = true;
+}
+
+void OptionsScreen::navigate(GameKey key) {
+  switch (key) {
+    case kKeyUp:
+      row_ = row_ == 0 ? kRowCount - 1 : row_ - 1;
+      break;
+    case kKeyDown:
+      row_ = row_ == kRowCount - 1 ? 0 : row_ + 1;
+      break;
+    case kKeyLeftSoft:
+      app().requestScreen(ScreenId::MainMenu);
+      break;
+    case kKeyRightSoft:
+      change();
+      break;
+    default:
+      break;
+  }
+}
+
+void OptionsScreen::change() {
+  Settings& settings = app().settings();
+  if (row_ == 0) {
+    settings.soundOn = settings.soundOn == 0 ? 1 : 0;
+    return;
+  }
+  assignKey(settings.keyMap, kKeyAwaiting, entryOfRow(row_));
+  awaitingKey_ = true;
+}
+
+void OptionsScreen::command(uint8_t id) {
+  if (id < kRowCount) {
+    row_ = id;
+    dirty_ = true;
+  } else if (id == kDoneId) {
+    keyDown(kKeyLeftSoft);
+  } else {
+    keyDown(kKeyRightSoft);
+  }
+}
+
+void OptionsScreen::frame() {
+  if (!dirty_) return;
+  Application& a = app();
+  a.setRedrawPending();
+  a.frameBuffer().clear();
+  dirty_ = false;
+  if (layout_.draw(a.frameBuffer())) {
+    dirty_ = true;  // no text until everything rests
+    return;
+  }
+  drawRows();
+  drawCaptions();
+}
+
+void OptionsScreen::drawRows() {
+  Application& a = app();
+  Font& font = a.font();
+  const Settings& settings = a.settings();
+  const bool small = a.artSet() == 0;
+  const int32_t W = a.width(), B = firstRowY();
+  const int32_t labelX = small ? W / 2 - 60 : W / 2 - 80;
+  const int32_t valueX = small ? W / 2 + 30 : W / 2 + 35;
+  for (int32_t r = 0; r < kRowCount; ++r) {
+    font.setColour(r == row_ ? kHighlightRed : kTextGrey);
+    const int32_t y = B + kRowPitch * r;
+    const char* label = r == 0 ? "Sound" : actionLabel(entryOfRow(r));
+    const char* value = r == 0 ? (settings.soundOn != 0 ? "On" : "Off")
+                               : keyName(keyEntry(settings.keyMap, entryOfRow(r)));
+    font.drawText(labelX, y, label, a.frameBuffer());
+    font.drawText(valueX, y, value, a.frameBuffer());
+  }
+}
+
+void OptionsScreen::drawCaptions() {
+  Application& a = app();
+  Font& font = a.font();
+  const bool small = a.artSet() == 0;
+  const SlidingItem& left = layout_.leftButton();
+  const SlidingItem& right = layout_.rightButton();
+  font.setColour(kTextGrey);
+  const int32_t y = left.y - (small ? 2 : 4);
+  font.drawText(left.x - (small ? 10 : 12), y, "DONE", a.frameBuffer());
+  font.drawText(right.x - (small ? 14 : 18), y, "CHANGE", a.frameBuffer());
+}
+
+}  // namespace bt

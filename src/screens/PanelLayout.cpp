@@ -1,0 +1,56 @@
+#include "screens/PanelLayout.h"
+
+#include "screens/InterfaceArt.h"
+
+namespace bt {
+
+namespace {
+
+int32_t heightOf(const Sprite* s) {
+  return s ? s->height : 0;
+}
+int32_t widthOf(const Sprite* s) {
+  return s ? s->width : 0;
+}
+
+}  // namespace
+
+void PanelLayout::build(const SpriteBank& bank, uint32_t titleSprite, int32_t displayWidth,
+                        int artSet) {
+  const int32_t W = displayWidth;
+  const int32_t V = titleSpeed(W);
+  const Sprite* title = bank.sprite(titleSprite);
+  const Sprite* button = bank.sprite(kSpriteButton);
+  const int32_t TH = heightOf(title), TW = widthOf(title);
+  const int32_t BW = widthOf(button), BH = heightOf(button);
+  width_ = W;
+
+  size_t n = 0;
+  items_[n++].set(W / 2, -(TH / 2), W / 2, TH / 2, 0, V, title);
+  const int rows = artSet == 0 ? 5 : 6;
+  for (int r = 0; r < rows; ++r) {
+    const uint32_t sprite = r == 0          ? kSpriteTopPanel
+                            : r == rows - 1 ? kSpriteBottomPanel
+                                            : kSpriteMiddlePanel;
+    const int32_t y = TH / 2 + TH + r * TH;
+    if (r % 2 == 0) {
+      items_[n++].set(-(TW / 2), y, W / 2, y, kRowSpeed, 0, bank.sprite(sprite));
+    } else {
+      items_[n++].set(W + TW / 2, y, W / 2, y, -kRowSpeed, 0, bank.sprite(sprite));
+    }
+  }
+  buttonY_ = artSet == 0 ? TH / 2 + TH + 5 * TH : TH / 2 + TH + 7 * TH - 2 * BH;
+  const int32_t restY = artSet == 0 ? buttonY_ - 6 : buttonY_ + 4;
+  for (int32_t x : {W / 2 - BW / 2, W / 2 + BW / 2}) {
+    items_[n++].set(x, buttonY_ + BH, x, restY, 0, -V, button);
+  }
+  count_ = n;
+}
+
+bool PanelLayout::draw(FrameBuffer& fb) {
+  bool moving = false;
+  for (size_t i = 0; i < count_; ++i) moving |= items_[i].draw(fb);
+  return moving;
+}
+
+}  // namespace bt

@@ -1,0 +1,43 @@
+#pragma once
+// The picture the options, help and confirmation screens share: a title
+// dropping in from the top, a framed panel whose rows come in from alternate
+// sides, and two soft-key buttons rising from below. Five panel rows on the
+// 176x220 display, six on the others.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "app/HitRect.h"
+#include "gfx/FrameBuffer.h"
+#include "gfx/SlidingItem.h"
+#include "gfx/SpriteBank.h"
+
+namespace bt {
+
+class PanelLayout {
+ public:
+  // Sets every item at its start point; sprites are borrowed from bank.
+  void build(const SpriteBank& bank, uint32_t titleSprite, int32_t displayWidth, int artSet);
+  // Draws every item (title, panels, left button, right button) one frame
+  // on; true while any of them still moves.
+  bool draw(FrameBuffer& fb);
+
+  const SlidingItem& leftButton() const { return items_[count_ - 2]; }
+  const SlidingItem& rightButton() const { return items_[count_ - 1]; }
+  // The bands a tap on a soft-key button lands in: 20 pixels high around the
+  // buttons' row, the left or right half of the display.
+  HitRect leftBand(uint8_t id) const { return {0, width_ / 2, buttonY_ - 10, buttonY_ + 10, id}; }
+  HitRect rightBand(uint8_t id) const {
+    return {width_ / 2, width_, buttonY_ - 10, buttonY_ + 10, id};
+  }
+
+ private:
+  static constexpr size_t kMaxItems = 9;  // title, six panels, two buttons
+
+  std::array<SlidingItem, kMaxItems> items_{};
+  size_t count_ = 2;
+  int32_t width_ = 0;
+  int32_t buttonY_ = 0;  // the buttons' row, a few pixels off where they rest
+};
+
+}  // namespace bt
