@@ -1,0 +1,31 @@
+#include "ScoreService.h"
+
+#include "net/protocol/ScoreCheck.h"
+#include "query/ScoreQuery.h"
+#include "ScoreTableText.h"
+
+namespace bt::scored {
+
+ScoreReply ScoreService::handle(const ScoreRequest& request) {
+  if (request.path != kScorePath) return {404, "no such path\n"};
+  if (request.method != "POST") return {405, "only POST is accepted\n"};
+  if (request.bodySize > kMaxBodyBytes) return {413, "the body is over 1024 bytes\n"};
+  auto parsed = parseScoreQuery(request.query);
+  if (auto* error = std::get_if<QueryError>(&parsed)) return {400, error->reason + "\n"};
+  const ScoreQuery& query = std::get<ScoreQuery>(parsed);
+  try {
+    if (query.submission) {
+      const ScoreSubmission& s = *query.submission;
+      if (!limit_.allow(request.clientAddress, SubmissionRateLimit::Clock::now())) {
+        return {429, "more than 30 scores a minute from this address\n"};
+      }
+      if (!checkValueMatches(s)) return {403, "special does not match the score\n"};
+      store_.record({query.game, s.name, s.score});
+    }
+    return {200, formatScoreTable(store_.topTen(query.game))};
+  } catch (const StoreError&) {
+    return {503, "the score table cannot be reached now\n"};
+  }
+}
+
+}  // namespace bt::scored
