@@ -170,6 +170,13 @@ void ScoreHttpServer::logAnswer(const httplib::Request& request,
 }
 
 std::string ScoreHttpServer::addressOf(const httplib::Request& request) const {
+  if (request.remote_addr.empty() && tConnection) {
+    // A request refused before it was read whole has no address filled in.
+    std::string ip;
+    int port = 0;
+    tConnection->get_remote_ip_and_port(ip, port);
+    return ip;
+  }
   if (trustedProxies_.empty()) return request.remote_addr;
   const size_t count = request.get_header_value_count("X-Forwarded-For");
   const std::string forwarded =

@@ -57,8 +57,8 @@ TEST_P(DurabilityTest, EveryAnsweredSubmissionSurvivesSigkill) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Sqlite, DurabilityTest, ::testing::Values(Backend::Sqlite));
-INSTANTIATE_TEST_SUITE_P(Postgres, DurabilityTest, ::testing::Values(Backend::Postgres));
+INSTANTIATE_TEST_SUITE_P(Sqlite, DurabilityTest, ::testing::Values(Backend::Sqlite), backendName);
+INSTANTIATE_TEST_SUITE_P(Postgres, DurabilityTest, ::testing::Values(Backend::Postgres), backendName);
 
 TEST(PostgresSharedDatabase, TwoServersTakeInterleavedSubmissionsAndAnswerOneTable) {
   TestDatabase database(Backend::Postgres);

@@ -186,8 +186,8 @@ TEST_P(ScoreServerTest, TheRequestAsTheGameSendsItIsAnswered) {
   EXPECT_EQ(scores[9], 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sqlite, ScoreServerTest, ::testing::Values(Backend::Sqlite));
-INSTANTIATE_TEST_SUITE_P(Postgres, ScoreServerTest, ::testing::Values(Backend::Postgres));
+INSTANTIATE_TEST_SUITE_P(Sqlite, ScoreServerTest, ::testing::Values(Backend::Sqlite), backendName);
+INSTANTIATE_TEST_SUITE_P(Postgres, ScoreServerTest, ::testing::Values(Backend::Postgres), backendName);
 
 }  // namespace
 }  // namespace bt::scored::test

@@ -3,6 +3,8 @@
 // file in a temporary folder, or a new database on the PostgreSQL server that
 // the test set-up started (its URL in the file named by
 // BT_TEST_POSTGRES_URL_FILE). Removed at the end.
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 
@@ -11,6 +13,11 @@
 namespace bt::scored::test {
 
 enum class Backend { Sqlite, Postgres };
+
+// Names the instances of a test on each backend.
+inline std::string backendName(const ::testing::TestParamInfo<Backend>& info) {
+  return info.param == Backend::Sqlite ? "sqlite" : "postgres";
+}
 
 class TestDatabase {
  public:
