@@ -36,6 +36,9 @@ void PgConnection::connect() {
     throw PgError("cannot connect to PostgreSQL: " + firstLine(PQerrorMessage(conn_)), "");
   }
   prepared_ = false;
+  // A generic plan made while the table was nearly empty would scan it whole
+  // once it has grown; each fetch is planned for its own game instead.
+  execute("SET plan_cache_mode = force_custom_plan");
 }
 
 void PgConnection::prepare() {

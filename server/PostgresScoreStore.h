@@ -19,7 +19,7 @@ namespace bt::scored {
 class PostgresScoreStore : public ScoreStore {
  public:
   // Connects, and creates the table when it is missing. Throws StoreError.
-  explicit PostgresScoreStore(const std::string& url, size_t readConnections = 4);
+  explicit PostgresScoreStore(const std::string& url, size_t readConnections = 8);
   ~PostgresScoreStore() override;
 
   std::vector<ScoreEntry> topTen(const std::string& game) override;
