@@ -1,12 +1,12 @@
 // The score server's query reader on arbitrary bytes: it must never crash,
 // and whatever it accepts must be within the documented bounds and read the
 // same again when written back out.
+#include "query/ScoreQuery.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
-
-#include "query/ScoreQuery.h"
 
 namespace {
 
@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const ScoreQuery& r = std::get<ScoreQuery>(reread);
   require(r.game == q.game && r.submission.has_value() == q.submission.has_value());
   if (q.submission) {
-    require(r.submission->name == q.submission->name && r.submission->score == q.submission->score &&
+    require(r.submission->name == q.submission->name &&
+            r.submission->score == q.submission->score &&
             r.submission->check == q.submission->check);
   }
   return 0;

@@ -25,9 +25,13 @@ std::string firstLine(const char* text) {
 
 }  // namespace
 
-PgConnection::PgConnection(const std::string& url) : url_(url) { connect(); }
+PgConnection::PgConnection(const std::string& url) : url_(url) {
+  connect();
+}
 
-PgConnection::~PgConnection() { PQfinish(conn_); }
+PgConnection::~PgConnection() {
+  PQfinish(conn_);
+}
 
 void PgConnection::connect() {
   PQfinish(conn_);

@@ -55,5 +55,4 @@ class PgConnection {
   bool prepared_ = false;
 };
 
-
 }  // namespace bt::scored

@@ -52,8 +52,7 @@ std::vector<ScoreRecord> mergedInKeyOrder(std::vector<ScoreRecord> records) {
 }  // namespace
 
 PostgresScoreStore::PostgresScoreStore(const std::string& url, size_t readConnections)
-    : url_(url),
-      queue_([this](const std::vector<ScoreRecord>& records) { commitBatch(records); }) {
+    : url_(url), queue_([this](const std::vector<ScoreRecord>& records) { commitBatch(records); }) {
   writer_ = std::make_unique<PgConnection>(url);
   createSchema();
   for (size_t i = 0; i < readConnections; ++i) {
@@ -91,7 +90,9 @@ std::vector<ScoreEntry> PostgresScoreStore::topTen(const std::string& game) {
   return best;
 }
 
-void PostgresScoreStore::record(const ScoreRecord& record) { queue_.record(record); }
+void PostgresScoreStore::record(const ScoreRecord& record) {
+  queue_.record(record);
+}
 
 void PostgresScoreStore::commitBatch(const std::vector<ScoreRecord>& records) {
   std::vector<std::string> games, names, scores;

@@ -17,14 +17,22 @@ thread_local ConnectionStream* tConnection = nullptr;
 
 const char* reasonFor(int status) {
   switch (status) {
-    case 400: return "the request cannot be read\n";
-    case 404: return "no such path\n";
-    case 405: return "only POST is accepted\n";
-    case 408: return "the request took too long\n";
-    case 413: return "the request is too large\n";
-    case 414: return "the request line is too long\n";
-    case 503: return "the server is busy\n";
-    default: return "the request was refused\n";
+    case 400:
+      return "the request cannot be read\n";
+    case 404:
+      return "no such path\n";
+    case 405:
+      return "only POST is accepted\n";
+    case 408:
+      return "the request took too long\n";
+    case 413:
+      return "the request is too large\n";
+    case 414:
+      return "the request line is too long\n";
+    case 503:
+      return "the server is busy\n";
+    default:
+      return "the request was refused\n";
   }
 }
 
@@ -48,7 +56,8 @@ ScoreHttpServer::ScoreHttpServer(ScoreService& service, const RequestLog& log,
   });
   set_tcp_nodelay(true);
   set_payload_max_length(kMaxBodyBytes);
-  set_keep_alive_timeout(std::chrono::duration_cast<std::chrono::seconds>(limits.idleTimeout).count());
+  set_keep_alive_timeout(
+      std::chrono::duration_cast<std::chrono::seconds>(limits.idleTimeout).count());
   set_keep_alive_max_count(limits.maxRequestsPerConnection);
   // A request with neither Content-Length nor Transfer-Encoding has no body;
   // the library would wait for the client to close instead.
@@ -92,7 +101,9 @@ int ScoreHttpServer::bindTo(const std::string& host, int port) {
   return port;
 }
 
-bool ScoreHttpServer::serve() { return listen_after_bind(); }
+bool ScoreHttpServer::serve() {
+  return listen_after_bind();
+}
 
 void ScoreHttpServer::shutDown() {
   stopping_ = true;

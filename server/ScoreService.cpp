@@ -1,8 +1,8 @@
 #include "ScoreService.h"
 
+#include "ScoreTableText.h"
 #include "net/protocol/ScoreCheck.h"
 #include "query/ScoreQuery.h"
-#include "ScoreTableText.h"
 
 namespace bt::scored {
 

@@ -70,12 +70,14 @@ std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<s
       value = args[++i];
     }
     if (name == "--listen") {
-      if (!readListen(value, options)) return OptionsError{"--listen needs ADDR:PORT, not " + value};
+      if (!readListen(value, options))
+        return OptionsError{"--listen needs ADDR:PORT, not " + value};
     } else if (name == "--db") {
       if (value.empty()) return OptionsError{"--db needs a file or a postgresql:// URL"};
       options.database = value;
     } else {
-      if (!isIpAddress(value)) return OptionsError{"--trusted-proxy needs an IP address, not " + value};
+      if (!isIpAddress(value))
+        return OptionsError{"--trusted-proxy needs an IP address, not " + value};
       options.trustedProxies.push_back(value);
     }
   }

@@ -106,7 +106,9 @@ std::vector<ScoreEntry> SqliteScoreStore::topTen(const std::string& game) {
   return best;
 }
 
-void SqliteScoreStore::record(const ScoreRecord& record) { queue_.record(record); }
+void SqliteScoreStore::record(const ScoreRecord& record) {
+  queue_.record(record);
+}
 
 void SqliteScoreStore::commitBatch(const std::vector<ScoreRecord>& records) {
   std::lock_guard lock(dbMutex_);

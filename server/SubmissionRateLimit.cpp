@@ -31,7 +31,8 @@ bool SubmissionRateLimit::allow(const std::string& address, Clock::time_point no
 }
 
 void SubmissionRateLimit::forgetQuiet(Clock::time_point now) {
-  std::erase_if(histories_, [&](const auto& entry) { return now - entry.second.newest() >= window_; });
+  std::erase_if(histories_,
+                [&](const auto& entry) { return now - entry.second.newest() >= window_; });
 }
 
 }  // namespace bt::scored

@@ -19,7 +19,9 @@ bool isGameCharacter(char c) {
          c == '_' || c == '-';
 }
 
-bool isNameCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); }
+bool isNameCharacter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
 
 template <typename Predicate>
 bool allOf(const std::string& text, Predicate predicate) {
@@ -79,7 +81,8 @@ std::variant<ScoreSubmission, QueryError> readSubmission(const RawParameters& ra
     return QueryError{"a score needs init, score and special"};
   }
   ScoreSubmission submission;
-  if (raw.init->empty() || raw.init->size() > kMaxNameLength || !allOf(*raw.init, isNameCharacter)) {
+  if (raw.init->empty() || raw.init->size() > kMaxNameLength ||
+      !allOf(*raw.init, isNameCharacter)) {
     return QueryError{"init must be 1 to 15 characters of A-Z and 0-9"};
   }
   submission.name = *raw.init;

@@ -58,7 +58,8 @@ TEST_P(DurabilityTest, EveryAnsweredSubmissionSurvivesSigkill) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sqlite, DurabilityTest, ::testing::Values(Backend::Sqlite), backendName);
-INSTANTIATE_TEST_SUITE_P(Postgres, DurabilityTest, ::testing::Values(Backend::Postgres), backendName);
+INSTANTIATE_TEST_SUITE_P(Postgres, DurabilityTest, ::testing::Values(Backend::Postgres),
+                         backendName);
 
 TEST(PostgresSharedDatabase, TwoServersTakeInterleavedSubmissionsAndAnswerOneTable) {
   TestDatabase database(Backend::Postgres);

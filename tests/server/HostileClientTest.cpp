@@ -97,7 +97,8 @@ std::vector<Hostile> hostileClients() {
          const auto start = Clock::now();
          for (int i = 0; i < 200; ++i) idle.push_back(std::make_unique<RawConnection>(port));
          for (auto& c : idle) {
-           const auto left = std::chrono::duration_cast<milliseconds>(limit - (Clock::now() - start));
+           const auto left =
+               std::chrono::duration_cast<milliseconds>(limit - (Clock::now() - start));
            if (!c->connected() || left.count() <= 0 || !c->closedWithin(left)) return false;
          }
          return true;

@@ -25,7 +25,9 @@ inline Answer post(httplib::Client& client, const std::string& query,
   return {result->status, result->body};
 }
 
-inline std::string fetchQuery(const std::string& game) { return "game=" + game; }
+inline std::string fetchQuery(const std::string& game) {
+  return "game=" + game;
+}
 
 inline std::string submitQuery(const std::string& game, const std::string& name, int32_t score) {
   return "game=" + game + "&init=" + name + "&score=" + std::to_string(score) +
@@ -50,6 +52,7 @@ inline httplib::Client clientFor(int port) {
   client.set_connection_timeout(5);
   client.set_read_timeout(10);
   client.set_keep_alive(true);
+  client.set_tcp_nodelay(true);
   return client;
 }
 

@@ -18,8 +18,8 @@ class ScoreServerTest : public ::testing::TestWithParam<Backend> {
   void SetUp() override {
     database_ = std::make_unique<TestDatabase>(GetParam());
     if (database_->location().empty()) GTEST_SKIP() << "no test PostgreSQL server";
-    server_ = std::make_unique<ScoredProcess>(std::vector<std::string>{
-        "--db", database_->location(), "--quiet"});
+    server_ = std::make_unique<ScoredProcess>(
+        std::vector<std::string>{"--db", database_->location(), "--quiet"});
     ASSERT_NE(server_->port(), 0) << server_->errorOutput();
   }
 
@@ -173,11 +173,12 @@ TEST_P(ScoreServerTest, TheRequestAsTheGameSendsItIsAnswered) {
   ASSERT_LE(result->body.size(), 1024u);
   int scores[10] = {};
   char names[10][64] = {};
-  const int read = std::sscanf(
-      result->body.c_str(), "%i %63s %i %63s %i %63s %i %63s %i %63s %i %63s %i %63s %i %63s %i %63s %i %63s",
-      &scores[9], names[9], &scores[8], names[8], &scores[7], names[7], &scores[6], names[6],
-      &scores[5], names[5], &scores[4], names[4], &scores[3], names[3], &scores[2], names[2],
-      &scores[1], names[1], &scores[0], names[0]);
+  const int read =
+      std::sscanf(result->body.c_str(),
+                  "%i %63s %i %63s %i %63s %i %63s %i %63s %i %63s %i %63s %i %63s %i %63s %i %63s",
+                  &scores[9], names[9], &scores[8], names[8], &scores[7], names[7], &scores[6],
+                  names[6], &scores[5], names[5], &scores[4], names[4], &scores[3], names[3],
+                  &scores[2], names[2], &scores[1], names[1], &scores[0], names[0]);
   EXPECT_EQ(read, 20);
   EXPECT_EQ(scores[0], 100);
   EXPECT_STREQ(names[0], "HIGH");
@@ -187,7 +188,8 @@ TEST_P(ScoreServerTest, TheRequestAsTheGameSendsItIsAnswered) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sqlite, ScoreServerTest, ::testing::Values(Backend::Sqlite), backendName);
-INSTANTIATE_TEST_SUITE_P(Postgres, ScoreServerTest, ::testing::Values(Backend::Postgres), backendName);
+INSTANTIATE_TEST_SUITE_P(Postgres, ScoreServerTest, ::testing::Values(Backend::Postgres),
+                         backendName);
 
 }  // namespace
 }  // namespace bt::scored::test

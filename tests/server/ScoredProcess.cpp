@@ -1,7 +1,5 @@
 #include "ScoredProcess.h"
 
-#include "Numbered.h"
-
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -10,6 +8,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+
+#include "Numbered.h"
 
 namespace bt::scored::test {
 

@@ -113,8 +113,8 @@ TEST(ScoredProxy, AForwardedAddressCountsOnlyFromATrustedProxy) {
   TempDatabaseFile file;
   auto submitFrom = [](httplib::Client& c, const std::string& forwarded, int i) {
     httplib::Headers headers = {{"X-Forwarded-For", forwarded}};
-    auto r = c.Post(std::string(kScorePath) + "?" + submitQuery("g", numbered("P", i), i),
-                    headers, "OK", "text/plain");
+    auto r = c.Post(std::string(kScorePath) + "?" + submitQuery("g", numbered("P", i), i), headers,
+                    "OK", "text/plain");
     return r ? r->status : 0;
   };
   {

@@ -1,7 +1,5 @@
 #include "TestDatabase.h"
 
-#include "Numbered.h"
-
 #include <libpq-fe.h>
 #include <unistd.h>
 
@@ -9,6 +7,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
+
+#include "Numbered.h"
 
 namespace bt::scored::test {
 namespace {

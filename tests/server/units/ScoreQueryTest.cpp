@@ -13,7 +13,8 @@ TEST(ScoreQuery, FetchesAndSubmissionsAreRead) {
   EXPECT_FALSE(std::get<ScoreQuery>(fetch).submission);
 
   // Order, unknown parameters, empty parts and escapes do not matter.
-  auto submit = parseScoreQuery("special=-2147483648&x=1&&init=%41B9&game=a.b_c-D&score=2147483647");
+  auto submit =
+      parseScoreQuery("special=-2147483648&x=1&&init=%41B9&game=a.b_c-D&score=2147483647");
   ASSERT_TRUE(std::holds_alternative<ScoreQuery>(submit)) << std::get<QueryError>(submit).reason;
   const ScoreQuery& q = std::get<ScoreQuery>(submit);
   EXPECT_EQ(q.game, "a.b_c-D");

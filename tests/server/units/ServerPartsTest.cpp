@@ -2,16 +2,16 @@
 // limit, the address behind a proxy, the log line and the command line.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include "ClientAddress.h"
-#include "Numbered.h"
 #include "CommitQueue.h"
+#include "Numbered.h"
 #include "RequestLog.h"
 #include "ScoreTableText.h"
 #include "ServerOptions.h"
 #include "SubmissionRateLimit.h"
-
-#include <atomic>
-#include <thread>
 
 namespace bt::scored {
 namespace {
@@ -19,7 +19,7 @@ namespace {
 TEST(ScoreTableText, LowestFirstPaddedAtTheLowEnd) {
   EXPECT_EQ(formatScoreTable({{"TOP", 30}, {"MID", 20}, {"LOW", 10}}),
             "0 AAAAAAAAAAAAAAA\n0 AAAAAAAAAAAAAAA\n0 AAAAAAAAAAAAAAA\n0 AAAAAAAAAAAAAAA\n"
-                "0 AAAAAAAAAAAAAAA\n0 AAAAAAAAAAAAAAA\n0 AAAAAAAAAAAAAAA\n10 LOW\n20 MID\n30 TOP\n");
+            "0 AAAAAAAAAAAAAAA\n0 AAAAAAAAAAAAAAA\n0 AAAAAAAAAAAAAAA\n10 LOW\n20 MID\n30 TOP\n");
   std::vector<ScoreEntry> eleven;
   for (int i = 11; i > 0; --i) eleven.push_back({numbered("P", i), i});
   const std::string text = formatScoreTable(eleven);
