@@ -11,8 +11,7 @@ struct CommitQueue::Batch {
   std::condition_variable finished;
 };
 
-CommitQueue::CommitQueue(CommitBatch commitBatch, size_t maxBatch)
-    : commitBatch_(std::move(commitBatch)), maxBatch_(maxBatch) {
+CommitQueue::CommitQueue(CommitBatch commitBatch) : commitBatch_(std::move(commitBatch)) {
   writer_ = std::thread([this] { writerLoop(); });
 }
 
@@ -28,13 +27,6 @@ CommitQueue::~CommitQueue() {
 void CommitQueue::record(const ScoreRecord& record) {
   std::unique_lock lock(mutex_);
   if (stopping_) throw StoreError("the server is stopping");
-  // A full batch is left to the writer; later records start the next one.
-  while (filling_ && filling_->records.size() >= maxBatch_) {
-    wake_.notify_all();
-    lock.unlock();
-    std::this_thread::yield();
-    lock.lock();
-  }
   if (!filling_) filling_ = std::make_shared<Batch>();
   std::shared_ptr<Batch> batch = filling_;
   batch->records.push_back(record);

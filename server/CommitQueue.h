@@ -2,7 +2,8 @@
 // Group commit: submissions from many request threads wait here while one
 // writer thread commits them in batches, so that one disk flush covers every
 // submission that arrived during the previous one. record() returns once its
-// batch is committed, or throws the batch's StoreError.
+// batch is committed, or throws the batch's StoreError. A batch holds at most
+// one record per request thread, so the server's connection limit bounds it.
 #include <condition_variable>
 #include <functional>
 #include <memory>
@@ -20,7 +21,7 @@ class CommitQueue {
   // of them (throwing StoreError). It runs on the writer thread only.
   using CommitBatch = std::function<void(const std::vector<ScoreRecord>&)>;
 
-  explicit CommitQueue(CommitBatch commitBatch, size_t maxBatch = 4096);
+  explicit CommitQueue(CommitBatch commitBatch);
   // Commits what is waiting, then stops the writer.
   ~CommitQueue();
   CommitQueue(const CommitQueue&) = delete;
@@ -33,7 +34,6 @@ class CommitQueue {
   void writerLoop();
 
   CommitBatch commitBatch_;
-  size_t maxBatch_;
   std::mutex mutex_;
   std::condition_variable wake_;
   std::shared_ptr<Batch> filling_;

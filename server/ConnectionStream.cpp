@@ -28,7 +28,13 @@ void addressOf(const sockaddr_storage& address, std::string& ip, int& port) {
     port = ntohs(v4.sin_port);
   } else if (address.ss_family == AF_INET6) {
     const auto& v6 = reinterpret_cast<const sockaddr_in6&>(address);
-    inet_ntop(AF_INET6, &v6.sin6_addr, text, sizeof text);
+    if (IN6_IS_ADDR_V4MAPPED(&v6.sin6_addr)) {
+      // An IPv4 client of a dual-stack socket is named as IPv4, as a
+      // --trusted-proxy would be.
+      inet_ntop(AF_INET, &v6.sin6_addr.s6_addr[12], text, sizeof text);
+    } else {
+      inet_ntop(AF_INET6, &v6.sin6_addr, text, sizeof text);
+    }
     port = ntohs(v6.sin6_port);
   }
   ip = text;

@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "ClientAddress.h"
-#include "net/protocol/ScoreCheck.h"
 
 namespace bt::scored {
 
@@ -47,7 +46,6 @@ bool readListen(const std::string& text, ServerOptions& options) {
 
 std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<std::string>& args) {
   ServerOptions options;
-  options.port = kScoreServerPort;
   for (size_t i = 0; i < args.size(); ++i) {
     std::string name = args[i];
     std::string value;

@@ -6,12 +6,14 @@
 #include <variant>
 #include <vector>
 
+#include "net/protocol/ScoreCheck.h"
+
 namespace bt::scored {
 
 struct ServerOptions {
   std::string host = "127.0.0.1";
-  int port = 0;          // set from kScoreServerPort; 0 on the command line: any free port
-  std::string database;  // empty: the default file
+  int port = kScoreServerPort;  // 0: any free port
+  std::string database;         // empty: the default file
   std::vector<std::string> trustedProxies;
   bool quiet = false;
   bool help = false;
