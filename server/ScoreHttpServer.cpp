@@ -4,6 +4,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <thread>
+
 #include "ClientAddress.h"
 #include "ConnectionStream.h"
 #include "ConnectionThreads.h"

@@ -45,6 +45,7 @@ class ScoreHttpServer : public httplib::Server {
   int listenFd_ = -1;
   int stopFd_ = -1;
   std::atomic<bool> stopping_{false};
+  std::atomic<bool> serveEnded_{false};
   std::atomic<size_t> connections_{0};
 };
 
