@@ -35,7 +35,11 @@ PgConnection::~PgConnection() {
 
 void PgConnection::connect() {
   PQfinish(conn_);
-  conn_ = PQconnectdb(url_.c_str());
+  // A database that does not answer is given up on after 5 s; the URL may
+  // say otherwise (later parameters win).
+  const char* keywords[] = {"connect_timeout", "dbname", nullptr};
+  const char* values[] = {"5", url_.c_str(), nullptr};
+  conn_ = PQconnectdbParams(keywords, values, 1);
   if (PQstatus(conn_) != CONNECTION_OK) {
     throw PgError("cannot connect to PostgreSQL: " + firstLine(PQerrorMessage(conn_)), "");
   }
@@ -46,6 +50,9 @@ void PgConnection::connect() {
   // it, 100 times slower at a few thousand rows; these connections run only
   // the two statements above, for which the indexes are always the way.
   execute("SET enable_seqscan = off; SET enable_bitmapscan = off");
+  // A statement stuck on locks or a sick server fails the request instead
+  // of holding its thread.
+  execute("SET statement_timeout = '10s'");
 }
 
 void PgConnection::prepare() {

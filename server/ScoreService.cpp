@@ -1,10 +1,30 @@
 #include "ScoreService.h"
 
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+
 #include "ScoreTableText.h"
 #include "net/protocol/ScoreCheck.h"
 #include "query/ScoreQuery.h"
 
 namespace bt::scored {
+namespace {
+
+// Why the table could not be reached, on standard error (with or without
+// --quiet), at most once a second so that an outage does not flood the log.
+void reportStoreError(const StoreError& error) {
+  static std::atomic<int64_t> lastReport{0};
+  const int64_t now = std::chrono::duration_cast<std::chrono::seconds>(
+                          std::chrono::steady_clock::now().time_since_epoch())
+                          .count();
+  int64_t last = lastReport.load();
+  if (now > last && lastReport.compare_exchange_strong(last, now)) {
+    std::fprintf(stderr, "brambletop-scored: score table: %s\n", error.what());
+  }
+}
+
+}  // namespace
 
 ScoreReply ScoreService::handle(const ScoreRequest& request) {
   if (request.path != kScorePath) return {404, "no such path\n"};
@@ -23,7 +43,8 @@ ScoreReply ScoreService::handle(const ScoreRequest& request) {
       store_.record({query.game, s.name, s.score});
     }
     return {200, formatScoreTable(store_.topTen(query.game))};
-  } catch (const StoreError&) {
+  } catch (const StoreError& error) {
+    reportStoreError(error);
     return {503, "the score table cannot be reached now\n"};
   }
 }
