@@ -104,13 +104,18 @@ int ScoreHttpServer::bindTo(const std::string& host, int port) {
 }
 
 bool ScoreHttpServer::serve() {
-  return listen_after_bind();
+  const bool served = listen_after_bind();
+  serveEnded_ = true;
+  return served;
 }
 
 void ScoreHttpServer::shutDown() {
   stopping_ = true;
   const uint64_t one = 1;
   [[maybe_unused]] ssize_t written = ::write(stopFd_, &one, sizeof one);
+  // The library stops only an accept loop that runs: a signal that came
+  // just before serve() waits for it.
+  while (!is_running() && !serveEnded_) std::this_thread::sleep_for(std::chrono::milliseconds(1));
   stop();
 }
 

@@ -36,8 +36,10 @@ class ScoreHttpServerTest : public ::testing::Test {
     thread_ = std::thread([this] { server_->serve(); });
   }
   void TearDown() override {
-    if (server_) server_->shutDown();
-    if (thread_.joinable()) thread_.join();
+    if (thread_.joinable()) {
+      server_->shutDown();
+      thread_.join();
+    }
   }
 
   MemoryStore store_;
