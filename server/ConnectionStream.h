@@ -28,6 +28,9 @@ class ConnectionStream : public httplib::Stream {
   CutOff cutOff() const { return cutOff_; }
   Clock::time_point requestStart() const { return requestStart_; }
   bool answered() const { return answered_; }
+  // The connection closes after this request's answer (its body is unread).
+  void endAfterAnswer() { ending_ = true; }
+  bool ending() const { return ending_; }
 
   bool is_readable() const override;
   bool is_writable() const override;
@@ -54,6 +57,7 @@ class ConnectionStream : public httplib::Stream {
   Clock::time_point deadline_{};
   CutOff cutOff_ = CutOff::None;
   bool answered_ = false;
+  bool ending_ = false;
 };
 
 }  // namespace bt::scored

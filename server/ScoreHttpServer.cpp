@@ -4,6 +4,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <thread>
 
 #include "ClientAddress.h"
@@ -61,14 +62,9 @@ ScoreHttpServer::ScoreHttpServer(ScoreService& service, const RequestLog& log,
   set_keep_alive_timeout(
       std::chrono::duration_cast<std::chrono::seconds>(limits.idleTimeout).count());
   set_keep_alive_max_count(limits.maxRequestsPerConnection);
-  // A request with neither Content-Length nor Transfer-Encoding has no body;
-  // the library would wait for the client to close instead.
   set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
-    if (request.has_header("Content-Length") || request.has_header("Transfer-Encoding")) {
-      return HandlerResponse::Unhandled;
-    }
-    answer(request, response);
-    return HandlerResponse::Handled;
+    return answerBeforeBody(request, response) ? HandlerResponse::Handled
+                                               : HandlerResponse::Unhandled;
   });
   auto handler = [this](const httplib::Request& request, httplib::Response& response) {
     answer(request, response);
@@ -149,9 +145,32 @@ void ScoreHttpServer::serveConnection(int fd) {
       log_.write({std::chrono::system_clock::now(), ip, "-", "-", 0,
                   ConnectionStream::Clock::now() - stream.requestStart()});
     }
-    if (!ok || closed || stream.cutOff() != CutOff::None) break;
+    if (!ok || closed || stream.cutOff() != CutOff::None || stream.ending()) break;
   }
   tConnection = nullptr;
+}
+
+bool ScoreHttpServer::answerBeforeBody(const httplib::Request& request,
+                                       httplib::Response& response) {
+  if (request.has_header("Transfer-Encoding")) return false;
+  if (!request.has_header("Content-Length")) {
+    // No body: the library would wait for the client to close instead.
+    answer(request, response);
+    return true;
+  }
+  // A body declared over the limit is refused before it comes; the library
+  // would read it all to skip it. The connection ends after the answer.
+  const std::string length = request.get_header_value("Content-Length");
+  uint64_t declared = 0;
+  const auto [end, error] = std::from_chars(length.data(), length.data() + length.size(), declared);
+  const bool tooLong =
+      error == std::errc::result_out_of_range || (error == std::errc() && declared > kMaxBodyBytes);
+  if (!tooLong) return false;
+  response.status = 413;
+  response.set_header("Connection", "close");
+  response.set_content("the body is over 1024 bytes\n", "text/plain");
+  if (tConnection) tConnection->endAfterAnswer();
+  return true;
 }
 
 void ScoreHttpServer::answer(const httplib::Request& request, httplib::Response& response) {

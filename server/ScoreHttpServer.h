@@ -33,6 +33,7 @@ class ScoreHttpServer : public httplib::Server {
  private:
   bool process_and_close_socket(socket_t sock) override;
   void serveConnection(int fd);
+  bool answerBeforeBody(const httplib::Request& request, httplib::Response& response);
   void answer(const httplib::Request& request, httplib::Response& response);
   void explainError(const httplib::Request& request, httplib::Response& response);
   void logAnswer(const httplib::Request& request, const httplib::Response& response);
