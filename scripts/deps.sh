@@ -8,6 +8,7 @@ packages=(
   libsdl2-dev libpng-dev
   clang libclang-rt-14-dev clang-format
   sox
+  libcpp-httplib-dev libsqlite3-dev libpq-dev postgresql wrk
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,135 @@
+#include "PostgresScoreStore.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace bt::scored {
+namespace {
+
+// Serialises the schema's creation when several servers start at once.
+constexpr const char* kSchema =
+    "BEGIN;"
+    "SELECT pg_advisory_xact_lock(8750001);"
+    "CREATE TABLE IF NOT EXISTS scores ("
+    " game text NOT NULL, name text NOT NULL, score integer NOT NULL,"
+    " achieved timestamptz NOT NULL, PRIMARY KEY (game, name));"
+    "CREATE INDEX IF NOT EXISTS scores_rank ON scores (game, score DESC, achieved, name);"
+    "COMMIT;";
+
+// A PostgreSQL array literal of the given texts, each quoted.
+std::string arrayLiteral(const std::vector<std::string>& items) {
+  std::string out = "{";
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i) out += ',';
+    out += '"';
+    for (char c : items[i]) {
+      if (c == '"' || c == '\\') out += '\\';
+      out += c;
+    }
+    out += '"';
+  }
+  return out + "}";
+}
+
+// One record per game and name, the greatest score of each, in key order:
+// one statement may not update a row twice, and a common order keeps two
+// servers' batches from deadlocking.
+std::vector<ScoreRecord> mergedInKeyOrder(std::vector<ScoreRecord> records) {
+  std::sort(records.begin(), records.end(), [](const ScoreRecord& a, const ScoreRecord& b) {
+    if (a.game != b.game) return a.game < b.game;
+    if (a.name != b.name) return a.name < b.name;
+    return a.score > b.score;
+  });
+  std::vector<ScoreRecord> merged;
+  for (ScoreRecord& r : records) {
+    if (merged.empty() || merged.back().game != r.game || merged.back().name != r.name) {
+      merged.push_back(std::move(r));
+    }
+  }
+  return merged;
+}
+
+}  // namespace
+
+PostgresScoreStore::PostgresScoreStore(const std::string& url, size_t readConnections)
+    : url_(url), queue_([this](const std::vector<ScoreRecord>& records) { commitBatch(records); }) {
+  writer_ = std::make_unique<PgConnection>(url);
+  createSchema();
+  for (size_t i = 0; i < readConnections; ++i) {
+    idleReaders_.push_back(std::make_unique<PgConnection>(url));
+  }
+}
+
+PostgresScoreStore::~PostgresScoreStore() = default;
+
+void PostgresScoreStore::createSchema() {
+  try {
+    writer_->execute(kSchema);
+  } catch (const PgError&) {
+    writer_->execute("ROLLBACK");
+    throw;
+  }
+}
+
+std::vector<ScoreEntry> PostgresScoreStore::topTen(const std::string& game) {
+  std::unique_ptr<PgConnection> reader = takeReader();
+  std::vector<ScoreEntry> best;
+  try {
+    PgResult result = reader->run(PgConnection::kTopTen, {game});
+    for (int row = 0; row < PQntuples(result.get()); ++row) {
+      const char* score = PQgetvalue(result.get(), row, 1);
+      ScoreEntry entry{PQgetvalue(result.get(), row, 0), 0};
+      std::from_chars(score, score + PQgetlength(result.get(), row, 1), entry.score);
+      best.push_back(std::move(entry));
+    }
+  } catch (...) {
+    giveBack(std::move(reader));
+    throw;
+  }
+  giveBack(std::move(reader));
+  return best;
+}
+
+void PostgresScoreStore::record(const ScoreRecord& record) {
+  queue_.record(record);
+}
+
+void PostgresScoreStore::commitBatch(const std::vector<ScoreRecord>& records) {
+  std::vector<std::string> games, names, scores;
+  for (const ScoreRecord& r : mergedInKeyOrder(records)) {
+    games.push_back(r.game);
+    names.push_back(r.name);
+    scores.push_back(std::to_string(r.score));
+  }
+  const std::vector<std::string> parameters = {arrayLiteral(games), arrayLiteral(names),
+                                               arrayLiteral(scores)};
+  // A deadlock or serialisation failure against another server is retried;
+  // the statement is repeatable.
+  for (int attempt = 1;; ++attempt) {
+    try {
+      writer_->run(PgConnection::kUpsert, parameters);
+      return;
+    } catch (const PgError& e) {
+      const bool transient = e.sqlState() == "40P01" || e.sqlState() == "40001";
+      if (!transient || attempt == 5) throw;
+    }
+  }
+}
+
+std::unique_ptr<PgConnection> PostgresScoreStore::takeReader() {
+  std::unique_lock lock(poolMutex_);
+  poolReturned_.wait(lock, [&] { return !idleReaders_.empty(); });
+  std::unique_ptr<PgConnection> reader = std::move(idleReaders_.back());
+  idleReaders_.pop_back();
+  return reader;
+}
+
+void PostgresScoreStore::giveBack(std::unique_ptr<PgConnection> connection) {
+  {
+    std::lock_guard lock(poolMutex_);
+    idleReaders_.push_back(std::move(connection));
+  }
+  poolReturned_.notify_one();
+}
+
+}  // namespace bt::scored

@@ -1,0 +1,42 @@
+#pragma once
+// The shared backend: a PostgreSQL database that several servers, on one
+// machine or many, use at once. Reads go through a small pool of
+// connections; submissions are committed in groups by one writer connection,
+// as one upsert per batch that keeps the greater score, so concurrent
+// servers never lose each other's updates.
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "CommitQueue.h"
+#include "PgConnection.h"
+#include "ScoreStore.h"
+
+namespace bt::scored {
+
+class PostgresScoreStore : public ScoreStore {
+ public:
+  // Connects, and creates the table when it is missing. Throws StoreError.
+  explicit PostgresScoreStore(const std::string& url, size_t readConnections = 8);
+  ~PostgresScoreStore() override;
+
+  std::vector<ScoreEntry> topTen(const std::string& game) override;
+  void record(const ScoreRecord& record) override;
+
+ private:
+  void createSchema();
+  void commitBatch(const std::vector<ScoreRecord>& records);
+  std::unique_ptr<PgConnection> takeReader();
+  void giveBack(std::unique_ptr<PgConnection> connection);
+
+  std::string url_;
+  std::mutex poolMutex_;
+  std::condition_variable poolReturned_;
+  std::vector<std::unique_ptr<PgConnection>> idleReaders_;
+  std::unique_ptr<PgConnection> writer_;  // used by the commit queue's thread only
+  CommitQueue queue_;                     // last, so that its writer stops first
+};
+
+}  // namespace bt::scored

@@ -1,0 +1,224 @@
+#include "ScoreHttpServer.h"
+
+#include <sys/eventfd.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <charconv>
+#include <thread>
+
+#include "ClientAddress.h"
+#include "ConnectionStream.h"
+#include "ConnectionThreads.h"
+
+namespace bt::scored {
+namespace {
+
+// The connection being served on this thread, for the library's error and
+// log callbacks, which see only the request.
+thread_local ConnectionStream* tConnection = nullptr;
+
+const char* reasonFor(int status) {
+  switch (status) {
+    case 400:
+      return "the request cannot be read\n";
+    case 404:
+      return "no such path\n";
+    case 405:
+      return "only POST is accepted\n";
+    case 408:
+      return "the request took too long\n";
+    case 413:
+      return "the request is too large\n";
+    case 414:
+      return "the request line is too long\n";
+    case 503:
+      return "the server is busy\n";
+    default:
+      return "the request was refused\n";
+  }
+}
+
+std::string_view queryOf(const std::string& target) {
+  const size_t question = target.find('?');
+  return question == std::string::npos ? std::string_view()
+                                       : std::string_view(target).substr(question + 1);
+}
+
+}  // namespace
+
+ScoreHttpServer::ScoreHttpServer(ScoreService& service, const RequestLog& log,
+                                 std::vector<std::string> trustedProxies, ConnectionLimits limits)
+    : service_(service), log_(log), trustedProxies_(std::move(trustedProxies)), limits_(limits) {
+  stopFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+  new_task_queue = [] { return new ConnectionThreads(); };
+  set_socket_options([this](socket_t sock) {
+    int yes = 1;
+    ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    listenFd_ = sock;
+  });
+  set_tcp_nodelay(true);
+  set_payload_max_length(kMaxBodyBytes);
+  set_keep_alive_timeout(
+      std::chrono::duration_cast<std::chrono::seconds>(limits.idleTimeout).count());
+  set_keep_alive_max_count(limits.maxRequestsPerConnection);
+  set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
+    return answerBeforeBody(request, response) ? HandlerResponse::Handled
+                                               : HandlerResponse::Unhandled;
+  });
+  auto handler = [this](const httplib::Request& request, httplib::Response& response) {
+    answer(request, response);
+  };
+  Get(".*", handler);
+  Post(".*", handler);
+  Put(".*", handler);
+  Patch(".*", handler);
+  Delete(".*", handler);
+  Options(".*", handler);
+  set_error_handler([this](const httplib::Request& request, httplib::Response& response) {
+    explainError(request, response);
+  });
+  set_logger([this](const httplib::Request& request, const httplib::Response& response) {
+    logAnswer(request, response);
+  });
+}
+
+ScoreHttpServer::~ScoreHttpServer() {
+  if (stopFd_ >= 0) ::close(stopFd_);
+}
+
+int ScoreHttpServer::bindTo(const std::string& host, int port) {
+  if (port == 0) {
+    port = bind_to_any_port(host);
+    if (port <= 0) return -1;
+  } else if (!bind_to_port(host, port)) {
+    return -1;
+  }
+  // The library listens with a backlog of 5; a burst of new clients needs more.
+  ::listen(listenFd_, SOMAXCONN);
+  return port;
+}
+
+bool ScoreHttpServer::serve() {
+  const bool served = listen_after_bind();
+  serveEnded_ = true;
+  return served;
+}
+
+void ScoreHttpServer::shutDown() {
+  stopping_ = true;
+  const uint64_t one = 1;
+  [[maybe_unused]] ssize_t written = ::write(stopFd_, &one, sizeof one);
+  // The library stops only an accept loop that runs: a signal that came
+  // just before serve() waits for it.
+  while (!is_running() && !serveEnded_) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  stop();
+}
+
+bool ScoreHttpServer::process_and_close_socket(socket_t sock) {
+  if (++connections_ > limits_.maxConnections) {
+    static const char kBusy[] =
+        "HTTP/1.1 503 Service Unavailable\r\nContent-Type: text/plain\r\n"
+        "Content-Length: 19\r\nConnection: close\r\n\r\nthe server is busy\n";
+    [[maybe_unused]] ssize_t sent = ::send(sock, kBusy, sizeof kBusy - 1, MSG_NOSIGNAL);
+  } else {
+    serveConnection(sock);
+  }
+  --connections_;
+  ::shutdown(sock, SHUT_RDWR);
+  ::close(sock);
+  return true;
+}
+
+void ScoreHttpServer::serveConnection(int fd) {
+  ConnectionStream stream(fd, limits_, stopFd_);
+  tConnection = &stream;
+  for (size_t served = 0; served < limits_.maxRequestsPerConnection; ++served) {
+    if (stopping_ || !stream.awaitRequest()) break;
+    const bool lastOne = stopping_ || served + 1 == limits_.maxRequestsPerConnection;
+    bool closed = false;
+    const bool ok = process_request(stream, lastOne, closed, nullptr);
+    if (stream.cutOff() != CutOff::None && !stream.answered()) {
+      std::string ip;
+      int port = 0;
+      stream.get_remote_ip_and_port(ip, port);
+      log_.write({std::chrono::system_clock::now(), ip, "-", "-", 0,
+                  ConnectionStream::Clock::now() - stream.requestStart()});
+    }
+    if (!ok || closed || stream.cutOff() != CutOff::None || stream.ending()) break;
+  }
+  tConnection = nullptr;
+}
+
+bool ScoreHttpServer::answerBeforeBody(const httplib::Request& request,
+                                       httplib::Response& response) {
+  if (request.has_header("Transfer-Encoding")) return false;
+  if (!request.has_header("Content-Length")) {
+    // No body: the library would wait for the client to close instead.
+    answer(request, response);
+    return true;
+  }
+  // A body declared over the limit is refused before it comes; the library
+  // would read it all to skip it. The connection ends after the answer.
+  const std::string length = request.get_header_value("Content-Length");
+  uint64_t declared = 0;
+  const auto [end, error] = std::from_chars(length.data(), length.data() + length.size(), declared);
+  const bool tooLong =
+      error == std::errc::result_out_of_range || (error == std::errc() && declared > kMaxBodyBytes);
+  if (!tooLong) return false;
+  response.status = 413;
+  response.set_header("Connection", "close");
+  response.set_content("the body is over 1024 bytes\n", "text/plain");
+  if (tConnection) tConnection->endAfterAnswer();
+  return true;
+}
+
+void ScoreHttpServer::answer(const httplib::Request& request, httplib::Response& response) {
+  ScoreRequest score{request.method, request.path, queryOf(request.target), request.body.size(),
+                     addressOf(request)};
+  ScoreReply reply = service_.handle(score);
+  response.status = reply.status;
+  if (reply.status == 405) response.set_header("Allow", "POST");
+  response.set_content(std::move(reply.body), "text/plain");
+}
+
+void ScoreHttpServer::explainError(const httplib::Request&, httplib::Response& response) {
+  // A body the library gave up on part-way (a chunked one past the limit) or
+  // a request that ran out of time reads to the library as malformed.
+  if (response.status == 413) {
+    // Already refused for its declared length.
+  } else if (tConnection && tConnection->cutOff() == CutOff::TooLarge) {
+    response.status = 413;
+    response.body.clear();
+  } else if (tConnection && tConnection->cutOff() == CutOff::TooSlow) {
+    response.status = 408;
+    response.body.clear();
+  }
+  if (response.body.empty()) response.set_content(reasonFor(response.status), "text/plain");
+}
+
+void ScoreHttpServer::logAnswer(const httplib::Request& request,
+                                const httplib::Response& response) {
+  if (!log_.enabled()) return;
+  const auto took = tConnection ? ConnectionStream::Clock::now() - tConnection->requestStart()
+                                : ConnectionStream::Clock::duration{};
+  log_.write({std::chrono::system_clock::now(), addressOf(request), request.method, request.path,
+              response.status, took});
+}
+
+std::string ScoreHttpServer::addressOf(const httplib::Request& request) const {
+  if (request.remote_addr.empty() && tConnection) {
+    // A request refused before it was read whole has no address filled in.
+    std::string ip;
+    int port = 0;
+    tConnection->get_remote_ip_and_port(ip, port);
+    return ip;
+  }
+  if (trustedProxies_.empty()) return request.remote_addr;
+  const size_t count = request.get_header_value_count("X-Forwarded-For");
+  const std::string forwarded =
+      count ? request.get_header_value("X-Forwarded-For", count - 1) : std::string();
+  return clientAddress(request.remote_addr, forwarded, trustedProxies_);
+}
+
+}  // namespace bt::scored

@@ -1,0 +1,53 @@
+#pragma once
+// The HTTP side of the score server: cpp-httplib parses and answers, while
+// each connection runs on a thread of its own through a ConnectionStream
+// that bounds its time and size, so that slow, huge or idle clients cannot
+// hold the server. Every request is answered by the ScoreService and logged.
+#include <httplib.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "ConnectionLimits.h"
+#include "RequestLog.h"
+#include "ScoreService.h"
+
+namespace bt::scored {
+
+class ScoreHttpServer : public httplib::Server {
+ public:
+  ScoreHttpServer(ScoreService& service, const RequestLog& log,
+                  std::vector<std::string> trustedProxies, ConnectionLimits limits = {});
+  ~ScoreHttpServer() override;
+
+  // Binds the listening socket; port 0 takes a free one. The port, or -1.
+  int bindTo(const std::string& host, int port);
+  // Serves until shutDown(); returns once every connection has ended. False
+  // when accepting failed.
+  bool serve();
+  // From any thread: stops accepting, ends idle connections at once and lets
+  // requests in flight finish.
+  void shutDown();
+
+ private:
+  bool process_and_close_socket(socket_t sock) override;
+  void serveConnection(int fd);
+  bool answerBeforeBody(const httplib::Request& request, httplib::Response& response);
+  void answer(const httplib::Request& request, httplib::Response& response);
+  void explainError(const httplib::Request& request, httplib::Response& response);
+  void logAnswer(const httplib::Request& request, const httplib::Response& response);
+  std::string addressOf(const httplib::Request& request) const;
+
+  ScoreService& service_;
+  const RequestLog& log_;
+  std::vector<std::string> trustedProxies_;
+  ConnectionLimits limits_;
+  int listenFd_ = -1;
+  int stopFd_ = -1;
+  std::atomic<bool> stopping_{false};
+  std::atomic<bool> serveEnded_{false};
+  std::atomic<size_t> connections_{0};
+};
+
+}  // namespace bt::scored

@@ -1,0 +1,15 @@
+#include "ScoreStore.h"
+
+#include "PostgresScoreStore.h"
+#include "SqliteScoreStore.h"
+
+namespace bt::scored {
+
+std::unique_ptr<ScoreStore> openScoreStore(const std::string& database) {
+  if (database.starts_with("postgresql://") || database.starts_with("postgres://")) {
+    return std::make_unique<PostgresScoreStore>(database);
+  }
+  return std::make_unique<SqliteScoreStore>(database);
+}
+
+}  // namespace bt::scored

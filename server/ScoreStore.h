@@ -1,0 +1,47 @@
+#pragma once
+// Where the score server keeps its table: each name's best score per game.
+// Two backends share this interface and its tests: SQLite on one machine,
+// PostgreSQL for several servers on one database.
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace bt::scored {
+
+struct ScoreEntry {
+  std::string name;
+  int32_t score = 0;
+  bool operator==(const ScoreEntry&) const = default;
+};
+
+struct ScoreRecord {
+  std::string game;
+  std::string name;
+  int32_t score = 0;
+};
+
+// The database could not be reached or refused a read or a write.
+class StoreError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class ScoreStore {
+ public:
+  virtual ~ScoreStore() = default;
+  // The ten best of the game, best first (fewer while fewer are stored); equal
+  // scores rank by who reached them first. Throws StoreError.
+  virtual std::vector<ScoreEntry> topTen(const std::string& game) = 0;
+  // Keeps the name's score unless it already holds a higher one, and returns
+  // only once that is committed to disk. Safe from many threads at once.
+  // Throws StoreError, and then nothing of it is stored.
+  virtual void record(const ScoreRecord& record) = 0;
+};
+
+// The backend for a --db value: a postgresql:// or postgres:// URL, else the
+// path of an SQLite file. Throws StoreError when it cannot be opened.
+std::unique_ptr<ScoreStore> openScoreStore(const std::string& database);
+
+}  // namespace bt::scored

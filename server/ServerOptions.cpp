@@ -1,0 +1,93 @@
+#include "ServerOptions.h"
+
+#include <charconv>
+#include <cstdlib>
+
+#include "ClientAddress.h"
+
+namespace bt::scored {
+
+const char* const kServerUsage =
+    "usage: brambletop-scored [--listen ADDR:PORT] [--db FILE|postgresql://...]\n"
+    "                         [--trusted-proxy ADDR]... [--quiet]\n"
+    "  --listen ADDR:PORT     where to take requests (default 127.0.0.1:8750;\n"
+    "                         [::1]:PORT for IPv6; port 0 takes a free one)\n"
+    "  --db FILE              SQLite file (default $XDG_DATA_HOME/brambletop/scores.db)\n"
+    "  --db postgresql://...  a PostgreSQL database that several servers may share\n"
+    "  --trusted-proxy ADDR   a reverse proxy at ADDR whose X-Forwarded-For names\n"
+    "                         the client for the submission limit (repeatable)\n"
+    "  --quiet                no line per request on standard error\n";
+
+namespace {
+
+bool readListen(const std::string& text, ServerOptions& options) {
+  const size_t colon = text.rfind(':');
+  if (colon == std::string::npos || colon == 0) return false;
+  std::string host = text.substr(0, colon);
+  const std::string port = text.substr(colon + 1);
+  if (host.front() == '[') {
+    if (host.size() < 3 || host.back() != ']') return false;
+    host = host.substr(1, host.size() - 2);
+  } else if (host.find(':') != std::string::npos) {
+    return false;  // an IPv6 address needs its brackets
+  }
+  int value = -1;
+  const auto [end, error] = std::from_chars(port.data(), port.data() + port.size(), value);
+  if (port.empty() || error != std::errc() || end != port.data() + port.size() || value < 0 ||
+      value > 65535) {
+    return false;
+  }
+  options.host = host;
+  options.port = value;
+  return true;
+}
+
+}  // namespace
+
+std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<std::string>& args) {
+  ServerOptions options;
+  for (size_t i = 0; i < args.size(); ++i) {
+    std::string name = args[i];
+    std::string value;
+    bool hasValue = false;
+    if (const size_t eq = name.find('='); name.starts_with("--") && eq != std::string::npos) {
+      value = name.substr(eq + 1);
+      name = name.substr(0, eq);
+      hasValue = true;
+    }
+    const bool takesValue = name == "--listen" || name == "--db" || name == "--trusted-proxy";
+    const bool flag = name == "--quiet" || name == "--help";
+    if (!takesValue && !flag) return OptionsError{"unknown option " + args[i]};
+    if (flag) {
+      if (hasValue) return OptionsError{name + " takes no value"};
+      (name == "--quiet" ? options.quiet : options.help) = true;
+      continue;
+    }
+    if (!hasValue) {
+      if (i + 1 == args.size()) return OptionsError{name + " needs a value"};
+      value = args[++i];
+    }
+    if (name == "--listen") {
+      if (!readListen(value, options))
+        return OptionsError{"--listen needs ADDR:PORT, not " + value};
+    } else if (name == "--db") {
+      if (value.empty()) return OptionsError{"--db needs a file or a postgresql:// URL"};
+      options.database = value;
+    } else {
+      if (!isIpAddress(value))
+        return OptionsError{"--trusted-proxy needs an IP address, not " + value};
+      options.trustedProxies.push_back(value);
+    }
+  }
+  return options;
+}
+
+std::string defaultDatabasePath() {
+  const char* data = std::getenv("XDG_DATA_HOME");
+  if (data && *data) return std::string(data) + "/brambletop/scores.db";
+  const char* home = std::getenv("HOME");
+  if (home && *home) return std::string(home) + "/.local/share/brambletop/scores.db";
+  return {};
+}
+
+}  // namespace bt::scored

@@ -1,0 +1,34 @@
+#pragma once
+// The score server's command line:
+//   brambletop-scored [--listen ADDR:PORT] [--db FILE|postgresql://...]
+//                     [--trusted-proxy ADDR]... [--quiet]
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "net/protocol/ScoreCheck.h"
+
+namespace bt::scored {
+
+struct ServerOptions {
+  std::string host = "127.0.0.1";
+  int port = kScoreServerPort;  // 0: any free port
+  std::string database;         // empty: the default file
+  std::vector<std::string> trustedProxies;
+  bool quiet = false;
+  bool help = false;
+};
+
+struct OptionsError {
+  std::string message;
+};
+
+extern const char* const kServerUsage;
+
+std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<std::string>& args);
+
+// $XDG_DATA_HOME/brambletop/scores.db, else ~/.local/share/brambletop/scores.db;
+// empty when neither variable is set.
+std::string defaultDatabasePath();
+
+}  // namespace bt::scored

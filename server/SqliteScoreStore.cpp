@@ -1,0 +1,177 @@
+#include "SqliteScoreStore.h"
+
+#include <chrono>
+#include <set>
+
+namespace bt::scored {
+namespace {
+
+// How many games' tables are kept in memory; games past that are read from
+// the file each time.
+constexpr size_t kMaxCachedGames = 4096;
+
+constexpr const char* kSchema =
+    "CREATE TABLE IF NOT EXISTS scores ("
+    " game TEXT NOT NULL, name TEXT NOT NULL, score INTEGER NOT NULL,"
+    " achieved INTEGER NOT NULL, PRIMARY KEY (game, name)) WITHOUT ROWID;"
+    "CREATE INDEX IF NOT EXISTS scores_rank ON scores (game, score DESC, achieved, name);";
+
+int64_t nowMicroseconds() {
+  using namespace std::chrono;
+  return duration_cast<microseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+// Resets a statement when the step that used it is over, however it ends.
+struct StatementUse {
+  sqlite3_stmt* statement;
+  ~StatementUse() {
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+  }
+};
+
+}  // namespace
+
+SqliteScoreStore::SqliteScoreStore(const std::string& path)
+    : queue_([this](const std::vector<ScoreRecord>& records) { commitBatch(records); }) {
+  if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+      SQLITE_OK) {
+    std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
+    sqlite3_close(db_);
+    db_ = nullptr;
+    throw StoreError("cannot open " + path + ": " + message);
+  }
+  try {
+    // Exclusive locking before WAL: no shared-memory index, and the lock taken
+    // by the first write below is held until the server stops.
+    execute("PRAGMA locking_mode=EXCLUSIVE");
+    execute("PRAGMA journal_mode=WAL");
+    execute("PRAGMA synchronous=FULL");
+    execute("BEGIN IMMEDIATE");
+    execute(kSchema);
+    execute("COMMIT");
+    upsert_ = prepare(
+        "INSERT INTO scores (game, name, score, achieved) VALUES (?1, ?2, ?3, ?4) "
+        "ON CONFLICT (game, name) DO UPDATE SET score = excluded.score, "
+        "achieved = excluded.achieved WHERE excluded.score > scores.score");
+    best_ = prepare(
+        "SELECT name, score FROM scores WHERE game = ?1 "
+        "ORDER BY score DESC, achieved, name LIMIT 10");
+    begin_ = prepare("BEGIN IMMEDIATE");
+    commit_ = prepare("COMMIT");
+    rollback_ = prepare("ROLLBACK");
+  } catch (const StoreError& e) {
+    const std::string reason = sqlite3_errcode(db_) == SQLITE_BUSY
+                                   ? "it is in use by another process"
+                                   : std::string(e.what());
+    for (sqlite3_stmt* s : {upsert_, best_, begin_, commit_, rollback_}) sqlite3_finalize(s);
+    sqlite3_close(db_);
+    db_ = nullptr;
+    throw StoreError("cannot use " + path + ": " + reason);
+  }
+}
+
+SqliteScoreStore::~SqliteScoreStore() {
+  for (sqlite3_stmt* s : {upsert_, best_, begin_, commit_, rollback_}) sqlite3_finalize(s);
+  sqlite3_close(db_);
+}
+
+void SqliteScoreStore::execute(const char* sql) {
+  char* error = nullptr;
+  if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) != SQLITE_OK) {
+    std::string message = error ? error : sqlite3_errmsg(db_);
+    sqlite3_free(error);
+    throw StoreError(message);
+  }
+}
+
+sqlite3_stmt* SqliteScoreStore::prepare(const char* sql) {
+  sqlite3_stmt* statement = nullptr;
+  if (sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) !=
+      SQLITE_OK) {
+    throw StoreError(sqlite3_errmsg(db_));
+  }
+  return statement;
+}
+
+std::vector<ScoreEntry> SqliteScoreStore::topTen(const std::string& game) {
+  {
+    std::shared_lock lock(cacheMutex_);
+    auto found = cache_.find(game);
+    if (found != cache_.end()) return found->second;
+  }
+  std::lock_guard lock(dbMutex_);
+  std::vector<ScoreEntry> best = readTopTen(game);
+  if (!best.empty()) remember(game, best);
+  return best;
+}
+
+void SqliteScoreStore::record(const ScoreRecord& record) {
+  queue_.record(record);
+}
+
+void SqliteScoreStore::commitBatch(const std::vector<ScoreRecord>& records) {
+  std::lock_guard lock(dbMutex_);
+  storeBatch(records);
+  std::set<std::string> games;
+  for (const ScoreRecord& r : records) games.insert(r.game);
+  for (const std::string& game : games) {
+    try {
+      remember(game, readTopTen(game));
+    } catch (const StoreError&) {
+      // The batch is committed; the game is read from the file next time.
+      std::unique_lock cacheLock(cacheMutex_);
+      cache_.erase(game);
+    }
+  }
+}
+
+void SqliteScoreStore::storeBatch(const std::vector<ScoreRecord>& records) {
+  auto step = [this](sqlite3_stmt* statement) {
+    StatementUse use{statement};
+    if (sqlite3_step(statement) != SQLITE_DONE) throw StoreError(sqlite3_errmsg(db_));
+  };
+  step(begin_);
+  try {
+    const int64_t achieved = nowMicroseconds();
+    for (const ScoreRecord& r : records) {
+      sqlite3_bind_text(upsert_, 1, r.game.data(), static_cast<int>(r.game.size()), SQLITE_STATIC);
+      sqlite3_bind_text(upsert_, 2, r.name.data(), static_cast<int>(r.name.size()), SQLITE_STATIC);
+      sqlite3_bind_int(upsert_, 3, r.score);
+      sqlite3_bind_int64(upsert_, 4, achieved);
+      step(upsert_);
+    }
+    step(commit_);
+  } catch (const StoreError&) {
+    if (!sqlite3_get_autocommit(db_)) {
+      StatementUse use{rollback_};
+      sqlite3_step(rollback_);
+    }
+    throw;
+  }
+}
+
+std::vector<ScoreEntry> SqliteScoreStore::readTopTen(const std::string& game) {
+  StatementUse use{best_};
+  sqlite3_bind_text(best_, 1, game.data(), static_cast<int>(game.size()), SQLITE_STATIC);
+  std::vector<ScoreEntry> best;
+  int status;
+  while ((status = sqlite3_step(best_)) == SQLITE_ROW) {
+    const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(best_, 0));
+    best.push_back({name ? name : "", sqlite3_column_int(best_, 1)});
+  }
+  if (status != SQLITE_DONE) throw StoreError(sqlite3_errmsg(db_));
+  return best;
+}
+
+void SqliteScoreStore::remember(const std::string& game, std::vector<ScoreEntry> best) {
+  std::unique_lock lock(cacheMutex_);
+  auto found = cache_.find(game);
+  if (found != cache_.end()) {
+    found->second = std::move(best);
+  } else if (cache_.size() < kMaxCachedGames) {
+    cache_.emplace(game, std::move(best));
+  }
+}
+
+}  // namespace bt::scored

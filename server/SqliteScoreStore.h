@@ -1,0 +1,52 @@
+#pragma once
+// The embedded backend: one SQLite file in WAL mode with full synchronous
+// commits, written through prepared statements by one writer thread that
+// commits submissions in groups. The file is locked for this process alone
+// (a second server on it is refused at start), which lets the ten best of
+// each game be answered from memory, refreshed after every commit.
+#include <sqlite3.h>
+
+#include <mutex>
+#include <shared_mutex>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "CommitQueue.h"
+#include "ScoreStore.h"
+
+namespace bt::scored {
+
+class SqliteScoreStore : public ScoreStore {
+ public:
+  // Opens or creates the file and its table. Throws StoreError.
+  explicit SqliteScoreStore(const std::string& path);
+  ~SqliteScoreStore() override;
+
+  std::vector<ScoreEntry> topTen(const std::string& game) override;
+  void record(const ScoreRecord& record) override;
+
+ private:
+  void execute(const char* sql);
+  sqlite3_stmt* prepare(const char* sql);
+  void commitBatch(const std::vector<ScoreRecord>& records);
+  void storeBatch(const std::vector<ScoreRecord>& records);
+  // Both with dbMutex_ held.
+  std::vector<ScoreEntry> readTopTen(const std::string& game);
+  void remember(const std::string& game, std::vector<ScoreEntry> best);
+
+  std::mutex dbMutex_;  // the connection and its statements
+  sqlite3* db_ = nullptr;
+  sqlite3_stmt* upsert_ = nullptr;
+  sqlite3_stmt* best_ = nullptr;
+  sqlite3_stmt* begin_ = nullptr;
+  sqlite3_stmt* commit_ = nullptr;
+  sqlite3_stmt* rollback_ = nullptr;
+
+  std::shared_mutex cacheMutex_;
+  std::unordered_map<std::string, std::vector<ScoreEntry>> cache_;
+
+  CommitQueue queue_;  // last, so that its writer stops before the rest goes
+};
+
+}  // namespace bt::scored

@@ -1,0 +1,102 @@
+// A 200 for a submission means it is on disk: the server is killed with
+// SIGKILL right after the answers and every score is there after a restart.
+// And on PostgreSQL, servers sharing one database answer one table.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <atomic>
+#include <thread>
+
+#include "ScoreRequests.h"
+#include "ScoredProcess.h"
+#include "TestDatabase.h"
+
+namespace bt::scored::test {
+namespace {
+
+class DurabilityTest : public ::testing::TestWithParam<Backend> {};
+
+TEST_P(DurabilityTest, EveryAnsweredSubmissionSurvivesSigkill) {
+  TestDatabase database(GetParam());
+  if (database.location().empty()) GTEST_SKIP() << "no test PostgreSQL server";
+  // Four clients at once, so that commits are grouped; 28 in all stays
+  // within one address's limit of 30 a minute.
+  constexpr int kClients = 4, kEach = 7;
+  {
+    ScoredProcess server({"--db", database.location(), "--quiet"});
+    ASSERT_NE(server.port(), 0) << server.errorOutput();
+    std::atomic<int> answered{0};
+    std::vector<std::thread> clients;
+    for (int k = 0; k < kClients; ++k) {
+      clients.emplace_back([&, k] {
+        auto c = clientFor(server.port());
+        for (int i = 0; i < kEach; ++i) {
+          const std::string name = numbered("N", i);
+          if (post(c, submitQuery(numbered("g", k), name, 1000 * k + i)).status == 200) {
+            ++answered;
+          }
+        }
+      });
+    }
+    for (auto& t : clients) t.join();
+    server.signal(SIGKILL);
+    server.wait();
+    ASSERT_EQ(answered, kClients * kEach);
+  }
+  ScoredProcess restarted({"--db", database.location(), "--quiet"});
+  ASSERT_NE(restarted.port(), 0) << restarted.errorOutput();
+  auto c = clientFor(restarted.port());
+  for (int k = 0; k < kClients; ++k) {
+    SCOPED_TRACE(k);
+    const std::vector<std::string> table = bestFirst(post(c, fetchQuery(numbered("g", k))).body);
+    ASSERT_EQ(table.size(), 10u);
+    for (int row = 0; row < kEach; ++row) {
+      const int i = kEach - 1 - row;
+      EXPECT_EQ(table[row], std::to_string(1000 * k + i) + numbered(" N", i));
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sqlite, DurabilityTest, ::testing::Values(Backend::Sqlite), backendName);
+INSTANTIATE_TEST_SUITE_P(Postgres, DurabilityTest, ::testing::Values(Backend::Postgres),
+                         backendName);
+
+TEST(PostgresSharedDatabase, TwoServersTakeInterleavedSubmissionsAndAnswerOneTable) {
+  TestDatabase database(Backend::Postgres);
+  if (database.location().empty()) GTEST_SKIP() << "no test PostgreSQL server";
+  ScoredProcess first({"--db", database.location(), "--quiet"});
+  ScoredProcess second({"--db", database.location(), "--quiet"});
+  ASSERT_NE(first.port(), 0) << first.errorOutput();
+  ASSERT_NE(second.port(), 0) << second.errorOutput();
+  // Two clients, each alternating between the servers, submit rising scores
+  // for the same five names: whatever the interleaving, each name must end
+  // with the greatest score sent for it.
+  std::vector<std::thread> clients;
+  std::atomic<int> failures{0};
+  for (int k = 0; k < 2; ++k) {
+    clients.emplace_back([&, k] {
+      auto a = clientFor(first.port());
+      auto b = clientFor(second.port());
+      for (int i = 0; i < 14; ++i) {
+        const int score = 10 * i + k;
+        auto& c = (i + k) % 2 ? a : b;
+        if (post(c, submitQuery("shared", numbered("S", i % 5), score)).status != 200) {
+          ++failures;
+        }
+      }
+    });
+  }
+  for (auto& t : clients) t.join();
+  EXPECT_EQ(failures, 0);
+  auto a = clientFor(first.port());
+  auto b = clientFor(second.port());
+  const std::string fromFirst = post(a, fetchQuery("shared")).body;
+  EXPECT_EQ(fromFirst, post(b, fetchQuery("shared")).body);
+  // Name S(i % 5) got scores 10i and 10i + 1 for i up to 13.
+  const std::vector<std::string> table = bestFirst(fromFirst);
+  EXPECT_EQ(std::vector<std::string>(table.begin(), table.begin() + 5),
+            (std::vector<std::string>{"131 S3", "121 S2", "111 S1", "101 S0", "91 S4"}));
+}
+
+}  // namespace
+}  // namespace bt::scored::test

@@ -1,0 +1,124 @@
+// The server's small parts on their own: the reply's text, the submission
+// limit, the address behind a proxy, the log line and the command line.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "ClientAddress.h"
+#include "CommitQueue.h"
+#include "Numbered.h"
+#include "RequestLog.h"
+#include "ScoreTableText.h"
+#include "ServerOptions.h"
+#include "SubmissionRateLimit.h"
+
+namespace bt::scored {
+namespace {
+
+TEST(ScoreTableText, LowestFirstPaddedAtTheLowEnd) {
+  EXPECT_EQ(formatScoreTable({{"TOP", 30}, {"MID", 20}, {"LOW", 10}}),
+            "0 AAAAAAAAAAAAAAA\n0 AAAAAAAAAAAAAAA\n0 AAAAAAAAAAAAAAA\n0 AAAAAAAAAAAAAAA\n"
+            "0 AAAAAAAAAAAAAAA\n0 AAAAAAAAAAAAAAA\n0 AAAAAAAAAAAAAAA\n10 LOW\n20 MID\n30 TOP\n");
+  std::vector<ScoreEntry> eleven;
+  for (int i = 11; i > 0; --i) eleven.push_back({numbered("P", i), i});
+  const std::string text = formatScoreTable(eleven);
+  EXPECT_TRUE(text.starts_with("2 P2\n"));
+  EXPECT_TRUE(text.ends_with("11 P11\n"));
+}
+
+TEST(SubmissionRateLimit, ThirtyInAnyMinute) {
+  SubmissionRateLimit limit(30, std::chrono::minutes(1), 4);
+  const auto t0 = SubmissionRateLimit::Clock::time_point() + std::chrono::hours(1);
+  using std::chrono::seconds;
+  for (int i = 0; i < 30; ++i) ASSERT_TRUE(limit.allow("a", t0 + seconds(i))) << i;
+  EXPECT_FALSE(limit.allow("a", t0 + seconds(59)));
+  EXPECT_TRUE(limit.allow("b", t0 + seconds(59)));  // addresses are apart
+  // The first left the window at 60 s: one more, then none until 61 s.
+  EXPECT_TRUE(limit.allow("a", t0 + seconds(60)));
+  EXPECT_FALSE(limit.allow("a", t0 + seconds(60)));
+  EXPECT_TRUE(limit.allow("a", t0 + seconds(61)));
+  // A full table of addresses forgets those quiet for a minute, and only
+  // those.
+  EXPECT_TRUE(limit.allow("c", t0 + seconds(61)));
+  EXPECT_TRUE(limit.allow("d", t0 + seconds(61)));
+  EXPECT_FALSE(limit.allow("e", t0 + seconds(100)));
+  EXPECT_TRUE(limit.allow("e", t0 + seconds(120)));  // b went quiet at 59 s
+}
+
+TEST(ClientAddress, ForwardedOnlyFromTrustedProxies) {
+  const std::vector<std::string> trusted = {"10.0.0.1", "::1"};
+  struct Case {
+    std::string peer, forwarded, expected;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"10.0.0.1", "203.0.113.5", "203.0.113.5"},
+           {"10.0.0.1", "1.2.3.4, 203.0.113.5", "203.0.113.5"},
+           {"10.0.0.1", "1.2.3.4,2001:db8::7 ", "2001:db8::7"},
+           {"::1", "203.0.113.5", "203.0.113.5"},
+           {"10.0.0.1", "", "10.0.0.1"},
+           {"10.0.0.1", "203.0.113.5, not-an-address", "10.0.0.1"},
+           {"10.0.0.2", "203.0.113.5", "10.0.0.2"},
+       }) {
+    SCOPED_TRACE(c.peer + " " + c.forwarded);
+    EXPECT_EQ(clientAddress(c.peer, c.forwarded, trusted), c.expected);
+  }
+}
+
+TEST(RequestLog, OneLineWithNothingForged) {
+  RequestLogLine line;
+  line.time = std::chrono::system_clock::time_point(std::chrono::milliseconds(1796860800123));
+  line.address = "127.0.0.1";
+  line.method = "POST";
+  line.path = "/a b\n\\";
+  line.status = 200;
+  line.duration = std::chrono::microseconds(1234);
+  EXPECT_EQ(RequestLog::format(line),
+            "2026-12-10T00:00:00.123Z 127.0.0.1 POST /a\\x20b\\x0A\\x5C 200 1.23ms\n");
+  line.status = 0;
+  line.path = "";
+  EXPECT_TRUE(RequestLog::format(line).ends_with(" - - 1.23ms\n"));
+}
+
+TEST(ServerOptions, DefaultsAndValues) {
+  auto parsed = parseServerOptions({});
+  ASSERT_TRUE(std::holds_alternative<ServerOptions>(parsed));
+  EXPECT_EQ(std::get<ServerOptions>(parsed).host, "127.0.0.1");
+  EXPECT_EQ(std::get<ServerOptions>(parsed).port, 8750);
+  EXPECT_TRUE(std::get<ServerOptions>(parsed).database.empty());
+
+  parsed = parseServerOptions({"--listen", "[::1]:0", "--db=postgresql://h/db", "--quiet",
+                               "--trusted-proxy", "10.0.0.1", "--trusted-proxy=::1"});
+  ASSERT_TRUE(std::holds_alternative<ServerOptions>(parsed));
+  const ServerOptions& o = std::get<ServerOptions>(parsed);
+  EXPECT_EQ(o.host, "::1");
+  EXPECT_EQ(o.port, 0);
+  EXPECT_EQ(o.database, "postgresql://h/db");
+  EXPECT_TRUE(o.quiet);
+  EXPECT_EQ(o.trustedProxies, (std::vector<std::string>{"10.0.0.1", "::1"}));
+}
+
+TEST(CommitQueue, ConcurrentRecordsShareCommitsAndShareTheirFailure) {
+  std::atomic<int> batches{0}, records{0};
+  std::atomic<bool> fail{false};
+  CommitQueue queue([&](const std::vector<ScoreRecord>& batch) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));  // a disk flush
+    if (fail) throw StoreError("disk full");
+    ++batches;
+    records += static_cast<int>(batch.size());
+  });
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 8; ++t) {
+    threads.emplace_back([&] {
+      for (int i = 0; i < 10; ++i) queue.record({"g", "N", i});
+    });
+  }
+  for (auto& t : threads) t.join();
+  EXPECT_EQ(records, 80);
+  EXPECT_LT(batches, 80);  // commits were grouped
+  fail = true;
+  EXPECT_THROW(queue.record({"g", "N", 1}), StoreError);
+}
+
+}  // namespace
+}  // namespace bt::scored
