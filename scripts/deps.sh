@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsdl2-dev libpng-dev
+  libsdl2-dev libpng-dev libcpp-httplib-dev
   clang libclang-rt-14-dev
   sox
 )

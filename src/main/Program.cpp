@@ -38,7 +38,7 @@ bool setUpFolders(const ProgramOptions& options) {
 
 // Runs the Application until it quits; false when the display would not open.
 bool runApplication(platform::Platform& platform, const ProgramOptions& options) {
-  Application app(platform, options.width, options.height, makeScreen);
+  Application app(platform, options.width, options.height, makeScreenFactory(options.scoreServer));
   if (!app.openDisplay()) return false;
   runFrameLoop(app);
   return true;
