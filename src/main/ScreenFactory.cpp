@@ -2,8 +2,8 @@
 
 #include <utility>
 
+#include "net/OnlineScoreScreen.h"
 #include "screens/IntroScreen.h"
-#include "screens/OnlineScoreScreen.h"
 #include "screens/ScoreTableScreen.h"
 
 namespace bt {

@@ -62,6 +62,12 @@ void ScoreTableScreen::storeName() {
   bt::storeName(table, row, copy);
 }
 
+std::string ScoreTableScreen::scoreText(int32_t score) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%.10d", score);
+  return text;
+}
+
 void ScoreTableScreen::frame() {
   const bool accepted = entry_.tick();
   if (!accepted && !dirty_) return;
@@ -89,9 +95,7 @@ void ScoreTableScreen::draw() {
     } else {
       font.drawText(nameX, y, std::string_view(row.name.data()), fb);
     }
-    char score[16];
-    std::snprintf(score, sizeof score, "%.10d", row.score);
-    font.drawText(scoreX, y, score, fb);
+    font.drawText(scoreX, y, scoreText(row.score), fb);
   }
   font.drawText(34, 208, "DONE", fb);
   font.drawText(120, 208, table.getHighlighted() == -1 ? "FETCH" : "SUBMIT", fb);

@@ -5,6 +5,9 @@
 // score screen. "highscores.dat" is written on every leave, and also on
 // entering with a highlighted row, so that a new score survives the program
 // being closed before the name is typed.
+#include <cstdint>
+#include <string>
+
 #include "app/Screen.h"
 #include "gfx/TextEntry.h"
 
@@ -24,6 +27,8 @@ class ScoreTableScreen : public Screen {
   void keyDown(GameKey key) override;
 
   const TextEntry& textEntry() const { return entry_; }
+  // Ten digits with leading zeros; a minus sign in front of a negative one.
+  static std::string scoreText(int32_t score);
 
  private:
   void storeName();

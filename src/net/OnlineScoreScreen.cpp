@@ -1,4 +1,4 @@
-#include "screens/OnlineScoreScreen.h"
+#include "net/OnlineScoreScreen.h"
 
 #include "app/Application.h"
 #include "gfx/Blit.h"
@@ -10,6 +10,8 @@ namespace {
 
 constexpr uint16_t kGrey = 0xD67A;
 constexpr int32_t kCaptionY = 208;
+constexpr int32_t kStatusY = 170;
+constexpr int32_t kPanelInside = 78;   // the panel's inside ends at W/2 + 78
 constexpr int32_t kButtonOffset = 46;  // the soft-key buttons stand at W/2 -+ 46
 constexpr int32_t kStepX = 45;         // the step pictures stand at W/2 - 45
 constexpr int32_t kMarkerX = 55;       // their markers at W/2 - 55
@@ -183,20 +185,44 @@ void OnlineScoreScreen::drawStill(const std::string& text) {
     blitKeyed(sprites_.sprite(kFirstStep + i), fb, half - kStepX, kStepPictureY[i], true);
     blitKeyed(sprites_.sprite(kStepMarker), fb, half - kMarkerX, kMarkerY[i], true);
   }
-  a.font().setColour(kGrey);
-  a.font().drawText(half - 60, 170, text, fb);
+  drawStatusText(text);
+}
+
+// Each line starts at W/2 - 60; a line that would run over the panel's right
+// border (the larger font of the wide display) is centred on the panel.
+void OnlineScoreScreen::drawStatusText(std::string_view text) {
+  Application& a = app();
+  Font& font = a.font();
+  const int32_t half = a.width() / 2;
+  font.setColour(kGrey);
+  int32_t y = kStatusY;
+  while (true) {
+    const int32_t width = font.measureLine(text);
+    const int32_t x = half - 60 + width > half + kPanelInside ? half - width / 2 : half - 60;
+    const size_t end = font.drawTextLine(x, y, text, a.frameBuffer());
+    if (end >= text.size()) break;
+    text.remove_prefix(end + 1);
+    y += font.linePitch();
+  }
+}
+
+// On the narrow display the captions stand at their fixed places, which are
+// the middle of its buttons; on the wide one they are centred on the buttons.
+void OnlineScoreScreen::drawCaption(int32_t fixedX, int32_t buttonX, std::string_view text) {
+  Application& a = app();
+  Font& font = a.font();
+  const int32_t x = a.width() == 176 ? fixedX : buttonX - font.measureLine(text) / 2;
+  font.drawText(x, kCaptionY, text, a.frameBuffer());
 }
 
 void OnlineScoreScreen::drawCaptions(ExchangeStatus status) {
-  Application& a = app();
-  Font& font = a.font();
-  FrameBuffer& fb = a.frameBuffer();
-  font.setColour(kGrey);
-  font.drawText(34, kCaptionY, "DONE", fb);
+  const int32_t half = app().width() / 2;
+  app().font().setColour(kGrey);
+  drawCaption(34, half - kButtonOffset, "DONE");
   if (isRunning(status)) {
-    font.drawText(122, kCaptionY, "STOP", fb);
+    drawCaption(122, half + kButtonOffset, "STOP");
   } else {
-    font.drawText(115, kCaptionY, "CONNECT", fb);
+    drawCaption(115, half + kButtonOffset, "CONNECT");
   }
 }
 

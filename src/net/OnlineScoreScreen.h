@@ -10,6 +10,7 @@
 #include <array>
 #include <mutex>
 #include <string>
+#include <string_view>
 
 #include "app/Screen.h"
 #include "gfx/Animation.h"
@@ -51,6 +52,8 @@ class OnlineScoreScreen : public Screen {
   // Takes what frame draws, clearing the dirty flag.
   Shown takeShown();
   void drawStill(const std::string& text);
+  void drawStatusText(std::string_view text);
+  void drawCaption(int32_t fixedX, int32_t buttonX, std::string_view text);
   void drawCaptions(ExchangeStatus status);
   void drawBusyMarker(ExchangeStatus status);
 
