@@ -2,7 +2,10 @@
 
 #include <fcntl.h>
 #include <httplib.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/socket.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -20,6 +23,32 @@ class DesktopDataConnection : public DataConnection {
 
  private:
   const std::atomic<bool>& refused_;
+};
+
+// The library writes without MSG_NOSIGNAL. It checks that the socket is alive
+// before each write, but a reset from the server (or a cancel) arriving just
+// after the check would raise SIGPIPE, which ends the program. While a
+// request runs this thread holds SIGPIPE blocked, and one raised by its
+// writes is taken before the old mask comes back.
+class PipeSignalBlock {
+ public:
+  PipeSignalBlock() {
+    sigemptyset(&pipe_);
+    sigaddset(&pipe_, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipe_, &old_);
+  }
+  ~PipeSignalBlock() {
+    const timespec zero{0, 0};
+    while (sigtimedwait(&pipe_, nullptr, &zero) > 0) {
+    }
+    pthread_sigmask(SIG_SETMASK, &old_, nullptr);
+  }
+  PipeSignalBlock(const PipeSignalBlock&) = delete;
+  PipeSignalBlock& operator=(const PipeSignalBlock&) = delete;
+
+ private:
+  sigset_t pipe_;
+  sigset_t old_;
 };
 
 // One POST with cpp-httplib. A cancel shuts down the socket: that wakes the
@@ -90,7 +119,11 @@ std::optional<HttpResponse> HttplibPost::send() {
   };
   httplib::Response response;
   httplib::Error error = httplib::Error::Success;
-  const bool sent = client.send(request, response, error);
+  bool sent = false;
+  {
+    const PipeSignalBlock block;
+    sent = client.send(request, response, error);
+  }
   forgetSocket();
   {
     std::lock_guard<std::mutex> lock(mutex_);
