@@ -1,5 +1,6 @@
 #include "net/HighScoreClient.h"
 
+#include <system_error>
 #include <utility>
 
 #include "net/ScoreRequest.h"
@@ -41,8 +42,17 @@ bool HighScoreClient::start(Screen& listener) {
     running_ = true;
     stopped_ = false;
   }
-  worker_ =
-      std::thread([this, order = std::move(order)]() mutable { runExchange(std::move(order)); });
+  try {
+    worker_ =
+        std::thread([this, order = std::move(order)]() mutable { runExchange(std::move(order)); });
+  } catch (const std::system_error&) {
+    // No thread to be had: the exchange fails as any other would.
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      running_ = false;
+    }
+    listener.notify(static_cast<int32_t>(ExchangeStatus::Failed));
+  }
   return true;
 }
 
@@ -86,44 +96,45 @@ void HighScoreClient::runExchange(Order order) {
   if (!dataConnection_ || !dataConnection_->isConnected()) {
     dataConnection_ = network_.openDataConnection();
   }
-  bool ok = dataConnection_ != nullptr && report(ExchangeStatus::Exchanging);
-  if (ok) {
-    platform::HttpPostRequest request;
-    request.host = server_.host;
-    request.port = server_.port;
-    request.path = std::move(order.path);
-    request.body = "OK";
-    request.agent = kAgent;
-    request.maxBody = kMaxReply;
-    request.connectTimeout = server_.connectTimeout;
-    request.readTimeout = server_.readTimeout;
-    std::unique_ptr<platform::HttpPost> post = network_.makePost(std::move(request));
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      if (stopped_) post->cancel();
-      post_ = std::move(post);
-    }
-    // post_ is only replaced by this thread, so it can be used unlocked here.
-    const std::optional<platform::HttpResponse> response = post_->send();
-    std::unique_ptr<platform::HttpPost> done;
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      done = std::move(post_);
-    }
-    ok = response && response->status == kOkStatus;
-    if (ok) {
-      const ScoreReply reply = parseScoreReply(response->body);
-      std::lock_guard<std::mutex> lock(mutex_);
-      if (stopped_) return;
-      received_ = reply;
-      listener_->notify(static_cast<int32_t>(ExchangeStatus::Complete));
-      running_ = false;
-      return;
-    }
+  if (dataConnection_ == nullptr) return finish(std::nullopt);
+  if (!report(ExchangeStatus::Exchanging)) return;
+  const std::optional<platform::HttpResponse> response = sendRequest(std::move(order.path));
+  if (!response || response->status != kOkStatus) return finish(std::nullopt);
+  finish(parseScoreReply(response->body));
+}
+
+std::optional<platform::HttpResponse> HighScoreClient::sendRequest(std::string path) {
+  platform::HttpPostRequest request;
+  request.host = server_.host;
+  request.port = server_.port;
+  request.path = std::move(path);
+  request.body = "OK";
+  request.agent = kAgent;
+  request.maxBody = kMaxReply;
+  request.connectTimeout = server_.connectTimeout;
+  request.readTimeout = server_.readTimeout;
+  std::unique_ptr<platform::HttpPost> post = network_.makePost(std::move(request));
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (stopped_) post->cancel();
+    post_ = std::move(post);
   }
+  // Only this thread replaces post_, so it reads it unlocked; stop reads it
+  // under the lock to cancel.
+  std::optional<platform::HttpResponse> response = post_->send();
+  std::unique_ptr<platform::HttpPost> done;
+  std::lock_guard<std::mutex> lock(mutex_);
+  done = std::move(post_);
+  return response;
+}
+
+void HighScoreClient::finish(std::optional<ScoreReply> reply) {
   std::lock_guard<std::mutex> lock(mutex_);
   if (stopped_) return;
-  listener_->notify(static_cast<int32_t>(ExchangeStatus::Failed));
+  const bool complete = reply.has_value();
+  if (complete) received_ = std::move(reply);
+  listener_->notify(
+      static_cast<int32_t>(complete ? ExchangeStatus::Complete : ExchangeStatus::Failed));
   running_ = false;
 }
 

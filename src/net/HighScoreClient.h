@@ -59,8 +59,11 @@ class HighScoreClient {
   };
 
   void runExchange(Order order);
+  std::optional<platform::HttpResponse> sendRequest(std::string path);
   // Calls the listener unless the exchange was stopped; false then.
   bool report(ExchangeStatus status);
+  // The last report: 3 with the rows left for applyReceived, or 4 without.
+  void finish(std::optional<ScoreReply> reply);
   void joinWorker();
 
   platform::Network& network_;
