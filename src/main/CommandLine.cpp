@@ -23,7 +23,7 @@ bool parseScale(const std::string& text, int& scale) {
 // The options that take a value; --name=value is accepted as well.
 bool takesValue(const std::string& name) {
   return name == "--display" || name == "--scale" || name == "--data-dir" || name == "--art-dir" ||
-         name == "--script" || name == "--wav";
+         name == "--script" || name == "--wav" || name == "--score-server";
 }
 
 std::optional<CommandLineError> applyValue(ProgramOptions& options, const std::string& name,
@@ -52,6 +52,12 @@ std::optional<CommandLineError> applyValue(ProgramOptions& options, const std::s
     options.script = value;
   } else if (name == "--wav") {
     options.wav = value;
+  } else if (name == "--score-server") {
+    const std::optional<ScoreServer> server = parseScoreServer(value);
+    if (!server) {
+      return CommandLineError{"--score-server takes HOST or HOST:PORT, not '" + value + "'"};
+    }
+    options.scoreServer = *server;
   }
   return std::nullopt;
 }
@@ -106,7 +112,7 @@ std::variant<ProgramOptions, CommandLineError> parseCommandLine(
 
 const char* usageText() {
   return "usage: brambletop [--display 240x320|176x220] [--scale N] [--fullscreen]\n"
-         "                  [--data-dir DIR] [--art-dir DIR]\n"
+         "                  [--data-dir DIR] [--art-dir DIR] [--score-server HOST[:PORT]]\n"
          "                  [--headless --script FILE [--wav FILE]]\n";
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // The program's command line:
 //   brambletop [--display 240x320|176x220] [--scale N] [--fullscreen]
-//              [--data-dir DIR] [--art-dir DIR]
+//              [--data-dir DIR] [--art-dir DIR] [--score-server HOST[:PORT]]
 //              [--headless --script FILE [--wav FILE]]
 #include <string>
 #include <variant>
 #include <vector>
+
+#include "net/ScoreServer.h"
 
 namespace bt {
 
@@ -16,6 +18,7 @@ struct ProgramOptions {
   bool fullscreen = false;
   std::string dataDir;
   std::string artDir;
+  ScoreServer scoreServer;
   bool headless = false;
   std::string script;
   std::string wav;

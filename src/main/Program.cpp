@@ -51,7 +51,8 @@ std::optional<Folders> chooseFolders(const ProgramOptions& options, std::string&
 // Runs the Application until it quits; false when the display would not open.
 bool runApplication(platform::Platform& platform, const ProgramOptions& options,
                     const Folders& folders) {
-  Application app(platform, options.width, options.height, makeScreen, folders);
+  Application app(platform, options.width, options.height, makeScreenFactory(options.scoreServer),
+                  folders);
   if (!app.openDisplay()) return false;
   runFrameLoop(app);
   return true;

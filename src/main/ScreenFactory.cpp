@@ -1,15 +1,19 @@
 #include "main/ScreenFactory.h"
 
+#include <utility>
+
+#include "net/OnlineScoreScreen.h"
 #include "screens/ConfirmNewGameScreen.h"
 #include "screens/GameScreen.h"
 #include "screens/HelpScreen.h"
 #include "screens/IntroScreen.h"
 #include "screens/MainMenuScreen.h"
 #include "screens/OptionsScreen.h"
+#include "screens/ScoreTableScreen.h"
 
 namespace bt {
 
-std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) {
+std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app, const ScoreServer& server) {
   switch (id) {
     case ScreenId::NewGame:
       return std::make_unique<GameScreen>(app, false);
@@ -25,9 +29,19 @@ std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) {
       return std::make_unique<IntroScreen>(app);
     case ScreenId::ConfirmNewGame:
       return std::make_unique<ConfirmNewGameScreen>(app);
+    case ScreenId::ScoreTable:
+      return std::make_unique<ScoreTableScreen>(app);
+    case ScreenId::OnlineScores:
+      return std::make_unique<OnlineScoreScreen>(app, server);
     default:
       return nullptr;
   }
+}
+
+ScreenFactory makeScreenFactory(ScoreServer server) {
+  return [server = std::move(server)](ScreenId id, Application& app) {
+    return makeScreen(id, app, server);
+  };
 }
 
 }  // namespace bt

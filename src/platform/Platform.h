@@ -1,9 +1,9 @@
 #pragma once
 // Everything the program asks of the operating system beyond plain files: the
 // window's message queue, the millisecond tick count, the display, wave
-// output, the per-user registry, the single-instance rule. Two backends
-// implement it: sdl (a desktop window) and headless (virtual time, for tests
-// and scripted runs).
+// output, the network, the per-user registry, the single-instance rule. Two
+// backends implement it: sdl (a desktop window) and headless (virtual time,
+// for tests and scripted runs).
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,6 +11,7 @@
 
 #include "platform/Display.h"
 #include "platform/Message.h"
+#include "platform/Network.h"
 #include "platform/WaveOut.h"
 
 namespace bt::platform {
@@ -34,6 +35,7 @@ class Platform {
   virtual Display& display() = 0;
   // nullptr when the backend has no sound at all.
   virtual WaveOut* waveOut() = 0;
+  virtual Network& network() = 0;
 
   // A string value under the current user; nullopt when it cannot be read.
   virtual std::optional<std::string> readRegistryString(std::string_view key,

@@ -42,3 +42,35 @@ TEST(CommandLine, BadOptionsAreRefusedWithAReason) {
 
 }  // namespace
 }  // namespace bt
+
+namespace bt {
+namespace {
+
+TEST(CommandLine, ScoreServerAddress) {
+  struct Case {
+    std::vector<std::string> arguments;
+    std::string host;
+    uint16_t port;
+  };
+  const std::vector<Case> good = {
+      {{}, "127.0.0.1", 8750},
+      {{"--score-server", "scores.example.org"}, "scores.example.org", 8750},
+      {{"--score-server=10.0.0.7:80"}, "10.0.0.7", 80},
+      {{"--score-server", "[::1]:9000"}, "::1", 9000}};
+  for (const Case& c : good) {
+    SCOPED_TRACE(c.host);
+    auto parsed = parseCommandLine(c.arguments);
+    ASSERT_TRUE(std::holds_alternative<ProgramOptions>(parsed));
+    EXPECT_EQ(std::get<ProgramOptions>(parsed).scoreServer.host, c.host);
+    EXPECT_EQ(std::get<ProgramOptions>(parsed).scoreServer.port, c.port);
+  }
+  for (const char* bad : {"host:", "host:0", "host:65536", ":80", "a b:80", "host:80x", "[::1",
+                          "[::1]80", "[]:80", "a/b"}) {
+    SCOPED_TRACE(bad);
+    auto parsed = parseCommandLine({"--score-server", bad});
+    ASSERT_TRUE(std::holds_alternative<CommandLineError>(parsed));
+  }
+}
+
+}  // namespace
+}  // namespace bt

@@ -2,7 +2,7 @@
 // The platform without a window: a virtual millisecond clock that moves only
 // when the frame loop waits, a message queue fed by tests or a script, a
 // display and wave output that capture everything, the registry in memory,
-// and no single-instance lock.
+// the real network, and no single-instance lock.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -12,6 +12,7 @@
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessDisplay.h"
 #include "platform/headless/HeadlessWaveOut.h"
+#include "platform/net/HttpNetwork.h"
 
 namespace bt::platform {
 
@@ -34,6 +35,7 @@ class HeadlessPlatform : public Platform {
 
   Display& display() override { return display_; }
   WaveOut* waveOut() override { return &waveOut_; }
+  Network& network() override { return network_; }
 
   std::optional<std::string> readRegistryString(std::string_view key,
                                                 std::string_view name) override;
@@ -49,6 +51,8 @@ class HeadlessPlatform : public Platform {
 
   HeadlessDisplay& headlessDisplay() { return display_; }
   HeadlessWaveOut& headlessWaveOut() { return waveOut_; }
+  // Real sockets; the data connection can be refused.
+  HttpNetwork& headlessNetwork() { return network_; }
   size_t waitingMessages() const { return queue_.size(); }
   int settingsBroadcasts() const { return settingsBroadcasts_; }
   // Registry values by "key\name".
@@ -63,6 +67,7 @@ class HeadlessPlatform : public Platform {
   IdleHandler idleHandler_;
   HeadlessDisplay display_;
   HeadlessWaveOut waveOut_;
+  HttpNetwork network_;
   std::map<std::string, std::string> registry_;
   bool failRegistryWrites_ = false;
   int settingsBroadcasts_ = 0;

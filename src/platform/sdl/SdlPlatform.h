@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "platform/Platform.h"
+#include "platform/net/HttpNetwork.h"
 #include "platform/sdl/FileRegistry.h"
 #include "platform/sdl/SdlDisplay.h"
 #include "platform/sdl/SdlWaveOut.h"
@@ -39,6 +40,7 @@ class SdlPlatform : public Platform {
 
   Display& display() override { return display_; }
   WaveOut* waveOut() override { return waveOut_.get(); }
+  Network& network() override { return network_; }
 
   std::optional<std::string> readRegistryString(std::string_view key,
                                                 std::string_view name) override;
@@ -65,6 +67,7 @@ class SdlPlatform : public Platform {
   SdlDisplay display_;
   std::unique_ptr<SdlWaveOut> waveOut_;
   FileRegistry registry_;
+  HttpNetwork network_;
   std::unique_ptr<SingleInstance> instance_;
   Uint32 wakeEvent_ = 0;   // posted from another thread
   Uint32 raiseEvent_ = 0;  // a later start asked for the window

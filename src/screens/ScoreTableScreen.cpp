@@ -1,0 +1,104 @@
+#include "screens/ScoreTableScreen.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "app/Application.h"
+#include "app/ScoreRanking.h"
+
+namespace bt {
+
+namespace {
+constexpr uint16_t kGrey = 0xD67A;
+constexpr uint16_t kRed = 0xF800;
+constexpr const char* kScoresFile = "highscores.dat";
+constexpr const char* kDefaultName = "AAAAAAAAAAAAAAA";
+}  // namespace
+
+void ScoreTableScreen::enter() {
+  dirty_ = true;
+  app().font().setColour(kGrey);
+  ScoreTable& table = app().scores();
+  if (table.getHighlighted() == -1) return;
+  if (table.lastInitials[0] != 0) entry_.setText(table.lastInitials.data());
+  entry_.setEnabled(true);
+  save();
+}
+
+void ScoreTableScreen::leave() {
+  save();
+  release();
+}
+
+bool ScoreTableScreen::save() {
+  return saveScores(app().scores(), app().makeDataPath(kScoresFile));
+}
+
+void ScoreTableScreen::keyDown(GameKey key) {
+  if (key == kKeyLeftSoft) {
+    storeName();
+    app().requestScreen(ScreenId::MainMenu);
+  } else if (key == kKeyRightSoft) {
+    storeName();
+    app().requestScreen(ScreenId::OnlineScores);
+  } else {
+    entry_.press(key);
+    dirty_ = true;
+  }
+}
+
+// The typed name, else the last one stored, else the default name.
+void ScoreTableScreen::storeName() {
+  ScoreTable& table = app().scores();
+  const int32_t row = table.getHighlighted();
+  if (row == -1) return;
+  std::string_view name = kDefaultName;
+  if (entry_.length() != 0) {
+    name = entry_.text();
+  } else if (table.lastInitials[0] != 0) {
+    name = table.lastInitials.data();
+  }
+  const std::string copy(name);  // lastInitials changes while it is stored
+  bt::storeName(table, row, copy);
+}
+
+std::string ScoreTableScreen::scoreText(int32_t score) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%.10d", score);
+  return text;
+}
+
+void ScoreTableScreen::frame() {
+  const bool accepted = entry_.tick();
+  if (!accepted && !dirty_) return;
+  app().setRedrawPending();
+  app().frameBuffer().clear();
+  dirty_ = false;
+  draw();
+}
+
+void ScoreTableScreen::draw() {
+  Application& a = app();
+  FrameBuffer& fb = a.frameBuffer();
+  Font& font = a.font();
+  const ScoreTable& table = a.scores();
+  const int32_t nameX = a.width() / 2 - 70;
+  const int32_t scoreX = a.width() / 2 + 30;
+  font.setColour(kGrey);
+  for (int32_t i = 0; i < ScoreTable::kEntries; ++i) {
+    const int32_t y = kFirstRowY + kRowPitch * i;
+    const ScoreEntry& row = table.entries[static_cast<size_t>(i)];
+    if (i == table.getHighlighted()) {
+      font.setColour(kRed);
+      entry_.draw(nameX, y, fb, font);
+      font.setColour(kGrey);
+    } else {
+      font.drawText(nameX, y, std::string_view(row.name.data()), fb);
+    }
+    font.drawText(scoreX, y, scoreText(row.score), fb);
+  }
+  font.drawText(34, 208, "DONE", fb);
+  font.drawText(120, 208, table.getHighlighted() == -1 ? "FETCH" : "SUBMIT", fb);
+}
+
+}  // namespace bt
