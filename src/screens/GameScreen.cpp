@@ -1,10 +1,14 @@
 #include "screens/GameScreen.h"
 
+#include <algorithm>
 #include <span>
 #include <utility>
 
 #include "app/Application.h"
 #include "app/KeyMap.h"
+#include "app/ScoreRanking.h"
+#include "game/LevelData.h"
+#include "app/ScoreRanking.h"
 #include "game/SavedGame.h"
 #include "storage/ByteReader.h"
 #include "storage/ByteWriter.h"
@@ -51,6 +55,18 @@ void GameScreen::enter() {
     a.settings().gameInProgress = 0;
     startNewGame(game_);
   }
+  scoreOnEnter_ = score();
+}
+
+int32_t GameScreen::score() const {
+  return std::clamp(game_.board.levelIndex, int32_t{0}, int32_t{kLevelCount});
+}
+
+void GameScreen::quit() {
+  // A game that solved more levels here than it had on entering, and beats
+  // the table's lowest row, goes to the score table for a name.
+  const bool ranked = recordGameScore(app().scores(), scoreOnEnter_, score()) >= 0;
+  app().requestScreen(ranked ? ScreenId::ScoreTable : ScreenId::MainMenu);
 }
 
 void GameScreen::leave() {
@@ -115,7 +131,7 @@ void GameScreen::keyDown(GameKey key) {
       restartLevel(game_);  // after the last level this changes nothing
       break;
     case kActionQuit:
-      app().requestScreen(ScreenId::MainMenu);
+      quit();
       break;
     default:
       break;
@@ -126,7 +142,7 @@ void GameScreen::keyDown(GameKey key) {
 void GameScreen::command(uint8_t id) {
   switch (id) {
     case kMenuButton:
-      app().requestScreen(ScreenId::MainMenu);
+      quit();
       break;
     case kRotateLeftButton:
       rotate(true);

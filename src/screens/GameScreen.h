@@ -50,6 +50,10 @@ class GameScreen : public Screen {
   void rotate(bool counterClockwise);
   void readSavedGame();
   void writeSavedGame();
+  // The number of levels solved, the game's score.
+  int32_t score() const;
+  // Leaves for the score table when the score earned a row, else the menu.
+  void quit();
 
   GameView view_;
   Game game_;
@@ -59,6 +63,7 @@ class GameScreen : public Screen {
   bool redrawRequested_ = false;
   int32_t penAnchorX_ = -1;
   int32_t penAnchorY_ = -1;
+  int32_t scoreOnEnter_ = 0;
 };
 
 }  // namespace bt

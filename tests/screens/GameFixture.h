@@ -49,11 +49,12 @@ class GameTest : public ShellTest {
   GameScreen& screen() { return *dynamic_cast<GameScreen*>(app_->currentScreen()); }
   const Game& game() { return screen().game(); }
 
-  // Leaves the game for the main menu (the Quit key) and lets the switch end.
-  void quitGame() {
+  // Leaves the game (the Quit key) and lets the switch end: the main menu, or
+  // the score table when the game earned a row there.
+  void quitGame(ScreenId expected = ScreenId::MainMenu) {
     press(kKeyLeftSoft);
     runFrames(12);
-    EXPECT_EQ(created_.back(), static_cast<int>(ScreenId::MainMenu));
+    EXPECT_EQ(created_.back(), static_cast<int>(expected));
   }
 
   void press(GameKey key) {

@@ -153,7 +153,9 @@ TEST_F(GameSaveTest, PlaysEveryLevelWithItsRecordedSolution) {
   for (size_t i = 0; i < levels.size(); ++i) {
     SCOPED_TRACE("level " + std::to_string(i + 1));
     if (i == halfWay) {
-      quitGame();
+      quitGame(ScreenId::ScoreTable);  // the levels solved so far earn the top row
+      EXPECT_EQ(app_->scores().entries[0].score, static_cast<int32_t>(halfWay));
+      EXPECT_EQ(app_->scores().getHighlighted(), 0);
       openGame(ScreenId::ContinueGame);
     }
     ASSERT_EQ(screen().statusText(), "Level " + std::to_string(i + 1) + " or 72");
@@ -164,7 +166,8 @@ TEST_F(GameSaveTest, PlaysEveryLevelWithItsRecordedSolution) {
   }
   if (levels.size() == static_cast<size_t>(kLevelCount)) {
     EXPECT_EQ(screen().statusText(), "Game Over");
-    quitGame();
+    quitGame(ScreenId::ScoreTable);
+    EXPECT_EQ(app_->scores().entries[0].score, kLevelCount);
     const auto saved = decodeSavedGame(readSave());
     ASSERT_TRUE(saved.has_value());
     EXPECT_GT(saved->levelIndex, kLastLevelIndex);
