@@ -8,7 +8,6 @@
 #include "app/KeyMap.h"
 #include "app/ScoreRanking.h"
 #include "game/LevelData.h"
-#include "app/ScoreRanking.h"
 #include "game/SavedGame.h"
 #include "storage/ByteReader.h"
 #include "storage/ByteWriter.h"
