@@ -55,6 +55,13 @@ bool writeText(const std::string& path, const std::string& text, std::ostream& e
 }
 
 int generate(const std::string& root, std::ostream& out, std::ostream& err) {
+  // Found out before the designing, which takes minutes.
+  for (const std::string& folder : {root + "/src/game", root + "/docs"}) {
+    if (!os::isWritableFolder(folder)) {
+      err << "brambletop-levels: " << folder << ": not a folder that can be written\n";
+      return kExitFailed;
+    }
+  }
   std::vector<DesignedLevel> levels;
   for (int number = 1; number <= kLevelTotal; ++number) {
     levels.push_back(designLevel(number));
