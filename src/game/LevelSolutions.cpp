@@ -17,13 +17,13 @@ constexpr std::array<std::string_view, 72> kSolutions = {
     "RRRDD<U<U<U<U<",  // 3: 14, shortest
     "LUU>LD<RR>RD>",  // 4: 13, shortest
     "LD<UU>LU>R>R<",  // 5: 13, shortest
-    "UU<RR>",  // 6: 6, shortest
+    "LLDD<<RU<",  // 6: 9, shortest
     "LD<LD<<RU<RR>",  // 7: 13, shortest
     "RU<U<LL<L<D>D>",  // 8: 14, shortest
     "R<U<R<U>D>D<",  // 9: 12, shortest
     "RRDD>>L>>L<LU<",  // 10: 14, shortest
     "RU>RD<DD>>L<LU<",  // 11: 15, shortest
-    "RU>>>>DD<",  // 12: 9, shortest
+    "<<RU>>>>DD<",  // 12: 11, shortest
     "LDD<RD<<<LU>RR<U<",  // 13: 17, shortest
     "LUU>L>>>R>RRR<L>",  // 14: 16, shortest
     "RRU<<D<DD>>>LU>",  // 15: 15, shortest
@@ -35,49 +35,49 @@ constexpr std::array<std::string_view, 72> kSolutions = {
     "RRD>RU<UU>>>LD>LD>LL>",  // 21: 21, shortest
     "LLUU<<RD<U<RR<RR>>L<LD<",  // 22: 23
     "LUU>R<L<L<<<RD<DD>RR>",  // 23: 21
-    "RDD<L<LL>U>U<",  // 24: 13, shortest
+    "LLDD<<RU<UU<RU<<",  // 24: 16, shortest
     "RRUU<L<<LD<LD>DD>L<<RU<",  // 25: 23
     "LLUU<LU>R>L>>R<<<RR<",  // 26: 20
     "LLUU>RD>DD>D>L>>>>RU<",  // 27: 21
     "LU<RD<RR>>LU<<RD>DD>>LU>",  // 28: 24
     "R<D>>>UU<LL<<",  // 29: 13, shortest
-    "L<RR>RD<D<<LU>",  // 30: 14, shortest
+    "L<U<RR<D<RD>D>L>L>",  // 30: 18, shortest
     "RRU<L>DD>LD<L<R>>L<R>R<",  // 31: 23
     "LLU>>>RR>RRRU>D<<<",  // 32: 18, shortest
     "U<RRU<<<LLD<<LD<LU<<",  // 33: 20, shortest
     "UU<<LL>>R>L>D>DDD>>>U>R>",  // 34: 24
     "RU<U<D>>LL>D<LDD>>>",  // 35: 19, shortest
-    "LLDD>D>>>R<RU<<",  // 36: 15, shortest
+    "RRR<<<L<DDD<<",  // 36: 13, shortest
     "RDDD<<U<U<U<<UU<L>L>D<<",  // 37: 23, shortest
     "D>LLDD<R<R>>>RRR<<U<U<<LU<",  // 38: 26
     "D<UU>RU<LD<D<DD<RR>>L>>LL>RU>",  // 39: 29
     "U<LD<D>>>UU>RR>>>>",  // 40: 18, shortest
-    "R<<D<L>R>>>L>>>",  // 41: 15, shortest
-    "RRRDD>L>>LU>",  // 42: 12, shortest
+    "D<<U<R>L<RD>>>L>>",  // 41: 17, shortest
+    "RRRDDD>>LU>LU>",  // 42: 14, shortest
     "LLUU<<<D>RR>R<RU<<DD>DD<",  // 43: 24
     "LLU<D<RD<R<R<RD>>L>L>>L<LU>RU<",  // 44: 30
     "R>RU>U>>D>>LD>LLLU>>>>",  // 45: 22
     ">D<<<R>>L>U>>R>L>",  // 46: 17, shortest
     "D<R>>L<RU>>>>D>>LU>D<",  // 47: 21
-    "RRU>DD<LL>>LD>U<",  // 48: 16, shortest
+    ">LDD>U<RR<<R<<UU>",  // 48: 17, shortest
     "LLD<RD<RD>>R>>U>R>>RD>>>LU>LU>",  // 49: 30
     ">>>R>>D>>>U<<L>D>",  // 50: 17, shortest
     "UUU<<<RR<R>>DD>L<D>>D<LDD<LLLL>>>>",  // 51: 34
     "LLLU<UU<<<D>D<<RD>>DDD<R>>",  // 52: 26
-    "R>U>>D>>D<L>>L>>U>>R>",  // 53: 21
-    "R<D<<U<<L>>D<<",  // 54: 14, shortest
+    "LU<<R<<RD<D<<L>>U>D<U>L<<U>",  // 53: 27
+    "<<D<U>RD<<U>>L<D<",  // 54: 17, shortest
     ">RR<RU<LD>D>RU<LL<LD<RR<DD<R>>>LU>LU>",  // 55: 37
-    ">RDD<<RRD>>>LU>LU>",  // 56: 18, shortest
+    "RRUU<R>>>LD>>DDD<D>>>L<UU>",  // 56: 26
     "RUU>>LLLLU<<<R<DD<D>RDD>D<<<LUU<",  // 57: 32
     "LU<<<RR>>>DD>L>L<<<UU>>",  // 58: 23
     "D<DD>UU<RU<RRU<LU>L>>L>>LL<D>U>R<",  // 59: 33
-    "RU>>DD<L>>L>>RR<<UU>",  // 60: 20
+    ">R>U<<L<L<D<D<<U>U>>",  // 60: 20
     "RU>LL<R<R<D<LD<R<<LL<<U<D>RR<U>LD<UU>",  // 61: 37
     "LD>RU<D>>>RU>L<LD>UU<<D<D<<RR<",  // 62: 30
     "<R>>>>L<D>>>>R<L<",  // 63: 17, shortest
     "RU<D<L>>D<L<<<R<L<U>U<<<RR>",  // 64: 27
     "<<<R<<D>L>U<<<D<",  // 65: 16, shortest
-    "RU<<RD>D<D<LLU<D>L<R>",  // 66: 21
+    "U<L>>R>LD>DD>>RU<D>RU<<<D>R<",  // 66: 28
     "LD<<U>>U<D<DD<R>U<D>RR<LL>LU>",  // 67: 29
     "U<L>>>>R<R>R>LDD<RD>L<L<U<R>R>",  // 68: 30
     "U<L>>DDD<<R<R<<RU>L<L<<D<RUU<U<",  // 69: 31

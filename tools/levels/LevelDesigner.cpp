@@ -15,7 +15,7 @@ namespace bt::levels {
 namespace {
 
 constexpr uint32_t kSeed = 0x6272616dU;
-constexpr int kAttempts = 6;
+constexpr int kAttempts = 16;
 constexpr uint64_t kSolveBudget = 12'000'000;
 constexpr uint64_t kQuickBudget = 200'000;
 constexpr int kMostScrambleTurns = 60;
@@ -30,11 +30,11 @@ bool isBreather(int number) {
 }
 
 // The solution length a level aims at: twelve moves at level 4 rising to
-// about forty-five at level 72, some forty per cent less on a breather.
+// about forty-five at level 72, some thirty per cent less on a breather.
 int wantedLengthFor(int number) {
   const double progress = (number - 4) / double(kLevelTotal - 4);
   const double length = 12 + 33 * progress;
-  return static_cast<int>(std::lround(isBreather(number) ? length * 0.6 : length));
+  return static_cast<int>(std::lround(isBreather(number) ? length * 0.7 : length));
 }
 
 // Each scramble turn adds about this many moves to the solution, cursor

@@ -144,7 +144,7 @@ std::string levelsReport(const std::vector<DesignedLevel>& levels) {
          "`src/game/LevelSolutions.cpp` by `brambletop-levels generate .` (tools/levels).\n"
          "Levels 1 to 3 are fixed; every later level lays out its tiles, puts the\n"
          "markers on them and scrambles them with random turns from a fixed seed, aiming\n"
-         "at a solution length that grows through the game, with a breather (about 40%\n"
+         "at a solution length that grows through the game, with a breather (about 30%\n"
          "shorter) every sixth level. `brambletop-levels print N` shows a level.\n\n"
          "A solution counts every key: cursor moves and turns. *Shortest* means the\n"
          "solver (IDA* on ring turns, with a lower bound from the markers' distances to\n"
