@@ -44,7 +44,7 @@ struct Solver::Bounds {
   int misplaced = 0;
   int distanceSum = 0;
   std::array<int, kMaxDistance + 1> distances{};
-  std::array<std::array<int, kMaxSide>, 4> cover{};  // counts by loX, hiX, loY, hiY
+  std::array<std::array<int, kMaxSide + 1>, 4> cover{};  // counts by loX, hiX, loY, hiY
 };
 
 Solver::Solver(const PuzzleBoard& board) : board_(board) {
@@ -114,12 +114,12 @@ int Solver::estimate(const Bounds& bounds, int cursorX, int cursorY) const {
   int farthest = kMaxDistance;
   while (bounds.distances[farthest] == 0) --farthest;
   const int turns = std::max(farthest, (bounds.distanceSum + 7) / 8);
-  auto highest = [](const std::array<int, kMaxSide>& counts) {
-    int v = kMaxSide - 1;
+  auto highest = [](const std::array<int, kMaxSide + 1>& counts) {
+    int v = kMaxSide;
     while (counts[v] == 0) --v;
     return v;
   };
-  auto lowest = [](const std::array<int, kMaxSide>& counts) {
+  auto lowest = [](const std::array<int, kMaxSide + 1>& counts) {
     int v = 0;
     while (counts[v] == 0) ++v;
     return v;
