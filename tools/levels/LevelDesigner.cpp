@@ -284,6 +284,7 @@ SolveReport solveLevel(const Level& level, const std::string& fallback, uint64_t
     known = true;
   }
   report.shortest = exact.complete;
+  report.provenAtLeast = exact.provenAtLeast;
   if (!exact.complete) {
     for (double weight : {1.5, 2.5}) {
       const int length = known ? solutionLength(board, best) : 1 << 30;
@@ -349,6 +350,7 @@ DesignedLevel designLevel(int number) {
       std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
   designed.solution = report.solution;
   designed.shortest = report.shortest;
+  designed.provenAtLeast = report.provenAtLeast;
   designed.nodes = report.nodes;
   return designed;
 }

@@ -31,6 +31,7 @@ struct DesignedLevel {
   Level level;
   std::string solution;   // move string from the level's start
   bool shortest = false;  // the solver proved no shorter solution exists
+  int provenAtLeast = 0;  // and that none is shorter than this
   int scrambleTurns = 0;  // 0 for the fixed levels
   int attempts = 0;       // scrambles tried before this one was kept
   uint64_t nodes = 0;     // solver nodes spent on the kept scramble
@@ -46,6 +47,7 @@ DesignedLevel designLevel(int number);
 struct SolveReport {
   std::string solution;
   bool shortest = false;
+  int provenAtLeast = 0;
   uint64_t nodes = 0;
 };
 SolveReport solveLevel(const Level& level, const std::string& fallback, uint64_t nodeBudget);

@@ -56,6 +56,13 @@ std::string secondsText(double seconds) {
   return text;
 }
 
+std::string shortestText(const DesignedLevel& level) {
+  if (level.shortest) return "yes";
+  char text[32];
+  std::snprintf(text, sizeof text, "no, >= %d", level.provenAtLeast);
+  return text;
+}
+
 }  // namespace
 
 std::vector<std::string> levelPicture(const Level& level) {
@@ -122,14 +129,19 @@ std::string levelSolutionsSource(const std::vector<DesignedLevel>& levels) {
   std::ostringstream out;
   out << kGeneratedNote
       << "#include <array>\n\n#include \"game/LevelData.h\"\n\nnamespace bt {\n\nnamespace {\n\n"
-      << "// Level by level from level 1; \"shortest\" where the solver proved that no\n"
-         "// shorter solution exists.\n"
+      << "// Level by level from level 1, with each solution's length: \"shortest\"\n"
+         "// where the solver proved that no shorter solution exists, else the\n"
+         "// length below which it proved there is none.\n"
       << "// clang-format off\n"
       << "constexpr std::array<std::string_view, " << levels.size() << "> kSolutions = {\n";
   for (size_t i = 0; i < levels.size(); ++i) {
     const DesignedLevel& level = levels[i];
-    out << "    \"" << level.solution << "\",  // " << i + 1 << ": " << level.solution.size()
-        << (level.shortest ? ", shortest" : "") << "\n";
+    out << "    \"" << level.solution << "\",  // " << i + 1 << ": " << level.solution.size();
+    if (level.shortest) {
+      out << ", shortest\n";
+    } else {
+      out << ", none shorter than " << level.provenAtLeast << "\n";
+    }
   }
   out << "};\n// clang-format on\n\n}  // namespace\n\n"
          "std::span<const std::string_view> levelSolutions() {\n  return kSolutions;\n}\n\n"
@@ -149,7 +161,8 @@ std::string levelsReport(const std::vector<DesignedLevel>& levels) {
          "A solution counts every key: cursor moves and turns. *Shortest* means the\n"
          "solver (IDA* on ring turns, with a lower bound from the markers' distances to\n"
          "their tiles and the cursor travel they need) proved that nothing shorter\n"
-         "exists; otherwise the solution is the best found by a weighted search and by\n"
+         "exists; otherwise *no, >= N* gives the length below which it proved there is\n"
+         "no solution, and the solution is the best found by a weighted search and by\n"
          "shortening the undone scramble piece by piece, and never longer than undoing\n"
          "the scramble. *Nodes* and *time* are the solver's work on the level's final\n"
          "scramble; nodes are the same on every run, the time is measured (one core).\n\n"
@@ -159,9 +172,9 @@ std::string levelsReport(const std::vector<DesignedLevel>& levels) {
   for (size_t i = 0; i < levels.size(); ++i) {
     const DesignedLevel& d = levels[i];
     out << "| " << i + 1 << " | " << d.level.side << " | " << d.level.tiles.size() << " | "
-        << colourText(d.level) << " | " << d.solution.size() << " | " << (d.shortest ? "yes" : "no")
-        << " | " << (d.scrambleTurns ? std::to_string(d.scrambleTurns) : "fixed") << " | "
-        << d.nodes << " | " << secondsText(d.seconds) << " | `"
+        << colourText(d.level) << " | " << d.solution.size() << " | " << shortestText(d) << " | "
+        << (d.scrambleTurns ? std::to_string(d.scrambleTurns) : "fixed") << " | " << d.nodes
+        << " | " << secondsText(d.seconds) << " | `"
         << std::string((d.solution.size() + 1) / 2, '#') << "` |\n";
   }
   return out.str();

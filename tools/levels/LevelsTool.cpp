@@ -94,10 +94,13 @@ int solve(int number, std::ostream& out) {
       solveLevel(level, std::string(levelSolutions()[number - 1]), kSolveBudget);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
-  out << "Level " << number << ": " << report.solution.size() << " moves"
-      << (report.shortest ? " (shortest)" : "") << ", " << report.nodes << " nodes, " << seconds
-      << " s\n"
-      << report.solution << '\n';
+  out << "Level " << number << ": " << report.solution.size() << " moves";
+  if (report.shortest) {
+    out << " (shortest)";
+  } else {
+    out << " (none shorter than " << report.provenAtLeast << ")";
+  }
+  out << ", " << report.nodes << " nodes, " << seconds << " s\n" << report.solution << '\n';
   return kExitDone;
 }
 

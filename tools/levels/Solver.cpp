@@ -228,6 +228,15 @@ SearchOutcome Solver::search(const Position& start, const SearchLimits& limits) 
     bound_ = nextBound_;
   }
   outcome.nodes = nodes_;
+  if (outcome.turns) {
+    outcome.provenAtLeast =
+        static_cast<int>(movesForTurns(*outcome.turns, start.cursorX, start.cursorY).size());
+  } else if (outcome.complete) {
+    outcome.provenAtLeast = costBelow_;
+  } else {
+    // Every bound below the one being searched was searched to its end.
+    outcome.provenAtLeast = std::min(costBelow_, static_cast<int>(std::ceil(bound_ - 1e-9)));
+  }
   return outcome;
 }
 

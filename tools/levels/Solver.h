@@ -36,6 +36,8 @@ struct SearchOutcome {
   std::optional<std::vector<Turn>> turns;  // the best solution found, if any
   bool complete = false;                   // the search ran to its end within the budget
   uint64_t nodes = 0;
+  // Meaningful with weight 1: no solution is shorter than this.
+  int provenAtLeast = 0;
 };
 
 class Solver {
