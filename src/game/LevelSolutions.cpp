@@ -57,7 +57,7 @@ constexpr std::array<std::string_view, 72> kSolutions = {
     "RRRDDD>>LU>LU>",  // 42: 14, shortest
     "LLUU<<<D>RR>R<RU<<DD>DD<",  // 43: 24, none shorter than 23
     "LLU<D<RD<R<R<RD>>L>L>>L<LU>RU<",  // 44: 30, none shorter than 22
-    "R>RU>U>>D>>LD>LLLU>>>>",  // 45: 22, none shorter than 22
+    "R>RU>U>>D>>LD>LLLU>>>>",  // 45: 22, shortest
     ">D<<<R>>L>U>>R>L>",  // 46: 17, shortest
     "D<R>>L<RU>>>>D>>LU>D<",  // 47: 21, none shorter than 19
     ">LDD>U<RR<<R<<UU>",  // 48: 17, shortest

@@ -299,6 +299,11 @@ SolveReport solveLevel(const Level& level, const std::string& fallback, uint64_t
   }
   if (!known) throw std::runtime_error("no solution found");
   report.solution = movesForTurns(best, board.start().cursorX, board.start().cursorY);
+  // A search cut short within the bound of the solution's own length has
+  // still proved it shortest.
+  const int length = static_cast<int>(report.solution.size());
+  report.shortest = report.shortest || report.provenAtLeast >= length;
+  report.provenAtLeast = std::min(report.provenAtLeast, length);
   return report;
 }
 
