@@ -1,0 +1,183 @@
+#include "levels/LevelFiles.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+#include <sstream>
+
+namespace bt::levels {
+
+namespace {
+
+constexpr const char* kGeneratedNote =
+    "// Written by brambletop-levels (tools/levels): change the tool and run\n"
+    "// `brambletop-levels generate .` rather than editing this file.\n";
+
+constexpr size_t kLineLimit = 100;
+constexpr size_t kPiecesPerLine = 8;
+
+// "constexpr LevelPiece NAME[] = {...};" on one line when it fits, else the
+// pieces eight to a line.
+std::string pieceArray(const std::string& name, const std::vector<Piece>& pieces) {
+  std::vector<std::string> items;
+  for (const Piece& p : pieces) {
+    char item[32];
+    std::snprintf(item, sizeof item, "{%d, %d, %d}", p.column, p.row, p.colour);
+    items.push_back(item);
+  }
+  std::string oneLine = "constexpr LevelPiece " + name + "[] = {";
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) oneLine += ", ";
+    oneLine += items[i];
+  }
+  oneLine += "};\n";
+  if (oneLine.size() <= kLineLimit + 1) return oneLine;
+  std::string text = "constexpr LevelPiece " + name + "[] = {\n";
+  for (size_t i = 0; i < items.size(); ++i) {
+    text += i % kPiecesPerLine == 0 ? "    " : " ";
+    text += items[i] + ",";
+    if (i % kPiecesPerLine == kPiecesPerLine - 1 || i + 1 == items.size()) text += "\n";
+  }
+  return text + "};\n";
+}
+
+std::string colourText(const Level& level) {
+  std::string text;
+  for (int colour : coloursOf(level)) {
+    if (!text.empty()) text += ' ';
+    text += static_cast<char>('0' + colour);
+  }
+  return text;
+}
+
+std::string secondsText(double seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", seconds);
+  return text;
+}
+
+std::string shortestText(const DesignedLevel& level) {
+  if (level.shortest) return "yes";
+  char text[32];
+  std::snprintf(text, sizeof text, "no, >= %d", level.provenAtLeast);
+  return text;
+}
+
+}  // namespace
+
+std::vector<std::string> levelPicture(const Level& level) {
+  const PuzzleBoard board(level);
+  const Position& start = board.start();
+  std::vector<std::string> lines;
+  for (int y = 0; y < level.side; ++y) {
+    std::string line;
+    for (int x = 0; x < level.side; ++x) {
+      if (x > 0) line += ' ';
+      if (!board.inPlay(x, y)) {
+        line += "  ";
+        continue;
+      }
+      const uint8_t marker = start.markers[cellIndex(x, y)];
+      const uint8_t tile = board.tile(cellIndex(x, y));
+      line += marker == kNone ? '.' : static_cast<char>('1' + marker);
+      line += tile == kNone ? '.' : static_cast<char>('A' + tile);
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::vector<int> coloursOf(const Level& level) {
+  std::set<int> colours;
+  for (const Piece& tile : level.tiles) colours.insert(tile.colour);
+  return {colours.begin(), colours.end()};
+}
+
+std::string levelDataSource(const std::vector<DesignedLevel>& levels) {
+  std::ostringstream out;
+  out << kGeneratedNote
+      << "//\n"
+         "// Each level's picture shows a cell as its marker's colour (1 to 4, or .)\n"
+         "// then its tile's colour (A to D for 1 to 4, or .); cut corners are blank.\n"
+         "#include \"game/LevelData.h\"\n\n#include <array>\n\nnamespace bt {\n\nnamespace {\n\n"
+         "// clang-format off\n";
+  for (size_t i = 0; i < levels.size(); ++i) {
+    const Level& level = levels[i].level;
+    const std::string n = std::to_string(i + 1);
+    out << "// Level " << n << ": side " << level.side << ", " << level.tiles.size()
+        << " pairs, colours " << colourText(level) << "\n";
+    for (const std::string& line : levelPicture(level)) {
+      out << "//   " << line << "\n";
+    }
+    out << pieceArray("kMarkers" + n, level.markers) << pieceArray("kTiles" + n, level.tiles)
+        << "\n";
+  }
+  out << "constexpr std::array kLevels = {\n";
+  for (size_t i = 0; i < levels.size(); ++i) {
+    const std::string n = std::to_string(i + 1);
+    out << "    LevelData{" << levels[i].level.side << ", kMarkers" << n << ", kTiles" << n
+        << "},\n";
+  }
+  out << "};\n// clang-format on\n\n}  // namespace\n\n"
+         "std::span<const LevelData> builtInLevels() {\n  return kLevels;\n}\n\n"
+         "}  // namespace bt\n";
+  return out.str();
+}
+
+std::string levelSolutionsSource(const std::vector<DesignedLevel>& levels) {
+  std::ostringstream out;
+  out << kGeneratedNote
+      << "#include <array>\n\n#include \"game/LevelData.h\"\n\nnamespace bt {\n\nnamespace {\n\n"
+      << "// Level by level from level 1, with each solution's length: \"shortest\"\n"
+         "// where the solver proved that no shorter solution exists, else the\n"
+         "// length below which it proved there is none.\n"
+      << "// clang-format off\n"
+      << "constexpr std::array<std::string_view, " << levels.size() << "> kSolutions = {\n";
+  for (size_t i = 0; i < levels.size(); ++i) {
+    const DesignedLevel& level = levels[i];
+    out << "    \"" << level.solution << "\",  // " << i + 1 << ": " << level.solution.size();
+    if (level.shortest) {
+      out << ", shortest\n";
+    } else {
+      out << ", none shorter than " << level.provenAtLeast << "\n";
+    }
+  }
+  out << "};\n// clang-format on\n\n}  // namespace\n\n"
+         "std::span<const std::string_view> levelSolutions() {\n  return kSolutions;\n}\n\n"
+         "}  // namespace bt\n";
+  return out.str();
+}
+
+std::string levelsReport(const std::vector<DesignedLevel>& levels) {
+  std::ostringstream out;
+  out << "# Levels\n\n"
+         "The 72 built-in levels, written with `src/game/LevelData.cpp` and\n"
+         "`src/game/LevelSolutions.cpp` by `brambletop-levels generate .` (tools/levels).\n"
+         "Levels 1 to 3 are fixed; every later level lays out its tiles, puts the\n"
+         "markers on them and scrambles them with random turns from a fixed seed, aiming\n"
+         "at a solution length that grows through the game, with a breather (about 30%\n"
+         "shorter) every sixth level. `brambletop-levels print N` shows a level.\n\n"
+         "A solution counts every key: cursor moves and turns. *Shortest* means the\n"
+         "solver (IDA* on ring turns, with a lower bound from the markers' distances to\n"
+         "their tiles and the cursor travel they need) proved that nothing shorter\n"
+         "exists; otherwise *no, >= N* gives the length below which it proved there is\n"
+         "no solution, and the solution is the best found by a weighted search and by\n"
+         "shortening the undone scramble piece by piece, and never longer than undoing\n"
+         "the scramble. *Nodes* and *time* are the solver's work on the level's final\n"
+         "scramble; nodes are the same on every run, the time is measured (one core).\n\n"
+         "| Level | Side | Pairs | Colours | Solution | Shortest | Scramble turns | Nodes | "
+         "Time (s) | Curve |\n"
+         "|---:|---:|---:|---|---:|---|---:|---:|---:|---|\n";
+  for (size_t i = 0; i < levels.size(); ++i) {
+    const DesignedLevel& d = levels[i];
+    out << "| " << i + 1 << " | " << d.level.side << " | " << d.level.tiles.size() << " | "
+        << colourText(d.level) << " | " << d.solution.size() << " | " << shortestText(d) << " | "
+        << (d.scrambleTurns ? std::to_string(d.scrambleTurns) : "fixed") << " | " << d.nodes
+        << " | " << secondsText(d.seconds) << " | `"
+        << std::string((d.solution.size() + 1) / 2, '#') << "` |\n";
+  }
+  return out.str();
+}
+
+}  // namespace bt::levels
