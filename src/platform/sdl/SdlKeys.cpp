@@ -50,4 +50,9 @@ std::optional<uint32_t> virtualKeyOfSdlKey(SDL_Keycode key) {
   }
 }
 
+std::optional<uint32_t> virtualKeyOfSdlKey(const SDL_Keysym& key) {
+  if (key.sym == SDLK_u || (key.sym == SDLK_z && (key.mod & KMOD_CTRL) != 0)) return kVkUndo;
+  return virtualKeyOfSdlKey(key.sym);
+}
+
 }  // namespace bt::platform

@@ -93,7 +93,7 @@ void SdlPlatform::translate(const SDL_Event& event) {
     case SDL_KEYDOWN:
     case SDL_KEYUP:
       // Auto-repeat arrives as further key-downs, as on the phone.
-      if (auto vk = virtualKeyOfSdlKey(event.key.keysym.sym)) {
+      if (auto vk = virtualKeyOfSdlKey(event.key.keysym)) {
         enqueue(keyMessage(event.type == SDL_KEYDOWN ? kMessageKeyDown : kMessageKeyUp, *vk));
       }
       return;
