@@ -101,7 +101,7 @@ int runHeadless(const ProgramOptions& options) {
 int runDesktop(const ProgramOptions& options) {
   platform::SdlPlatformOptions sdlOptions;
   sdlOptions.window.scale = options.scale;
-  sdlOptions.window.fullscreen = options.fullscreen;
+  sdlOptions.fullscreen = options.fullscreen;
   std::string error;
   auto platform = platform::SdlPlatform::create(sdlOptions, error);
   if (!platform) {

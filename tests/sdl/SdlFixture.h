@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,13 +26,30 @@ class SdlBackendTest : public ::testing::Test {
     ::setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 1);
     ::setenv("SDL_AUDIODRIVER", "disk", 1);
     ::setenv("SDL_DISKAUDIOFILE", folder_.file("audio.raw").c_str(), 1);
+    restart(std::nullopt);
+  }
+
+  // A fresh platform (the old one ended first), as a new start of the
+  // program would make it, with the same registry file.
+  void restart(std::optional<bool> fullscreen) {
+    platform_.reset();
     SdlPlatformOptions options;
     options.window.scale = 2;
     options.registryPath = folder_.file("config/registry.txt");
     options.instanceFolder = folder_.file("run");
+    options.fullscreen = fullscreen;
     std::string error;
     platform_ = SdlPlatform::create(options, error);
     ASSERT_TRUE(platform_) << error;
+  }
+
+  void pushKey(SDL_Keycode sym, Uint16 mod = KMOD_NONE, Uint8 repeat = 0) {
+    SDL_Event key{};
+    key.type = SDL_KEYDOWN;
+    key.key.keysym.sym = sym;
+    key.key.keysym.mod = mod;
+    key.key.repeat = repeat;
+    push(key);
   }
 
   // Every message the platform has for us right now.

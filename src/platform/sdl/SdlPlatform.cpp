@@ -31,6 +31,17 @@ SdlPlatform::SdlPlatform(const SdlPlatformOptions& options)
   // Without a sound device the program runs silently.
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) waveOut_ = std::make_unique<SdlWaveOut>();
   SDL_EventState(SDL_TEXTINPUT, SDL_DISABLE);
+  if (options.fullscreen) {
+    display_.setFullscreen(*options.fullscreen);
+  } else if (auto saved = registry_.read(kWindowKey, kFullscreenValue)) {
+    display_.setFullscreen(*saved == "1");
+  }
+}
+
+void SdlPlatform::toggleFullscreen() {
+  const bool on = !display_.isFullscreen();
+  display_.setFullscreen(on);
+  registry_.write(kWindowKey, kFullscreenValue, on ? "1" : "0");
 }
 
 SdlPlatform::~SdlPlatform() {
@@ -92,6 +103,11 @@ void SdlPlatform::translate(const SDL_Event& event) {
       return;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
+      if (event.type == SDL_KEYDOWN && event.key.repeat == 0 &&
+          isFullscreenToggle(event.key.keysym)) {
+        toggleFullscreen();
+        return;
+      }
       // Auto-repeat arrives as further key-downs, as on the phone.
       if (auto vk = virtualKeyOfSdlKey(event.key.keysym)) {
         enqueue(keyMessage(event.type == SDL_KEYDOWN ? kMessageKeyDown : kMessageKeyUp, *vk));

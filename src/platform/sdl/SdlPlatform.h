@@ -8,6 +8,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -24,6 +25,9 @@ struct SdlPlatformOptions {
   SdlWindowOptions window;
   std::string registryPath;    // "": registry.txt in the user's config folder
   std::string instanceFolder;  // "": the user's runtime folder
+  // The window or fullscreen for this run; nullopt: as the player last
+  // switched it (kept in the registry), else window.fullscreen.
+  std::optional<bool> fullscreen;
 };
 
 class SdlPlatform : public Platform {
@@ -52,6 +56,11 @@ class SdlPlatform : public Platform {
   bool raiseRunningInstance() override;
 
   SdlDisplay& sdlDisplay() { return display_; }
+  // F11 and Alt+Enter: the other of window and fullscreen, remembered in the
+  // registry for the next start.
+  void toggleFullscreen();
+  static constexpr const char* kWindowKey = "Software\\Brambletop\\Window";
+  static constexpr const char* kFullscreenValue = "Fullscreen";
   // A message box with the text, for a failure that ends the program before
   // its window opens (nothing shows where no desktop can show it).
   void showError(const std::string& text);
