@@ -1,8 +1,7 @@
 #pragma once
-// The desktop platform: an SDL window for the display, SDL events turned
-// into the window messages of the phone, SDL audio for wave output, the
-// registry in a file under the user's configuration folder, and one running
-// instance per user.
+// The desktop platform: an SDL window for the display, SDL events (keys,
+// mouse, game controllers) turned into the window messages of the phone, SDL audio for wave output,
+// the registry in a file under the user's configuration folder, and one running instance per user.
 #include <SDL.h>
 
 #include <deque>
@@ -16,6 +15,7 @@
 #include "platform/net/HttpNetwork.h"
 #include "platform/sdl/FileRegistry.h"
 #include "platform/sdl/SdlDisplay.h"
+#include "platform/sdl/SdlGamepads.h"
 #include "platform/sdl/SdlWaveOut.h"
 #include "platform/sdl/SingleInstance.h"
 
@@ -78,8 +78,9 @@ class SdlPlatform : public Platform {
   FileRegistry registry_;
   HttpNetwork network_;
   std::unique_ptr<SingleInstance> instance_;
-  Uint32 wakeEvent_ = 0;   // posted from another thread
-  Uint32 raiseEvent_ = 0;  // a later start asked for the window
+  std::unique_ptr<SdlGamepads> gamepads_;  // closed before SDL ends
+  Uint32 wakeEvent_ = 0;                   // posted from another thread
+  Uint32 raiseEvent_ = 0;                  // a later start asked for the window
   std::thread::id uiThread_;
   std::mutex queueMutex_;
   std::deque<Message> queue_;
