@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   sox
   libcpp-httplib-dev libsqlite3-dev libpq-dev postgresql wrk
+  lintian
 )
 missing=()
 for p in "${packages[@]}"; do

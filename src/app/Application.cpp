@@ -97,6 +97,10 @@ void Application::keyDown(GameKey key) {
   if (currentScreen_) currentScreen_->keyDown(key);
 }
 
+void Application::undo() {
+  if (currentScreen_ && !switchPending()) currentScreen_->undo();
+}
+
 void Application::penDown(uint16_t x, uint16_t y) {
   if (currentScreen_) currentScreen_->penDown(x, y);
 }

@@ -45,6 +45,7 @@ class Application : public ApplicationBase {
   void penDown(uint16_t x, uint16_t y) override;
   void penUp(uint16_t x, uint16_t y) override;
   void penMove(uint16_t x, uint16_t y) override;
+  void undo() override;
 
   // Stops every sound; ScreenId::Quit ends the program at once, any other id
   // is switched to after the fade. A later request replaces an earlier one.

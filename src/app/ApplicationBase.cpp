@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/VirtualKeys.h"
+
 namespace bt {
 
 using platform::DisplayProperties;
@@ -75,6 +77,10 @@ uint32_t ApplicationBase::handleMessage(const Message& message) {
       quit();
       return 1;
     case kMessageKeyDown:
+      if (message.wParam == kVkUndo) {
+        undo();
+        return 1;
+      }
       if (auto key = keyDownTable(message.wParam)) keyDown(*key);
       return 1;
     case kMessageKeyUp:

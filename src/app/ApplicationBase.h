@@ -33,6 +33,8 @@ class ApplicationBase {
   virtual void penDown(uint16_t, uint16_t) {}
   virtual void penUp(uint16_t, uint16_t) {}
   virtual void penMove(uint16_t, uint16_t) {}
+  // The desktop's undo key (never a phone key, so never in the key map).
+  virtual void undo() {}
   virtual void focusLost() {}
   virtual void focusGained() {}
 

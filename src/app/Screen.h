@@ -29,6 +29,8 @@ class Screen {
   virtual void frame() {}
   virtual void keyUp(GameKey) {}
   virtual void keyDown(GameKey) {}
+  // The desktop's undo key; only the game screen answers it.
+  virtual void undo() {}
   // Calls command with the id of the first hit rectangle, in the order they
   // were added, that contains the point.
   virtual void penDown(uint16_t x, uint16_t y);

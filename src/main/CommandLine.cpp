@@ -96,8 +96,12 @@ std::variant<ProgramOptions, CommandLineError> parseCommandLine(
       if (auto error = applyValue(options, name, *value)) return *error;
     } else if (value) {
       return CommandLineError{quote(name) + " takes no value"};
-    } else if (name == "--fullscreen") {
-      options.fullscreen = true;
+    } else if (name == "--fullscreen" || name == "--windowed") {
+      const bool fullscreen = name == "--fullscreen";
+      if (options.fullscreen && *options.fullscreen != fullscreen) {
+        return CommandLineError{"--fullscreen and --windowed exclude each other"};
+      }
+      options.fullscreen = fullscreen;
     } else if (name == "--headless") {
       options.headless = true;
     } else if (name == "--help" || name == "-h") {
@@ -111,7 +115,7 @@ std::variant<ProgramOptions, CommandLineError> parseCommandLine(
 }
 
 const char* usageText() {
-  return "usage: brambletop [--display 240x320|176x220] [--scale N] [--fullscreen]\n"
+  return "usage: brambletop [--display 240x320|176x220] [--scale N] [--fullscreen|--windowed]\n"
          "                  [--data-dir DIR] [--art-dir DIR] [--score-server HOST[:PORT]]\n"
          "                  [--headless --script FILE [--wav FILE]]\n";
 }

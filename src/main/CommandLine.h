@@ -1,8 +1,9 @@
 #pragma once
 // The program's command line:
-//   brambletop [--display 240x320|176x220] [--scale N] [--fullscreen]
+//   brambletop [--display 240x320|176x220] [--scale N] [--fullscreen|--windowed]
 //              [--data-dir DIR] [--art-dir DIR] [--score-server HOST[:PORT]]
 //              [--headless --script FILE [--wav FILE]]
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -15,7 +16,8 @@ struct ProgramOptions {
   int width = 240;
   int height = 320;
   int scale = 0;  // 0: the largest that fits
-  bool fullscreen = false;
+  // nullopt: as the player last switched it with F11 or Alt+Enter.
+  std::optional<bool> fullscreen;
   std::string dataDir;
   std::string artDir;
   ScoreServer scoreServer;

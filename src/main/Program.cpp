@@ -32,12 +32,13 @@ constexpr size_t kMaxScriptBytes = 16u << 20;
 // when the data folder cannot be made or the art folder holds no
 // Game_Sprite (the program cannot show anything without it).
 std::optional<Folders> chooseFolders(const ProgramOptions& options, std::string& problem) {
+  const std::string art = chooseArtFolder(options.artDir);
   const auto data = chooseDataFolder(options.dataDir);
   if (!data) {
     problem = "cannot create the data folder " + quote(options.dataDir);
     return std::nullopt;
   }
-  Folders folders(options.artDir, *data);
+  Folders folders(art, *data);
   std::error_code error;
   if (!std::filesystem::is_directory(folders.makePath("Game_Sprite"), error)) {
     problem = "no art in " + quote(folders.art()) +
@@ -101,7 +102,7 @@ int runHeadless(const ProgramOptions& options) {
 int runDesktop(const ProgramOptions& options) {
   platform::SdlPlatformOptions sdlOptions;
   sdlOptions.window.scale = options.scale;
-  sdlOptions.window.fullscreen = options.fullscreen;
+  sdlOptions.fullscreen = options.fullscreen;
   std::string error;
   auto platform = platform::SdlPlatform::create(sdlOptions, error);
   if (!platform) {

@@ -26,4 +26,8 @@ inline constexpr uint32_t kVkF3 = 194;  // "F3" to "F10" are 194 to 201
 inline constexpr uint32_t kVkF10 = 201;
 inline constexpr uint32_t kVkHash = 222;
 
+// Desktop keys the phone never had. No phone key and no key-map entry uses
+// these codes: the application acts on them itself, before the key table.
+inline constexpr uint32_t kVkUndo = 90;  // take the last rotation back
+
 }  // namespace bt::platform

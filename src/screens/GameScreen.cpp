@@ -100,6 +100,7 @@ void GameScreen::draw() {
 void GameScreen::rotate(bool counterClockwise) {
   const RotationStart start = startRotation(game_, counterClockwise);
   if (start == RotationStart::Ignored) return;
+  if (start == RotationStart::Started) history_.record(game_);
   app().settings().gameInProgress = 1;
   if (start == RotationStart::Started && rotationSound_) {
     app().mixer().play(rotationSound_.get(), false, false, kRotationChannel);
@@ -128,6 +129,7 @@ void GameScreen::keyDown(GameKey key) {
       break;
     case kActionRestart:
       restartLevel(game_);  // after the last level this changes nothing
+      history_.clear();
       break;
     case kActionQuit:
       quit();
@@ -136,6 +138,10 @@ void GameScreen::keyDown(GameKey key) {
       break;
   }
   redrawRequested_ = true;
+}
+
+void GameScreen::undo() {
+  if (history_.undo(game_)) redrawRequested_ = true;
 }
 
 void GameScreen::command(uint8_t id) {
@@ -150,7 +156,10 @@ void GameScreen::command(uint8_t id) {
       rotate(false);
       break;
     case kRestartButton:
-      if (!game_.gameOver) restartLevel(game_);
+      if (!game_.gameOver) {
+        restartLevel(game_);
+        history_.clear();
+      }
       break;
     default:
       break;

@@ -14,6 +14,7 @@
 
 #include "app/Screen.h"
 #include "game/Rules.h"
+#include "game/UndoHistory.h"
 #include "screens/GameView.h"
 #include "sound/WaveSound.h"
 
@@ -40,6 +41,8 @@ class GameScreen : public Screen {
   void penUp(uint16_t x, uint16_t y) override;
   void penMove(uint16_t x, uint16_t y) override;
   void command(uint8_t id) override;
+  // Takes the last rotation of the current level back (see UndoHistory).
+  void undo() override;
 
   const Game& game() const { return game_; }
   // The status text of the last picture drawn.
@@ -57,6 +60,7 @@ class GameScreen : public Screen {
 
   GameView view_;
   Game game_;
+  UndoHistory history_;
   const bool continueSaved_;
   std::unique_ptr<WaveSound> rotationSound_;
   std::string statusText_;

@@ -13,7 +13,7 @@ TEST(CommandLine, OptionsAndTheirValues) {
   EXPECT_EQ(o.width, 176);
   EXPECT_EQ(o.height, 220);
   EXPECT_EQ(o.scale, 3);
-  EXPECT_TRUE(o.fullscreen);
+  EXPECT_EQ(o.fullscreen, std::optional<bool>(true));
   EXPECT_EQ(o.dataDir, "d");
   EXPECT_EQ(o.artDir, "a");
   EXPECT_FALSE(o.headless);
@@ -23,6 +23,11 @@ TEST(CommandLine, OptionsAndTheirValues) {
   EXPECT_EQ(std::get<ProgramOptions>(parsed).width, 240);
   EXPECT_EQ(std::get<ProgramOptions>(parsed).script, "s.txt");
   EXPECT_EQ(std::get<ProgramOptions>(parsed).wav, "o.wav");
+  EXPECT_EQ(std::get<ProgramOptions>(parsed).fullscreen, std::nullopt) << "as last switched";
+
+  parsed = parseCommandLine({"--windowed", "--windowed"});
+  ASSERT_TRUE(std::holds_alternative<ProgramOptions>(parsed));
+  EXPECT_EQ(std::get<ProgramOptions>(parsed).fullscreen, std::optional<bool>(false));
 }
 
 TEST(CommandLine, BadOptionsAreRefusedWithAReason) {
@@ -31,7 +36,7 @@ TEST(CommandLine, BadOptionsAreRefusedWithAReason) {
       {"--scale", "17"},        {"--scale", "2x"},     {"--data-dir", ""},
       {"--fullscreen=yes"},     {"--frobnicate"},      {"extra"},
       {"--headless"},           {"--script", "s.txt"}, {"--headless", "--script"},
-      {"--wav", "o.wav"}};
+      {"--wav", "o.wav"},       {"--windowed=no"},     {"--fullscreen", "--windowed"}};
   for (const auto& arguments : bad) {
     SCOPED_TRACE(arguments.front());
     auto parsed = parseCommandLine(arguments);

@@ -21,11 +21,12 @@ bool SdlDisplay::open(int32_t width, int32_t height) {
   width_ = width;
   height_ = height;
   scale_ = chooseScale();
-  Uint32 flags = SDL_WINDOW_SHOWN;
+  Uint32 flags = SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE;
   if (options_.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
   window_ = SDL_CreateWindow(options_.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              width * scale_, height * scale_, flags);
   if (!window_) return false;
+  SDL_SetWindowMinimumSize(window_, width, height);
   setWindowIcon(window_, options_.iconPath);
   renderer_ = SDL_CreateRenderer(window_, -1, 0);
   if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
@@ -62,6 +63,20 @@ void SdlDisplay::show() {
   SDL_RenderClear(renderer_);
   SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
   SDL_RenderPresent(renderer_);
+}
+
+void SdlDisplay::setFullscreen(bool on) {
+  options_.fullscreen = on;
+  if (!window_) return;
+  SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  if (!on) {
+    // Back to the window the player had, or a fresh one at the start's scale.
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    if (w < width_ || h < height_) SDL_SetWindowSize(window_, width_ * scale_, height_ * scale_);
+  }
+  show();
 }
 
 void SdlDisplay::raise() {

@@ -1,7 +1,8 @@
 #pragma once
 // The display as a desktop window: the frame is kept in display memory of
 // width x height RGB565 pixels and shown through a streaming texture, scaled
-// by a whole number.
+// by the largest whole number that fits the window (or the screen, in
+// fullscreen), centred with black bars around it.
 #include <SDL.h>
 
 #include <cstdint>
@@ -37,6 +38,10 @@ class SdlDisplay : public Display {
 
   // Used by the next open.
   void setIconPath(std::string path) { options_.iconPath = std::move(path); }
+  // Switches an open window between window and fullscreen at once; before
+  // open, chooses how the window opens.
+  void setFullscreen(bool on);
+  bool isFullscreen() const { return options_.fullscreen; }
   // Shows the display memory again (after the window was uncovered).
   void show();
   void raise();

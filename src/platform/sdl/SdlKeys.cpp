@@ -50,4 +50,15 @@ std::optional<uint32_t> virtualKeyOfSdlKey(SDL_Keycode key) {
   }
 }
 
+bool isFullscreenToggle(const SDL_Keysym& key) {
+  if (key.sym == SDLK_F11) return (key.mod & KMOD_SHIFT) == 0;
+  return (key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER) && (key.mod & KMOD_ALT) != 0;
+}
+
+std::optional<uint32_t> virtualKeyOfSdlKey(const SDL_Keysym& key) {
+  if (isFullscreenToggle(key)) return std::nullopt;
+  if (key.sym == SDLK_u || (key.sym == SDLK_z && (key.mod & KMOD_CTRL) != 0)) return kVkUndo;
+  return virtualKeyOfSdlKey(key.sym);
+}
+
 }  // namespace bt::platform

@@ -31,10 +31,26 @@ SdlPlatform::SdlPlatform(const SdlPlatformOptions& options)
   // Without a sound device the program runs silently.
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) waveOut_ = std::make_unique<SdlWaveOut>();
   SDL_EventState(SDL_TEXTINPUT, SDL_DISABLE);
+  // Without controller support the keyboard still plays; pads already
+  // plugged in arrive as added events.
+  SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
+  gamepads_ = std::make_unique<SdlGamepads>([this](const Message& message) { enqueue(message); });
+  if (options.fullscreen) {
+    display_.setFullscreen(*options.fullscreen);
+  } else if (auto saved = registry_.read(kWindowKey, kFullscreenValue)) {
+    display_.setFullscreen(*saved == "1");
+  }
+}
+
+void SdlPlatform::toggleFullscreen() {
+  const bool on = !display_.isFullscreen();
+  display_.setFullscreen(on);
+  registry_.write(kWindowKey, kFullscreenValue, on ? "1" : "0");
 }
 
 SdlPlatform::~SdlPlatform() {
   instance_.reset();  // its listener may push events: stop it while SDL runs
+  gamepads_.reset();
   display_.close();
   if (waveOut_) {
     waveOut_.reset();
@@ -71,6 +87,10 @@ void SdlPlatform::waitMessage(uint32_t deadline) {
     std::lock_guard lock(queueMutex_);
     if (!queue_.empty()) return;
   }
+  // A held direction on a pad repeats without an event of its own.
+  if (auto due = gamepads_->nextRepeat(); due && static_cast<int32_t>(*due - deadline) < 0) {
+    deadline = *due;
+  }
   const auto remaining = static_cast<int32_t>(deadline - SDL_GetTicks());
   if (remaining <= 0) return;
   // Only peeks: the event is taken and translated by the next takeMessage.
@@ -80,6 +100,7 @@ void SdlPlatform::waitMessage(uint32_t deadline) {
 void SdlPlatform::pumpEvents() {
   SDL_Event event;
   while (SDL_PollEvent(&event)) translate(event);
+  gamepads_->repeat(SDL_GetTicks());
 }
 
 void SdlPlatform::translate(const SDL_Event& event) {
@@ -92,8 +113,13 @@ void SdlPlatform::translate(const SDL_Event& event) {
       return;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
+      if (event.type == SDL_KEYDOWN && event.key.repeat == 0 &&
+          isFullscreenToggle(event.key.keysym)) {
+        toggleFullscreen();
+        return;
+      }
       // Auto-repeat arrives as further key-downs, as on the phone.
-      if (auto vk = virtualKeyOfSdlKey(event.key.keysym.sym)) {
+      if (auto vk = virtualKeyOfSdlKey(event.key.keysym)) {
         enqueue(keyMessage(event.type == SDL_KEYDOWN ? kMessageKeyDown : kMessageKeyUp, *vk));
       }
       return;
@@ -115,6 +141,7 @@ void SdlPlatform::translate(const SDL_Event& event) {
       if (penHeld_) translateMouse(kMessagePenMove, event.motion.x, event.motion.y);
       return;
     default:
+      if (gamepads_->translate(event, SDL_GetTicks())) return;
       if (event.type == raiseEvent_ && raiseEvent_ != 0) display_.raise();
       return;
   }

@@ -1,13 +1,13 @@
 #pragma once
-// The desktop platform: an SDL window for the display, SDL events turned
-// into the window messages of the phone, SDL audio for wave output, the
-// registry in a file under the user's configuration folder, and one running
-// instance per user.
+// The desktop platform: an SDL window for the display, SDL events (keys,
+// mouse, game controllers) turned into the window messages of the phone, SDL audio for wave output,
+// the registry in a file under the user's configuration folder, and one running instance per user.
 #include <SDL.h>
 
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -15,6 +15,7 @@
 #include "platform/net/HttpNetwork.h"
 #include "platform/sdl/FileRegistry.h"
 #include "platform/sdl/SdlDisplay.h"
+#include "platform/sdl/SdlGamepads.h"
 #include "platform/sdl/SdlWaveOut.h"
 #include "platform/sdl/SingleInstance.h"
 
@@ -24,6 +25,9 @@ struct SdlPlatformOptions {
   SdlWindowOptions window;
   std::string registryPath;    // "": registry.txt in the user's config folder
   std::string instanceFolder;  // "": the user's runtime folder
+  // The window or fullscreen for this run; nullopt: as the player last
+  // switched it (kept in the registry), else window.fullscreen.
+  std::optional<bool> fullscreen;
 };
 
 class SdlPlatform : public Platform {
@@ -52,6 +56,11 @@ class SdlPlatform : public Platform {
   bool raiseRunningInstance() override;
 
   SdlDisplay& sdlDisplay() { return display_; }
+  // F11 and Alt+Enter: the other of window and fullscreen, remembered in the
+  // registry for the next start.
+  void toggleFullscreen();
+  static constexpr const char* kWindowKey = "Software\\Brambletop\\Window";
+  static constexpr const char* kFullscreenValue = "Fullscreen";
   // A message box with the text, for a failure that ends the program before
   // its window opens (nothing shows where no desktop can show it).
   void showError(const std::string& text);
@@ -69,8 +78,9 @@ class SdlPlatform : public Platform {
   FileRegistry registry_;
   HttpNetwork network_;
   std::unique_ptr<SingleInstance> instance_;
-  Uint32 wakeEvent_ = 0;   // posted from another thread
-  Uint32 raiseEvent_ = 0;  // a later start asked for the window
+  std::unique_ptr<SdlGamepads> gamepads_;  // closed before SDL ends
+  Uint32 wakeEvent_ = 0;                   // posted from another thread
+  Uint32 raiseEvent_ = 0;                  // a later start asked for the window
   std::thread::id uiThread_;
   std::mutex queueMutex_;
   std::deque<Message> queue_;
