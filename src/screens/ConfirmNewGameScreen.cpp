@@ -22,16 +22,9 @@ void ConfirmNewGameScreen::keyDown(GameKey key) {
 }
 
 void ConfirmNewGameScreen::frame() {
-  if (!dirty_) return;
+  if (!layout_.drawFrame(app(), dirty_)) return;
   Application& a = app();
   FrameBuffer& fb = a.frameBuffer();
-  a.setRedrawPending();
-  fb.clear();
-  dirty_ = false;
-  if (layout_.draw(fb)) {
-    dirty_ = true;  // no text until everything rests
-    return;
-  }
   const bool small = a.artSet() == 0;
   const int32_t W = a.width();
   a.font().setColour(kTextGrey);

@@ -24,16 +24,9 @@ void HelpScreen::keyDown(GameKey key) {
 }
 
 void HelpScreen::frame() {
-  if (!dirty_) return;
+  if (!layout_.drawFrame(app(), dirty_)) return;
   Application& a = app();
   FrameBuffer& fb = a.frameBuffer();
-  a.setRedrawPending();
-  fb.clear();
-  dirty_ = false;
-  if (layout_.draw(fb)) {
-    dirty_ = true;  // no text until everything rests
-    return;
-  }
   Font& font = a.font();
   const bool small = a.artSet() == 0;
   const int32_t W = a.width();

@@ -95,15 +95,7 @@ void OptionsScreen::command(uint8_t id) {
 }
 
 void OptionsScreen::frame() {
-  if (!dirty_) return;
-  Application& a = app();
-  a.setRedrawPending();
-  a.frameBuffer().clear();
-  dirty_ = false;
-  if (layout_.draw(a.frameBuffer())) {
-    dirty_ = true;  // no text until everything rests
-    return;
-  }
+  if (!layout_.drawFrame(app(), dirty_)) return;
   drawRows();
   drawCaptions();
 }

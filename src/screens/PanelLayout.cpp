@@ -1,5 +1,6 @@
 #include "screens/PanelLayout.h"
 
+#include "app/Application.h"
 #include "screens/InterfaceArt.h"
 
 namespace bt {
@@ -51,6 +52,14 @@ bool PanelLayout::draw(FrameBuffer& fb) {
   bool moving = false;
   for (size_t i = 0; i < count_; ++i) moving |= items_[i].draw(fb);
   return moving;
+}
+
+bool PanelLayout::drawFrame(Application& app, bool& dirty) {
+  if (!dirty) return false;
+  app.setRedrawPending();
+  app.frameBuffer().clear();
+  dirty = draw(app.frameBuffer());  // no text until everything rests
+  return !dirty;
 }
 
 }  // namespace bt

@@ -14,6 +14,8 @@
 
 namespace bt {
 
+class Application;
+
 class PanelLayout {
  public:
   // Sets every item at its start point; sprites are borrowed from bank.
@@ -21,6 +23,11 @@ class PanelLayout {
   // Draws every item (title, panels, left button, right button) one frame
   // on; true while any of them still moves.
   bool draw(FrameBuffer& fb);
+  // A panel screen's frame: when dirty, clears the frame buffer, draws every
+  // item one frame on and asks for the picture to be shown. True when all
+  // rest and the screen's own text goes on top now; dirty stays set while
+  // anything moves, so an idle screen draws nothing.
+  bool drawFrame(Application& app, bool& dirty);
 
   const SlidingItem& leftButton() const { return items_[count_ - 2]; }
   const SlidingItem& rightButton() const { return items_[count_ - 1]; }

@@ -3,29 +3,13 @@
 #include <array>
 
 #include "game/LevelData.h"
+#include "game/LevelShapes.h"
 #include "game/LevelTable.h"
 #include "game/Rules.h"
 #include "game/SavedGame.h"
 
 namespace bt {
 namespace {
-
-struct LevelShape {
-  uint8_t side;
-  uint8_t pairs;
-};
-
-// Side and marker/tile pairs of all 72 levels, in play order.
-constexpr std::array<LevelShape, kLevelCount> kShapes = {{
-    {10, 4}, {10, 4},  {9, 3},  {10, 8}, {9, 8},  {9, 9},  {8, 8},   {8, 4},   {8, 7},
-    {7, 6},  {7, 9},   {6, 4},  {9, 8},  {8, 10}, {7, 5},  {10, 16}, {7, 5},   {10, 16},
-    {8, 8},  {10, 16}, {9, 10}, {9, 12}, {9, 16}, {8, 12}, {8, 12},  {10, 11}, {8, 14},
-    {7, 9},  {6, 4},   {7, 9},  {7, 21}, {9, 3},  {8, 4},  {8, 6},   {8, 5},   {9, 4},
-    {9, 3},  {9, 5},   {8, 8},  {6, 4},  {5, 5},  {9, 4},  {8, 8},   {8, 6},   {8, 6},
-    {5, 4},  {5, 8},   {7, 6},  {9, 6},  {5, 4},  {10, 8}, {10, 8},  {6, 6},   {5, 6},
-    {9, 8},  {9, 5},   {10, 6}, {6, 4},  {9, 8},  {6, 8},  {6, 16},  {6, 8},   {5, 5},
-    {6, 8},  {5, 5},   {7, 9},  {7, 8},  {7, 8},  {7, 6},  {7, 20},  {7, 16},  {7, 25},
-}};
 
 TEST(LevelTest, FirstLevelAsTheTableGivesIt) {
   Board board;
@@ -51,9 +35,9 @@ TEST(LevelTest, EveryLevelIsWellFormedAndSolvedByItsSolution) {
   ASSERT_EQ(solutions.size(), levels.size());
   for (size_t i = 0; i < levels.size(); ++i) {
     SCOPED_TRACE("level " + std::to_string(i + 1));
-    EXPECT_EQ(levels[i].side, kShapes[i].side);
-    EXPECT_EQ(levels[i].markers.size(), kShapes[i].pairs);
-    EXPECT_EQ(levels[i].tiles.size(), kShapes[i].pairs);
+    EXPECT_EQ(levels[i].side, kLevelShapes[i].side);
+    EXPECT_EQ(levels[i].markers.size(), kLevelShapes[i].pairs);
+    EXPECT_EQ(levels[i].tiles.size(), kLevelShapes[i].pairs);
 
     Game game;
     game.board.levelIndex = static_cast<int32_t>(i);
@@ -65,8 +49,8 @@ TEST(LevelTest, EveryLevelIsWellFormedAndSolvedByItsSolution) {
       tiles += game.board.cells[c] < kColourCount;
       markers += game.board.cells[c + 1] < kColourCount;
     }
-    EXPECT_EQ(markers, kShapes[i].pairs);
-    EXPECT_EQ(tiles, kShapes[i].pairs);
+    EXPECT_EQ(markers, kLevelShapes[i].pairs);
+    EXPECT_EQ(tiles, kLevelShapes[i].pairs);
     EXPECT_FALSE(isSolved(game.board));
 
     for (char move : solutions[i]) ASSERT_TRUE(playMove(game, move)) << "move " << move;

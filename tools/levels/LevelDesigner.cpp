@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <tuple>
 
+#include "game/LevelShapes.h"
 #include "levels/Polisher.h"
 #include "levels/Solver.h"
 
@@ -239,16 +240,11 @@ int quickLength(const PuzzleBoard& board, const std::vector<Turn>& scrambleTurns
 }  // namespace
 
 const std::vector<LevelPlan>& levelPlans() {
-  static const std::vector<LevelPlan> plans = {
-      {10, 4}, {10, 4},  {9, 3},  {10, 8}, {9, 8},  {9, 9},  {8, 8},   {8, 4},   {8, 7},
-      {7, 6},  {7, 9},   {6, 4},  {9, 8},  {8, 10}, {7, 5},  {10, 16}, {7, 5},   {10, 16},
-      {8, 8},  {10, 16}, {9, 10}, {9, 12}, {9, 16}, {8, 12}, {8, 12},  {10, 11}, {8, 14},
-      {7, 9},  {6, 4},   {7, 9},  {7, 21}, {9, 3},  {8, 4},  {8, 6},   {8, 5},   {9, 4},
-      {9, 3},  {9, 5},   {8, 8},  {6, 4},  {5, 5},  {9, 4},  {8, 8},   {8, 6},   {8, 6},
-      {5, 4},  {5, 8},   {7, 6},  {9, 6},  {5, 4},  {10, 8}, {10, 8},  {6, 6},   {5, 6},
-      {9, 8},  {9, 5},   {10, 6}, {6, 4},  {9, 8},  {6, 8},  {6, 16},  {6, 8},   {5, 5},
-      {6, 8},  {5, 5},   {7, 9},  {7, 8},  {7, 8},  {7, 6},  {7, 20},  {7, 16},  {7, 25},
-  };
+  static const std::vector<LevelPlan> plans = [] {
+    std::vector<LevelPlan> all;
+    for (const LevelShape& shape : kLevelShapes) all.push_back({shape.side, shape.pairs});
+    return all;
+  }();
   return plans;
 }
 
