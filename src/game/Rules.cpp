@@ -117,16 +117,24 @@ void restartLevel(Game& game) {
   game.rotation.rotating = false;
 }
 
-bool playMove(Game& game, char move) {
-  switch (move) {
+std::optional<Move> cursorMoveOf(char letter) {
+  switch (letter) {
     case 'U':
-      return moveCursor(game.board, Move::Up);
+      return Move::Up;
     case 'D':
-      return moveCursor(game.board, Move::Down);
+      return Move::Down;
     case 'L':
-      return moveCursor(game.board, Move::Left);
+      return Move::Left;
     case 'R':
-      return moveCursor(game.board, Move::Right);
+      return Move::Right;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool playMove(Game& game, char move) {
+  if (const auto cursorMove = cursorMoveOf(move)) return moveCursor(game.board, *cursorMove);
+  switch (move) {
     case '<':
     case '>':
       if (startRotation(game, move == '<') != RotationStart::Started) return false;

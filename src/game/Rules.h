@@ -11,6 +11,7 @@
 // the level exactly once, apart from the eight lifted while they slide.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "game/Board.h"
@@ -91,5 +92,8 @@ void restartLevel(Game& game);
 // rotate right), a rotation committed at once; false for a refused move or
 // any other character.
 bool playMove(Game& game, char move);
+// The cursor move of a solution's letter 'U' 'D' 'L' 'R'; nullopt for any
+// other character.
+std::optional<Move> cursorMoveOf(char letter);
 
 }  // namespace bt

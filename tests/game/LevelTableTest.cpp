@@ -67,15 +67,8 @@ TEST(LevelTableTest, EveryLevelKeepsTheLayoutRules) {
 }
 
 bool playWithTheRules(Game& game, char move) {
+  if (const auto cursorMove = cursorMoveOf(move)) return moveCursor(game.board, *cursorMove);
   switch (move) {
-    case 'U':
-      return moveCursor(game.board, Move::Up);
-    case 'D':
-      return moveCursor(game.board, Move::Down);
-    case 'L':
-      return moveCursor(game.board, Move::Left);
-    case 'R':
-      return moveCursor(game.board, Move::Right);
     case '<':
     case '>':
       if (startRotation(game, move == '<') != RotationStart::Started) return false;
