@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Writes a screenshot of every screen at both display sizes into OUTDIR:
 # SCREEN-WxH.png for the intro, the main menu, the options (while a key is
-# being changed), the help, the new-game confirmation and the game. Runs the
-# built program headless (build it first; BUILD names another build folder).
+# being changed), the help, the new-game confirmation and the game; then a
+# first level solved and left, which offers the score table with its row
+# named, submitted to a real brambletop-scored, and the server's table.
+# Runs the built programs headless (build them first; BUILD names another
+# build folder).
 set -euo pipefail
 if [ $# -ne 1 ]; then
   echo "usage: $0 OUTDIR" >&2
@@ -63,5 +66,72 @@ shot $out/game-$display.png
 quit
 SCRIPT
   "$program" --headless --display "$display" --data-dir "$data" --script "$scratch/tour-$display.txt"
+done
+
+# The score table and the online exchange, against a score server of our own
+# on a free loopback port with an empty database.
+server="${BUILD:-build}/bin/brambletop-scored"
+"$server" --listen 127.0.0.1:0 --db "$scratch/scores.db" --quiet 2>"$scratch/server.log" &
+server_pid=$!
+trap 'kill "$server_pid" 2>/dev/null; rm -rf "$scratch"' EXIT
+port=""
+for _ in $(seq 50); do
+  port=$(sed -n 's/.*listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$scratch/server.log")
+  [ -n "$port" ] && break
+  sleep 0.1
+done
+if [ -z "$port" ]; then
+  echo "$0: the score server did not start: $(cat "$scratch/server.log")" >&2
+  exit 1
+fi
+for display in 176x220 240x320; do
+  data="$scratch/scores-$display"
+  mkdir -p "$data"
+  cat >"$scratch/scores-$display.txt" <<SCRIPT
+wait 60
+press Action
+wait 50
+# a new game; level 1 solved with its shortest solution, then quit
+press Action
+wait 50
+press Up
+press Up
+press Action
+wait 20
+press Left
+press Back
+wait 20
+press Left
+press Action
+wait 20
+press Left
+press Back
+wait 20
+press Left Menu
+wait 50
+# the score table offers the new row; the name "BO" typed by multi-tap
+press 2
+press 2
+wait 40
+press 6
+press 6
+press 6
+wait 40
+shot $out/scores-named-$display.png
+# SUBMIT, then CONNECT on the online score screen
+press Right Menu
+wait 50
+press Right Menu
+wait 2
+sleep 1500
+wait 30
+shot $out/online-$display.png
+press Left Menu
+wait 50
+shot $out/scores-server-$display.png
+quit
+SCRIPT
+  "$program" --headless --display "$display" --data-dir "$data" \
+    --score-server "127.0.0.1:$port" --script "$scratch/scores-$display.txt"
 done
 ls "$out"/*.png
