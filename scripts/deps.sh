@@ -10,6 +10,7 @@ packages=(
   sox
   libcpp-httplib-dev libsqlite3-dev libpq-dev postgresql wrk
   lintian
+  emscripten chromium
 )
 missing=()
 for p in "${packages[@]}"; do

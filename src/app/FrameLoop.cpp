@@ -4,29 +4,57 @@
 
 namespace bt {
 
-void runFrameLoop(ApplicationBase& app) {
-  platform::Platform& platform = app.platform();
-  uint32_t last = 0;
+FrameLoop::Step FrameLoop::step() {
+  platform::Platform& platform = app_.platform();
+  if (auto message = platform.takeMessage()) {
+    if (message->id == platform::kMessageQuit) return Step::Quit;
+    app_.handleMessage(*message);
+    return Step::Message;
+  }
+  // Unsigned difference: a tick count that wraps past zero keeps pacing.
+  if (platform.tickCount() - last_ < kFrameMilliseconds) return Step::Idle;
+  frame();
+  return Step::Frame;
+}
+
+bool FrameLoop::runDue() {
   for (;;) {
-    if (auto message = platform.takeMessage()) {
-      if (message->id == platform::kMessageQuit) return;
-      app.handleMessage(*message);
-      continue;
+    switch (step()) {
+      case Step::Message:
+        continue;
+      case Step::Quit:
+        return false;
+      case Step::Frame:
+      case Step::Idle:
+        return true;
     }
-    // Unsigned difference: a tick count that wraps past zero keeps pacing.
-    const uint32_t now = platform.tickCount();
-    if (now - last < kFrameMilliseconds) {
-      // Sleep until the next message or the next frame is due, so that an
-      // idle screen costs no CPU.
-      platform.waitMessage(last + kFrameMilliseconds);
-      continue;
-    }
-    last = platform.tickCount();
-    app.tick();
-    if (app.redrawPending()) {
-      app.present();
-      app.clearRedrawPending();
-      app.mixer().service();
+  }
+}
+
+void FrameLoop::frame() {
+  last_ = app_.platform().tickCount();
+  app_.tick();
+  if (app_.redrawPending()) {
+    app_.present();
+    app_.clearRedrawPending();
+    app_.mixer().service();
+  }
+}
+
+void runFrameLoop(ApplicationBase& app) {
+  FrameLoop loop(app);
+  for (;;) {
+    switch (loop.step()) {
+      case FrameLoop::Step::Quit:
+        return;
+      case FrameLoop::Step::Idle:
+        // Sleep until the next message or the next frame is due, so that an
+        // idle screen costs no CPU.
+        app.platform().waitMessage(loop.nextFrameDue());
+        break;
+      case FrameLoop::Step::Message:
+      case FrameLoop::Step::Frame:
+        break;
     }
   }
 }

@@ -42,6 +42,10 @@ bool HighScoreClient::start(Screen& listener) {
     running_ = true;
     stopped_ = false;
   }
+  if (!network_.sendsBlocking()) {
+    startExchange(std::move(order));
+    return true;
+  }
   try {
     worker_ =
         std::thread([this, order = std::move(order)]() mutable { runExchange(std::move(order)); });
@@ -92,18 +96,48 @@ bool HighScoreClient::report(ExchangeStatus status) {
 
 void HighScoreClient::runExchange(Order order) {
   if (!report(ExchangeStatus::Connecting)) return;
+  if (!holdDataConnection()) return finish(std::nullopt);
+  if (!report(ExchangeStatus::Exchanging)) return;
+  finishWith(sendRequest(std::move(order.path)));
+}
+
+void HighScoreClient::startExchange(Order order) {
+  if (!report(ExchangeStatus::Connecting)) return;
+  if (!holdDataConnection()) return finish(std::nullopt);
+  if (!report(ExchangeStatus::Exchanging)) return;
+  std::lock_guard<std::mutex> lock(mutex_);
+  post_ = makePost(std::move(order.path));
+  platform::HttpPost& post = *post_;
+  const bool started = post.sendLater([this](std::optional<platform::HttpResponse> response) {
+    // post_ is this very request: it ends here, after its last use.
+    std::unique_ptr<platform::HttpPost> done;
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      done = std::move(post_);
+    }
+    finishWith(response);
+  });
+  if (!started) {
+    post_.reset();
+    listener_->notify(static_cast<int32_t>(ExchangeStatus::Failed));
+    running_ = false;
+  }
+}
+
+bool HighScoreClient::holdDataConnection() {
   // The data connection of an earlier exchange is used again while it holds.
   if (!dataConnection_ || !dataConnection_->isConnected()) {
     dataConnection_ = network_.openDataConnection();
   }
-  if (dataConnection_ == nullptr) return finish(std::nullopt);
-  if (!report(ExchangeStatus::Exchanging)) return;
-  const std::optional<platform::HttpResponse> response = sendRequest(std::move(order.path));
+  return dataConnection_ != nullptr;
+}
+
+void HighScoreClient::finishWith(const std::optional<platform::HttpResponse>& response) {
   if (!response || response->status != kOkStatus) return finish(std::nullopt);
   finish(parseScoreReply(response->body));
 }
 
-std::optional<platform::HttpResponse> HighScoreClient::sendRequest(std::string path) {
+std::unique_ptr<platform::HttpPost> HighScoreClient::makePost(std::string path) {
   platform::HttpPostRequest request;
   request.host = server_.host;
   request.port = server_.port;
@@ -113,7 +147,11 @@ std::optional<platform::HttpResponse> HighScoreClient::sendRequest(std::string p
   request.maxBody = kMaxReply;
   request.connectTimeout = server_.connectTimeout;
   request.readTimeout = server_.readTimeout;
-  std::unique_ptr<platform::HttpPost> post = network_.makePost(std::move(request));
+  return network_.makePost(std::move(request));
+}
+
+std::optional<platform::HttpResponse> HighScoreClient::sendRequest(std::string path) {
+  std::unique_ptr<platform::HttpPost> post = makePost(std::move(path));
   {
     std::lock_guard<std::mutex> lock(mutex_);
     if (stopped_) post->cancel();

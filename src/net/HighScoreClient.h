@@ -6,7 +6,10 @@
 // own thread, holding the client's lock: after stop returns no report
 // follows. The worker never touches the ScoreTable: start copies what it
 // sends, and the received rows wait in the client until the user-interface
-// thread calls applyReceived. At most one worker runs.
+// thread calls applyReceived. At most one worker runs. Where the network
+// must not block (a browser page) there is no worker: start reports 1 and 2
+// itself and the last report comes when the request completes, on the same
+// thread.
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -59,7 +62,14 @@ class HighScoreClient {
   };
 
   void runExchange(Order order);
+  // The exchange without a worker, for networks that never block.
+  void startExchange(Order order);
+  // Opens or keeps the data connection; false when there is none.
+  bool holdDataConnection();
+  std::unique_ptr<platform::HttpPost> makePost(std::string path);
   std::optional<platform::HttpResponse> sendRequest(std::string path);
+  // The last report for a response (or none).
+  void finishWith(const std::optional<platform::HttpResponse>& response);
   // Calls the listener unless the exchange was stopped; false then.
   bool report(ExchangeStatus status);
   // The last report: 3 with the rows left for applyReceived, or 4 without.

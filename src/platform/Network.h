@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,6 +43,15 @@ class HttpPost {
   // Sends the request and reads the response; nullopt when no response came
   // (no connection, a time-out, a broken reply, or a cancel).
   virtual std::optional<HttpResponse> send() = 0;
+  // Starts the request and returns at once, where the backend can (a
+  // browser's): done is called later on this thread, once, with what send
+  // would have returned, and never after cancel. The post may be destroyed
+  // inside done. False (and done never called) where only send works.
+  using Done = std::function<void(std::optional<HttpResponse>)>;
+  virtual bool sendLater(Done done) {
+    (void)done;
+    return false;
+  }
   // Safe from any thread, before, during or after send; a send after a
   // cancel fails at once.
   virtual void cancel() = 0;
@@ -53,6 +63,9 @@ class Network {
   // Brings up a data connection; nullptr when none can be had.
   virtual std::unique_ptr<DataConnection> openDataConnection() = 0;
   virtual std::unique_ptr<HttpPost> makePost(HttpPostRequest request) = 0;
+  // False where a request must never block the program's one thread (a
+  // browser page): posts are then sent with sendLater.
+  virtual bool sendsBlocking() const { return true; }
 };
 
 }  // namespace bt::platform

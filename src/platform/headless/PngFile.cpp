@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "platform/Rgb565.h"
 #include "platform/png/PngCodec.h"
 
 namespace bt::platform {
@@ -11,11 +12,10 @@ namespace {
 std::vector<uint8_t> widenTo888(const uint16_t* pixels, size_t count) {
   std::vector<uint8_t> rgb(count * 3);
   for (size_t i = 0; i < count; ++i) {
-    const uint16_t p = pixels[i];
-    const unsigned r = (p >> 11) & 0x1F, g = (p >> 5) & 0x3F, b = p & 0x1F;
-    rgb[i * 3 + 0] = static_cast<uint8_t>((r << 3) | (r >> 2));
-    rgb[i * 3 + 1] = static_cast<uint8_t>((g << 2) | (g >> 4));
-    rgb[i * 3 + 2] = static_cast<uint8_t>((b << 3) | (b >> 2));
+    const Rgb888 colour = widen565(pixels[i]);
+    rgb[i * 3 + 0] = colour.r;
+    rgb[i * 3 + 1] = colour.g;
+    rgb[i * 3 + 2] = colour.b;
   }
   return rgb;
 }

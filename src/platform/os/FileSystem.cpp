@@ -13,6 +13,8 @@
 namespace bt::os {
 namespace {
 
+FileWrittenListener fileWrittenListener = nullptr;
+
 // Closes the descriptor when it goes out of scope.
 class FileDescriptor {
  public:
@@ -204,7 +206,12 @@ bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t n
     return failWith(whyNot, reason);
   }
   syncFolder(folderOf(*target));
+  if (fileWrittenListener) fileWrittenListener(*target);
   return true;
+}
+
+void setFileWrittenListener(FileWrittenListener listener) {
+  fileWrittenListener = listener;
 }
 
 uint32_t probeFileSize(const std::string& path) {

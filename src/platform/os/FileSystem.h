@@ -35,6 +35,13 @@ inline bool writeFileAtomically(const std::string& path, const std::vector<uint8
   return writeFileAtomically(path, bytes.data(), bytes.size(), whyNot);
 }
 
+// Called after every file that writeFileAtomically replaced, with its path:
+// where the folder is only a copy in memory (a browser's), the backend then
+// keeps the files in lasting storage. One listener for the process; nullptr
+// removes it.
+using FileWrittenListener = void (*)(const std::string& path);
+void setFileWrittenListener(FileWrittenListener listener);
+
 // True when anything stands at path (a dangling link counts).
 bool exists(const std::string& path);
 

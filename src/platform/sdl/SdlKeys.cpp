@@ -2,63 +2,71 @@
 
 namespace bt::platform {
 
-std::optional<uint32_t> virtualKeyOfSdlKey(SDL_Keycode key) {
-  if (key >= SDLK_0 && key <= SDLK_9) return kVkDigit0 + static_cast<uint32_t>(key - SDLK_0);
-  if (key >= SDLK_KP_1 && key <= SDLK_KP_9) {
-    return kVkDigit1 + static_cast<uint32_t>(key - SDLK_KP_1);
-  }
-  // Keyboard F3 .. F12 are the phone's further keys "F1" .. "F10".
-  if (key == SDLK_F3) return kVkF1;
-  if (key == SDLK_F4) return kVkF2;
-  if (key >= SDLK_F5 && key <= SDLK_F12) return kVkF3 + static_cast<uint32_t>(key - SDLK_F5);
+std::optional<DesktopKey> desktopKeyOfSdlKey(SDL_Keycode key) {
+  using enum DesktopKey;
+  if (key >= SDLK_0 && key <= SDLK_9) return offsetKey(Digit0, key - SDLK_0);
+  if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return offsetKey(Keypad1, key - SDLK_KP_1);
+  if (key >= SDLK_F1 && key <= SDLK_F12) return offsetKey(F1, key - SDLK_F1);
   switch (key) {
     case SDLK_LEFT:
-      return kVkLeft;
+      return Left;
     case SDLK_UP:
-      return kVkUp;
+      return Up;
     case SDLK_RIGHT:
-      return kVkRight;
+      return Right;
     case SDLK_DOWN:
-      return kVkDown;
+      return Down;
     case SDLK_KP_0:
-      return kVkDigit0;
-    case SDLK_F1:
-      return kVkLeftSoft;
-    case SDLK_F2:
-      return kVkRightSoft;
+      return Keypad0;
     case SDLK_RETURN:
+      return Return;
     case SDLK_KP_ENTER:
+      return KeypadEnter;
     case SDLK_SPACE:
-      return kVkAction;
+      return Space;
     case SDLK_ESCAPE:
+      return Escape;
     case SDLK_BACKSPACE:
-      return kVkBack;
+      return Backspace;
     case SDLK_KP_MULTIPLY:
+      return KeypadMultiply;
     case SDLK_BACKQUOTE:
-      return kVkStar;
+      return Backquote;
     case SDLK_KP_DIVIDE:
+      return KeypadDivide;
     case SDLK_QUOTE:
-      return kVkHash;
+      return Quote;
     case SDLK_KP_PLUS:
+      return KeypadPlus;
     case SDLK_PAGEUP:
-      return kVkVolumeUp;
+      return PageUp;
     case SDLK_KP_MINUS:
+      return KeypadMinus;
     case SDLK_PAGEDOWN:
-      return kVkVolumeDown;
+      return PageDown;
+    case SDLK_u:
+      return U;
+    case SDLK_z:
+      return Z;
     default:
       return std::nullopt;
   }
 }
 
-bool isFullscreenToggle(const SDL_Keysym& key) {
-  if (key.sym == SDLK_F11) return (key.mod & KMOD_SHIFT) == 0;
-  return (key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER) && (key.mod & KMOD_ALT) != 0;
+KeyModifiers modifiersOfSdlKey(const SDL_Keysym& key) {
+  return KeyModifiers{(key.mod & KMOD_SHIFT) != 0, (key.mod & KMOD_CTRL) != 0,
+                      (key.mod & KMOD_ALT) != 0};
 }
 
 std::optional<uint32_t> virtualKeyOfSdlKey(const SDL_Keysym& key) {
-  if (isFullscreenToggle(key)) return std::nullopt;
-  if (key.sym == SDLK_u || (key.sym == SDLK_z && (key.mod & KMOD_CTRL) != 0)) return kVkUndo;
-  return virtualKeyOfSdlKey(key.sym);
+  const auto desktopKey = desktopKeyOfSdlKey(key.sym);
+  if (!desktopKey) return std::nullopt;
+  return virtualKeyOf(*desktopKey, modifiersOfSdlKey(key));
+}
+
+bool isFullscreenToggle(const SDL_Keysym& key) {
+  const auto desktopKey = desktopKeyOfSdlKey(key.sym);
+  return desktopKey && isFullscreenToggle(*desktopKey, modifiersOfSdlKey(key));
 }
 
 }  // namespace bt::platform

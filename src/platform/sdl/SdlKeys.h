@@ -1,22 +1,20 @@
 #pragma once
-// Desktop keys as the phone's virtual-key codes (the table is in the README,
-// section "Keys").
+// Desktop keys as SDL reports them, named for the shared key table.
 #include <SDL.h>
 
 #include <cstdint>
 #include <optional>
 
-#include "platform/VirtualKeys.h"
+#include "platform/DesktopKeys.h"
 
 namespace bt::platform {
 
-// The virtual-key code of a desktop key, nullopt for keys the phone lacks.
-std::optional<uint32_t> virtualKeyOfSdlKey(SDL_Keycode key);
-// The same for a key with its modifiers, adding the desktop's own keys:
-// Ctrl+Z and U give kVkUndo. The fullscreen toggle gives nothing, so the
-// phone's "F9" is Shift+F11.
+// The table's name for an SDL key, nullopt for keys the table lacks.
+std::optional<DesktopKey> desktopKeyOfSdlKey(SDL_Keycode key);
+KeyModifiers modifiersOfSdlKey(const SDL_Keysym& key);
+
+// The virtual-key code of a key with its modifiers (see virtualKeyOf).
 std::optional<uint32_t> virtualKeyOfSdlKey(const SDL_Keysym& key);
-// F11 (without Shift) and Alt+Enter switch between window and fullscreen.
 bool isFullscreenToggle(const SDL_Keysym& key);
 
 }  // namespace bt::platform

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the game as a web page into build-web/ (index.html, brambletop.js,
+# brambletop.wasm, brambletop.data and their .gz copies): first the art, with
+# a native build in build-web/host, then the program with Debian's Emscripten
+# in build-web/wasm. Nothing is downloaded. Serve it with
+#   brambletop-scored --web build-web
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+# Debian's Emscripten runs its tools on Node with Debian's Node modules; a
+# Node from elsewhere on the PATH needs to be told where they are.
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+
+cmake -S . -B build-web/host -DCMAKE_BUILD_TYPE=Release -DBT_SDL=OFF -DBT_TESTS=OFF \
+  -DBT_BENCH=OFF >/dev/null
+cmake --build build-web/host -j"$(nproc)" --target art
+
+emcmake cmake -S . -B build-web/wasm -DCMAKE_BUILD_TYPE=Release -DBT_WERROR=ON \
+  -DBT_WEB_ART="$PWD/build-web/host/bin" >/dev/null
+cmake --build build-web/wasm -j"$(nproc)" --target brambletop
+
+out=build-web
+for file in index.html icon32.png brambletop.js brambletop.wasm brambletop.data; do
+  cp -f "build-web/wasm/bin/$file" "$out/$file"
+  # The score server sends the .gz copy to browsers that take gzip.
+  gzip -9 -n -k -f "$out/$file"
+done
+echo "The page is in $out/: brambletop-scored --web $out"

@@ -1,0 +1,143 @@
+#include "platform/web/WebPlatform.h"
+
+#include <emscripten/emscripten.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "platform/DesktopKeys.h"
+#include "platform/os/FileSystem.h"
+#include "platform/web/WebPage.h"
+
+namespace bt::platform {
+
+namespace {
+
+WebPlatform* current = nullptr;  // the page's one platform, for its callbacks
+
+// A string the page allocated, taken over and freed.
+std::optional<std::string> takePageString(char* text) {
+  if (text == nullptr) return std::nullopt;
+  std::string copy(text);
+  std::free(text);
+  return copy;
+}
+
+void persistAfterWrite(const std::string& path) {
+  if (path.starts_with(WebPlatform::kDataFolder)) bt_files_persist();
+}
+
+}  // namespace
+
+WebPlatform::WebPlatform(int scale)
+    : display_(scale), waveOut_([this] { return tickCount(); }) {
+  current = this;
+  os::setFileWrittenListener(persistAfterWrite);
+  bt_input_install();
+}
+
+WebPlatform::~WebPlatform() {
+  os::setFileWrittenListener(nullptr);
+  current = nullptr;
+}
+
+std::optional<Message> WebPlatform::takeMessage() {
+  if (queue_.empty()) return std::nullopt;
+  Message message = queue_.front();
+  queue_.pop_front();
+  return message;
+}
+
+uint32_t WebPlatform::tickCount() {
+  // Milliseconds since the page opened, wrapping as the phone's count does.
+  return static_cast<uint32_t>(static_cast<uint64_t>(emscripten_get_now()));
+}
+
+std::optional<std::string> WebPlatform::readRegistryString(std::string_view key,
+                                                           std::string_view name) {
+  return takePageString(bt_registry_read(std::string(key).c_str(), std::string(name).c_str()));
+}
+
+bool WebPlatform::writeRegistryString(std::string_view key, std::string_view name,
+                                      std::string_view text) {
+  return bt_registry_write(std::string(key).c_str(), std::string(name).c_str(),
+                           std::string(text).c_str()) != 0;
+}
+
+bool WebPlatform::removeRegistryValue(std::string_view key, std::string_view name) {
+  return bt_registry_remove(std::string(key).c_str(), std::string(name).c_str()) != 0;
+}
+
+void WebPlatform::runLoop(std::function<bool()> step, std::function<void()> ended) {
+  step_ = std::move(step);
+  ended_ = std::move(ended);
+  // 0 frames a second: one step per animation frame of the browser.
+  emscripten_set_main_loop_arg(animationFrame, this, 0, 0);
+}
+
+void WebPlatform::animationFrame(void* platform) {
+  auto* self = static_cast<WebPlatform*>(platform);
+  self->waveOut_.update();
+  if (self->step_()) return;
+  emscripten_cancel_main_loop();
+  self->step_ = nullptr;
+  if (auto ended = std::move(self->ended_)) ended();
+}
+
+bool WebPlatform::keyChanged(bool down, std::string_view code, bool shift, bool ctrl, bool alt) {
+  const auto key = desktopKeyOfCode(code);
+  if (!key) return false;
+  const KeyModifiers modifiers{shift, ctrl, alt};
+  if (isFullscreenToggle(*key, modifiers)) {
+    if (down) bt_canvas_toggle_fullscreen();
+    return true;
+  }
+  const auto virtualKey = virtualKeyOf(*key, modifiers);
+  if (!virtualKey) return false;
+  post(keyMessage(down ? kMessageKeyDown : kMessageKeyUp, *virtualKey));
+  return true;
+}
+
+void WebPlatform::penChanged(uint32_t messageId, int x, int y) {
+  post(penMessage(messageId, static_cast<uint16_t>(x), static_cast<uint16_t>(y)));
+}
+
+std::string pageQuery() {
+  return takePageString(bt_page_query()).value_or("");
+}
+
+std::string pageHost() {
+  return takePageString(bt_page_host()).value_or("");
+}
+
+uint16_t pagePort() {
+  return static_cast<uint16_t>(bt_page_port());
+}
+
+void showPageText(const std::string& text) {
+  bt_page_show_text(text.c_str());
+}
+
+}  // namespace bt::platform
+
+using bt::platform::current;
+
+extern "C" EMSCRIPTEN_KEEPALIVE int bt_web_key(int down, const char* code, int shift, int ctrl,
+                                               int alt) {
+  if (current == nullptr || code == nullptr) return 0;
+  return current->keyChanged(down != 0, code, shift != 0, ctrl != 0, alt != 0) ? 1 : 0;
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void bt_web_pen(int kind, int x, int y) {
+  static constexpr uint32_t kMessages[] = {bt::platform::kMessagePenDown,
+                                           bt::platform::kMessagePenMove,
+                                           bt::platform::kMessagePenUp};
+  if (current == nullptr || kind < 0 || kind > 2) return;
+  current->penChanged(kMessages[kind], x, y);
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void bt_web_visible(int visible) {
+  if (current == nullptr) return;
+  current->post(bt::platform::Message{
+      visible ? bt::platform::kMessageSetFocus : bt::platform::kMessageKillFocus, 0, 0});
+}

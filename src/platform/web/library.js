@@ -1,0 +1,308 @@
+// The page's side of the web backend (see WebPage.h): the canvas, input,
+// Web Audio, localStorage, IndexedDB and fetch. Everything the program needs
+// from the browser passes through here.
+mergeInto(LibraryManager.library, {
+  $BT: {
+    canvas: null,
+    context: null,
+    image: null,
+    forcedScale: 0,
+    audio: null,
+    audioEnd: 0,
+    sources: [],
+    persisting: false,
+    persistAgain: false,
+    fetches: {},
+
+    // A JS string as a C string on the heap; the callee frees it.
+    cString: function(text) {
+      var size = lengthBytesUTF8(text) + 1;
+      var pointer = _malloc(size);
+      stringToUTF8(text, pointer, size);
+      return pointer;
+    },
+
+    // The largest whole-number scale in device pixels that fits the window,
+    // so that every frame-buffer pixel is a square of whole device pixels.
+    fit: function() {
+      var canvas = BT.canvas;
+      if (!canvas) return;
+      var ratio = window.devicePixelRatio || 1;
+      var scale = BT.forcedScale;
+      if (!scale) {
+        var across = Math.floor(window.innerWidth * ratio / canvas.width);
+        var down = Math.floor(window.innerHeight * ratio / canvas.height);
+        scale = Math.max(1, Math.min(across, down));
+      }
+      canvas.style.width = (canvas.width * scale / ratio) + 'px';
+      canvas.style.height = (canvas.height * scale / ratio) + 'px';
+      canvas.dataset.scale = scale;
+    },
+
+    // The frame-buffer pixel under a pointer event, kept inside the canvas.
+    pixelAt: function(event) {
+      var canvas = BT.canvas;
+      var box = canvas.getBoundingClientRect();
+      var x = Math.floor((event.clientX - box.left) * canvas.width / box.width);
+      var y = Math.floor((event.clientY - box.top) * canvas.height / box.height);
+      return [Math.min(Math.max(x, 0), canvas.width - 1), Math.min(Math.max(y, 0), canvas.height - 1)];
+    },
+
+    // Browsers start sound only from a key or a touch of the player's.
+    unlockAudio: function() {
+      var Context = window.AudioContext || window.webkitAudioContext;
+      if (!Context) return;
+      if (!BT.audio) {
+        try {
+          BT.audio = new Context();
+        } catch (e) {
+          return;
+        }
+      }
+      if (BT.audio.state === 'suspended') BT.audio.resume();
+    },
+
+    registryKey: function(key, name) {
+      return 'brambletop/' + UTF8ToString(key) + '/' + UTF8ToString(name);
+    },
+  },
+
+  bt_canvas_open__deps: ['$BT'],
+  bt_canvas_open: function(width, height, forcedScale) {
+    var canvas = Module['canvas'] || document.getElementById('canvas');
+    if (!canvas) return 0;
+    canvas.width = width;
+    canvas.height = height;
+    var context = canvas.getContext('2d', {alpha: false});
+    if (!context) return 0;
+    BT.canvas = canvas;
+    BT.context = context;
+    BT.image = context.createImageData(width, height);
+    BT.forcedScale = forcedScale;
+    BT.fit();
+    window.addEventListener('resize', BT.fit);
+    return 1;
+  },
+
+  bt_canvas_show__deps: ['$BT'],
+  bt_canvas_show: function(rgba) {
+    var image = BT.image;
+    if (!image) return;
+    image.data.set(HEAPU8.subarray(rgba, rgba + image.data.length));
+    BT.context.putImageData(image, 0, 0);
+    if (!BT.shown) {
+      BT.shown = true;
+      if (Module['onFirstFrame']) Module['onFirstFrame']();
+    }
+  },
+
+  bt_canvas_toggle_fullscreen__deps: ['$BT'],
+  bt_canvas_toggle_fullscreen: function() {
+    if (document.fullscreenElement) {
+      document.exitFullscreen();
+    } else if (BT.canvas && BT.canvas.requestFullscreen) {
+      BT.canvas.requestFullscreen().catch(function() {});
+    }
+  },
+
+  bt_canvas_close__deps: ['$BT'],
+  bt_canvas_close: function() {
+    window.removeEventListener('resize', BT.fit);
+    BT.image = null;
+  },
+
+  bt_input_install__deps: ['$BT', 'malloc', 'free'],
+  bt_input_install: function() {
+    function key(down, event) {
+      if (down) BT.unlockAudio();
+      var code = BT.cString(event.code || '');
+      var used = _bt_web_key(down ? 1 : 0, code, event.shiftKey ? 1 : 0, event.ctrlKey ? 1 : 0,
+                             event.altKey ? 1 : 0);
+      _free(code);
+      if (used) event.preventDefault();
+    }
+    window.addEventListener('keydown', function(event) { key(true, event); });
+    window.addEventListener('keyup', function(event) { key(false, event); });
+
+    // Mouse, touch and stylus alike: the primary pointer is the pen.
+    var canvas = Module['canvas'] || document.getElementById('canvas');
+    var held = false;
+    function pen(kind, event) {
+      if (!event.isPrimary || !BT.canvas) return;
+      var at = BT.pixelAt(event);
+      _bt_web_pen(kind, at[0], at[1]);
+      event.preventDefault();
+    }
+    canvas.addEventListener('pointerdown', function(event) {
+      if (event.button !== 0 && event.pointerType === 'mouse') return;
+      BT.unlockAudio();
+      held = true;
+      canvas.setPointerCapture(event.pointerId);
+      pen(0, event);
+    });
+    canvas.addEventListener('pointermove', function(event) {
+      if (held) pen(1, event);
+    });
+    function release(event) {
+      if (!held) return;
+      held = false;
+      pen(2, event);
+    }
+    canvas.addEventListener('pointerup', release);
+    canvas.addEventListener('pointercancel', release);
+    canvas.addEventListener('contextmenu', function(event) { event.preventDefault(); });
+
+    document.addEventListener('visibilitychange', function() {
+      _bt_web_visible(document.visibilityState === 'visible' ? 1 : 0);
+    });
+  },
+
+  bt_audio_queue__deps: ['$BT'],
+  bt_audio_queue: function(samples, length, samplesPerSecond) {
+    var audio = BT.audio;
+    if (!audio || audio.state !== 'running' || length <= 0) return -1;
+    var buffer = audio.createBuffer(1, length, samplesPerSecond);
+    var channel = buffer.getChannelData(0);
+    for (var i = 0; i < length; ++i) channel[i] = (HEAPU8[samples + i] - 128) / 128;
+    var source = audio.createBufferSource();
+    source.buffer = buffer;
+    source.connect(audio.destination);
+    var start = Math.max(audio.currentTime, BT.audioEnd);
+    source.start(start);
+    BT.audioEnd = start + length / samplesPerSecond;
+    BT.sources.push(source);
+    source.onended = function() {
+      var index = BT.sources.indexOf(source);
+      if (index >= 0) BT.sources.splice(index, 1);
+    };
+    return BT.audioEnd * 1000;
+  },
+
+  bt_audio_now__deps: ['$BT'],
+  bt_audio_now: function() {
+    var audio = BT.audio;
+    return audio && audio.state === 'running' ? audio.currentTime * 1000 : -1;
+  },
+
+  bt_audio_stop__deps: ['$BT'],
+  bt_audio_stop: function() {
+    BT.sources.forEach(function(source) {
+      try {
+        source.stop();
+      } catch (e) {
+      }
+    });
+    BT.sources = [];
+    BT.audioEnd = 0;
+  },
+
+  bt_registry_read__deps: ['$BT', 'malloc'],
+  bt_registry_read: function(key, name) {
+    try {
+      var value = window.localStorage.getItem(BT.registryKey(key, name));
+      return value === null ? 0 : BT.cString(value);
+    } catch (e) {
+      return 0;  // storage switched off by the player
+    }
+  },
+
+  bt_registry_write__deps: ['$BT'],
+  bt_registry_write: function(key, name, text) {
+    try {
+      window.localStorage.setItem(BT.registryKey(key, name), UTF8ToString(text));
+      return 1;
+    } catch (e) {
+      return 0;
+    }
+  },
+
+  bt_registry_remove__deps: ['$BT'],
+  bt_registry_remove: function(key, name) {
+    try {
+      window.localStorage.removeItem(BT.registryKey(key, name));
+      return 1;
+    } catch (e) {
+      return 0;
+    }
+  },
+
+  bt_files_persist__deps: ['$BT', '$FS'],
+  bt_files_persist: function() {
+    if (BT.persisting) {
+      BT.persistAgain = true;
+      return;
+    }
+    BT.persisting = true;
+    FS.syncfs(false, function(error) {
+      if (error) console.warn('brambletop: cannot keep the files in IndexedDB: ' + error);
+      BT.persisting = false;
+      if (BT.persistAgain) {
+        BT.persistAgain = false;
+        _bt_files_persist();
+      } else if (Module['onFilesKept']) {
+        Module['onFilesKept']();
+      }
+    });
+  },
+
+  bt_fetch_start__deps: ['$BT', 'malloc', 'free'],
+  bt_fetch_start: function(id, url, body, maxBody, timeoutMs) {
+    var controller = new AbortController();
+    var timer = setTimeout(function() { controller.abort(); }, timeoutMs);
+    BT.fetches[id] = {controller: controller, timer: timer};
+    function done(status, bytes) {
+      if (!BT.fetches[id]) return;  // cancelled
+      clearTimeout(timer);
+      delete BT.fetches[id];
+      var length = bytes ? Math.min(bytes.length, maxBody) : 0;
+      var pointer = length ? _malloc(length) : 0;
+      if (length) HEAPU8.set(bytes.subarray(0, length), pointer);
+      _bt_web_fetch_done(id, status, pointer, length);
+      if (pointer) _free(pointer);
+    }
+    fetch(UTF8ToString(url), {method: 'POST', body: UTF8ToString(body), cache: 'no-store',
+                              signal: controller.signal})
+        .then(function(response) {
+          return response.arrayBuffer().then(function(buffer) {
+            done(response.status, new Uint8Array(buffer));
+          });
+        })
+        .catch(function() { done(0, null); });
+  },
+
+  bt_fetch_cancel__deps: ['$BT'],
+  bt_fetch_cancel: function(id) {
+    var running = BT.fetches[id];
+    if (!running) return;
+    delete BT.fetches[id];
+    clearTimeout(running.timer);
+    running.controller.abort();
+  },
+
+  bt_page_query__deps: ['$BT', 'malloc'],
+  bt_page_query: function() {
+    return BT.cString(window.location.search.replace(/^\?/, ''));
+  },
+
+  bt_page_host__deps: ['$BT', 'malloc'],
+  bt_page_host: function() {
+    return BT.cString(window.location.hostname.replace(/^\[|\]$/g, ''));
+  },
+
+  bt_page_port: function() {
+    var port = parseInt(window.location.port, 10);
+    if (port > 0) return port;
+    return window.location.protocol === 'https:' ? 443 : 80;
+  },
+
+  bt_page_show_text__deps: ['$BT'],
+  bt_page_show_text: function(text) {
+    var message = document.getElementById('message');
+    if (message) {
+      message.textContent = UTF8ToString(text);
+      message.hidden = false;
+    }
+    if (BT.canvas) BT.canvas.hidden = true;
+    if (Module['onEnded']) Module['onEnded'](UTF8ToString(text));
+  },
+});

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/ShellFixture.h"
+#include "net/HighScoreClient.h"
+
+namespace bt::test {
+namespace {
+
+// A network that must never block, as a browser page's: each post waits
+// until the test completes it, as the page's event loop would.
+class LaterNetwork : public platform::Network {
+ public:
+  struct Post : platform::HttpPost {
+    explicit Post(LaterNetwork& network, platform::HttpPostRequest request)
+        : network(network), request(std::move(request)) {}
+    ~Post() override { network.live = nullptr; }
+    std::optional<platform::HttpResponse> send() override {
+      ADD_FAILURE() << "a blocking send on a network that never blocks";
+      return std::nullopt;
+    }
+    bool sendLater(Done then) override {
+      if (network.refuse) return false;
+      done = std::move(then);
+      network.live = this;
+      return true;
+    }
+    void cancel() override { cancelled = true; }
+    LaterNetwork& network;
+    platform::HttpPostRequest request;
+    Done done;
+    bool cancelled = false;
+  };
+
+  std::unique_ptr<platform::DataConnection> openDataConnection() override {
+    struct Up : platform::DataConnection {
+      bool isConnected() const override { return true; }
+    };
+    return std::make_unique<Up>();
+  }
+  std::unique_ptr<platform::HttpPost> makePost(platform::HttpPostRequest request) override {
+    return std::make_unique<Post>(*this, std::move(request));
+  }
+  bool sendsBlocking() const override { return false; }
+
+  // Ends the waiting post as the page would (never after a cancel).
+  void complete(std::optional<platform::HttpResponse> response) {
+    ASSERT_NE(live, nullptr);
+    if (live->cancelled) return;
+    auto done = std::move(live->done);
+    done(std::move(response));
+  }
+
+  Post* live = nullptr;
+  bool refuse = false;
+};
+
+class Reports : public Screen {
+ public:
+  using Screen::Screen;
+  void notify(int32_t status) override { got.push_back(status); }
+  std::vector<int32_t> got;
+};
+
+std::string tenPairs() {
+  std::string body;
+  for (int i = 1; i <= 10; ++i) body += std::to_string(i * 10) + " W" + std::to_string(i) + "\n";
+  return body;
+}
+
+class HighScoreClientWithoutWorkerTest : public ShellTest {
+ protected:
+  HighScoreClientWithoutWorkerTest() {
+    start();
+    reports_ = std::make_unique<Reports>(*app_);
+    client_.setGameId("brambletop");
+    client_.setScoreTable(&table_);
+  }
+
+  LaterNetwork network_;
+  ScoreTable table_;
+  std::unique_ptr<Reports> reports_;
+  HighScoreClient client_{network_};
+};
+
+// The same reports and rows as with a worker, all on the calling thread:
+// 1 and 2 from start, the last one when the request completes.
+TEST_F(HighScoreClientWithoutWorkerTest, ReportsAsTheRequestEnds) {
+  ASSERT_TRUE(client_.start(*reports_));
+  EXPECT_EQ(reports_->got, (std::vector<int32_t>{1, 2}));
+  EXPECT_TRUE(client_.running());
+  ASSERT_NE(network_.live, nullptr);
+  EXPECT_EQ(network_.live->request.path, "/highscorescript/highscore.asp?game=brambletop");
+  EXPECT_FALSE(client_.start(*reports_)) << "one exchange at a time";
+
+  network_.complete(platform::HttpResponse{200, tenPairs()});
+  EXPECT_EQ(reports_->got, (std::vector<int32_t>{1, 2, 3}));
+  EXPECT_FALSE(client_.running());
+  EXPECT_EQ(network_.live, nullptr) << "the finished request is released";
+  ASSERT_TRUE(client_.applyReceived());
+  EXPECT_EQ(std::string(table_.entries[0].name.data()), "W10");
+}
+
+TEST_F(HighScoreClientWithoutWorkerTest, FailuresReportFour) {
+  struct Case {
+    const char* what;
+    std::optional<platform::HttpResponse> response;
+    bool refuse;
+  };
+  const Case cases[] = {{"no response", std::nullopt, false},
+                        {"not found", platform::HttpResponse{404, tenPairs()}, false},
+                        {"fetch refused", std::nullopt, true}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    reports_->got.clear();
+    network_.refuse = c.refuse;
+    ASSERT_TRUE(client_.start(*reports_));
+    if (!c.refuse) network_.complete(c.response);
+    EXPECT_EQ(reports_->got, (std::vector<int32_t>{1, 2, 4}));
+    EXPECT_FALSE(client_.running());
+    EXPECT_FALSE(client_.applyReceived());
+  }
+}
+
+// STOP cancels the request; nothing reports after it, and the next exchange
+// starts afresh.
+TEST_F(HighScoreClientWithoutWorkerTest, StopCancelsTheRequest) {
+  ASSERT_TRUE(client_.start(*reports_));
+  LaterNetwork::Post* first = network_.live;
+  client_.stop();
+  EXPECT_TRUE(first->cancelled);
+  EXPECT_FALSE(client_.running());
+  network_.complete(platform::HttpResponse{200, tenPairs()});
+  EXPECT_EQ(reports_->got, (std::vector<int32_t>{1, 2}));
+
+  ASSERT_TRUE(client_.start(*reports_));
+  network_.complete(platform::HttpResponse{200, tenPairs()});
+  EXPECT_EQ(reports_->got, (std::vector<int32_t>{1, 2, 1, 2, 3}));
+}
+
+}  // namespace
+}  // namespace bt::test
