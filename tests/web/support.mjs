@@ -20,6 +20,7 @@ export function scratchFolder(t) {
 
 // brambletop-scored with the page, on a free port; stopped after the test.
 export async function startServer(t, folder) {
+  if (process.env.BT_DEV_ORIGIN) return process.env.BT_DEV_ORIGIN;
   const server = spawn(join(buildDir, 'bin/brambletop-scored'),
     ['--web', webDir, '--listen', '127.0.0.1:0', '--db', join(folder, 'scores.db'), '--quiet'],
     { stdio: ['ignore', 'ignore', 'pipe'] });
@@ -42,7 +43,8 @@ export async function startServer(t, folder) {
 
 // Chromium without its own network chatter (this machine's network is
 // closed), at one device pixel per CSS pixel so that scale 1 is exact.
-export async function openBrowser(t) {
+// hasTouch gives the page a touch screen as well as the mouse.
+export async function openBrowser(t, { hasTouch = false } = {}) {
   const browser = await chromium.launch({
     executablePath: chromiumPath,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
@@ -51,7 +53,7 @@ export async function openBrowser(t) {
   });
   t.after(() => browser.close());
   const context = await browser.newContext({ viewport: { width: 600, height: 720 },
-    deviceScaleFactor: 1 });
+    deviceScaleFactor: 1, hasTouch });
   return context;
 }
 

@@ -1,0 +1,94 @@
+// A player's visit in Chromium: the whole game by keyboard, mouse and touch,
+// the saved game kept across a reload, and the score exchange with the
+// server that serves the page.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import {
+  canvasPicture, differingPixels, headlessPicture, openBrowser, openGame, pressKeys,
+  scratchFolder, startServer,
+} from './support.mjs';
+
+// The intro runs a while, then any key leads to the main menu.
+async function skipIntro(page) {
+  await page.waitForTimeout(1000);
+  await pressKeys(page, ['Enter'], 1500);
+}
+
+// Resolves once the page has copied its files to IndexedDB count times.
+async function filesKept(page, count) {
+  await page.waitForFunction((n) => Number(document.body.dataset.kept || 0) >= n, count,
+    { timeout: 10000 });
+}
+
+test('a game left and the page reloaded continues where it was', async (t) => {
+  const origin = await startServer(t, scratchFolder(t));
+  const context = await openBrowser(t);
+  const page = await openGame(context, `${origin}/`);
+  await skipIntro(page);
+  await pressKeys(page, ['Enter'], 1500);  // new game
+  await pressKeys(page, ['Enter'], 1000);  // rotate the ring at the cursor
+  const played = await canvasPicture(page);
+  await pressKeys(page, ['F1'], 1500);  // the menu button: back to the main menu
+  await filesKept(page, 1);
+
+  await page.reload();
+  await page.waitForFunction(() => document.body.dataset.state === 'running');
+  await skipIntro(page);
+  await pressKeys(page, ['ArrowDown', 'Enter'], 1500);  // continue
+  const continued = await canvasPicture(page);
+  assert.equal(differingPixels(continued, played), 0, 'the board after the reload');
+  assert.deepEqual(page.problems, []);
+});
+
+test('the mouse and touch play as the pen does', async (t) => {
+  const folder = scratchFolder(t);
+  const origin = await startServer(t, folder);
+  // The "new game" entry, then the rotate-left button, in frame pixels.
+  const taps = [[120, 80], [37, 285]];
+  const context = await openBrowser(t, { hasTouch: true });
+  const expected = headlessPicture(folder, '240x320', ['wait 60', 'press Action', 'wait 80',
+    ...taps.flatMap(([x, y]) => [`tap ${x} ${y}`, 'wait 80'])]);
+  for (const pointer of ['mouse', 'touch']) {
+    await t.test(pointer, async () => {
+      const page = await openGame(context, `${origin}/?scale=1`);
+      await skipIntro(page);
+      const box = await page.locator('canvas').boundingBox();
+      for (const [x, y] of taps) {
+        if (pointer === 'mouse') {
+          await page.mouse.click(box.x + x + 0.5, box.y + y + 0.5);
+        } else {
+          await page.touchscreen.tap(box.x + x + 0.5, box.y + y + 0.5);
+        }
+        await page.waitForTimeout(1500);
+      }
+      assert.equal(differingPixels(await canvasPicture(page), expected), 0);
+      await page.close();
+    });
+  }
+});
+
+test('a solved level is named, submitted and fetched from the page\'s server', async (t) => {
+  const origin = await startServer(t, scratchFolder(t));
+  const context = await openBrowser(t);
+  const page = await openGame(context, `${origin}/`);
+  await skipIntro(page);
+  await pressKeys(page, ['Enter'], 1500);
+  // Level 1 by its shortest solution, then the menu button.
+  await pressKeys(page, ['ArrowUp', 'ArrowUp', 'Enter', 'ArrowLeft', 'Escape', 'ArrowLeft',
+    'Enter', 'ArrowLeft', 'Escape'], 600);
+  await pressKeys(page, ['F1'], 1500);
+  // The score table offers the row: "BO" by multi-tap, then SUBMIT, CONNECT.
+  await pressKeys(page, ['Digit2', 'Digit2'], 150);
+  await page.waitForTimeout(800);
+  await pressKeys(page, ['Digit6', 'Digit6', 'Digit6'], 150);
+  await page.waitForTimeout(800);
+  await pressKeys(page, ['F2'], 1500);
+  await pressKeys(page, ['F2'], 2000);
+
+  const table = await (await fetch(`${origin}/highscorescript/highscore.asp?game=brambletop`,
+    { method: 'POST', body: 'OK' })).text();
+  assert.match(table, /\b1 BO\b/, 'the server took the row');
+  // DONE: the score table shows the server's rows.
+  await pressKeys(page, ['F1'], 1500);
+  assert.deepEqual(page.problems, []);
+});
