@@ -4,12 +4,15 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <thread>
 
 #include "ClientAddress.h"
 #include "ConnectionStream.h"
 #include "ConnectionThreads.h"
+#include "StaticFiles.h"
+#include "net/protocol/ScoreCheck.h"
 
 namespace bt::scored {
 namespace {
@@ -133,11 +136,16 @@ bool ScoreHttpServer::process_and_close_socket(socket_t sock) {
 void ScoreHttpServer::serveConnection(int fd) {
   ConnectionStream stream(fd, limits_, stopFd_);
   tConnection = &stream;
+  // Files are sent whole whatever a Range asks, as HTTP allows: the library
+  // would trust a range that runs past a streamed file's end.
+  const auto wholeFiles = [this](httplib::Request& request) {
+    if (isWebFilePath(request)) request.ranges.clear();
+  };
   for (size_t served = 0; served < limits_.maxRequestsPerConnection; ++served) {
     if (stopping_ || !stream.awaitRequest()) break;
     const bool lastOne = stopping_ || served + 1 == limits_.maxRequestsPerConnection;
     bool closed = false;
-    const bool ok = process_request(stream, lastOne, closed, nullptr);
+    const bool ok = process_request(stream, lastOne, closed, wholeFiles);
     if (stream.cutOff() != CutOff::None && !stream.answered()) {
       std::string ip;
       int port = 0;
@@ -174,12 +182,52 @@ bool ScoreHttpServer::answerBeforeBody(const httplib::Request& request,
 }
 
 void ScoreHttpServer::answer(const httplib::Request& request, httplib::Response& response) {
+  if (isWebFilePath(request)) {
+    answerWebFile(request, response);
+    return;
+  }
   ScoreRequest score{request.method, request.path, queryOf(request.target), request.body.size(),
                      addressOf(request)};
   ScoreReply reply = service_.handle(score);
   response.status = reply.status;
   if (reply.status == 405) response.set_header("Allow", "POST");
   response.set_content(std::move(reply.body), "text/plain");
+}
+
+bool ScoreHttpServer::isWebFilePath(const httplib::Request& request) const {
+  return webFiles_ && request.path != kScorePath;
+}
+
+void ScoreHttpServer::answerWebFile(const httplib::Request& request, httplib::Response& response) {
+  WebFileReply reply = webFiles_->answer(request.method, request.target,
+                                         request.get_header_value("Accept-Encoding"));
+  response.status = reply.status;
+  response.set_header("X-Content-Type-Options", "nosniff");
+  if (!reply.file) {
+    if (reply.status == 405) response.set_header("Allow", "GET, HEAD");
+    response.set_content(reply.reason, "text/plain");
+    return;
+  }
+  // A new build is fetched again rather than taken from a cache unasked.
+  response.set_header("Cache-Control", "no-cache");
+  response.set_header("Accept-Ranges", "none");
+  if (reply.varies) response.set_header("Vary", "Accept-Encoding");
+  if (reply.gzip) response.set_header("Content-Encoding", "gzip");
+  const std::string type(reply.contentType);
+  const auto file = std::move(reply.file);
+  if (file->size() == 0) {
+    response.set_content("", type);
+    return;
+  }
+  // Streamed a piece at a time, so that a request holds no more than one
+  // piece; the library compresses nothing it streams with a known length.
+  response.set_content_provider(
+      file->size(), type, [file](size_t offset, size_t length, httplib::DataSink& sink) {
+        char piece[32 * 1024];
+        const int64_t got = file->readAt(offset, piece, std::min(length, sizeof piece));
+        // A file cut short since it was opened ends the connection.
+        return got > 0 && sink.write(piece, static_cast<size_t>(got));
+      });
 }
 
 void ScoreHttpServer::explainError(const httplib::Request&, httplib::Response& response) {

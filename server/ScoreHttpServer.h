@@ -2,7 +2,9 @@
 // The HTTP side of the score server: cpp-httplib parses and answers, while
 // each connection runs on a thread of its own through a ConnectionStream
 // that bounds its time and size, so that slow, huge or idle clients cannot
-// hold the server. Every request is answered by the ScoreService and logged.
+// hold the server. Every request is answered by the ScoreService, or when a
+// web page is served, every path but the score path by StaticFiles; and
+// logged.
 #include <httplib.h>
 
 #include <atomic>
@@ -15,12 +17,17 @@
 
 namespace bt::scored {
 
+class StaticFiles;
+
 class ScoreHttpServer : public httplib::Server {
  public:
   ScoreHttpServer(ScoreService& service, const RequestLog& log,
                   std::vector<std::string> trustedProxies, ConnectionLimits limits = {});
   ~ScoreHttpServer() override;
 
+  // Before serve(): every path but the score path is answered from `files`,
+  // which must outlive the server.
+  void serveWebFiles(const StaticFiles& files) { webFiles_ = &files; }
   // Binds the listening socket; port 0 takes a free one. The port, or -1.
   int bindTo(const std::string& host, int port);
   // Serves until shutDown(); returns once every connection has ended. False
@@ -35,6 +42,8 @@ class ScoreHttpServer : public httplib::Server {
   void serveConnection(int fd);
   bool answerBeforeBody(const httplib::Request& request, httplib::Response& response);
   void answer(const httplib::Request& request, httplib::Response& response);
+  void answerWebFile(const httplib::Request& request, httplib::Response& response);
+  bool isWebFilePath(const httplib::Request& request) const;
   void explainError(const httplib::Request& request, httplib::Response& response);
   void logAnswer(const httplib::Request& request, const httplib::Response& response);
   std::string addressOf(const httplib::Request& request) const;
@@ -43,6 +52,7 @@ class ScoreHttpServer : public httplib::Server {
   const RequestLog& log_;
   std::vector<std::string> trustedProxies_;
   ConnectionLimits limits_;
+  const StaticFiles* webFiles_ = nullptr;
   int listenFd_ = -1;
   int stopFd_ = -1;
   std::atomic<bool> stopping_{false};

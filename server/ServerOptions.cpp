@@ -9,13 +9,15 @@ namespace bt::scored {
 
 const char* const kServerUsage =
     "usage: brambletop-scored [--listen ADDR:PORT] [--db FILE|postgresql://...]\n"
-    "                         [--trusted-proxy ADDR]... [--quiet]\n"
+    "                         [--trusted-proxy ADDR]... [--web DIR] [--quiet]\n"
     "  --listen ADDR:PORT     where to take requests (default 127.0.0.1:8750;\n"
     "                         [::1]:PORT for IPv6; port 0 takes a free one)\n"
     "  --db FILE              SQLite file (default $XDG_DATA_HOME/brambletop/scores.db)\n"
     "  --db postgresql://...  a PostgreSQL database that several servers may share\n"
     "  --trusted-proxy ADDR   a reverse proxy at ADDR whose X-Forwarded-For names\n"
     "                         the client for the submission limit (repeatable)\n"
+    "  --web DIR              also serve the web page built in DIR (index.html at /)\n"
+    "                         beside the score path\n"
     "  --quiet                no line per request on standard error\n";
 
 namespace {
@@ -55,7 +57,8 @@ std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<s
       name = name.substr(0, eq);
       hasValue = true;
     }
-    const bool takesValue = name == "--listen" || name == "--db" || name == "--trusted-proxy";
+    const bool takesValue =
+        name == "--listen" || name == "--db" || name == "--trusted-proxy" || name == "--web";
     const bool flag = name == "--quiet" || name == "--help";
     if (!takesValue && !flag) return OptionsError{"unknown option " + args[i]};
     if (flag) {
@@ -73,6 +76,9 @@ std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<s
     } else if (name == "--db") {
       if (value.empty()) return OptionsError{"--db needs a file or a postgresql:// URL"};
       options.database = value;
+    } else if (name == "--web") {
+      if (value.empty()) return OptionsError{"--web needs a folder"};
+      options.webFolder = value;
     } else {
       if (!isIpAddress(value))
         return OptionsError{"--trusted-proxy needs an IP address, not " + value};

@@ -1,7 +1,7 @@
 #pragma once
 // The score server's command line:
 //   brambletop-scored [--listen ADDR:PORT] [--db FILE|postgresql://...]
-//                     [--trusted-proxy ADDR]... [--quiet]
+//                     [--trusted-proxy ADDR]... [--web DIR] [--quiet]
 #include <string>
 #include <variant>
 #include <vector>
@@ -15,6 +15,7 @@ struct ServerOptions {
   int port = kScoreServerPort;  // 0: any free port
   std::string database;         // empty: the default file
   std::vector<std::string> trustedProxies;
+  std::string webFolder;  // empty: no web page served
   bool quiet = false;
   bool help = false;
 };

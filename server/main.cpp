@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "ScoreStore.h"
 #include "ServerOptions.h"
 #include "SignalWatcher.h"
+#include "StaticFiles.h"
 #include "SubmissionRateLimit.h"
 
 namespace {
@@ -51,7 +53,7 @@ std::string shownDatabase(const std::string& database) {
   return database.substr(0, colon) + ":***" + database.substr(at);
 }
 
-int run(const ServerOptions& options) {
+int run(const ServerOptions& options, const StaticFiles* webFiles) {
   SignalWatcher signals;  // before any thread starts
   std::signal(SIGPIPE, SIG_IGN);
   raiseDescriptorLimit();
@@ -71,14 +73,16 @@ int run(const ServerOptions& options) {
   ScoreService service(*store, limit);
   RequestLog log(!options.quiet);
   ScoreHttpServer server(service, log, options.trustedProxies);
+  if (webFiles) server.serveWebFiles(*webFiles);
   const int port = server.bindTo(options.host, options.port);
   if (port < 0) {
     std::fprintf(stderr, "brambletop-scored: cannot listen on %s:%d\n", options.host.c_str(),
                  options.port);
     return 1;
   }
-  std::fprintf(stderr, "brambletop-scored: listening on %s:%d, scores in %s\n",
-               options.host.c_str(), port, shownDatabase(database).c_str());
+  std::fprintf(stderr, "brambletop-scored: listening on %s:%d, scores in %s%s%s\n",
+               options.host.c_str(), port, shownDatabase(database).c_str(),
+               webFiles ? ", web page from " : "", webFiles ? webFiles->root().c_str() : "");
   signals.start([&server] { server.shutDown(); });
   const bool served = server.serve();
   std::fprintf(stderr, "brambletop-scored: stopped\n");
@@ -99,5 +103,14 @@ int main(int argc, char** argv) {
     std::fputs(kServerUsage, stdout);
     return 0;
   }
-  return run(options);
+  std::optional<StaticFiles> webFiles;
+  if (!options.webFolder.empty()) {
+    auto opened = StaticFiles::open(options.webFolder);
+    if (auto* reason = std::get_if<std::string>(&opened)) {
+      std::fprintf(stderr, "brambletop-scored: %s\n%s", reason->c_str(), kServerUsage);
+      return 2;
+    }
+    webFiles = std::move(std::get<StaticFiles>(opened));
+  }
+  return run(options, webFiles ? &*webFiles : nullptr);
 }

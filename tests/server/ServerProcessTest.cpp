@@ -27,6 +27,9 @@ TEST(ScoredCommandLine, MistakesGiveOneLineAndTheUsageWithStatusTwo) {
       {"--listen", "::1:8750"},
       {"--db", ""},
       {"--trusted-proxy", "proxy.example"},
+      {"--web", "/no/such/folder"},
+      {"--web", BT_SCORED},  // a file
+      {"--web="},
       {"--quiet=yes"},
       {"extra"},
   };

@@ -1,10 +1,12 @@
 // The server's small parts on their own: the reply's text, the submission
-// limit, the address behind a proxy, the log line and the command line.
+// limit, the address behind a proxy, gzip in Accept-Encoding, the log line
+// and the command line.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 
+#include "AcceptEncoding.h"
 #include "ClientAddress.h"
 #include "CommitQueue.h"
 #include "Numbered.h"
@@ -62,6 +64,20 @@ TEST(ClientAddress, ForwardedOnlyFromTrustedProxies) {
        }) {
     SCOPED_TRACE(c.peer + " " + c.forwarded);
     EXPECT_EQ(clientAddress(c.peer, c.forwarded, trusted), c.expected);
+  }
+}
+
+TEST(AcceptEncoding, GzipUnlessItsQualityIsZero) {
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {"gzip", true},           {"gzip, deflate, br", true},  {"br;q=1.0, GZip ;q=0.5", true},
+      {"x-gzip", true},         {"gzip;q=0.001", true},       {"gzip;q=0", false},
+      {"gzip; Q=0.000", false}, {"gzip;level=1;q=0.", false}, {"", false},
+      {"identity", false},      {"gzipped, br", false},       {"*", true},
+      {"*;q=0", false},         {"gzip;q=0, *", false},  // named, gzip's own quality decides
+  };
+  for (const auto& [header, taken] : cases) {
+    SCOPED_TRACE(header);
+    EXPECT_EQ(acceptsGzip(header), taken);
   }
 }
 
