@@ -18,6 +18,7 @@ if ! command -v npm >/dev/null; then
   [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq npm
 fi
+export BT_BUILD="$(cd "$build" && pwd)" BT_WEB="$PWD/build-web"
 cd tests/web
 npm ci --no-audit --no-fund --loglevel=error
-BT_BUILD="../../$build" BT_WEB=../../build-web node --test --test-concurrency=1
+node --test --test-concurrency=1

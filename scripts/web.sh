@@ -17,7 +17,7 @@ cmake --build build-web/host -j"$(nproc)" --target art
 
 emcmake cmake -S . -B build-web/wasm -DCMAKE_BUILD_TYPE=Release -DBT_WERROR=ON \
   -DBT_WEB_ART="$PWD/build-web/host/bin" >/dev/null
-cmake --build build-web/wasm -j"$(nproc)" --target brambletop
+cmake --build build-web/wasm -j"$(nproc)" --target brambletop web_page
 
 out=build-web
 for file in index.html icon32.png brambletop.js brambletop.wasm brambletop.data; do

@@ -55,9 +55,9 @@ int main() {
   }
   // Owned by the loop from here on: they end with it.
   auto platform = std::make_shared<WebPlatform>(options->scale);
-  auto app = std::make_shared<bt::Application>(*platform, options->width, options->height,
-                                               bt::makeScreenFactory(options->scoreServer),
-                                               folders);
+  auto app =
+      std::make_shared<bt::Application>(*platform, options->width, options->height,
+                                        bt::makeScreenFactory(options->scoreServer), folders);
   if (!app->openDisplay()) {
     bt::platform::showPageText("Brambletop cannot start: the page has no canvas to draw on.");
     return 1;

@@ -28,9 +28,12 @@ target_link_options(brambletop PRIVATE
   -sEXPORTED_FUNCTIONS=_main,_malloc,_free)
 
 # The page and its icon beside the program.
-add_custom_command(TARGET brambletop POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${BT_WEB_PAGE}/index.html
-          ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/index.html
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${BT_WEB_ART}/icon32.png
-          ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/icon32.png
-  VERBATIM)
+set(page_files)
+foreach(file ${BT_WEB_PAGE}/index.html ${BT_WEB_ART}/icon32.png)
+  get_filename_component(name ${file} NAME)
+  add_custom_command(OUTPUT ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${file} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${name}
+    DEPENDS ${file} VERBATIM)
+  list(APPEND page_files ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${name})
+endforeach()
+add_custom_target(web_page ALL DEPENDS ${page_files})

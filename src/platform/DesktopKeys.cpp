@@ -55,7 +55,8 @@ std::optional<DesktopKey> desktopKeyOfCode(std::string_view code) {
   for (const auto& [name, key] : kCodeNames) {
     if (code == name) return key;
   }
-  if (int digit = digitAfter(code, "Digit"); digit >= 0) return offsetKey(DesktopKey::Digit0, digit);
+  if (int digit = digitAfter(code, "Digit"); digit >= 0)
+    return offsetKey(DesktopKey::Digit0, digit);
   if (int digit = digitAfter(code, "Numpad"); digit >= 0) {
     return offsetKey(DesktopKey::Keypad0, digit);
   }

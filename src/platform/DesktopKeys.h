@@ -11,6 +11,9 @@
 
 namespace bt::platform {
 
+// The digits, the keypad's digits and F1 to F12 each stand in order, so that
+// offsetKey counts through them.
+// clang-format off
 enum class DesktopKey {
   Left, Up, Right, Down,
   Digit0, Digit1, Digit2, Digit3, Digit4, Digit5, Digit6, Digit7, Digit8, Digit9,
@@ -21,6 +24,7 @@ enum class DesktopKey {
   KeypadPlus, PageUp, KeypadMinus, PageDown,
   U, Z,
 };
+// clang-format on
 
 // The key count places after first in the enum (F1 + 4 is F5).
 constexpr DesktopKey offsetKey(DesktopKey first, int count) {

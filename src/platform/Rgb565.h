@@ -12,7 +12,8 @@ struct Rgb888 {
 
 constexpr Rgb888 widen565(uint16_t pixel) {
   const unsigned r = (pixel >> 11) & 0x1F, g = (pixel >> 5) & 0x3F, b = pixel & 0x1F;
-  return Rgb888{static_cast<uint8_t>((r << 3) | (r >> 2)), static_cast<uint8_t>((g << 2) | (g >> 4)),
+  return Rgb888{static_cast<uint8_t>((r << 3) | (r >> 2)),
+                static_cast<uint8_t>((g << 2) | (g >> 4)),
                 static_cast<uint8_t>((b << 3) | (b >> 2))};
 }
 

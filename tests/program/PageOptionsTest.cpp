@@ -18,9 +18,7 @@ TEST(PageOptions, QueryBecomesTheCommandLine) {
   };
   const Case cases[] = {
       {"", {}, nullptr},
-      {"display=176x220&scale=1",
-       {"--display", "176x220", "--scale", "1"},
-       nullptr},
+      {"display=176x220&scale=1", {"--display", "176x220", "--scale", "1"}, nullptr},
       {"score-server=%5B%3A%3A1%5D%3A8750&&", {"--score-server", "[::1]:8750"}, nullptr},
       {"display", {"--display", ""}, nullptr},
       {"data-dir=/tmp", {}, "unknown option 'data-dir'"},

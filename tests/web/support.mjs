@@ -20,7 +20,6 @@ export function scratchFolder(t) {
 
 // brambletop-scored with the page, on a free port; stopped after the test.
 export async function startServer(t, folder) {
-  if (process.env.BT_DEV_ORIGIN) return process.env.BT_DEV_ORIGIN;
   const server = spawn(join(buildDir, 'bin/brambletop-scored'),
     ['--web', webDir, '--listen', '127.0.0.1:0', '--db', join(folder, 'scores.db'), '--quiet'],
     { stdio: ['ignore', 'ignore', 'pipe'] });

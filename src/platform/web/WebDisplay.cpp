@@ -32,6 +32,7 @@ void WebDisplay::show() {
     out += 4;  // alpha stays opaque
   }
   bt_canvas_show(rgba_.data());
+  ++shownCount_;
 }
 
 void WebDisplay::close() {

@@ -24,6 +24,9 @@ class WebDisplay : public Display {
   void resume() override { suspended_ = false; }
   void close() override;
 
+  // How many pictures the canvas has been given.
+  uint64_t shownCount() const { return shownCount_; }
+
  private:
   void show();
 
@@ -33,6 +36,7 @@ class WebDisplay : public Display {
   std::vector<uint8_t> rgba_;
   bool open_ = false;
   bool suspended_ = false;
+  uint64_t shownCount_ = 0;
 };
 
 }  // namespace bt::platform

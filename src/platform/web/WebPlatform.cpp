@@ -13,6 +13,10 @@ namespace bt::platform {
 
 namespace {
 
+// Frames without a new picture before the loop runs on the timer.
+constexpr int kCalmFrames = 30;
+constexpr int kTimerMilliseconds = 16;
+
 WebPlatform* current = nullptr;  // the page's one platform, for its callbacks
 
 // A string the page allocated, taken over and freed.
@@ -29,8 +33,7 @@ void persistAfterWrite(const std::string& path) {
 
 }  // namespace
 
-WebPlatform::WebPlatform(int scale)
-    : display_(scale), waveOut_([this] { return tickCount(); }) {
+WebPlatform::WebPlatform(int scale) : display_(scale), waveOut_([this] { return tickCount(); }) {
   current = this;
   os::setFileWrittenListener(persistAfterWrite);
   bt_input_install();
@@ -78,10 +81,27 @@ void WebPlatform::runLoop(std::function<bool()> step, std::function<void()> ende
 void WebPlatform::animationFrame(void* platform) {
   auto* self = static_cast<WebPlatform*>(platform);
   self->waveOut_.update();
-  if (self->step_()) return;
+  if (self->step_()) {
+    self->pace();
+    return;
+  }
   emscripten_cancel_main_loop();
   self->step_ = nullptr;
   if (auto ended = std::move(self->ended_)) ended();
+}
+
+void WebPlatform::pace() {
+  const uint64_t shown = display_.shownCount();
+  framesUnchanged_ = shown == lastShown_ ? framesUnchanged_ + 1 : 0;
+  lastShown_ = shown;
+  const bool calm = framesUnchanged_ >= kCalmFrames;
+  if (calm == calm_) return;
+  calm_ = calm;
+  if (calm) {
+    emscripten_set_main_loop_timing(EM_TIMING_SETTIMEOUT, kTimerMilliseconds);
+  } else {
+    emscripten_set_main_loop_timing(EM_TIMING_RAF, 1);
+  }
 }
 
 bool WebPlatform::keyChanged(bool down, std::string_view code, bool shift, bool ctrl, bool alt) {
@@ -129,9 +149,8 @@ extern "C" EMSCRIPTEN_KEEPALIVE int bt_web_key(int down, const char* code, int s
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE void bt_web_pen(int kind, int x, int y) {
-  static constexpr uint32_t kMessages[] = {bt::platform::kMessagePenDown,
-                                           bt::platform::kMessagePenMove,
-                                           bt::platform::kMessagePenUp};
+  static constexpr uint32_t kMessages[] = {
+      bt::platform::kMessagePenDown, bt::platform::kMessagePenMove, bt::platform::kMessagePenUp};
   if (current == nullptr || kind < 0 || kind > 2) return;
   current->penChanged(kMessages[kind], x, y);
 }

@@ -36,10 +36,9 @@ bool WebWaveOut::write(WaveHeader& header) {
     return true;
   }
   const uint32_t now = tickCount_();
-  const uint32_t start =
-      static_cast<int32_t>(silentUntil_ - now) > 0 ? silentUntil_ : now;
-  silentUntil_ = start + static_cast<uint32_t>(header.bufferLength * 1000ull /
-                                               format_.samplesPerSecond);
+  const uint32_t start = static_cast<int32_t>(silentUntil_ - now) > 0 ? silentUntil_ : now;
+  silentUntil_ =
+      start + static_cast<uint32_t>(header.bufferLength * 1000ull / format_.samplesPerSecond);
   playing_.push_back(Playing{&header, false, static_cast<double>(silentUntil_)});
   return true;
 }

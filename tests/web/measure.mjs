@@ -1,0 +1,88 @@
+// The page's figures for the README: what a visit downloads (gzip, as
+// brambletop-scored --web sends it), the time to the first frame in headless
+// Chromium, and the CPU an idle main menu costs the browser. With --shot
+// FILE it also saves a picture of the page mid-game.
+//   node tests/web/measure.mjs [--shot FILE]   (after scripts/web-test.sh)
+import { readdirSync, readFileSync, statSync } from 'node:fs';
+import { join } from 'node:path';
+import { openBrowser, openGame, pressKeys, scratchFolder, startServer, webDir } from './support.mjs';
+
+const files = ['index.html', 'brambletop.js', 'brambletop.wasm', 'brambletop.data'];
+const kib = (bytes) => (bytes / 1024).toFixed(0) + ' KiB';
+
+// Seconds of CPU (user + system) used so far by the Chromium processes this
+// script started.
+function chromiumCpuSeconds() {
+  const rootPid = process.pid;
+  const ticksPerSecond = 100;
+  const stats = [];
+  for (const entry of readdirSync('/proc')) {
+    if (!/^\d+$/.test(entry)) continue;
+    try {
+      const text = readFileSync(`/proc/${entry}/stat`, 'utf8');
+      const fields = text.slice(text.lastIndexOf(')') + 2).split(' ');
+      stats.push({ pid: Number(entry), parent: Number(fields[1]), name: text.split(' ')[1],
+        ticks: Number(fields[11]) + Number(fields[12]) });
+    } catch {
+      // the process ended meanwhile
+    }
+  }
+  const family = new Set([rootPid]);
+  for (let grew = true; grew;) {
+    grew = false;
+    for (const s of stats) {
+      if (!family.has(s.pid) && family.has(s.parent)) {
+        family.add(s.pid);
+        grew = true;
+      }
+    }
+  }
+  return stats.filter((s) => family.has(s.pid) && s.name.includes('chrom')).reduce((sum, s) => sum + s.ticks, 0) /
+    ticksPerSecond;
+}
+// What the tests' helpers stop after a test, stopped at the end.
+const cleanups = [];
+const t = { after: (f) => cleanups.push(f) };
+
+try {
+  let raw = 0;
+  let packed = 0;
+  for (const file of files) {
+    raw += statSync(join(webDir, file)).size;
+    packed += statSync(join(webDir, file + '.gz')).size;
+    console.log(`${file}: ${kib(statSync(join(webDir, file)).size)}, ` +
+      `${kib(statSync(join(webDir, file + '.gz')).size)} with gzip`);
+  }
+  console.log(`download: ${kib(raw)}, ${kib(packed)} with gzip`);
+
+  const origin = await startServer(t, scratchFolder(t));
+  const context = await openBrowser(t);
+  const firstFrames = [];
+  for (let i = 0; i < 5; ++i) {
+    const page = await openGame(context, `${origin}/`);
+    firstFrames.push(Number(await page.evaluate(() => document.body.dataset.firstFrameMs)));
+    await page.close();
+  }
+  firstFrames.sort((a, b) => a - b);
+  console.log(`first frame after navigation: median ${firstFrames[2]} ms ` +
+    `(${firstFrames.join(', ')})`);
+
+  const page = await openGame(context, `${origin}/`);
+  await page.waitForTimeout(1000);
+  await pressKeys(page, ['Enter'], 3000);  // the main menu, its slide-in over
+  const before = chromiumCpuSeconds();
+  const seconds = 20;
+  await page.waitForTimeout(seconds * 1000);
+  const used = chromiumCpuSeconds() - before;
+  console.log(`idle main menu: ${(100 * used / seconds).toFixed(1)}% of one core ` +
+    `(all of Chromium's processes, ${seconds} s)`);
+
+  const shot = process.argv.indexOf('--shot');
+  if (shot > 0) {
+    await pressKeys(page, ['Enter'], 1500);
+    await pressKeys(page, ['ArrowUp', 'Enter'], 1200);
+    await page.screenshot({ path: process.argv[shot + 1] });
+  }
+} finally {
+  for (const f of cleanups.reverse()) await f();
+}
