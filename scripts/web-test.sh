@@ -8,11 +8,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${BUILD:-build}"
-bash scripts/web.sh
 if [ ! -x "$build/bin/brambletop" ] || [ ! -x "$build/bin/brambletop-scored" ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$build" -j"$(nproc)" --target brambletop brambletop-scored art
 fi
+# The page packs the art the native build drew, the same the headless runs
+# read.
+ART="$build/bin" bash scripts/web.sh
 if ! command -v npm >/dev/null; then
   sudo_cmd=()
   [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the game as a web page into build-web/ (index.html, brambletop.js,
 # brambletop.wasm, brambletop.data and their .gz copies): first the art, with
-# a native build in build-web/host, then the program with Debian's Emscripten
+# a native build in build-web/host (or taken from ART), then the program with Debian's Emscripten
 # in build-web/wasm. Nothing is downloaded. Serve it with
 #   brambletop-scored --web build-web
 set -euo pipefail
@@ -11,18 +11,26 @@ bash scripts/deps.sh
 # Node from elsewhere on the PATH needs to be told where they are.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 
-cmake -S . -B build-web/host -DCMAKE_BUILD_TYPE=Release -DBT_SDL=OFF -DBT_TESTS=OFF \
-  -DBT_BENCH=OFF >/dev/null
-cmake --build build-web/host -j"$(nproc)" --target art
+# ART names a folder that already holds the drawn art (a native build's
+# bin/); without it the art is drawn here.
+art="${ART:-}"
+if [ -z "$art" ] || [ ! -d "$art/Game_Sprite" ]; then
+  cmake -S . -B build-web/host -DCMAKE_BUILD_TYPE=Release -DBT_SDL=OFF -DBT_TESTS=OFF \
+    -DBT_BENCH=OFF >/dev/null
+  cmake --build build-web/host -j"$(nproc)" --target art
+  art="$PWD/build-web/host/bin"
+fi
+art="$(cd "$art" && pwd)"
 
 emcmake cmake -S . -B build-web/wasm -DCMAKE_BUILD_TYPE=Release -DBT_WERROR=ON \
-  -DBT_WEB_ART="$PWD/build-web/host/bin" >/dev/null
+  -DBT_WEB_ART="$art" >/dev/null
 cmake --build build-web/wasm -j"$(nproc)" --target brambletop web_page
 
 out=build-web
 for file in index.html icon32.png brambletop.js brambletop.wasm brambletop.data; do
   cp -f "build-web/wasm/bin/$file" "$out/$file"
-  # The score server sends the .gz copy to browsers that take gzip.
-  gzip -9 -n -k -f "$out/$file"
+  # The score server sends the .gz copy to browsers that take gzip (a PNG is
+  # compressed already).
+  if [ "${file%.png}" = "$file" ]; then gzip -9 -n -k -f "$out/$file"; fi
 done
 echo "The page is in $out/: brambletop-scored --web $out"

@@ -6,7 +6,7 @@
 
 #include "AcceptEncoding.h"
 #include "WebContentType.h"
-#include "query/PercentDecode.h"
+#include "net/protocol/PercentDecode.h"
 
 namespace bt::scored {
 namespace {

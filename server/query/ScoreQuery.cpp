@@ -3,8 +3,8 @@
 #include <charconv>
 #include <limits>
 
+#include "net/protocol/PercentDecode.h"
 #include "net/protocol/ScoreCheck.h"
-#include "query/PercentDecode.h"
 
 namespace bt::scored {
 namespace {

@@ -39,7 +39,7 @@ void bt_fetch_start(int id, const char* url, const char* body, int maxBody, int 
 void bt_fetch_cancel(int id);
 
 // The page's address: the query text after '?' and the origin's host and
-// port (port 0 when the address names none).
+// port (the scheme's own, 80 or 443, when the address names none).
 char* bt_page_query(void);
 char* bt_page_host(void);
 int bt_page_port(void);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "query/PercentDecode.h"
+#include "net/protocol/PercentDecode.h"
 #include "query/ScoreQuery.h"
 
 namespace bt::scored {

@@ -1,6 +1,6 @@
-#include "query/PercentDecode.h"
+#include "net/protocol/PercentDecode.h"
 
-namespace bt::scored {
+namespace bt {
 namespace {
 
 int hexDigit(char c) {
@@ -30,4 +30,4 @@ std::optional<std::string> percentDecode(std::string_view text) {
   return out;
 }
 
-}  // namespace bt::scored
+}  // namespace bt

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-namespace bt::scored {
+namespace bt {
 
 std::optional<std::string> percentDecode(std::string_view text);
 
-}  // namespace bt::scored
+}  // namespace bt
