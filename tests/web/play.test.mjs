@@ -40,6 +40,35 @@ test('a game left and the page reloaded continues where it was', async (t) => {
   assert.deepEqual(page.problems, []);
 });
 
+test('with the sound switched on, a rotation is heard through Web Audio', async (t) => {
+  const origin = await startServer(t, scratchFolder(t));
+  const context = await openBrowser(t);
+  const page = await openGame(context, `${origin}/`);
+  await skipIntro(page);  // the first key also starts the page's audio
+  const heard = () => page.evaluate(() => Number(document.body.dataset.heardBuffers || 0));
+  // Options: CHANGE switches "Sound" on, DONE keeps it; then a new game.
+  await pressKeys(page, ['ArrowDown', 'ArrowDown', 'Enter'], 1500);
+  await pressKeys(page, ['F2', 'F1'], 1500);
+  await pressKeys(page, ['Enter'], 1500);
+  assert.equal(await heard(), 0, 'nothing sounded before the rotation');
+  await pressKeys(page, ['Enter'], 1000);
+  assert.ok(await heard() > 0, 'no buffer with sound in it reached Web Audio');
+  assert.deepEqual(page.problems, []);
+});
+
+test('quitting from the menu ends the program and the page says so', async (t) => {
+  const origin = await startServer(t, scratchFolder(t));
+  const context = await openBrowser(t);
+  const page = await openGame(context, `${origin}/`);
+  await skipIntro(page);
+  await pressKeys(page, ['ArrowUp', 'Enter'], 1000);  // the menu wraps round to "quit"
+  await page.waitForFunction(() => document.body.dataset.state === 'ended');
+  assert.equal(await page.locator('canvas').isVisible(), false);
+  assert.match(await page.locator('#message').innerText(), /has ended/);
+  await filesKept(page, 1);  // "settings.dat", written as the program ends
+  assert.deepEqual(page.problems, []);
+});
+
 test('the mouse and touch play as the pen does', async (t) => {
   const folder = scratchFolder(t);
   const origin = await startServer(t, folder);

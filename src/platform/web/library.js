@@ -163,7 +163,12 @@ mergeInto(LibraryManager.library, {
     if (!audio || audio.state !== 'running' || length <= 0) return -1;
     var buffer = audio.createBuffer(1, length, samplesPerSecond);
     var channel = buffer.getChannelData(0);
-    for (var i = 0; i < length; ++i) channel[i] = (HEAPU8[samples + i] - 128) / 128;
+    var heard = false;
+    for (var i = 0; i < length; ++i) {
+      var sample = HEAPU8[samples + i];
+      channel[i] = (sample - 128) / 128;
+      heard = heard || sample !== 128;
+    }
     var source = audio.createBufferSource();
     source.buffer = buffer;
     source.connect(audio.destination);
@@ -171,6 +176,7 @@ mergeInto(LibraryManager.library, {
     source.start(start);
     BT.audioEnd = start + length / samplesPerSecond;
     BT.sources.push(source);
+    if (Module['onSoundQueued']) Module['onSoundQueued'](heard);
     source.onended = function() {
       var index = BT.sources.indexOf(source);
       if (index >= 0) BT.sources.splice(index, 1);
