@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "net/protocol/PercentDecode.h"
+#include "net/protocol/QueryPairs.h"
 #include "net/protocol/ScoreCheck.h"
 
 namespace bt::scored {
@@ -58,18 +59,13 @@ std::optional<std::string>* slotFor(RawParameters& raw, std::string_view key) {
 
 std::variant<RawParameters, QueryError> splitParameters(std::string_view query) {
   RawParameters raw;
-  while (!query.empty()) {
-    const size_t amp = query.find('&');
-    const std::string_view part = query.substr(0, amp);
-    query = amp == std::string_view::npos ? std::string_view() : query.substr(amp + 1);
-    if (part.empty()) continue;
-    const size_t eq = part.find('=');
-    const std::string_view key = part.substr(0, eq);
+  for (const QueryPair& pair : splitQuery(query)) {
+    const std::string_view key = pair.name;
     std::optional<std::string>* slot = slotFor(raw, key);
     if (slot == nullptr) continue;
-    if (eq == std::string_view::npos) return QueryError{std::string(key) + " has no value"};
+    if (!pair.value) return QueryError{std::string(key) + " has no value"};
     if (slot->has_value()) return QueryError{std::string(key) + " is given twice"};
-    std::optional<std::string> value = percentDecode(part.substr(eq + 1));
+    std::optional<std::string> value = percentDecode(*pair.value);
     if (!value) return QueryError{std::string(key) + " has a bad percent-escape"};
     *slot = std::move(*value);
   }

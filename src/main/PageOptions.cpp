@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "net/protocol/PercentDecode.h"
+#include "net/protocol/QueryPairs.h"
 #include "platform/os/Quote.h"
 
 namespace bt {
@@ -23,16 +24,10 @@ bool isPageOption(std::string_view name) {
 
 std::variant<std::vector<std::string>, CommandLineError> argumentsOfQuery(std::string_view query) {
   std::vector<std::string> arguments;
-  while (!query.empty()) {
-    const size_t end = query.find('&');
-    const std::string_view pair = query.substr(0, end);
-    query = end == std::string_view::npos ? std::string_view() : query.substr(end + 1);
-    if (pair.empty()) continue;
-    const size_t equals = pair.find('=');
-    const auto name = percentDecode(pair.substr(0, equals));
-    const auto value = percentDecode(equals == std::string_view::npos ? std::string_view()
-                                                                      : pair.substr(equals + 1));
-    if (!name || !value) return CommandLineError{"a broken %-escape in " + quote(pair)};
+  for (const QueryPair& pair : splitQuery(query)) {
+    const auto name = percentDecode(pair.name);
+    const auto value = percentDecode(pair.value.value_or(std::string_view()));
+    if (!name || !value) return CommandLineError{"a broken %-escape in " + quote(pair.text)};
     if (!isPageOption(*name)) return CommandLineError{"unknown option " + quote(*name)};
     arguments.push_back("--" + *name);
     arguments.push_back(*value);

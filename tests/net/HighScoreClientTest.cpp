@@ -9,6 +9,7 @@
 #include "app/ShellFixture.h"
 #include "net/HighScoreClient.h"
 #include "support/LocalHttpServer.h"
+#include "support/ScoreReplyText.h"
 
 namespace bt::test {
 namespace {
@@ -50,13 +51,6 @@ class ListenerScreen : public Screen {
   std::condition_variable changed_;
   std::vector<int32_t> reports_;
 };
-
-std::string tenPairs(const std::string& prefix) {
-  std::string body;
-  for (int i = 1; i <= 10; ++i)
-    body += std::to_string(i * 10) + " " + prefix + std::to_string(i) + "\n";
-  return body;
-}
 
 class HighScoreClientTest : public ShellTest {
  protected:

@@ -7,6 +7,7 @@
 
 #include "app/ShellFixture.h"
 #include "net/HighScoreClient.h"
+#include "support/ScoreReplyText.h"
 
 namespace bt::test {
 namespace {
@@ -66,12 +67,6 @@ class Reports : public Screen {
   std::vector<int32_t> got;
 };
 
-std::string tenPairs() {
-  std::string body;
-  for (int i = 1; i <= 10; ++i) body += std::to_string(i * 10) + " W" + std::to_string(i) + "\n";
-  return body;
-}
-
 class HighScoreClientWithoutWorkerTest : public ShellTest {
  protected:
   HighScoreClientWithoutWorkerTest() {
@@ -97,7 +92,7 @@ TEST_F(HighScoreClientWithoutWorkerTest, ReportsAsTheRequestEnds) {
   EXPECT_EQ(network_.live->request.path, "/highscorescript/highscore.asp?game=brambletop");
   EXPECT_FALSE(client_.start(*reports_)) << "one exchange at a time";
 
-  network_.complete(platform::HttpResponse{200, tenPairs()});
+  network_.complete(platform::HttpResponse{200, tenPairs("W")});
   EXPECT_EQ(reports_->got, (std::vector<int32_t>{1, 2, 3}));
   EXPECT_FALSE(client_.running());
   EXPECT_EQ(network_.live, nullptr) << "the finished request is released";
@@ -112,7 +107,7 @@ TEST_F(HighScoreClientWithoutWorkerTest, FailuresReportFour) {
     bool refuse;
   };
   const Case cases[] = {{"no response", std::nullopt, false},
-                        {"not found", platform::HttpResponse{404, tenPairs()}, false},
+                        {"not found", platform::HttpResponse{404, tenPairs("W")}, false},
                         {"fetch refused", std::nullopt, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -134,11 +129,11 @@ TEST_F(HighScoreClientWithoutWorkerTest, StopCancelsTheRequest) {
   client_.stop();
   EXPECT_TRUE(first->cancelled);
   EXPECT_FALSE(client_.running());
-  network_.complete(platform::HttpResponse{200, tenPairs()});
+  network_.complete(platform::HttpResponse{200, tenPairs("W")});
   EXPECT_EQ(reports_->got, (std::vector<int32_t>{1, 2}));
 
   ASSERT_TRUE(client_.start(*reports_));
-  network_.complete(platform::HttpResponse{200, tenPairs()});
+  network_.complete(platform::HttpResponse{200, tenPairs("W")});
   EXPECT_EQ(reports_->got, (std::vector<int32_t>{1, 2, 1, 2, 3}));
 }
 
