@@ -42,8 +42,9 @@ export async function startServer(t, folder) {
 
 // Chromium without its own network chatter (this machine's network is
 // closed), at one device pixel per CSS pixel so that scale 1 is exact.
-// hasTouch gives the page a touch screen as well as the mouse.
-export async function openBrowser(t, { hasTouch = false } = {}) {
+// options go to the browser context: hasTouch gives the page a touch screen
+// as well as the mouse; isMobile and a viewport make it a phone's.
+export async function openBrowser(t, options = {}) {
   const browser = await chromium.launch({
     executablePath: chromiumPath,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
@@ -52,7 +53,7 @@ export async function openBrowser(t, { hasTouch = false } = {}) {
   });
   t.after(() => browser.close());
   const context = await browser.newContext({ viewport: { width: 600, height: 720 },
-    deviceScaleFactor: 1, hasTouch });
+    deviceScaleFactor: 1, ...options });
   return context;
 }
 

@@ -1,5 +1,6 @@
 // A player's look at the page: a screenshot of each screen as Chromium shows
-// it, at both display sizes, into OUTDIR (PAGE-DISPLAY.png).
+// it, at both display sizes, into OUTDIR (PAGE-DISPLAY.png), and one of the
+// page on a phone-sized touch screen (phone-240x320.png).
 //   node tests/web/tour.mjs OUTDIR   (after scripts/web-test.sh)
 import { mkdirSync } from 'node:fs';
 import { join, resolve } from 'node:path';
@@ -41,6 +42,16 @@ try {
     if (page.problems.length) console.error(page.problems.join('\n'));
     await page.close();
   }
+  // A phone: its keys under the canvas, tapped to a game.
+  const phone = await openBrowser(t, { hasTouch: true, isMobile: true, deviceScaleFactor: 2,
+    viewport: { width: 390, height: 844 } });
+  const page = await openGame(phone, `${origin}/`);
+  await page.waitForTimeout(1000);
+  for (const code of ['Enter', 'Enter', 'ArrowUp', 'Enter']) {
+    await page.locator(`#keypad button[data-code="${code}"]`).tap();
+    await page.waitForTimeout(1200);
+  }
+  await page.screenshot({ path: join(out, 'phone-240x320.png') });
   console.log(`screenshots in ${out}`);
 } finally {
   for (const f of cleanups.reverse()) await f();

@@ -30,13 +30,23 @@ mergeInto(LibraryManager.library, {
       var ratio = window.devicePixelRatio || 1;
       var scale = BT.forcedScale;
       if (!scale) {
+        // The on-page keypad, when shown, keeps its room below the canvas.
+        var keypad = document.getElementById('keypad');
+        var room = window.innerHeight - (keypad ? keypad.offsetHeight : 0);
         var across = Math.floor(window.innerWidth * ratio / canvas.width);
-        var down = Math.floor(window.innerHeight * ratio / canvas.height);
+        var down = Math.floor(room * ratio / canvas.height);
         scale = Math.max(1, Math.min(across, down));
       }
       canvas.style.width = (canvas.width * scale / ratio) + 'px';
       canvas.style.height = (canvas.height * scale / ratio) + 'px';
       canvas.dataset.scale = scale;
+      // Centring may leave the canvas between two device pixels, which would
+      // blur its crisp ones: move it onto the nearest.
+      canvas.style.transform = '';
+      var box = canvas.getBoundingClientRect();
+      var dx = Math.round(box.left * ratio) / ratio - box.left;
+      var dy = Math.round(box.top * ratio) / ratio - box.top;
+      if (dx || dy) canvas.style.transform = 'translate(' + dx + 'px, ' + dy + 'px)';
     },
 
     // The frame-buffer pixel under a pointer event, kept inside the canvas.
@@ -123,6 +133,25 @@ mergeInto(LibraryManager.library, {
     }
     window.addEventListener('keydown', function(event) { key(true, event); });
     window.addEventListener('keyup', function(event) { key(false, event); });
+
+    // The on-page keypad: each button is the key its data-code names, held
+    // while it is touched.
+    document.querySelectorAll('#keypad button[data-code]').forEach(function(button) {
+      var held = false;
+      function press(down, event) {
+        event.preventDefault();
+        if (held === down) return;
+        held = down;
+        key(down, {code: button.dataset.code, preventDefault: function() {}});
+      }
+      button.addEventListener('pointerdown', function(event) {
+        button.setPointerCapture(event.pointerId);
+        press(true, event);
+      });
+      button.addEventListener('pointerup', function(event) { press(false, event); });
+      button.addEventListener('pointercancel', function(event) { press(false, event); });
+      button.addEventListener('contextmenu', function(event) { event.preventDefault(); });
+    });
 
     // Mouse, touch and stylus alike: the primary pointer is the pen.
     var canvas = Module['canvas'] || document.getElementById('canvas');
@@ -309,6 +338,8 @@ mergeInto(LibraryManager.library, {
       message.hidden = false;
     }
     if (BT.canvas) BT.canvas.hidden = true;
+    var keypad = document.getElementById('keypad');
+    if (keypad) keypad.hidden = true;
     if (Module['onEnded']) Module['onEnded'](UTF8ToString(text));
   },
 });
