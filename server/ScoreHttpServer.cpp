@@ -11,6 +11,7 @@
 #include "ClientAddress.h"
 #include "ConnectionStream.h"
 #include "ConnectionThreads.h"
+#include "HttpDate.h"
 #include "StaticFiles.h"
 #include "net/protocol/ScoreCheck.h"
 
@@ -42,10 +43,38 @@ const char* reasonFor(int status) {
   }
 }
 
+// Every value of a header that may be sent as several lines, as one list.
+std::string allValues(const httplib::Request& request, const char* name) {
+  std::string joined;
+  const size_t count = request.get_header_value_count(name);
+  for (size_t i = 0; i < count; ++i) {
+    if (i > 0) joined += ", ";
+    joined += request.get_header_value(name, i);
+  }
+  return joined;
+}
+
 std::string_view queryOf(const std::string& target) {
   const size_t question = target.find('?');
   return question == std::string::npos ? std::string_view()
                                        : std::string_view(target).substr(question + 1);
+}
+
+void sendFile(const std::shared_ptr<ReadOnlyFile>& file, const std::string& type,
+              httplib::Response& response) {
+  if (file->size() == 0) {
+    response.set_content("", type);
+    return;
+  }
+  // Streamed a piece at a time, so that a request holds no more than one
+  // piece; the library compresses nothing it streams with a known length.
+  response.set_content_provider(
+      file->size(), type, [file](size_t offset, size_t length, httplib::DataSink& sink) {
+        char piece[32 * 1024];
+        const int64_t got = file->readAt(offset, piece, std::min(length, sizeof piece));
+        // A file cut short since it was opened ends the connection.
+        return got > 0 && sink.write(piece, static_cast<size_t>(got));
+      });
 }
 
 }  // namespace
@@ -199,8 +228,15 @@ bool ScoreHttpServer::isWebFilePath(const httplib::Request& request) const {
 }
 
 void ScoreHttpServer::answerWebFile(const httplib::Request& request, httplib::Response& response) {
-  WebFileReply reply = webFiles_->answer(request.method, request.target,
-                                         request.get_header_value("Accept-Encoding"));
+  const std::string acceptEncoding = request.get_header_value("Accept-Encoding");
+  const std::string ifNoneMatch = allValues(request, "If-None-Match");
+  const std::string ifModifiedSince = allValues(request, "If-Modified-Since");
+  WebFileRequest asked{.method = request.method,
+                       .target = request.target,
+                       .acceptEncoding = acceptEncoding,
+                       .ifModifiedSince = ifModifiedSince};
+  if (request.has_header("If-None-Match")) asked.ifNoneMatch = ifNoneMatch;
+  WebFileReply reply = webFiles_->answer(asked);
   response.status = reply.status;
   response.set_header("X-Content-Type-Options", "nosniff");
   if (!reply.file) {
@@ -208,26 +244,22 @@ void ScoreHttpServer::answerWebFile(const httplib::Request& request, httplib::Re
     response.set_content(reply.reason, "text/plain");
     return;
   }
-  // A new build is fetched again rather than taken from a cache unasked.
+  // A new build is fetched again rather than taken from a cache unasked;
+  // what is unchanged since the last visit costs a 304.
   response.set_header("Cache-Control", "no-cache");
   response.set_header("Accept-Ranges", "none");
   if (reply.varies) response.set_header("Vary", "Accept-Encoding");
-  if (reply.gzip) response.set_header("Content-Encoding", "gzip");
-  const std::string type(reply.contentType);
+  response.set_header("ETag", reply.entityTag);
   const auto file = std::move(reply.file);
-  if (file->size() == 0) {
-    response.set_content("", type);
+  if (reply.status == 304) {
+    // No body. Left without a length, the library would claim 0, which
+    // a 304 may say only of an empty file.
+    response.set_header("Content-Length", std::to_string(file->size()));
     return;
   }
-  // Streamed a piece at a time, so that a request holds no more than one
-  // piece; the library compresses nothing it streams with a known length.
-  response.set_content_provider(
-      file->size(), type, [file](size_t offset, size_t length, httplib::DataSink& sink) {
-        char piece[32 * 1024];
-        const int64_t got = file->readAt(offset, piece, std::min(length, sizeof piece));
-        // A file cut short since it was opened ends the connection.
-        return got > 0 && sink.write(piece, static_cast<size_t>(got));
-      });
+  response.set_header("Last-Modified", formatHttpDate(reply.lastModified));
+  if (reply.gzip) response.set_header("Content-Encoding", "gzip");
+  sendFile(file, std::string(reply.contentType), response);
 }
 
 void ScoreHttpServer::explainError(const httplib::Request&, httplib::Response& response) {

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "AcceptEncoding.h"
+#include "EntityTag.h"
+#include "HttpDate.h"
 #include "WebContentType.h"
 #include "net/protocol/PercentDecode.h"
 
@@ -14,7 +16,15 @@ namespace {
 namespace fs = std::filesystem;
 
 WebFileReply refusal(int status, std::string reason) {
-  return {status, std::move(reason), nullptr, {}, false, false};
+  return {.status = status, .reason = std::move(reason)};
+}
+
+// Whether the client already holds the file about to be sent. A date is
+// looked at only without a tag, and only to the second, as it was sent.
+bool heldAlready(const WebFileRequest& request, const WebFileReply& reply) {
+  if (request.ifNoneMatch) return namesEntityTag(*request.ifNoneMatch, reply.entityTag);
+  const auto since = parseHttpDate(request.ifModifiedSince);
+  return since && reply.lastModified <= *since;
 }
 
 // A decoded path that names a file by plain steps down from the folder: no
@@ -37,12 +47,11 @@ std::variant<StaticFiles, std::string> StaticFiles::open(const std::string& fold
   return StaticFiles(std::move(root));
 }
 
-WebFileReply StaticFiles::answer(std::string_view method, std::string_view target,
-                                 std::string_view acceptEncoding) const {
-  if (method != "GET" && method != "HEAD") {
+WebFileReply StaticFiles::answer(const WebFileRequest& request) const {
+  if (request.method != "GET" && request.method != "HEAD") {
     return refusal(405, "only GET and HEAD are accepted here\n");
   }
-  const auto path = percentDecode(target.substr(0, target.find('?')));
+  const auto path = percentDecode(request.target.substr(0, request.target.find('?')));
   if (!path) return refusal(400, "the path cannot be read\n");
   std::string name;
   if (*path == "/") {
@@ -52,17 +61,22 @@ WebFileReply StaticFiles::answer(std::string_view method, std::string_view targe
   } else {
     return refusal(404, "no such file\n");
   }
-  WebFileReply reply{200, {}, openInside(name), webContentType(name), false, false};
+  WebFileReply reply{.file = openInside(name), .contentType = webContentType(name)};
   if (!reply.file) return refusal(404, "no such file\n");
   // A .gz older than its file is left from an earlier build.
   auto packed = openInside(name + ".gz");
   if (packed && packed->modified() >= reply.file->modified()) {
     reply.varies = true;
-    if (acceptsGzip(acceptEncoding)) {
+    if (acceptsGzip(request.acceptEncoding)) {
       reply.file = std::move(packed);
       reply.gzip = true;
     }
   }
+  reply.entityTag = entityTag(reply.file->size(), reply.file->modified(), reply.gzip);
+  const std::chrono::sys_time<std::chrono::nanoseconds> modified(
+      std::chrono::nanoseconds(reply.file->modified()));
+  reply.lastModified = std::chrono::floor<std::chrono::seconds>(modified);
+  if (heldAlready(request, reply)) reply.status = 304;
   return reply;
 }
 

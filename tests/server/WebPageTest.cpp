@@ -1,6 +1,7 @@
 // The built web page served beside the score table (--web DIR): its files
-// with their types, the gzip variant, and every way out of the folder
-// refused, over plain connections so that the requests are exactly these.
+// with their types, the gzip variant, the 304 for what a client holds, and
+// every way out of the folder refused, over plain connections so that the
+// requests are exactly these.
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -19,6 +20,7 @@ namespace bt::scored::test {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 struct Reply {
   int status = 0;                              // 0: no answer
@@ -80,6 +82,12 @@ class WebFolder {
   }
 
   std::string path() const { return web_.string(); }
+  // Gives the file `name` new bytes and the time of its last change.
+  void rewrite(const std::string& name, const std::string& bytes,
+               std::chrono::sys_time<std::chrono::milliseconds> modified) const {
+    write(web_ / name, bytes);
+    fs::last_write_time(web_ / name, std::chrono::file_clock::from_sys(modified));
+  }
   // Makes the file `name` a minute older than `than`.
   void touchOlder(const std::string& name, const std::string& than) const {
     fs::last_write_time(web_ / name, fs::last_write_time(web_ / than) - std::chrono::minutes(1));
@@ -196,6 +204,111 @@ TEST(ScoredWebPage, TheGzipFileGoesToClientsThatTakeGzip) {
   const Reply shell = exchange(server.port(), "GET", "/shell.js", "Accept-Encoding: gzip\r\n");
   EXPECT_EQ(shell.body, "shell\n");
   EXPECT_EQ(header(shell, "content-encoding"), "(none)");
+}
+
+TEST(ScoredWebPage, WhatTheClientHoldsAlreadyIsA304) {
+  WebFolder folder;
+  const std::string wasm("\0asm\1\0\0\0", 8);
+  const auto built = std::chrono::sys_days(std::chrono::January / 2 / 2026) + 3h + 4min + 5500ms;
+  folder.rewrite("brambletop.wasm", wasm, built);
+  TempDatabaseFile database;
+  ScoredProcess server({"--db", database.path(), "--web", folder.path()});
+  ASSERT_NE(server.port(), 0) << server.errorOutput();
+  const int port = server.port();
+
+  const Reply first = exchange(port, "GET", "/brambletop.wasm");
+  const std::string tag = header(first, "etag");
+  EXPECT_TRUE(tag.starts_with("\"8-") && tag.ends_with('"')) << tag;  // the size first
+  EXPECT_EQ(header(first, "last-modified"), "Fri, 02 Jan 2026 03:04:05 GMT");
+  const Reply head = exchange(port, "HEAD", "/brambletop.wasm");
+  EXPECT_EQ(header(head, "etag"), tag);
+  EXPECT_EQ(header(head, "last-modified"), header(first, "last-modified"));
+
+  struct Case {
+    std::string method;
+    std::string headers;
+    int status;
+  };
+  const std::string stale = "\"8-1\"";
+  const std::vector<Case> cases = {
+      {"GET", "If-None-Match: " + tag, 304},
+      {"HEAD", "If-None-Match: " + tag, 304},
+      {"GET", "If-None-Match: \"x\", W/" + tag, 304},
+      {"GET", "If-None-Match: *", 304},
+      {"GET", "If-None-Match: " + stale, 200},
+      {"HEAD", "If-None-Match: " + stale, 200},
+      // Dates to the second: the one it was written in, or later.
+      {"GET", "If-Modified-Since: Fri, 02 Jan 2026 03:04:05 GMT", 304},
+      {"HEAD", "If-Modified-Since: Friday, 02-Jan-26 03:04:05 GMT", 304},
+      {"GET", "If-Modified-Since: Sat, 03 Jan 2026 00:00:00 GMT", 304},
+      {"GET", "If-Modified-Since: Fri, 02 Jan 2026 03:04:04 GMT", 200},
+      {"GET", "If-Modified-Since: yesterday", 200},
+      // The tag decides whenever there is one.
+      {"GET", "If-None-Match: " + stale + "\r\nIf-Modified-Since: Sat, 03 Jan 2026 00:00:00 GMT",
+       200},
+      {"GET", "If-None-Match: " + tag + "\r\nIf-Modified-Since: Thu, 01 Jan 2026 00:00:00 GMT",
+       304},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.method + " " + c.headers);
+    const Reply reply = exchange(port, c.method, "/brambletop.wasm", c.headers + "\r\n");
+    EXPECT_EQ(reply.status, c.status);
+    EXPECT_EQ(reply.body, c.status == 200 && c.method == "GET" ? wasm : "");
+    EXPECT_EQ(header(reply, "etag"), tag);
+    EXPECT_EQ(header(reply, "cache-control"), "no-cache");
+    // The length a 304 gives is the file's, never a claim of no bytes.
+    EXPECT_EQ(header(reply, "content-length"), "8");
+    EXPECT_EQ(header(reply, "content-type"), c.status == 304 ? "(none)" : "application/wasm");
+  }
+
+  // Rewritten with as many bytes, a second later: a new tag.
+  folder.rewrite("brambletop.wasm", std::string("\0asm\2\0\0\0", 8), built + 1s);
+  const Reply renewed = exchange(port, "GET", "/brambletop.wasm", "If-None-Match: " + tag + "\r\n");
+  EXPECT_EQ(renewed.status, 200);
+  EXPECT_EQ(renewed.body, std::string("\0asm\2\0\0\0", 8));
+  EXPECT_NE(header(renewed, "etag"), tag);
+  EXPECT_EQ(header(renewed, "last-modified"), "Fri, 02 Jan 2026 03:04:06 GMT");
+
+  server.signal(SIGTERM);
+  EXPECT_EQ(server.wait(), 0);
+  const std::string log = server.errorOutput();
+  for (const char* line : {" GET /brambletop.wasm 304 ", " HEAD /brambletop.wasm 304 "}) {
+    EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
+  }
+}
+
+TEST(ScoredWebPage, TheGzipFileHasATagOfItsOwn) {
+  WebFolder folder;
+  TempDatabaseFile database;
+  ScoredProcess server({"--db", database.path(), "--quiet", "--web", folder.path()});
+  ASSERT_NE(server.port(), 0) << server.errorOutput();
+  const std::string gzip = "Accept-Encoding: gzip\r\n";
+  const Reply plain = exchange(server.port(), "GET", "/brambletop.js");
+  const Reply packed = exchange(server.port(), "GET", "/brambletop.js", gzip);
+  const std::string plainTag = header(plain, "etag");
+  const std::string packedTag = header(packed, "etag");
+  EXPECT_NE(plainTag, packedTag);
+  EXPECT_NE(plainTag, "(none)");
+  EXPECT_NE(packedTag, "(none)");
+  struct Case {
+    bool gzip;
+    std::string ifNoneMatch;
+    int status;
+  };
+  for (const Case& c : std::vector<Case>{{true, packedTag, 304},
+                                         {false, packedTag, 200},
+                                         {true, plainTag, 200},
+                                         {false, plainTag, 304},
+                                         {true, plainTag + ", " + packedTag, 304}}) {
+    SCOPED_TRACE((c.gzip ? "gzip " : "") + c.ifNoneMatch);
+    const Reply reply = exchange(server.port(), "GET", "/brambletop.js",
+                                 (c.gzip ? gzip : "") + "If-None-Match: " + c.ifNoneMatch + "\r\n");
+    EXPECT_EQ(reply.status, c.status);
+    EXPECT_EQ(header(reply, "etag"), c.gzip ? packedTag : plainTag);
+    EXPECT_EQ(header(reply, "vary"), "Accept-Encoding");
+    EXPECT_EQ(header(reply, "content-encoding"), c.gzip && c.status == 200 ? "gzip" : "(none)");
+    EXPECT_EQ(reply.body, c.status == 304 ? "" : c.gzip ? packed.body : plain.body);
+  }
 }
 
 TEST(ScoredWebPage, NothingOutsideTheFolderNorAFolderNorAnotherMethod) {

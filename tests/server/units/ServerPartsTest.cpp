@@ -1,6 +1,6 @@
 // The server's small parts on their own: the reply's text, the submission
-// limit, the address behind a proxy, gzip in Accept-Encoding, the log line
-// and the command line.
+// limit, the address behind a proxy, gzip in Accept-Encoding, entity tags
+// and dates, the log line and the command line.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -9,6 +9,8 @@
 #include "AcceptEncoding.h"
 #include "ClientAddress.h"
 #include "CommitQueue.h"
+#include "EntityTag.h"
+#include "HttpDate.h"
 #include "Numbered.h"
 #include "RequestLog.h"
 #include "ScoreTableText.h"
@@ -78,6 +80,67 @@ TEST(AcceptEncoding, GzipUnlessItsQualityIsZero) {
   for (const auto& [header, taken] : cases) {
     SCOPED_TRACE(header);
     EXPECT_EQ(acceptsGzip(header), taken);
+  }
+}
+
+TEST(EntityTag, IfNoneMatchNamesTheTagInAnyForm) {
+  const std::string tag = entityTag(0x1a2b, 0x17f0c3d2e4a5b6c7, false);
+  EXPECT_EQ(tag, "\"1a2b-17f0c3d2e4a5b6c7\"");
+  EXPECT_EQ(entityTag(0x1a2b, 0x17f0c3d2e4a5b6c7, true), "\"1a2b-17f0c3d2e4a5b6c7-gz\"");
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {tag, true},
+      {"W/" + tag, true},  // compared weakly
+      {" *\t", true},
+      {"\"x\", " + tag, true},
+      {", ,\"x\" ,\t" + tag + " ,", true},
+      {"\"x\", \"1a2b-17f0c3d2e4a5b6c7-gz\"", false},  // the other variant
+      {"1a2b-17f0c3d2e4a5b6c7", false},                // unquoted
+      {"w/" + tag, false},
+      {"", false},
+      {"\"x\" " + tag, false},  // not a list
+      {tag + ", *", false},
+      {tag + ", \"bad tag\"", false},  // a malformed list names nothing
+      {"\"" + tag, false},
+  };
+  for (const auto& [ifNoneMatch, named] : cases) {
+    SCOPED_TRACE(ifNoneMatch);
+    EXPECT_EQ(namesEntityTag(ifNoneMatch, tag), named);
+  }
+}
+
+TEST(HttpDate, WrittenOneWayAndReadInAllThree) {
+  using namespace std::chrono;
+  const sys_seconds now = sys_days(2026y / 12 / 10) + 12h;
+  const sys_seconds time = sys_days(1994y / 11 / 6) + 8h + 49min + 37s;
+  EXPECT_EQ(formatHttpDate(time), "Sun, 06 Nov 1994 08:49:37 GMT");
+  EXPECT_EQ(formatHttpDate(sys_days(2028y / 2 / 29) + 23h + 59min + 59s),
+            "Tue, 29 Feb 2028 23:59:59 GMT");
+  const std::vector<std::pair<std::string, std::optional<sys_seconds>>> cases = {
+      {"Sun, 06 Nov 1994 08:49:37 GMT", time},
+      {" Sun, 06 Nov 1994 08:49:37 GMT\t", time},
+      {"Sunday, 06-Nov-94 08:49:37 GMT", time},
+      {"Sun Nov  6 08:49:37 1994", time},
+      {"Thursday, 01-Jan-76 00:00:00 GMT", sys_days(2076y / 1 / 1)},  // at most 50 years on
+      {"Friday, 01-Jan-77 00:00:00 GMT", sys_days(1977y / 1 / 1)},
+      {"Sat, 31 Dec 2005 23:59:60 GMT", sys_days(2006y / 1 / 1)},  // a leap second
+      {"Mon, 06 Nov 1994 08:49:37 GMT", time},                     // the day's name is not checked
+      {"Sun, 06 Nov 1994 08:49:37 gmt", std::nullopt},
+      {"sun, 06 Nov 1994 08:49:37 GMT", std::nullopt},
+      {"Sun, 6 Nov 1994 08:49:37 GMT", std::nullopt},
+      {"Sun, 06 Nov 1994 08:49:37", std::nullopt},
+      {"Sun, 06 Nov 1994 08:49:37 GMT, Sun, 06 Nov 1994 08:49:37 GMT", std::nullopt},
+      {"Sun, 31 Nov 1994 08:49:37 GMT", std::nullopt},
+      {"Sun, 29 Feb 2026 08:49:37 GMT", std::nullopt},
+      {"Sun, 06 Nov 1994 24:00:00 GMT", std::nullopt},
+      {"Sun, 06 Nov 1994 08:60:00 GMT", std::nullopt},
+      {"Sun, 06 Xyz 1994 08:49:37 GMT", std::nullopt},
+      {"Sun Nov 6 08:49:37 1994", std::nullopt},
+      {"1994-11-06T08:49:37Z", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const auto& [text, expected] : cases) {
+    SCOPED_TRACE(text);
+    EXPECT_EQ(parseHttpDate(text, now), expected);
   }
 }
 
