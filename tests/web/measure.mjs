@@ -67,6 +67,21 @@ try {
   console.log(`first frame after navigation: median ${firstFrames[2]} ms ` +
     `(${firstFrames.join(', ')})`);
 
+  // A second visit: the browser revalidates what it holds.
+  const visit = await openGame(context, `${origin}/`);
+  const revalidated = [];
+  visit.on('response', (response) => revalidated.push(response));
+  await visit.reload();
+  await visit.waitForFunction(() => document.body.dataset.state === 'running');
+  let bytes = 0;
+  for (const response of revalidated) {
+    const sizes = await response.request().sizes();
+    bytes += sizes.responseBodySize + sizes.responseHeadersSize;
+  }
+  console.log(`reload: ${revalidated.length} requests, statuses ` +
+    `${revalidated.map((r) => r.status()).join(' ')}, ${bytes} bytes received`);
+  await visit.close();
+
   const page = await openGame(context, `${origin}/`);
   await page.waitForTimeout(1000);
   await pressKeys(page, ['Enter'], 3000);  // the main menu, its slide-in over

@@ -43,6 +43,9 @@ void bt_fetch_cancel(int id);
 char* bt_page_query(void);
 char* bt_page_host(void);
 int bt_page_port(void);
+// Tells the page what drives the loop now: a 16 ms timer (calm) or the
+// animation frames.
+void bt_page_paced(int calm);
 // Replaces the canvas with a line of text: the program has ended, or could
 // not start.
 void bt_page_show_text(const char* text);

@@ -102,6 +102,7 @@ void WebPlatform::pace() {
   } else {
     emscripten_set_main_loop_timing(EM_TIMING_RAF, 1);
   }
+  bt_page_paced(calm ? 1 : 0);
 }
 
 bool WebPlatform::keyChanged(bool down, std::string_view code, bool shift, bool ctrl, bool alt) {

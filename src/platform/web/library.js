@@ -330,6 +330,10 @@ mergeInto(LibraryManager.library, {
     return window.location.protocol === 'https:' ? 443 : 80;
   },
 
+  bt_page_paced: function(calm) {
+    if (Module['onPaced']) Module['onPaced'](!!calm);
+  },
+
   bt_page_show_text__deps: ['$BT'],
   bt_page_show_text: function(text) {
     var message = document.getElementById('message');
