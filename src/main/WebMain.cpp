@@ -1,6 +1,7 @@
 // The program as a web page. The browser runs the frame loop (one step an
 // animation frame), so main sets everything up, hands the loop to the page
 // and returns; the Application lives until the player quits.
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -28,14 +29,15 @@ std::optional<bt::ProgramOptions> readPageOptions() {
     bt::platform::showPageText("brambletop: " + error->message);
     return std::nullopt;
   }
-  auto parsed = bt::parseCommandLine(std::get<std::vector<std::string>>(arguments));
+  const auto& words = std::get<std::vector<std::string>>(arguments);
+  auto parsed = bt::parseCommandLine(words);
   if (auto* error = std::get_if<bt::CommandLineError>(&parsed)) {
     bt::platform::showPageText("brambletop: " + error->message);
     return std::nullopt;
   }
   bt::ProgramOptions options = std::get<bt::ProgramOptions>(parsed);
   // Without a server named, the scores go to the server that gave the page.
-  if (query.find("score-server") == std::string::npos) {
+  if (std::find(words.begin(), words.end(), "--score-server") == words.end()) {
     options.scoreServer.host = bt::platform::pageHost();
     options.scoreServer.port = bt::platform::pagePort();
   }

@@ -95,20 +95,18 @@ bool HighScoreClient::report(ExchangeStatus status) {
 }
 
 void HighScoreClient::runExchange(Order order) {
-  if (!report(ExchangeStatus::Connecting)) return;
-  if (!holdDataConnection()) return finish(std::nullopt);
-  if (!report(ExchangeStatus::Exchanging)) return;
+  if (!openExchange()) return;
   finishWith(sendRequest(std::move(order.path)));
 }
 
 void HighScoreClient::startExchange(Order order) {
-  if (!report(ExchangeStatus::Connecting)) return;
-  if (!holdDataConnection()) return finish(std::nullopt);
-  if (!report(ExchangeStatus::Exchanging)) return;
-  std::lock_guard<std::mutex> lock(mutex_);
-  post_ = makePost(std::move(order.path));
-  platform::HttpPost& post = *post_;
-  const bool started = post.sendLater([this](std::optional<platform::HttpResponse> response) {
+  if (!openExchange()) return;
+  // One thread only here: post_ is set before the request can end.
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    post_ = makePost(std::move(order.path));
+  }
+  const bool started = post_->sendLater([this](std::optional<platform::HttpResponse> response) {
     // post_ is this very request: it ends here, after its last use.
     std::unique_ptr<platform::HttpPost> done;
     {
@@ -117,11 +115,21 @@ void HighScoreClient::startExchange(Order order) {
     }
     finishWith(response);
   });
-  if (!started) {
+  if (started) return;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
     post_.reset();
-    listener_->notify(static_cast<int32_t>(ExchangeStatus::Failed));
-    running_ = false;
   }
+  finish(std::nullopt);
+}
+
+bool HighScoreClient::openExchange() {
+  if (!report(ExchangeStatus::Connecting)) return false;
+  if (!holdDataConnection()) {
+    finish(std::nullopt);
+    return false;
+  }
+  return report(ExchangeStatus::Exchanging);
 }
 
 bool HighScoreClient::holdDataConnection() {

@@ -64,6 +64,9 @@ class HighScoreClient {
   void runExchange(Order order);
   // The exchange without a worker, for networks that never block.
   void startExchange(Order order);
+  // Reports 1, brings up the data connection and reports 2; false when the
+  // exchange ends there (stopped, or failed with its last report made).
+  bool openExchange();
   // Opens or keeps the data connection; false when there is none.
   bool holdDataConnection();
   std::unique_ptr<platform::HttpPost> makePost(std::string path);
