@@ -3,6 +3,7 @@
 #include <new>
 #include <utility>
 
+#include "platform/VirtualKeys.h"
 #include "platform/os/Quote.h"
 #include "platform/os/Warning.h"
 
@@ -67,6 +68,7 @@ bool Application::tick() {
 
 void Application::requestScreen(ScreenId id) {
   mixer().stopAll();
+  showLegend(false);  // the fade shows the screen's own picture
   // Only the low 8 bits of a request count.
   const auto screen = static_cast<ScreenId>(static_cast<uint32_t>(id) & 0xFF);
   if (screen == ScreenId::Quit) {
@@ -86,7 +88,10 @@ void Application::performSwitch() {
   } catch (const std::bad_alloc&) {
     currentScreen_.reset();  // no screen: keys and frames reach nothing
   }
-  if (currentScreen_) currentScreen_->enter();
+  if (!currentScreen_) return;
+  currentScreen_->enter();
+  introduceLegend();
+  legendMayHaveChanged();
 }
 
 void Application::keyUp(GameKey key) {
@@ -94,15 +99,66 @@ void Application::keyUp(GameKey key) {
 }
 
 void Application::keyDown(GameKey key) {
-  if (currentScreen_) currentScreen_->keyDown(key);
+  if (legendShown_) {
+    showLegend(false);
+    return;
+  }
+  deliverKey(key);
 }
 
-void Application::undo() {
-  if (currentScreen_ && !switchPending()) currentScreen_->undo();
+void Application::deliverKey(GameKey key) {
+  if (!currentScreen_) return;
+  currentScreen_->keyDown(key);
+  legendMayHaveChanged();
+}
+
+void Application::desktopKeyDown(uint32_t code) {
+  if (!currentScreen_) return;
+  if (code == platform::kVkLegend || legendShown_) {
+    showLegend(!legendShown_);
+    return;
+  }
+  perform(currentScreen_->controls().resolve(code));
+}
+
+void Application::perform(DesktopAction action) {
+  using Kind = DesktopAction::Kind;
+  switch (action.kind) {
+    case Kind::None:
+      return;
+    case Kind::PressKey:
+      deliverKey(action.value);
+      return;
+    case Kind::Command:
+      currentScreen_->command(action.value);
+      break;
+    case Kind::Undo:
+      // Not while the picture fades: the screen draws nothing then.
+      if (!switchPending()) currentScreen_->undo();
+      break;
+    case Kind::Redo:
+      if (!switchPending()) currentScreen_->redo();
+      break;
+    case Kind::TypeLetter:
+      currentScreen_->typeLetter(static_cast<char>(action.value));
+      break;
+  }
+  legendMayHaveChanged();
 }
 
 void Application::penDown(uint16_t x, uint16_t y) {
-  if (currentScreen_) currentScreen_->penDown(x, y);
+  if (!currentScreen_) return;
+  if (legendShown_) {
+    showLegend(false);
+    return;
+  }
+  // The caption band stands for the phone's soft keys under the captions.
+  if (const auto softKey = currentScreen_->controls().softKeyAt(width(), x, y)) {
+    deliverKey(*softKey);
+    return;
+  }
+  currentScreen_->penDown(x, y);
+  legendMayHaveChanged();
 }
 
 void Application::penUp(uint16_t x, uint16_t y) {
@@ -111,6 +167,40 @@ void Application::penUp(uint16_t x, uint16_t y) {
 
 void Application::penMove(uint16_t x, uint16_t y) {
   if (currentScreen_) currentScreen_->penMove(x, y);
+}
+
+void Application::showLegend(bool on) {
+  if (on == legendShown_) return;
+  legendShown_ = on;
+  setRedrawPending();  // the picture with or without the legend over it
+}
+
+std::vector<LegendRow> Application::legendRows() const {
+  if (!currentScreen_) return {};
+  return bt::legendRows(currentScreen_->controls(), settings_.keyMap);
+}
+
+const FrameBuffer& Application::pictureToPresent() {
+  if (!legendShown_) return frameBuffer();
+  if (!overlaid_) overlaid_ = std::make_unique<FrameBuffer>(width(), height());
+  *overlaid_ = frameBuffer();
+  drawLegend(*overlaid_, font_, artSet_, legendRows());
+  return *overlaid_;
+}
+
+void Application::introduceLegend() {
+  if (!introducesLegend_ || !currentScreen_->controls().introducesLegend()) return;
+  if (platform().readRegistryString(kLegendKey, kLegendShownValue) == "1") return;
+  // Shown once, remembered even when the player closes it at once.
+  platform().writeRegistryString(kLegendKey, kLegendShownValue, "1");
+  showLegend(true);
+}
+
+void Application::legendMayHaveChanged() {
+  std::string text = legendPageText(legendRows());
+  if (text == legendText_) return;
+  legendText_ = std::move(text);
+  platform().showKeyLegend(legendText_);
 }
 
 }  // namespace bt

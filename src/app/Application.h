@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/ApplicationBase.h"
+#include "app/KeyLegend.h"
 #include "app/ScoreTable.h"
 #include "app/Screen.h"
 #include "app/ScreenId.h"
@@ -45,7 +46,23 @@ class Application : public ApplicationBase {
   void penDown(uint16_t x, uint16_t y) override;
   void penUp(uint16_t x, uint16_t y) override;
   void penMove(uint16_t x, uint16_t y) override;
-  void undo() override;
+  // Escape, Enter, the letters, undo, redo: what the current screen's
+  // controls make of them; '?' shows or hides the key legend.
+  void desktopKeyDown(uint32_t code) override;
+
+  // The key legend over the picture (the frame buffer itself is left as the
+  // screen drew it). While it shows, the next key or tap only hides it; a
+  // screen switch hides it too.
+  void showLegend(bool on);
+  bool legendShown() const { return legendShown_; }
+  // The legend shows itself the first time a game screen opens, once for
+  // this user (remembered in the registry). For a window; headless runs
+  // never call it, so their pictures stay as they are.
+  void introduceLegendOnFirstGame() { introducesLegend_ = true; }
+  // The current screen's legend rows with the key map as it stands.
+  std::vector<LegendRow> legendRows() const;
+  static constexpr const char* kLegendKey = "Software\\Brambletop\\Window";
+  static constexpr const char* kLegendShownValue = "Legend Shown";
 
   // Stops every sound; ScreenId::Quit ends the program at once, any other id
   // is switched to after the fade. A later request replaces an earlier one.
@@ -59,16 +76,28 @@ class Application : public ApplicationBase {
   const Folders& folders() const { return folders_; }
 
   Font& font() { return font_; }
+  const Font& font() const { return font_; }
   Settings& settings() { return settings_; }
+  const Settings& settings() const { return settings_; }
   ScoreTable& scores() { return scores_; }
+  const ScoreTable& scores() const { return scores_; }
   // 0 for the 176x220 art and layout, 1 for 240x320.
   int artSet() const { return artSet_; }
   Screen* currentScreen() { return currentScreen_.get(); }
 
   static constexpr int kFadeStep = 40;
 
+ protected:
+  const FrameBuffer& pictureToPresent() override;
+
  private:
   void performSwitch();
+  void deliverKey(GameKey key);
+  void perform(DesktopAction action);
+  void introduceLegend();
+  // Tells the platform the legend's text when it changed (the page shows
+  // it beside the canvas).
+  void legendMayHaveChanged();
 
   Folders folders_;
   ScreenId pendingScreen_ = ScreenId::Quit;
@@ -79,6 +108,10 @@ class Application : public ApplicationBase {
   ScoreTable scores_;
   int artSet_ = 1;
   ScreenFactory factory_;
+  bool legendShown_ = false;
+  bool introducesLegend_ = false;
+  std::unique_ptr<FrameBuffer> overlaid_;  // the picture with the legend over it
+  std::string legendText_;                 // as the platform was last told
 };
 
 }  // namespace bt

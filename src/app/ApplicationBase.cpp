@@ -77,11 +77,11 @@ uint32_t ApplicationBase::handleMessage(const Message& message) {
       quit();
       return 1;
     case kMessageKeyDown:
-      if (message.wParam == kVkUndo) {
-        undo();
-        return 1;
+      if (auto key = keyDownTable(message.wParam)) {
+        keyDown(*key);
+      } else if (isDesktopKey(message.wParam)) {
+        desktopKeyDown(message.wParam);
       }
-      if (auto key = keyDownTable(message.wParam)) keyDown(*key);
       return 1;
     case kMessageKeyUp:
       if (auto key = keyUpTable(message.wParam)) keyUp(*key);
@@ -133,7 +133,7 @@ void ApplicationBase::presentRaw() {
 // than the frame buffer is never written past its end.
 void ApplicationBase::copyFrameTo(void* memory) {
   const DisplayProperties props = platform_.display().properties();
-  const auto* source = reinterpret_cast<const uint8_t*>(frameBuffer_.pixels());
+  const auto* source = reinterpret_cast<const uint8_t*>(pictureToPresent().pixels());
   auto* target = static_cast<uint8_t*>(memory);
   const size_t rowBytes = static_cast<size_t>(width_) * 2;
   if (props.width == width_ && props.height == height_ && props.xPitch == 2 &&

@@ -33,8 +33,9 @@ class ApplicationBase {
   virtual void penDown(uint16_t, uint16_t) {}
   virtual void penUp(uint16_t, uint16_t) {}
   virtual void penMove(uint16_t, uint16_t) {}
-  // The desktop's undo key (never a phone key, so never in the key map).
-  virtual void undo() {}
+  // A key-down of one of the desktop's own keys (never a phone key, so never
+  // in the key map; platform/VirtualKeys.h).
+  virtual void desktopKeyDown(uint32_t) {}
   virtual void focusLost() {}
   virtual void focusGained() {}
 
@@ -77,6 +78,9 @@ class ApplicationBase {
 
  protected:
   void setSwitchPending(bool on);
+  // The picture present copies to the display: the frame buffer, or a copy
+  // of it with something drawn over it that the screens must not see.
+  virtual const FrameBuffer& pictureToPresent() { return frameBuffer_; }
 
  private:
   static constexpr uint8_t kRedrawPending = 1;

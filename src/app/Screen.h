@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "app/Controls.h"
 #include "app/GameKey.h"
 #include "app/HitRect.h"
 
@@ -29,8 +30,14 @@ class Screen {
   virtual void frame() {}
   virtual void keyUp(GameKey) {}
   virtual void keyDown(GameKey) {}
-  // The desktop's undo key; only the game screen answers it.
+  // The desktop's undo and redo keys; only the game screen answers them.
   virtual void undo() {}
+  virtual void redo() {}
+  // A letter typed on a keyboard ('A' to 'Z'), where a name is typed.
+  virtual void typeLetter(char) {}
+  // What the desktop's own keys, the caption band and the key legend do
+  // here now (see Controls); nothing by default.
+  virtual Controls controls() const { return {}; }
   // Calls command with the id of the first hit rectangle, in the order they
   // were added, that contains the point.
   virtual void penDown(uint16_t x, uint16_t y);

@@ -1,34 +1,99 @@
 #include "game/UndoHistory.h"
 
+#include <utility>
+
 namespace bt {
 
-void UndoHistory::record(const Game& game) {
-  if (game.board.levelIndex != levelIndex_) {
-    rotations_.clear();
-    levelIndex_ = game.board.levelIndex;
-  }
-  if (rotations_.size() >= kMaxRotations) rotations_.pop_front();
-  rotations_.push_back(
-      {game.rotation.cursorX, game.rotation.cursorY, game.rotation.counterClockwise});
+namespace {
+
+bool playable(const Game& game) {
+  const Board& board = game.board;
+  return board.isSetUp() && !game.gameOver && !game.rotation.rotating && !isSolved(board);
 }
 
-bool UndoHistory::undo(Game& game) {
+}  // namespace
+
+void UndoHistory::clear() {
+  steps_.clear();
+  done_ = 0;
+}
+
+void UndoHistory::push(Step step, int32_t levelIndex) {
+  if (levelIndex != levelIndex_) {
+    clear();
+    levelIndex_ = levelIndex;
+  }
+  steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end());
+  if (steps_.size() >= kMaxSteps) steps_.pop_front();
+  steps_.push_back(std::move(step));
+  done_ = steps_.size();
+}
+
+void UndoHistory::record(const Game& game) {
+  push({game.rotation.cursorX, game.rotation.cursorY, game.rotation.counterClockwise, nullptr},
+       game.board.levelIndex);
+}
+
+void UndoHistory::recordRestart(const Game& game) {
+  Game before = game;
+  finishRotation(before);
+  Game after = before;
+  restartLevel(after);
+  const Board& was = before.board;
+  const Board& will = after.board;
+  if (was.cells == will.cells && was.cursorX == will.cursorX && was.cursorY == will.cursorY) {
+    return;
+  }
+  push({was.cursorX, was.cursorY, false, std::make_unique<const Cells>(was.cells)}, was.levelIndex);
+}
+
+void UndoHistory::forgetOtherLevel(const Game& game) {
+  if (game.board.levelIndex != levelIndex_) clear();
+}
+
+// Turns the ring at the cursor place given, at once; the cursor stays there.
+bool UndoHistory::turn(Game& game, uint8_t cursorX, uint8_t cursorY, bool counterClockwise) {
   Board& board = game.board;
-  if (!board.isSetUp() || game.gameOver || game.rotation.rotating || isSolved(board)) return false;
-  if (board.levelIndex != levelIndex_) rotations_.clear();
-  if (rotations_.empty()) return false;
-  const Turn last = rotations_.back();
-  const uint8_t cursorX = board.cursorX;
-  const uint8_t cursorY = board.cursorY;
-  board.cursorX = last.cursorX;
-  board.cursorY = last.cursorY;
-  if (startRotation(game, !last.counterClockwise) != RotationStart::Started) {
-    board.cursorX = cursorX;
-    board.cursorY = cursorY;
+  const uint8_t oldX = board.cursorX;
+  const uint8_t oldY = board.cursorY;
+  board.cursorX = cursorX;
+  board.cursorY = cursorY;
+  if (startRotation(game, counterClockwise) != RotationStart::Started) {
+    board.cursorX = oldX;
+    board.cursorY = oldY;
     return false;
   }
   finishRotation(game);
-  rotations_.pop_back();
+  return true;
+}
+
+bool UndoHistory::undo(Game& game) {
+  if (!playable(game)) return false;
+  forgetOtherLevel(game);
+  if (done_ == 0) return false;
+  const Step& last = steps_[done_ - 1];
+  if (last.cellsBefore) {
+    game.board.cells = *last.cellsBefore;
+    game.board.cursorX = last.cursorX;
+    game.board.cursorY = last.cursorY;
+  } else if (!turn(game, last.cursorX, last.cursorY, !last.counterClockwise)) {
+    return false;
+  }
+  --done_;
+  return true;
+}
+
+bool UndoHistory::redo(Game& game) {
+  if (!playable(game)) return false;
+  forgetOtherLevel(game);
+  if (done_ == steps_.size()) return false;
+  const Step& next = steps_[done_];
+  if (next.cellsBefore) {
+    restartLevel(game);
+  } else if (!turn(game, next.cursorX, next.cursorY, next.counterClockwise)) {
+    return false;
+  }
+  ++done_;
   return true;
 }
 

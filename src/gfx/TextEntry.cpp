@@ -110,6 +110,16 @@ void TextEntry::typeLetter(int index) {
   idleFrames_ = 0;
 }
 
+void TextEntry::typeCharacter(char c) {
+  if (!enabled_) return;
+  if (pending_) advance();
+  text_[static_cast<size_t>(cursor_)] = c;
+  advance();
+  lastKey_ = -1;
+  pending_ = false;
+  idleFrames_ = 0;
+}
+
 void TextEntry::typeDigit(int index) {
   if (index < 0 || index >= kDigitKeys) return;
   if (lastKey_ >= 0 && index != lastKey_) advance();

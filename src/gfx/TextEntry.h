@@ -29,6 +29,10 @@ class TextEntry {
   void setText(std::string_view text);
   void setEnabled(bool enabled);
   void press(uint8_t key);
+  // A character typed on a keyboard: a composed character is accepted first,
+  // then c is written at the cursor and the cursor moves on, as after an
+  // accepted multi-tap character.
+  void typeCharacter(char c);
   // True when a composed character was accepted by the time-out now.
   bool tick();
   // The text and the cursor mark "_" in the font's current colour.

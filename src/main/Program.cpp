@@ -50,10 +50,12 @@ std::optional<Folders> chooseFolders(const ProgramOptions& options, std::string&
 }
 
 // Runs the Application until it quits; false when the display would not open.
+// In a window the key legend shows itself on the first game.
 bool runApplication(platform::Platform& platform, const ProgramOptions& options,
-                    const Folders& folders) {
+                    const Folders& folders, bool inWindow) {
   Application app(platform, options.width, options.height, makeScreenFactory(options.scoreServer),
                   folders);
+  if (inWindow) app.introduceLegendOnFirstGame();
   if (!app.openDisplay()) return false;
   runFrameLoop(app);
   return true;
@@ -80,7 +82,7 @@ int runHeadless(const ProgramOptions& options) {
   }
   platform::HeadlessPlatform platform;
   ScriptRunner runner(platform, std::move(script));
-  if (!runApplication(platform, options, *folders)) {
+  if (!runApplication(platform, options, *folders, false)) {
     warn("the display cannot be used");
     return 1;
   }
@@ -120,7 +122,7 @@ int runDesktop(const ProgramOptions& options) {
   }
   // The icon lies beside the art once the folders are known.
   platform->sdlDisplay().setIconPath(folders->makePath("icon48.png"));
-  if (!runApplication(*platform, options, *folders)) {
+  if (!runApplication(*platform, options, *folders, true)) {
     warn("the display cannot be used");
     return 1;
   }

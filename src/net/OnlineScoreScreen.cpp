@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "gfx/Blit.h"
 #include "net/protocol/ScoreCheck.h"
+#include "platform/VirtualKeys.h"
 
 namespace bt {
 
@@ -120,6 +121,15 @@ void OnlineScoreScreen::keyDown(GameKey key) {
     client_.stop();
     if (!client_.applyReceived()) notify(static_cast<int32_t>(ExchangeStatus::Idle));
   }
+}
+
+Controls OnlineScoreScreen::controls() const {
+  Controls controls;
+  controls.bind(platform::kVkEscape, pressKey(kKeyLeftSoft)).captionBand(kCaptionY - 4);
+  controls.line("DONE", {legendPhoneKey(kKeyLeftSoft)})
+      .line("CONNECT / STOP", {legendPhoneKey(kKeyRightSoft)})
+      .line("this list", {legendCode(platform::kVkLegend)});
+  return controls;
 }
 
 void OnlineScoreScreen::notify(int32_t status) {

@@ -37,6 +37,8 @@ class OnlineScoreScreen : public Screen {
   void keyDown(GameKey key) override;
   // Any thread.
   void notify(int32_t status) override;
+  // Escape is "DONE"; the caption band lies under "DONE" and "CONNECT".
+  Controls controls() const override;
 
   ExchangeStatus status() const;
   std::string statusText() const;

@@ -17,7 +17,7 @@ bool within(DesktopKey key, DesktopKey first, DesktopKey last) {
 }
 
 // Browser names of the keys that do not come in numbered runs.
-constexpr std::array<std::pair<std::string_view, DesktopKey>, 22> kCodeNames{{
+constexpr std::array<std::pair<std::string_view, DesktopKey>, 21> kCodeNames{{
     {"ArrowLeft", DesktopKey::Left},
     {"ArrowUp", DesktopKey::Up},
     {"ArrowRight", DesktopKey::Right},
@@ -35,12 +35,31 @@ constexpr std::array<std::pair<std::string_view, DesktopKey>, 22> kCodeNames{{
     {"PageUp", DesktopKey::PageUp},
     {"NumpadSubtract", DesktopKey::KeypadMinus},
     {"PageDown", DesktopKey::PageDown},
-    {"KeyU", DesktopKey::U},
-    {"KeyZ", DesktopKey::Z},
+    {"Slash", DesktopKey::Slash},
     {"F10", DesktopKey::F10},
     {"F11", DesktopKey::F11},
     {"F12", DesktopKey::F12},
 }};
+
+// Keyboard names of the phone's codes (the first key of each in the table)
+// and of the desktop's own codes other than the letters.
+constexpr std::array<std::pair<uint32_t, std::string_view>, 19> kKeyboardNames{{
+    {kVkLeft, "Left"},     {kVkUp, "Up"},           {kVkRight, "Right"}, {kVkDown, "Down"},
+    {kVkLeftSoft, "F1"},   {kVkRightSoft, "F2"},    {kVkF1, "F3"},       {kVkF2, "F4"},
+    {kVkAction, "Space"},  {kVkBack, "Backspace"},  {kVkStar, "`"},      {kVkHash, "'"},
+    {kVkVolumeUp, "PgUp"}, {kVkVolumeDown, "PgDn"}, {kVkEscape, "Esc"},  {kVkEnter, "Enter"},
+    {kVkUndo, "Ctrl+Z"},   {kVkRedo, "Ctrl+Y"},     {kVkLegend, "?"},
+}};
+constexpr std::string_view kDigitNames[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+// The phone's "F3" to "F10": keyboard F5 to F12, with F11 taken by fullscreen.
+constexpr std::string_view kFurtherKeyNames[] = {"F5", "F6",  "F7",        "F8",
+                                                 "F9", "F10", "Shift+F11", "F12"};
+constexpr std::string_view kLetterNames = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+constexpr std::string_view kShiftedLetterNames[] = {
+    "Shift+A", "Shift+B", "Shift+C", "Shift+D", "Shift+E", "Shift+F", "Shift+G",
+    "Shift+H", "Shift+I", "Shift+J", "Shift+K", "Shift+L", "Shift+M", "Shift+N",
+    "Shift+O", "Shift+P", "Shift+Q", "Shift+R", "Shift+S", "Shift+T", "Shift+U",
+    "Shift+V", "Shift+W", "Shift+X", "Shift+Y", "Shift+Z"};
 
 // The digit of "Digit7", "Numpad7", "F7" (one digit after prefix), or -1.
 int digitAfter(std::string_view code, std::string_view prefix) {
@@ -61,6 +80,9 @@ std::optional<DesktopKey> desktopKeyOfCode(std::string_view code) {
     return offsetKey(DesktopKey::Keypad0, digit);
   }
   if (int digit = digitAfter(code, "F"); digit >= 1) return offsetKey(DesktopKey::F1, digit - 1);
+  if (code.size() == 4 && code.starts_with("Key") && code[3] >= 'A' && code[3] <= 'Z') {
+    return offsetKey(DesktopKey::A, code[3] - 'A');
+  }
   return std::nullopt;
 }
 
@@ -87,11 +109,8 @@ std::optional<uint32_t> virtualKeyOf(DesktopKey key) {
       return kVkF1;
     case F4:
       return kVkF2;
-    case Return:
-    case KeypadEnter:
     case Space:
       return kVkAction;
-    case Escape:
     case Backspace:
       return kVkBack;
     case KeypadMultiply:
@@ -117,9 +136,40 @@ bool isFullscreenToggle(DesktopKey key, KeyModifiers modifiers) {
 }
 
 std::optional<uint32_t> virtualKeyOf(DesktopKey key, KeyModifiers modifiers) {
+  using enum DesktopKey;
   if (isFullscreenToggle(key, modifiers)) return std::nullopt;
-  if (key == DesktopKey::U || (key == DesktopKey::Z && modifiers.ctrl)) return kVkUndo;
-  return virtualKeyOf(key);
+  switch (key) {
+    case Escape:
+      return kVkEscape;
+    case Return:
+    case KeypadEnter:
+      return kVkEnter;
+    case Slash:
+      return kVkLegend;
+    default:
+      break;
+  }
+  if (!within(key, A, Z)) return virtualKeyOf(key);
+  if (modifiers.ctrl && !modifiers.alt) {
+    if (key == Z) return kVkUndo;
+    if (key == Y) return kVkRedo;
+  }
+  if (modifiers.ctrl || modifiers.alt) return std::nullopt;
+  return letterKey(static_cast<char>('A' + offsetIn(key, A)), modifiers.shift);
+}
+
+std::string_view keyboardName(uint32_t virtualKey) {
+  if (const char letter = letterOf(virtualKey); letter != 0) {
+    const auto index = static_cast<size_t>(letter - 'A');
+    return isShiftedLetter(virtualKey) ? kShiftedLetterNames[index] : kLetterNames.substr(index, 1);
+  }
+  if (virtualKey >= kVkDigit0 && virtualKey <= kVkDigit9)
+    return kDigitNames[virtualKey - kVkDigit0];
+  if (virtualKey >= kVkF3 && virtualKey <= kVkF10) return kFurtherKeyNames[virtualKey - kVkF3];
+  for (const auto& [code, name] : kKeyboardNames) {
+    if (code == virtualKey) return name;
+  }
+  return {};
 }
 
 }  // namespace bt::platform

@@ -11,8 +11,8 @@
 
 namespace bt::platform {
 
-// The digits, the keypad's digits and F1 to F12 each stand in order, so that
-// offsetKey counts through them.
+// The digits, the keypad's digits, F1 to F12 and the letters each stand in
+// order, so that offsetKey counts through them.
 // clang-format off
 enum class DesktopKey {
   Left, Up, Right, Down,
@@ -22,7 +22,8 @@ enum class DesktopKey {
   Return, KeypadEnter, Space, Escape, Backspace,
   KeypadMultiply, Backquote, KeypadDivide, Quote,
   KeypadPlus, PageUp, KeypadMinus, PageDown,
-  U, Z,
+  Slash,
+  A, B, C, D, E, F, G, H, I, J, K, L, M, N, O, P, Q, R, S, T, U, V, W, X, Y, Z,
 };
 // clang-format on
 
@@ -41,13 +42,20 @@ struct KeyModifiers {
 // "NumpadEnter"), nullopt for keys the table lacks.
 std::optional<DesktopKey> desktopKeyOfCode(std::string_view code);
 
-// The phone's code for a key alone, nullopt for keys the phone lacks.
+// The phone's code for a key alone, nullopt for keys the phone lacks (the
+// letters, Escape, Enter and '/' among them).
 std::optional<uint32_t> virtualKeyOf(DesktopKey key);
-// The same for a key with its modifiers, adding the desktop's own keys:
-// Ctrl+Z and U give kVkUndo. The fullscreen toggle gives nothing, so the
-// phone's "F9" is Shift+F11.
+// The code a key with its modifiers sends: the phone's, or one of the
+// desktop's own (VirtualKeys.h): Escape, Enter, '?' (the '/' key, with or
+// without Shift), a letter alone or with Shift, Ctrl+Z (undo) and Ctrl+Y
+// (redo). Other letters with Ctrl or Alt give nothing, so that the browser
+// keeps its shortcuts; so does the fullscreen toggle, which makes the
+// phone's "F9" Shift+F11.
 std::optional<uint32_t> virtualKeyOf(DesktopKey key, KeyModifiers modifiers);
 // F11 (without Shift) and Alt+Enter switch between window and fullscreen.
 bool isFullscreenToggle(DesktopKey key, KeyModifiers modifiers);
+// The keyboard's name of the key that sends a code, as the key legend shows
+// it ("Space", "F1", "Esc", "Shift+U", "Ctrl+Z"); "" for a code no key sends.
+std::string_view keyboardName(uint32_t virtualKey);
 
 }  // namespace bt::platform

@@ -49,6 +49,11 @@ class Platform {
   // Tells the system that a setting changed, so that it takes the new value.
   virtual void broadcastSettingsChanged() = 0;
 
+  // What each key does on the current screen, one "keys<TAB>what" line per
+  // row of the key legend, whenever it changes: for a page that shows it
+  // beside the picture. Backends without such a place ignore it.
+  virtual void showKeyLegend(std::string_view text) { (void)text; }
+
   // The single-instance rule: true when the program already runs for this
   // user, after asking that instance to bring its window to the front; false
   // when this is the only one (which then answers such requests itself).

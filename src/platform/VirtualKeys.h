@@ -27,7 +27,38 @@ inline constexpr uint32_t kVkF10 = 201;
 inline constexpr uint32_t kVkHash = 222;
 
 // Desktop keys the phone never had. No phone key and no key-map entry uses
-// these codes: the application acts on them itself, before the key table.
-inline constexpr uint32_t kVkUndo = 90;  // take the last rotation back
+// these codes: the application resolves them for the screen it shows (see
+// app/Controls), so that the phone's keys keep their meanings everywhere.
+inline constexpr uint32_t kVkUndo = 90;     // Ctrl+Z: take the last step back
+inline constexpr uint32_t kVkEscape = 128;  // leave as the screen's leaving soft key
+inline constexpr uint32_t kVkEnter = 129;   // Action, or "DONE" where Action does nothing
+inline constexpr uint32_t kVkRedo = 130;    // Ctrl+Y: step forward again
+inline constexpr uint32_t kVkLegend = 131;  // '?': show or hide the key legend
+// A letter alone ('A' is kVkLetterA, 'Z' kVkLetterA + 25), and with Shift.
+inline constexpr uint32_t kVkLetterA = 132;
+inline constexpr uint32_t kVkShiftLetterA = 158;
+inline constexpr int kLetterCount = 26;
+
+// A letter's code, alone or with Shift.
+constexpr uint32_t letterKey(char letter, bool shift = false) {
+  return (shift ? kVkShiftLetterA : kVkLetterA) + static_cast<uint32_t>(letter - 'A');
+}
+// The letter 'A' to 'Z' of a letter's code (with Shift or not), else 0.
+constexpr char letterOf(uint32_t code) {
+  if (code >= kVkLetterA && code < kVkLetterA + kLetterCount) {
+    return static_cast<char>('A' + (code - kVkLetterA));
+  }
+  if (code >= kVkShiftLetterA && code < kVkShiftLetterA + kLetterCount) {
+    return static_cast<char>('A' + (code - kVkShiftLetterA));
+  }
+  return 0;
+}
+constexpr bool isShiftedLetter(uint32_t code) {
+  return code >= kVkShiftLetterA && code < kVkShiftLetterA + kLetterCount;
+}
+// True for the codes above: the desktop's own keys.
+constexpr bool isDesktopKey(uint32_t code) {
+  return code == kVkUndo || (code >= kVkEscape && code < kVkShiftLetterA + kLetterCount);
+}
 
 }  // namespace bt::platform

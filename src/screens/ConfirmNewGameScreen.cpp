@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "gfx/Colour.h"
 #include "screens/InterfaceArt.h"
+#include "screens/ScreenControls.h"
 
 namespace bt {
 
@@ -19,6 +20,10 @@ void ConfirmNewGameScreen::enter() {
 void ConfirmNewGameScreen::keyDown(GameKey key) {
   if (key == kKeyLeftSoft) app().requestScreen(ScreenId::NewGame);
   if (key == kKeyRightSoft) app().requestScreen(ScreenId::MainMenu);
+}
+
+Controls ConfirmNewGameScreen::controls() const {
+  return confirmNewGameControls();
 }
 
 void ConfirmNewGameScreen::frame() {

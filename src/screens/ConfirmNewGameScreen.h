@@ -18,6 +18,7 @@ class ConfirmNewGameScreen : public Screen {
   void keyDown(GameKey key) override;
   // Id 0 is "YES", any other "NO".
   void command(uint8_t id) override { keyDown(id == 0 ? kKeyLeftSoft : kKeyRightSoft); }
+  Controls controls() const override;
 
   static constexpr const char* kQuestion = "Game in progress\n\nStart a new game ?";
 

@@ -9,6 +9,7 @@
 #include "app/ScoreRanking.h"
 #include "game/LevelData.h"
 #include "game/SavedGame.h"
+#include "screens/ScreenControls.h"
 #include "storage/ByteReader.h"
 #include "storage/ByteWriter.h"
 #include "storage/StoredFile.h"
@@ -128,8 +129,7 @@ void GameScreen::keyDown(GameKey key) {
       rotate(false);
       break;
     case kActionRestart:
-      restartLevel(game_);  // after the last level this changes nothing
-      history_.clear();
+      restart();  // after the last level this changes nothing
       break;
     case kActionQuit:
       quit();
@@ -140,8 +140,21 @@ void GameScreen::keyDown(GameKey key) {
   redrawRequested_ = true;
 }
 
+void GameScreen::restart() {
+  history_.recordRestart(game_);
+  restartLevel(game_);
+}
+
 void GameScreen::undo() {
   if (history_.undo(game_)) redrawRequested_ = true;
+}
+
+void GameScreen::redo() {
+  if (history_.redo(game_)) redrawRequested_ = true;
+}
+
+Controls GameScreen::controls() const {
+  return gameControls();
 }
 
 void GameScreen::command(uint8_t id) {
@@ -156,10 +169,7 @@ void GameScreen::command(uint8_t id) {
       rotate(false);
       break;
     case kRestartButton:
-      if (!game_.gameOver) {
-        restartLevel(game_);
-        history_.clear();
-      }
+      if (!game_.gameOver) restart();
       break;
     default:
       break;

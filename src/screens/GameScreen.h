@@ -41,8 +41,11 @@ class GameScreen : public Screen {
   void penUp(uint16_t x, uint16_t y) override;
   void penMove(uint16_t x, uint16_t y) override;
   void command(uint8_t id) override;
-  // Takes the last rotation of the current level back (see UndoHistory).
+  // Takes the last step of the current level back, or makes it again (see
+  // UndoHistory).
   void undo() override;
+  void redo() override;
+  Controls controls() const override;
 
   const Game& game() const { return game_; }
   // The status text of the last picture drawn.
@@ -51,6 +54,7 @@ class GameScreen : public Screen {
  private:
   void draw();
   void rotate(bool counterClockwise);
+  void restart();
   void readSavedGame();
   void writeSavedGame();
   // The number of levels solved, the game's score.

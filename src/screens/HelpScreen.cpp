@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "gfx/Colour.h"
 #include "screens/InterfaceArt.h"
+#include "screens/ScreenControls.h"
 
 namespace bt {
 
@@ -21,6 +22,10 @@ void HelpScreen::enter() {
 
 void HelpScreen::keyDown(GameKey key) {
   if (key == kKeyLeftSoft) app().requestScreen(ScreenId::MainMenu);
+}
+
+Controls HelpScreen::controls() const {
+  return helpControls(layout_.leftBand(0).y0);
 }
 
 void HelpScreen::frame() {

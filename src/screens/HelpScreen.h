@@ -16,6 +16,7 @@ class HelpScreen : public Screen {
   void frame() override;
   void keyDown(GameKey key) override;
   void command(uint8_t) override { keyDown(kKeyLeftSoft); }
+  Controls controls() const override;
 
   static constexpr const char* kParagraph1 =
       "Clear each level by rotating all the\nround markers into their\ncorresponding coloured "

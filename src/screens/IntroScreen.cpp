@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "gfx/Blit.h"
+#include "screens/ScreenControls.h"
 
 namespace bt {
 
@@ -30,6 +31,10 @@ void IntroScreen::frame() {
 
 void IntroScreen::keyDown(GameKey) {
   app().requestScreen(ScreenId::MainMenu);
+}
+
+Controls IntroScreen::controls() const {
+  return introControls();
 }
 
 }  // namespace bt

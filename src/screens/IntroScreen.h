@@ -17,6 +17,7 @@ class IntroScreen : public Screen {
   void leave() override { release(); }
   void frame() override;
   void keyDown(GameKey key) override;
+  Controls controls() const override;
 
  private:
   Animation animation_;

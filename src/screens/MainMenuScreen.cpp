@@ -4,6 +4,7 @@
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
 #include "screens/InterfaceArt.h"
+#include "screens/ScreenControls.h"
 #include "storage/Paths.h"
 
 namespace bt {
@@ -89,6 +90,10 @@ void MainMenuScreen::drawScoresCaption() {
   font.setColour(kTextGrey);
   const int32_t x = a.width() - font.measureLine(kScoresCaption) - 2;
   font.drawText(x, a.height() - font.linePitch() - 1, kScoresCaption, a.frameBuffer());
+}
+
+Controls MainMenuScreen::controls() const {
+  return mainMenuControls();
 }
 
 void MainMenuScreen::keyDown(GameKey key) {

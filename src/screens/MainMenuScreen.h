@@ -25,6 +25,7 @@ class MainMenuScreen : public Screen {
   void keyDown(GameKey key) override;
   // A tap on entry id: shows the cursor there, then opens it.
   void command(uint8_t id) override;
+  Controls controls() const override;
 
   static constexpr int kEntryCount = 5;
 

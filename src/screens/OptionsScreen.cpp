@@ -4,6 +4,7 @@
 #include "app/KeyMap.h"
 #include "gfx/Colour.h"
 #include "screens/InterfaceArt.h"
+#include "screens/ScreenControls.h"
 
 namespace bt {
 
@@ -92,6 +93,10 @@ void OptionsScreen::command(uint8_t id) {
   } else {
     keyDown(kKeyRightSoft);
   }
+}
+
+Controls OptionsScreen::controls() const {
+  return optionsControls(awaitingKey_, layout_.leftBand(0).y0);
 }
 
 void OptionsScreen::frame() {

@@ -24,6 +24,7 @@ class OptionsScreen : public Screen {
   // Ids 0 to 8 select that row (even while a key is awaited), 9 is "DONE",
   // 10 and above "CHANGE".
   void command(uint8_t id) override;
+  Controls controls() const override;
 
   static constexpr int32_t kRowCount = 9;  // the sound switch, then the eight actions
   static constexpr uint8_t kDoneId = 9;

@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "app/ScoreRanking.h"
+#include "screens/ScreenControls.h"
 
 namespace bt {
 
@@ -45,6 +46,16 @@ void ScoreTableScreen::keyDown(GameKey key) {
     entry_.press(key);
     dirty_ = true;
   }
+}
+
+void ScoreTableScreen::typeLetter(char letter) {
+  entry_.typeCharacter(letter);
+  dirty_ = true;
+}
+
+Controls ScoreTableScreen::controls() const {
+  const bool naming = app().scores().getHighlighted() != -1;
+  return scoreTableControls(naming, kFirstRowY + kRowPitch * ScoreTable::kEntries);
 }
 
 // The typed name, else the last one stored, else the default name.

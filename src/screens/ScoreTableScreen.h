@@ -25,6 +25,10 @@ class ScoreTableScreen : public Screen {
   void leave() override;
   void frame() override;
   void keyDown(GameKey key) override;
+  // A keyboard's letter goes straight into the name being typed.
+  void typeLetter(char letter) override;
+  // The caption band lies under "DONE" and "FETCH" / "SUBMIT".
+  Controls controls() const override;
 
   const TextEntry& textEntry() const { return entry_; }
   // Ten digits with leading zeros; a minus sign in front of a negative one.

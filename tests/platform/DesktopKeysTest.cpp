@@ -8,16 +8,17 @@
 namespace bt::platform {
 namespace {
 
-// The browser's key names through the one key table, with the desktop's own
-// keys (undo, the fullscreen toggle) and names that must mean nothing.
-TEST(DesktopKeysTest, BrowserKeyNamesGiveTheDesktopsCodes) {
+// The browser's key names through the one key table: the phone's codes, the
+// desktop's own keys (Escape, Enter, '?', letters alone and with Shift, undo,
+// redo), the fullscreen toggle and names that must mean nothing.
+TEST(DesktopKeysTest, BrowserKeyNamesGiveThePhonesOrTheDesktopsCodes) {
   struct Case {
     std::string_view code;
     KeyModifiers modifiers;
     std::optional<uint32_t> virtualKey;
   };
   const KeyModifiers none, shift{true, false, false}, ctrl{false, true, false},
-      alt{false, false, true};
+      alt{false, false, true}, ctrlShift{true, true, false};
   const Case cases[] = {
       {"ArrowLeft", none, kVkLeft},
       {"ArrowUp", none, kVkUp},
@@ -35,10 +36,7 @@ TEST(DesktopKeysTest, BrowserKeyNamesGiveTheDesktopsCodes) {
       {"F10", none, kVkF3 + 5},
       {"F11", shift, kVkF3 + 6},
       {"F12", none, kVkF10},
-      {"Enter", none, kVkAction},
-      {"NumpadEnter", none, kVkAction},
       {"Space", none, kVkAction},
-      {"Escape", none, kVkBack},
       {"Backspace", none, kVkBack},
       {"NumpadMultiply", none, kVkStar},
       {"Backquote", none, kVkStar},
@@ -48,13 +46,34 @@ TEST(DesktopKeysTest, BrowserKeyNamesGiveTheDesktopsCodes) {
       {"PageUp", none, kVkVolumeUp},
       {"NumpadSubtract", none, kVkVolumeDown},
       {"PageDown", none, kVkVolumeDown},
-      {"KeyU", none, kVkUndo},
+      // The desktop's own keys.
+      {"Escape", none, kVkEscape},
+      {"Enter", none, kVkEnter},
+      {"NumpadEnter", none, kVkEnter},
+      {"Enter", shift, kVkEnter},
+      {"Slash", none, kVkLegend},
+      {"Slash", shift, kVkLegend},
+      {"KeyA", none, kVkLetterA},
+      {"KeyQ", none, letterKey('Q')},
+      {"KeyE", none, letterKey('E')},
+      {"KeyZ", none, letterKey('Z')},
+      {"KeyU", none, letterKey('U')},
+      {"KeyU", shift, letterKey('U', true)},
+      {"KeyB", shift, kVkShiftLetterA + 1},
       {"KeyZ", ctrl, kVkUndo},
-      {"KeyZ", none, std::nullopt},
+      {"KeyY", ctrl, kVkRedo},
+      {"KeyY", ctrlShift, kVkRedo},
+      // Shortcuts of the browser stay the browser's.
+      {"KeyU", ctrl, std::nullopt},
+      {"KeyR", ctrl, std::nullopt},
+      {"KeyQ", alt, std::nullopt},
       {"F11", none, std::nullopt},
       {"Enter", alt, std::nullopt},
-      {"KeyQ", none, std::nullopt},
       {"", none, std::nullopt},
+      {"Key", none, std::nullopt},
+      {"KeyAB", none, std::nullopt},
+      {"Keya", none, std::nullopt},
+      {"Tab", none, std::nullopt},
       {"Digit", none, std::nullopt},
       {"Digit10", none, std::nullopt},
       {"F0", none, std::nullopt},
@@ -69,6 +88,51 @@ TEST(DesktopKeysTest, BrowserKeyNamesGiveTheDesktopsCodes) {
     const auto key = desktopKeyOfCode(c.code);
     const auto virtualKey = key ? virtualKeyOf(*key, c.modifiers) : std::nullopt;
     EXPECT_EQ(virtualKey, c.virtualKey);
+    if (virtualKey) {
+      EXPECT_NE(isDesktopKey(*virtualKey), virtualKeyOf(*key).has_value())
+          << "a code is the phone's or the desktop's, never both";
+    }
+  }
+}
+
+// The legend's names of the keys: every phone code and every desktop code
+// has one, and no other code.
+TEST(DesktopKeysTest, EveryCodeAKeySendsHasAName) {
+  struct Case {
+    uint32_t code;
+    std::string_view name;
+  };
+  const Case cases[] = {
+      {kVkAction, "Space"},
+      {kVkBack, "Backspace"},
+      {kVkLeftSoft, "F1"},
+      {kVkRightSoft, "F2"},
+      {kVkStar, "`"},
+      {kVkHash, "'"},
+      {kVkDigit0 + 5, "5"},
+      {kVkF1, "F3"},
+      {kVkF3, "F5"},
+      {kVkF3 + 6, "Shift+F11"},
+      {kVkF10, "F12"},
+      {kVkEscape, "Esc"},
+      {kVkEnter, "Enter"},
+      {kVkUndo, "Ctrl+Z"},
+      {kVkRedo, "Ctrl+Y"},
+      {kVkLegend, "?"},
+      {letterKey('Q'), "Q"},
+      {letterKey('U', true), "Shift+U"},
+      {kVkLetterA + 25, "Z"},
+      {116, ""},
+      {kVkShiftLetterA + 26, ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(keyboardName(c.code), c.name) << c.code;
+  for (uint32_t code = 0; code < 256; ++code) {
+    const bool phoneKey = (code >= kVkLeft && code <= kVkDown) ||
+                          (code >= kVkDigit0 && code <= kVkDigit9) ||
+                          (code >= kVkLeftSoft && code <= kVkF2) || code == kVkVolumeUp ||
+                          code == kVkVolumeDown || code == kVkAction || code == kVkBack ||
+                          code == kVkStar || code == kVkHash || (code >= kVkF3 && code <= kVkF10);
+    EXPECT_EQ(!keyboardName(code).empty(), phoneKey || isDesktopKey(code)) << code;
   }
 }
 

@@ -14,11 +14,13 @@ namespace {
 
 class GameUndoTest : public GameTest {
  protected:
-  // The undo key as the desktop sends it, through the window procedure.
-  void pressUndo() {
-    platform_.post(platform::keyMessage(platform::kMessageKeyDown, platform::kVkUndo));
+  // A desktop key as the window sends it, through the window procedure.
+  void pressDesktopKey(uint32_t code) {
+    platform_.post(platform::keyMessage(platform::kMessageKeyDown, code));
+    platform_.post(platform::keyMessage(platform::kMessageKeyUp, code));
     runFrames(1);
   }
+  void pressUndo() { pressDesktopKey(platform::kVkUndo); }
 };
 
 // The boards of a played prefix of level 1's solution: before each rotation,
@@ -58,8 +60,7 @@ size_t rotationsIn(std::string_view moves) {
   return n;
 }
 
-// Each undo takes one rotation back, to the level's start and no further;
-// a restart forgets them all.
+// Each undo takes one rotation back, to the level's start and no further.
 TEST_F(GameUndoTest, TakesRotationsBackOneByOneToTheLevelsStart) {
   const std::string_view solution = levelSolutions()[0];
   const size_t all = rotationsIn(solution) - 1;  // the last one would solve the level
@@ -67,14 +68,12 @@ TEST_F(GameUndoTest, TakesRotationsBackOneByOneToTheLevelsStart) {
   struct Case {
     const char* what;
     size_t rotations;
-    bool restartFirst;
   };
   const Case cases[] = {
-      {"nothing played", 0, false},
-      {"one rotation", 1, false},
-      {"three rotations", 3, false},
-      {"every rotation but the solving one", all, false},
-      {"three rotations, then a restart", 3, true},
+      {"nothing played", 0},
+      {"one rotation", 1},
+      {"three rotations", 3},
+      {"every rotation but the solving one", all},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -84,9 +83,7 @@ TEST_F(GameUndoTest, TakesRotationsBackOneByOneToTheLevelsStart) {
     const Replay expected = replay(moves);
     playKeys(moves);
     ASSERT_EQ(game().board.cells, expected.last.cells);
-    if (c.restartFirst) press(kKeyStar);
-    const size_t undoable = c.restartFirst ? 0 : c.rotations;
-    for (size_t k = undoable; k-- > 0;) {
+    for (size_t k = c.rotations; k-- > 0;) {
       pressUndo();
       const Board& before = expected.beforeRotation[k];
       ASSERT_EQ(game().board.cells, before.cells) << "undo back to rotation " << k;
@@ -104,6 +101,72 @@ TEST_F(GameUndoTest, TakesRotationsBackOneByOneToTheLevelsStart) {
     EXPECT_EQ(game().board.cursorX, atStart.cursorX);
     EXPECT_EQ(game().board.cursorY, atStart.cursorY);
     EXPECT_EQ(screen().statusText(), "Level 1 or 72");
+  }
+}
+
+// A restart is one more step: undone, the board before it comes back. Redo
+// (Ctrl+Y, Shift+U) steps forward again through everything undone, the
+// restart included, until a new rotation is made. U is undo as Ctrl+Z is.
+TEST_F(GameUndoTest, ARestartIsUndoneAndRedoStepsForwardUntilANewMove) {
+  using platform::kVkRedo;
+  using platform::letterKey;
+  const std::string_view moves = levelOnePrefix(3);
+  const Replay expected = replay(moves);
+  Board start;
+  LevelTable::loadLevel(start, 0);
+  struct Case {
+    const char* what;
+    GameKey restartKey;  // 0: the restart button
+  };
+  for (const Case& c : {Case{"the restart key", kKeyStar}, Case{"the restart button", 0}}) {
+    SCOPED_TRACE(c.what);
+    app_.reset();
+    openGame(ScreenId::NewGame);
+    playKeys(moves);
+    press(kKeyDown);
+    const Board played = game().board;
+    if (c.restartKey != 0) {
+      press(c.restartKey);
+    } else {
+      tap(20, 12);
+    }
+    ASSERT_EQ(game().board.cells, start.cells);
+
+    pressUndo();
+    EXPECT_EQ(game().board.cells, played.cells) << "the restart undone";
+    EXPECT_EQ(game().board.cursorX, played.cursorX);
+    EXPECT_EQ(game().board.cursorY, played.cursorY);
+    for (size_t k = 3; k-- > 0;) {
+      pressDesktopKey(letterKey('U'));
+      ASSERT_EQ(game().board.cells, expected.beforeRotation[k].cells) << k;
+    }
+    pressUndo();
+    EXPECT_EQ(game().board.cells, start.cells) << "nothing before the level's start";
+
+    // Forward again: the three rotations, each with the cursor on its ring,
+    // then the restart, and no further.
+    const std::vector<Board> after = {expected.beforeRotation[1], expected.beforeRotation[2],
+                                      expected.last};
+    for (size_t k = 0; k < 3; ++k) {
+      pressDesktopKey(k % 2 == 0 ? kVkRedo : letterKey('U', true));
+      ASSERT_EQ(game().board.cells, after[k].cells) << k;
+      EXPECT_FALSE(game().rotation.rotating);
+    }
+    pressDesktopKey(kVkRedo);
+    EXPECT_EQ(game().board.cells, start.cells) << "the restart made again";
+    pressDesktopKey(kVkRedo);
+    EXPECT_EQ(game().board.cells, start.cells);
+
+    // Two steps back, then a new rotation: nothing is left to redo.
+    pressUndo();
+    pressUndo();
+    ASSERT_EQ(game().board.cells, expected.beforeRotation[2].cells);
+    press(kKeyAction);
+    runFrames(kRotationFrames + 1);
+    const Board turned = game().board;
+    ASSERT_NE(turned.cells, expected.beforeRotation[2].cells);
+    pressDesktopKey(kVkRedo);
+    EXPECT_EQ(game().board.cells, turned.cells);
   }
 }
 

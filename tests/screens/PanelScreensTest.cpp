@@ -1,5 +1,6 @@
 // The help and the new-game confirmation: they answer only their soft keys
-// and taps in their button bands.
+// and taps in their button bands; the help's band reaches down to the bottom
+// edge (its caption band), the confirmation keeps its buttons' bands.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -15,11 +16,12 @@ struct PanelScreen {
   const char* name;
   ScreenId id;
   std::map<GameKey, int> answers;  // key -> the screen it opens
+  bool captionBand;                // taps below the buttons press them too
 };
 
 const PanelScreen kScreens[] = {
-    {"help", ScreenId::Help, {{kKeyLeftSoft, 2}}},
-    {"confirmation", ScreenId::ConfirmNewGame, {{kKeyLeftSoft, 1}, {kKeyRightSoft, 2}}},
+    {"help", ScreenId::Help, {{kKeyLeftSoft, 2}}, true},
+    {"confirmation", ScreenId::ConfirmNewGame, {{kKeyLeftSoft, 1}, {kKeyRightSoft, 2}}, false},
 };
 
 using PanelScreensTest = FrontEndTest;
@@ -54,10 +56,13 @@ TEST_F(PanelScreensTest, TapsAnswerOnlyInTheButtonBandsEvenWhileSliding) {
       struct Tap {
         int x, y, expected;
       };
+      const int below = s.captionBand ? left : kNoScreen;
+      const int belowRight = s.captionBand ? right : kNoScreen;
       const Tap taps[] = {
-          {0, y - 10, left},       {half - 1, y + 9, left},       {half, y - 10, right},
-          {d.w - 1, y + 9, right}, {half / 2, y - 11, kNoScreen}, {half / 2, y + 10, kNoScreen},
-          {half, 80, kNoScreen},   {half / 2, 20, kNoScreen},
+          {0, y - 10, left},         {half - 1, y + 9, left},        {half, y - 10, right},
+          {d.w - 1, y + 9, right},   {half / 2, y - 11, kNoScreen},  {half / 2, y + 10, below},
+          {0, d.h - 1, below},       {d.w - 1, d.h - 1, belowRight}, {half, 80, kNoScreen},
+          {half / 2, 20, kNoScreen},
       };
       for (const Tap& t : taps) {
         SCOPED_TRACE(::testing::Message() << t.x << "," << t.y);

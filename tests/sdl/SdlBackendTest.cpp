@@ -61,14 +61,14 @@ TEST_F(SdlBackendTest, EventsBecomeThePhonesMessages) {
   // in frame-buffer pixels (the window is twice the size).
   SDL_Event key{};
   key.type = SDL_KEYDOWN;
-  key.key.keysym.sym = SDLK_RETURN;
+  key.key.keysym.sym = SDLK_SPACE;
   push(key);
   key.key.repeat = 1;
   push(key);
   key.type = SDL_KEYUP;
   push(key);
   key.type = SDL_KEYDOWN;
-  key.key.keysym.sym = SDLK_a;  // no phone key
+  key.key.keysym.sym = SDLK_TAB;  // no key of the table
   push(key);
   pushMotion(100, 100);  // not held: nothing
   pushButton(SDL_MOUSEBUTTONDOWN, 20, 40);

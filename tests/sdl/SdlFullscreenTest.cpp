@@ -31,7 +31,7 @@ TEST_F(SdlBackendTest, FullscreenToggleAndItsMemory) {
       {SDLK_F11, KMOD_NONE, 1, true, 0},  // a held key switches once
       {SDLK_RETURN, KMOD_LALT, 0, false, 0},
       {SDLK_KP_ENTER, KMOD_RALT, 0, true, 0},
-      {SDLK_RETURN, KMOD_NONE, 0, true, kVkAction},
+      {SDLK_RETURN, KMOD_NONE, 0, true, kVkEnter},
       {SDLK_F11, KMOD_LSHIFT, 0, true, kVkF3 + 6},
       {SDLK_F11, KMOD_NONE, 0, false, 0},
       {SDLK_F11, KMOD_NONE, 0, true, 0},

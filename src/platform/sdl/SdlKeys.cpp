@@ -7,6 +7,7 @@ std::optional<DesktopKey> desktopKeyOfSdlKey(SDL_Keycode key) {
   if (key >= SDLK_0 && key <= SDLK_9) return offsetKey(Digit0, key - SDLK_0);
   if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return offsetKey(Keypad1, key - SDLK_KP_1);
   if (key >= SDLK_F1 && key <= SDLK_F12) return offsetKey(F1, key - SDLK_F1);
+  if (key >= SDLK_a && key <= SDLK_z) return offsetKey(A, key - SDLK_a);
   switch (key) {
     case SDLK_LEFT:
       return Left;
@@ -44,10 +45,9 @@ std::optional<DesktopKey> desktopKeyOfSdlKey(SDL_Keycode key) {
       return KeypadMinus;
     case SDLK_PAGEDOWN:
       return PageDown;
-    case SDLK_u:
-      return U;
-    case SDLK_z:
-      return Z;
+    case SDLK_SLASH:
+    case SDLK_QUESTION:
+      return Slash;
     default:
       return std::nullopt;
   }
