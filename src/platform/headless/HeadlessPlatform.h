@@ -43,6 +43,8 @@ class HeadlessPlatform : public Platform {
                            std::string_view text) override;
   bool removeRegistryValue(std::string_view key, std::string_view name) override;
   void broadcastSettingsChanged() override { ++settingsBroadcasts_; }
+  // Kept for tests, as a page would show it.
+  void showKeyLegend(std::string_view text) override { keyLegend_ = text; }
   bool raiseRunningInstance() override { return false; }
 
   // Moves the virtual clock forward and reports the wave buffers that have
@@ -55,6 +57,7 @@ class HeadlessPlatform : public Platform {
   HttpNetwork& headlessNetwork() { return network_; }
   size_t waitingMessages() const { return queue_.size(); }
   int settingsBroadcasts() const { return settingsBroadcasts_; }
+  const std::string& keyLegend() const { return keyLegend_; }
   // Registry values by "key\name".
   std::map<std::string, std::string>& registry() { return registry_; }
   void failRegistryWrites(bool fail) { failRegistryWrites_ = fail; }
@@ -71,6 +74,7 @@ class HeadlessPlatform : public Platform {
   std::map<std::string, std::string> registry_;
   bool failRegistryWrites_ = false;
   int settingsBroadcasts_ = 0;
+  std::string keyLegend_;
 };
 
 }  // namespace bt::platform
