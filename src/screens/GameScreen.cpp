@@ -63,6 +63,10 @@ int32_t GameScreen::score() const {
 }
 
 void GameScreen::quit() {
+  // Asked again while the picture fades (a held key repeats): the score is
+  // in the table already, and the switch asked for stands.
+  if (leaving_) return;
+  leaving_ = true;
   // A game that solved more levels here than it had on entering, and beats
   // the table's lowest row, goes to the score table for a name.
   const bool ranked = recordGameScore(app().scores(), scoreOnEnter_, score()) >= 0;

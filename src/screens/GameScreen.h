@@ -72,6 +72,7 @@ class GameScreen : public Screen {
   int32_t penAnchorX_ = -1;
   int32_t penAnchorY_ = -1;
   int32_t scoreOnEnter_ = 0;
+  bool leaving_ = false;  // quit has asked for the switch
 };
 
 }  // namespace bt

@@ -143,6 +143,25 @@ TEST_F(GameSaveTest, AFinishedGameContinuesToGameOver) {
   EXPECT_EQ(saved->cells, finished.cells);
 }
 
+// Leaving is asked for again while the picture fades (a held Escape or F1
+// repeats, a second tap on the menu button): the score goes into the table
+// once, and the table still opens for its name.
+TEST_F(GameSaveTest, AScoreIsRecordedOnceHoweverOftenTheGameIsLeft) {
+  openGame(ScreenId::NewGame);
+  playKeys(levelSolutions()[0]);
+  press(kKeyHash);
+  ASSERT_EQ(screen().statusText(), "Level 2 or 72");
+  created_.clear();
+  for (int i = 0; i < 3; ++i) press(kKeyLeftSoft);
+  tap(220, 20);  // the menu button
+  runFrames(12);
+  ASSERT_EQ(created_, std::vector<int>{static_cast<int>(ScreenId::ScoreTable)});
+  int rows = 0;
+  for (const ScoreEntry& entry : app_->scores().entries) rows += entry.score == 1 ? 1 : 0;
+  EXPECT_EQ(rows, 1);
+  EXPECT_EQ(app_->scores().getHighlighted(), 0);
+}
+
 // Every level through the real key handling, from a new game, leaving and
 // continuing once half-way.
 TEST_F(GameSaveTest, PlaysEveryLevelWithItsRecordedSolution) {
