@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Writes a screenshot of every screen at both display sizes into OUTDIR:
 # SCREEN-WxH.png for the intro, the main menu, the options (while a key is
-# being changed), the help, the new-game confirmation and the game; then a
+# being changed), the help, the new-game confirmation, the game and the key
+# legend over it; then a
 # first level solved and left, which offers the score table with its row
 # named, submitted to a real brambletop-scored, and the server's table.
 # Runs the built programs headless (build them first; BUILD names another
@@ -63,6 +64,10 @@ shot $out/confirm-$display.png
 press Left Menu
 wait 60
 shot $out/game-$display.png
+# the key legend over the game ('?' is the desktop's code 131)
+vk 131
+wait 1
+shot $out/legend-$display.png
 quit
 SCRIPT
   "$program" --headless --display "$display" --data-dir "$data" --script "$scratch/tour-$display.txt"

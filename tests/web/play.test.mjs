@@ -100,13 +100,36 @@ test('the mouse and touch play as the pen does', async (t) => {
   }
 });
 
-// The phone's keys by the keyboard, or by the on-page keypad that a phone's
-// browser shows under the canvas (its codes are the keyboard's).
+// A keyboard player (Enter turns the ring left as Action does, Backspace
+// right, Escape leaves, letters type the name, a click on a caption presses
+// its soft key), or the phone's keys on the on-page keypad that a phone's
+// browser shows under the canvas (its codes are the keyboard's: OK is
+// Space, back is Backspace).
 const ways = [
-  { name: 'keys', context: {}, press: (page, code) => page.keyboard.press(code) },
-  { name: 'the on-page keypad on a touch screen',
+  { name: 'the keyboard and the mouse', context: {}, action: 'Enter', leave: 'Escape',
+    press: (page, code) => page.keyboard.press(code),
+    // The name by letters; SUBMIT, then CONNECT, by a click on its caption.
+    typeName: async (page, press) => {
+      await press(['KeyB', 'KeyO'], 300);
+      const box = await page.locator('canvas').boundingBox();
+      const scale = box.width / 240;
+      for (let i = 0; i < 2; ++i) {
+        await page.mouse.click(box.x + 200 * scale, box.y + 300 * scale);
+        await page.waitForTimeout(i === 0 ? 1500 : 2000);
+      }
+    } },
+  { name: 'the on-page keypad on a touch screen', action: 'Space', leave: 'F1',
     context: { hasTouch: true, isMobile: true, viewport: { width: 390, height: 844 } },
-    press: (page, code) => page.locator(`#keypad button[data-code="${code}"]`).tap() },
+    press: (page, code) => page.locator(`#keypad button[data-code="${code}"]`).tap(),
+    // "BO" by multi-tap, then SUBMIT and CONNECT.
+    typeName: async (page, press) => {
+      await press(['Digit2', 'Digit2'], 150);
+      await page.waitForTimeout(800);
+      await press(['Digit6', 'Digit6', 'Digit6'], 150);
+      await page.waitForTimeout(800);
+      await press(['F2'], 1500);
+      await press(['F2'], 2000);
+    } },
 ];
 
 for (const way of ways) {
@@ -121,24 +144,20 @@ for (const way of ways) {
       }
     };
     await page.waitForTimeout(1000);
-    await press(['Enter', 'Enter'], 1500);  // past the intro, a new game
+    await press([way.action, way.action], 1500);  // past the intro, a new game
     // Level 1 by its shortest solution, then the menu button.
-    await press(['ArrowUp', 'ArrowUp', 'Enter', 'ArrowLeft', 'Escape', 'ArrowLeft', 'Enter',
-      'ArrowLeft', 'Escape'], 600);
-    await press(['F1'], 1500);
-    // The score table offers the row: "BO" by multi-tap, then SUBMIT, CONNECT.
-    await press(['Digit2', 'Digit2'], 150);
-    await page.waitForTimeout(800);
-    await press(['Digit6', 'Digit6', 'Digit6'], 150);
-    await page.waitForTimeout(800);
-    await press(['F2'], 1500);
-    await press(['F2'], 2000);
+    const action = way.action;
+    await press(['ArrowUp', 'ArrowUp', action, 'ArrowLeft', 'Backspace', 'ArrowLeft', action,
+      'ArrowLeft', 'Backspace'], 600);
+    await press([way.leave], 1500);
+    // The score table offers the row: "BO", then SUBMIT and CONNECT.
+    await way.typeName(page, press);
 
     const table = await (await fetch(`${origin}/highscorescript/highscore.asp?game=brambletop`,
       { method: 'POST', body: 'OK' })).text();
     assert.match(table, /\b1 BO\b/, 'the server took the row');
     // DONE: the score table shows the server's rows.
-    await press(['F1'], 1500);
+    await press([way.leave], 1500);
     assert.deepEqual(page.problems, []);
   });
 }

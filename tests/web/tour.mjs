@@ -29,7 +29,8 @@ const stops = [
 
 try {
   const origin = await startServer(t, scratchFolder(t));
-  const context = await openBrowser(t);
+  // Wide enough for the picture at scale 2 with the key legend beside it.
+  const context = await openBrowser(t, { viewport: { width: 1000, height: 720 } });
   for (const display of ['240x320', '176x220']) {
     const page = await openGame(context, `${origin}/?display=${display}`);
     await page.waitForTimeout(1000);
@@ -47,7 +48,7 @@ try {
     viewport: { width: 390, height: 844 } });
   const page = await openGame(phone, `${origin}/`);
   await page.waitForTimeout(1000);
-  for (const code of ['Enter', 'Enter', 'ArrowUp', 'Enter']) {
+  for (const code of ['Space', 'Space', 'ArrowUp', 'Space']) {
     await page.locator(`#keypad button[data-code="${code}"]`).tap();
     await page.waitForTimeout(1200);
   }

@@ -49,6 +49,8 @@ void bt_page_paced(int calm);
 // Replaces the canvas with a line of text: the program has ended, or could
 // not start.
 void bt_page_show_text(const char* text);
+// The key legend beside the canvas: one "keys<TAB>what" line per row.
+void bt_page_legend(const char* text);
 
 // Called by the page.
 // 1 when the key means something here (the page then does not act on it).

@@ -46,6 +46,8 @@ class WebPlatform : public Platform {
                            std::string_view text) override;
   bool removeRegistryValue(std::string_view key, std::string_view name) override;
   void broadcastSettingsChanged() override {}
+  // Beside the canvas.
+  void showKeyLegend(std::string_view text) override;
   bool raiseRunningInstance() override { return false; }
 
   // Calls step once per animation frame until it returns false, then ended

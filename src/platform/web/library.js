@@ -30,10 +30,13 @@ mergeInto(LibraryManager.library, {
       var ratio = window.devicePixelRatio || 1;
       var scale = BT.forcedScale;
       if (!scale) {
-        // The on-page keypad, when shown, keeps its room below the canvas.
+        // The on-page keypad, when shown, keeps its room below the canvas,
+        // and the key legend its room beside it.
         var keypad = document.getElementById('keypad');
         var room = window.innerHeight - (keypad ? keypad.offsetHeight : 0);
-        var across = Math.floor(window.innerWidth * ratio / canvas.width);
+        var legend = document.getElementById('legend');
+        var beside = legend && legend.offsetWidth ? legend.offsetWidth + BT.legendGap : 0;
+        var across = Math.floor((window.innerWidth - beside) * ratio / canvas.width);
         var down = Math.floor(room * ratio / canvas.height);
         scale = Math.max(1, Math.min(across, down));
       }
@@ -41,12 +44,18 @@ mergeInto(LibraryManager.library, {
       canvas.style.height = (canvas.height * scale / ratio) + 'px';
       canvas.dataset.scale = scale;
       // Centring may leave the canvas between two device pixels, which would
-      // blur its crisp ones: move it onto the nearest.
-      canvas.style.transform = '';
+      // blur its crisp ones: move it onto the nearest. The move is part of
+      // the layout (a relative position), not a transform: the browser
+      // rounds a box's place before it applies a transform, so that a
+      // transform of half a pixel would move the picture a whole one.
+      canvas.style.left = canvas.style.top = '';
       var box = canvas.getBoundingClientRect();
       var dx = Math.round(box.left * ratio) / ratio - box.left;
       var dy = Math.round(box.top * ratio) / ratio - box.top;
-      if (dx || dy) canvas.style.transform = 'translate(' + dx + 'px, ' + dy + 'px)';
+      if (dx || dy) {
+        canvas.style.left = dx + 'px';
+        canvas.style.top = dy + 'px';
+      }
     },
 
     // The frame-buffer pixel under a pointer event, kept inside the canvas.
@@ -71,6 +80,8 @@ mergeInto(LibraryManager.library, {
       }
       if (BT.audio.state === 'suspended') BT.audio.resume();
     },
+
+    legendGap: 16,  // CSS pixels between the canvas and the legend
 
     registryKey: function(key, name) {
       return 'brambletop/' + UTF8ToString(key) + '/' + UTF8ToString(name);
@@ -125,7 +136,16 @@ mergeInto(LibraryManager.library, {
   bt_input_install: function() {
     function key(down, event) {
       if (down) BT.unlockAudio();
-      var code = BT.cString(event.code || '');
+      // '?' shows the key legend wherever the keyboard puts it, and a letter
+      // is the one printed on its key (event.code names the key's place on a
+      // US keyboard), so that a name types as the player sees it.
+      var name = event.code || '';
+      if (event.key === '?') {
+        name = 'Slash';
+      } else if (/^[a-zA-Z]$/.test(event.key || '')) {
+        name = 'Key' + event.key.toUpperCase();
+      }
+      var code = BT.cString(name);
       var used = _bt_web_key(down ? 1 : 0, code, event.shiftKey ? 1 : 0, event.ctrlKey ? 1 : 0,
                              event.altKey ? 1 : 0);
       _free(code);
@@ -134,15 +154,16 @@ mergeInto(LibraryManager.library, {
     window.addEventListener('keydown', function(event) { key(true, event); });
     window.addEventListener('keyup', function(event) { key(false, event); });
 
-    // The on-page keypad: each button is the key its data-code names, held
-    // while it is touched.
+    // The on-page keypad: each button is the key its data-code names (with
+    // Ctrl when data-ctrl is set), held while it is touched.
     document.querySelectorAll('#keypad button[data-code]').forEach(function(button) {
       var held = false;
       function press(down, event) {
         event.preventDefault();
         if (held === down) return;
         held = down;
-        key(down, {code: button.dataset.code, preventDefault: function() {}});
+        key(down, {code: button.dataset.code, ctrlKey: 'ctrl' in button.dataset,
+                   preventDefault: function() {}});
       }
       button.addEventListener('pointerdown', function(event) {
         button.setPointerCapture(event.pointerId);
@@ -344,6 +365,29 @@ mergeInto(LibraryManager.library, {
     if (BT.canvas) BT.canvas.hidden = true;
     var keypad = document.getElementById('keypad');
     if (keypad) keypad.hidden = true;
+    var legend = document.getElementById('legend');
+    if (legend) legend.hidden = true;
     if (Module['onEnded']) Module['onEnded'](UTF8ToString(text));
+  },
+
+  bt_page_legend__deps: ['$BT'],
+  bt_page_legend: function(text) {
+    var rows = document.getElementById('legend-rows');
+    if (!rows) return;
+    rows.replaceChildren();
+    UTF8ToString(text).split('\n').forEach(function(line) {
+      var cells = line.split('\t');
+      if (cells.length !== 2) return;
+      var row = document.createElement('tr');
+      var keys = document.createElement('th');
+      keys.textContent = cells[0];
+      var what = document.createElement('td');
+      what.textContent = cells[1];
+      row.append(keys, what);
+      rows.append(row);
+    });
+    // A legend of another height moves the canvas, which may leave it
+    // between two device pixels: put it back on whole ones.
+    BT.fit();
   },
 });

@@ -1,0 +1,79 @@
+// What the page tells a player about the keys: the legend beside the canvas,
+// which follows the screen and the key map, '?' over the picture, and the
+// on-page keypad's back, undo and redo on a phone.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import {
+  canvasPicture, differingPixels, openBrowser, openGame, pressKeys, scratchFolder, startServer,
+} from './support.mjs';
+
+// The legend's rows as [keys, what] pairs.
+function legendRows(page) {
+  return page.locator('#legend-rows tr').evaluateAll((rows) =>
+    rows.map((row) => [row.cells[0].textContent, row.cells[1].textContent]));
+}
+
+function hasRow(rows, keys, what) {
+  return rows.some(([k, w]) => k === keys && w === what);
+}
+
+test('the legend beside the canvas follows the screen and a rebound key', async (t) => {
+  const origin = await startServer(t, scratchFolder(t));
+  const context = await openBrowser(t);
+  const page = await openGame(context, `${origin}/`);
+  await page.waitForTimeout(1000);
+  await pressKeys(page, ['Enter'], 1500);
+  assert.ok(await page.locator('#legend').isVisible());
+  let rows = await legendRows(page);
+  assert.ok(hasRow(rows, 'Space Enter', 'open'), JSON.stringify(rows));
+  assert.ok(hasRow(rows, 'Backspace', 'quit'), JSON.stringify(rows));
+
+  await pressKeys(page, ['Enter'], 1500);  // a new game
+  rows = await legendRows(page);
+  for (const [keys, what] of [['Space Enter Q', 'Rotate Left'], ['Backspace E', 'Rotate Right'],
+    ['F1 Esc', 'Quit'], ['U Ctrl+Z', 'Undo'], ['Shift+U Ctrl+Y', 'Redo'], ['?', 'this list']]) {
+    assert.ok(hasRow(rows, keys, what), `${keys} ${what} in ${JSON.stringify(rows)}`);
+  }
+  // '?' shows the same legend over the picture, and again hides it.
+  const plain = await canvasPicture(page);
+  await pressKeys(page, ['Shift+Slash'], 500);
+  assert.ok(differingPixels(await canvasPicture(page), plain) > 0, 'the legend over the picture');
+  await pressKeys(page, ['Shift+Slash'], 500);
+  assert.equal(differingPixels(await canvasPicture(page), plain), 0);
+
+  // Escape leaves the game; in the options "Rotate Left" gets the key 5.
+  await pressKeys(page, ['Escape'], 1500);
+  await pressKeys(page, ['ArrowDown', 'ArrowDown', 'Enter'], 1500);
+  await pressKeys(page, ['ArrowDown', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'F2',
+    'Digit5'], 300);
+  rows = await legendRows(page);
+  assert.ok(hasRow(rows, '5 Q', 'Rotate Left'), JSON.stringify(rows));
+  assert.ok(hasRow(rows, 'F1 Esc Enter', 'DONE'), JSON.stringify(rows));
+  assert.deepEqual(page.problems, []);
+});
+
+test("the keypad's back is the phone's Back, and undo and redo take a turn back and forth",
+  async (t) => {
+    const origin = await startServer(t, scratchFolder(t));
+    const context = await openBrowser(t,
+      { hasTouch: true, isMobile: true, viewport: { width: 390, height: 844 } });
+    const page = await openGame(context, `${origin}/`);
+    const tap = async (code, settleMs = 1500) => {
+      await page.locator(`#keypad button[data-code="${code}"]`).tap();
+      await page.waitForTimeout(settleMs);
+    };
+    assert.equal(await page.locator('#legend').isVisible(), false, 'no keyboard on a phone');
+    await page.waitForTimeout(1000);
+    await tap('Space');
+    await tap('Space');  // a new game
+    await tap('ArrowUp');
+    const start = await canvasPicture(page);
+    await tap('Backspace');  // the ring turns right
+    const turned = await canvasPicture(page);
+    assert.ok(differingPixels(turned, start) > 0, 'back turned the ring');
+    await tap('KeyZ');  // undo
+    assert.equal(differingPixels(await canvasPicture(page), start), 0, 'undo');
+    await tap('KeyY');  // redo
+    assert.equal(differingPixels(await canvasPicture(page), turned), 0, 'redo');
+    assert.deepEqual(page.problems, []);
+  });
