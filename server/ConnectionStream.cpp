@@ -1,12 +1,13 @@
 #include "ConnectionStream.h"
 
-#include <arpa/inet.h>
 #include <poll.h>
 #include <sys/socket.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+
+#include "ClientAddress.h"
 
 namespace bt::scored {
 namespace {
@@ -18,26 +19,6 @@ int pollOne(int fd, short events, int timeoutMs) {
     ready = ::poll(&p, 1, timeoutMs);
   } while (ready < 0 && errno == EINTR);
   return ready;
-}
-
-void addressOf(const sockaddr_storage& address, std::string& ip, int& port) {
-  char text[INET6_ADDRSTRLEN] = "";
-  if (address.ss_family == AF_INET) {
-    const auto& v4 = reinterpret_cast<const sockaddr_in&>(address);
-    inet_ntop(AF_INET, &v4.sin_addr, text, sizeof text);
-    port = ntohs(v4.sin_port);
-  } else if (address.ss_family == AF_INET6) {
-    const auto& v6 = reinterpret_cast<const sockaddr_in6&>(address);
-    if (IN6_IS_ADDR_V4MAPPED(&v6.sin6_addr)) {
-      // An IPv4 client of a dual-stack socket is named as IPv4, as a
-      // --trusted-proxy would be.
-      inet_ntop(AF_INET, &v6.sin6_addr.s6_addr[12], text, sizeof text);
-    } else {
-      inet_ntop(AF_INET6, &v6.sin6_addr, text, sizeof text);
-    }
-    port = ntohs(v6.sin6_port);
-  }
-  ip = text;
 }
 
 }  // namespace
@@ -126,7 +107,7 @@ void ConnectionStream::get_remote_ip_and_port(std::string& ip, int& port) const 
   sockaddr_storage address{};
   socklen_t length = sizeof address;
   if (::getpeername(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
-    addressOf(address, ip, port);
+    nameSocketAddress(address, ip, port);
   }
 }
 
@@ -134,7 +115,7 @@ void ConnectionStream::get_local_ip_and_port(std::string& ip, int& port) const {
   sockaddr_storage address{};
   socklen_t length = sizeof address;
   if (::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
-    addressOf(address, ip, port);
+    nameSocketAddress(address, ip, port);
   }
 }
 

@@ -42,12 +42,54 @@ TEST(SubmissionRateLimit, ThirtyInAnyMinute) {
   EXPECT_TRUE(limit.allow("a", t0 + seconds(60)));
   EXPECT_FALSE(limit.allow("a", t0 + seconds(60)));
   EXPECT_TRUE(limit.allow("a", t0 + seconds(61)));
-  // A full table of addresses forgets those quiet for a minute, and only
-  // those.
-  EXPECT_TRUE(limit.allow("c", t0 + seconds(61)));
-  EXPECT_TRUE(limit.allow("d", t0 + seconds(61)));
-  EXPECT_FALSE(limit.allow("e", t0 + seconds(100)));
-  EXPECT_TRUE(limit.allow("e", t0 + seconds(120)));  // b went quiet at 59 s
+}
+
+TEST(SubmissionRateLimit, AFullTableNeverRefusesANewcomer) {
+  SubmissionRateLimit limit(30, std::chrono::minutes(1), 4);
+  const auto t0 = SubmissionRateLimit::Clock::time_point() + std::chrono::hours(1);
+  using std::chrono::seconds;
+  for (int i = 0; i < 30; ++i) ASSERT_TRUE(limit.allow("192.0.2.1", t0));
+  for (const char* a : {"192.0.2.2", "192.0.2.3", "192.0.2.4"}) ASSERT_TRUE(limit.allow(a, t0));
+  // The table is full of addresses inside their minute. The one that keeps
+  // trying is refused and stays known; each newcomer takes the place of the
+  // address seen longest ago.
+  EXPECT_FALSE(limit.allow("192.0.2.1", t0 + seconds(1)));
+  EXPECT_TRUE(limit.allow("198.51.100.1", t0 + seconds(2)));
+  EXPECT_TRUE(limit.allow("198.51.100.2", t0 + seconds(2)));
+  EXPECT_FALSE(limit.allow("192.0.2.1", t0 + seconds(3)));
+  for (int i = 0; i < 100000; ++i) {
+    const std::string address =
+        numbered("10.", i >> 16) + numbered(".", (i >> 8) & 255) + numbered(".", i & 255);
+    ASSERT_TRUE(limit.allow(address, t0 + seconds(4))) << address;
+  }
+  EXPECT_EQ(limit.clientsKept(), 4u);
+  // Clients quiet for a minute are let go.
+  EXPECT_TRUE(limit.allow("192.0.2.1", t0 + seconds(70)));
+  EXPECT_EQ(limit.clientsKept(), 1u);
+}
+
+TEST(SubmissionRateLimit, AnIpv6ClientIsItsSlash64) {
+  const auto t0 = SubmissionRateLimit::Clock::time_point() + std::chrono::hours(1);
+  struct Case {
+    const char* other;
+    bool sameClient;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"2001:db8:1:2::ffff", true},
+           {"2001:DB8:1:2:ffff:ffff:ffff:ffff", true},
+           {"2001:db8:1:3::1", false},
+           {"2001:db8::1", false},
+       }) {
+    SCOPED_TRACE(c.other);
+    SubmissionRateLimit limit(1, std::chrono::minutes(1), 16);
+    ASSERT_TRUE(limit.allow("2001:db8:1:2::1", t0));
+    EXPECT_EQ(limit.allow(c.other, t0), !c.sameClient);
+  }
+  // An IPv4 address is a client of its own, however it is written.
+  SubmissionRateLimit limit(1, std::chrono::minutes(1), 16);
+  ASSERT_TRUE(limit.allow("192.0.2.1", t0));
+  EXPECT_FALSE(limit.allow("::ffff:192.0.2.1", t0));
+  EXPECT_TRUE(limit.allow("192.0.2.2", t0));
 }
 
 TEST(ClientAddress, ForwardedOnlyFromTrustedProxies) {
