@@ -10,6 +10,8 @@ namespace bt::scored {
 const char* const kServerUsage =
     "usage: brambletop-scored [--listen ADDR:PORT] [--db FILE|postgresql://...]\n"
     "                         [--trusted-proxy ADDR]... [--web DIR] [--quiet]\n"
+    "                         [--max-connections N] [--connections-per-address N]\n"
+    "                         [--min-send-rate BYTES]\n"
     "  --listen ADDR:PORT     where to take requests (default 127.0.0.1:8750;\n"
     "                         [::1]:PORT for IPv6; port 0 takes a free one)\n"
     "  --db FILE              SQLite file (default $XDG_DATA_HOME/brambletop/scores.db)\n"
@@ -18,7 +20,14 @@ const char* const kServerUsage =
     "                         the client for the submission limit (repeatable)\n"
     "  --web DIR              also serve the web page built in DIR (index.html at /)\n"
     "                         beside the score path\n"
-    "  --quiet                no line per request on standard error\n";
+    "  --quiet                no line per request on standard error\n"
+    "  --max-connections N    connections served at once (default 512)\n"
+    "  --connections-per-address N\n"
+    "                         connections one client may hold, an IPv6 client\n"
+    "                         counted by its /64 (default 32; 0: no limit); a\n"
+    "                         --trusted-proxy is not limited\n"
+    "  --min-send-rate BYTES  bytes a second a reply must average after its\n"
+    "                         first 4 s (default 4096; 0: no minimum)\n";
 
 namespace {
 
@@ -44,6 +53,21 @@ bool readListen(const std::string& text, ServerOptions& options) {
   return true;
 }
 
+// A whole decimal number from `least` to `most`.
+bool readCount(const std::string& text, size_t least, size_t most, size_t& value) {
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return !text.empty() && error == std::errc() && end == text.data() + text.size() &&
+         value >= least && value <= most;
+}
+
+// The options that set a limit: the limit, or null for another option.
+size_t* limitNamed(const std::string& name, ConnectionLimits& limits) {
+  if (name == "--max-connections") return &limits.maxConnections;
+  if (name == "--connections-per-address") return &limits.maxConnectionsPerClient;
+  if (name == "--min-send-rate") return &limits.minSendRate;
+  return nullptr;
+}
+
 }  // namespace
 
 std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<std::string>& args) {
@@ -57,8 +81,9 @@ std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<s
       name = name.substr(0, eq);
       hasValue = true;
     }
-    const bool takesValue =
-        name == "--listen" || name == "--db" || name == "--trusted-proxy" || name == "--web";
+    size_t* limit = limitNamed(name, options.limits);
+    const bool takesValue = name == "--listen" || name == "--db" || name == "--trusted-proxy" ||
+                            name == "--web" || limit;
     const bool flag = name == "--quiet" || name == "--help";
     if (!takesValue && !flag) return OptionsError{"unknown option " + args[i]};
     if (flag) {
@@ -70,7 +95,15 @@ std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<s
       if (i + 1 == args.size()) return OptionsError{name + " needs a value"};
       value = args[++i];
     }
-    if (name == "--listen") {
+    if (limit) {
+      // Connections are bounded by descriptors; a million bytes a second is
+      // more than any minimum needs.
+      const size_t least = name == "--max-connections" ? 1 : 0;
+      if (!readCount(value, least, 1000000, *limit)) {
+        return OptionsError{name + " needs a whole number from " + std::to_string(least) +
+                            " to 1000000, not " + value};
+      }
+    } else if (name == "--listen") {
       if (!readListen(value, options))
         return OptionsError{"--listen needs ADDR:PORT, not " + value};
     } else if (name == "--db") {

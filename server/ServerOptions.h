@@ -2,10 +2,13 @@
 // The score server's command line:
 //   brambletop-scored [--listen ADDR:PORT] [--db FILE|postgresql://...]
 //                     [--trusted-proxy ADDR]... [--web DIR] [--quiet]
+//                     [--max-connections N] [--connections-per-address N]
+//                     [--min-send-rate BYTES]
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "ConnectionLimits.h"
 #include "net/protocol/ScoreCheck.h"
 
 namespace bt::scored {
@@ -16,6 +19,7 @@ struct ServerOptions {
   std::string database;         // empty: the default file
   std::vector<std::string> trustedProxies;
   std::string webFolder;  // empty: no web page served
+  ConnectionLimits limits;
   bool quiet = false;
   bool help = false;
 };

@@ -72,7 +72,7 @@ int run(const ServerOptions& options, const StaticFiles* webFiles) {
   SubmissionRateLimit limit;
   ScoreService service(*store, limit);
   RequestLog log(!options.quiet);
-  ScoreHttpServer server(service, log, options.trustedProxies);
+  ScoreHttpServer server(service, log, options.trustedProxies, options.limits);
   if (webFiles) server.serveWebFiles(*webFiles);
   const int port = server.bindTo(options.host, options.port);
   if (port < 0) {

@@ -31,6 +31,10 @@ TEST(ScoredCommandLine, MistakesGiveOneLineAndTheUsageWithStatusTwo) {
       {"--web", BT_SCORED},  // a file
       {"--web="},
       {"--quiet=yes"},
+      {"--max-connections", "0"},
+      {"--connections-per-address", "-1"},
+      {"--min-send-rate", "4k"},
+      {"--min-send-rate="},
       {"extra"},
   };
   for (const auto& arguments : bad) {

@@ -207,9 +207,12 @@ TEST(ServerOptions, DefaultsAndValues) {
   EXPECT_EQ(std::get<ServerOptions>(parsed).host, "127.0.0.1");
   EXPECT_EQ(std::get<ServerOptions>(parsed).port, 8750);
   EXPECT_TRUE(std::get<ServerOptions>(parsed).database.empty());
+  EXPECT_EQ(std::get<ServerOptions>(parsed).limits.maxConnectionsPerClient, 32u);
 
-  parsed = parseServerOptions({"--listen", "[::1]:0", "--db=postgresql://h/db", "--quiet",
-                               "--trusted-proxy", "10.0.0.1", "--trusted-proxy=::1"});
+  parsed =
+      parseServerOptions({"--listen", "[::1]:0", "--db=postgresql://h/db", "--quiet",
+                          "--trusted-proxy", "10.0.0.1", "--trusted-proxy=::1", "--max-connections",
+                          "2000", "--connections-per-address=0", "--min-send-rate", "1024"});
   ASSERT_TRUE(std::holds_alternative<ServerOptions>(parsed));
   const ServerOptions& o = std::get<ServerOptions>(parsed);
   EXPECT_EQ(o.host, "::1");
@@ -217,6 +220,9 @@ TEST(ServerOptions, DefaultsAndValues) {
   EXPECT_EQ(o.database, "postgresql://h/db");
   EXPECT_TRUE(o.quiet);
   EXPECT_EQ(o.trustedProxies, (std::vector<std::string>{"10.0.0.1", "::1"}));
+  EXPECT_EQ(o.limits.maxConnections, 2000u);
+  EXPECT_EQ(o.limits.maxConnectionsPerClient, 0u);
+  EXPECT_EQ(o.limits.minSendRate, 1024u);
 }
 
 TEST(CommitQueue, ConcurrentRecordsShareCommitsAndShareTheirFailure) {
