@@ -12,6 +12,7 @@
 #include "EntityTag.h"
 #include "HttpDate.h"
 #include "Numbered.h"
+#include "RequestHead.h"
 #include "RequestLog.h"
 #include "ScoreTableText.h"
 #include "ServerOptions.h"
@@ -109,6 +110,31 @@ TEST(ClientAddress, ForwardedOnlyFromTrustedProxies) {
     SCOPED_TRACE(c.peer + " " + c.forwarded);
     EXPECT_EQ(clientAddress(c.peer, c.forwarded, trusted), c.expected);
   }
+}
+
+// What clients send in earnest passes; the refusals are tested on the real
+// server (MalformedRequests).
+TEST(RequestHead, WellFormedHeadsPassAndRangesAreDropped) {
+  for (const std::string head : {
+           "POST /highscorescript/highscore.asp?game=g&init=A%20B HTTP/1.1\r\nHost: x\r\n\r\n",
+           "GET / HTTP/1.0\r\n\r\n",
+           "GET /a HTTP/1.1\r\nhost:\r\ncontent-length:  2 \r\n\r\n",
+           "POST /a HTTP/1.1\r\nHOST: [::1]:8750\r\nTransfer-Encoding: Chunked\r\n\r\n",
+           "GET /a HTTP/1.1\r\nHost: x\r\nUser-Agent: caf\xc3\xa9\t(x)\r\n\r\n",
+       }) {
+    SCOPED_TRACE(head);
+    EXPECT_EQ(findHeadEnd(head + "body", 0), head.size());
+    const RequestHeadCheck check = checkRequestHead(head);
+    EXPECT_EQ(check.status, 0) << check.reason;
+    EXPECT_FALSE(check.asksRange);
+  }
+  const std::string ranged =
+      "GET /a HTTP/1.1\r\nRange: bytes=0-1\r\nHost: x\r\nif-range: \"t\"\r\n\r\n";
+  EXPECT_TRUE(checkRequestHead(ranged).asksRange);
+  EXPECT_EQ(withoutRangeFields(ranged), "GET /a HTTP/1.1\r\nHost: x\r\n\r\n");
+  // A head cut by LF alone is found at once, to be refused.
+  EXPECT_EQ(findHeadEnd("GET / HTTP/1.1\nHost: x\n\nrest", 0), 24u);
+  EXPECT_EQ(findHeadEnd("GET / HTTP/1.1\r\nHost: x\r\n", 0), std::string::npos);
 }
 
 TEST(AcceptEncoding, GzipUnlessItsQualityIsZero) {
