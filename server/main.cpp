@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "LogSink.h"
 #include "RequestLog.h"
 #include "ScoreHttpServer.h"
 #include "ScoreService.h"
@@ -80,12 +81,15 @@ int run(const ServerOptions& options, const StaticFiles* webFiles) {
                  options.port);
     return 1;
   }
-  std::fprintf(stderr, "brambletop-scored: listening on %s:%d, scores in %s%s%s\n",
-               options.host.c_str(), port, shownDatabase(database).c_str(),
-               webFiles ? ", web page from " : "", webFiles ? webFiles->root().c_str() : "");
+  // From here on standard error is written only through the log, which
+  // never waits for a reader.
+  LogSink& errors = LogSink::standardError();
+  errors.writeLine("brambletop-scored: listening on " + options.host + ":" + std::to_string(port) +
+                   ", scores in " + shownDatabase(database) +
+                   (webFiles ? ", web page from " + webFiles->root().string() : "") + "\n");
   signals.start([&server] { server.shutDown(); });
   const bool served = server.serve();
-  std::fprintf(stderr, "brambletop-scored: stopped\n");
+  errors.writeLine("brambletop-scored: stopped\n");
   return served ? 0 : 1;
 }
 

@@ -1,9 +1,13 @@
 // The server's small parts on their own: the reply's text, the submission
 // limit, the address behind a proxy, gzip in Accept-Encoding, entity tags
-// and dates, the log line and the command line.
+// and dates, the log line and what takes it, and the command line.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "AcceptEncoding.h"
@@ -11,6 +15,7 @@
 #include "CommitQueue.h"
 #include "EntityTag.h"
 #include "HttpDate.h"
+#include "LogSink.h"
 #include "Numbered.h"
 #include "RequestLog.h"
 #include "ScoreTableText.h"
@@ -157,6 +162,47 @@ TEST(RequestLog, OneLineWithNothingForged) {
   line.status = 0;
   line.path = "";
   EXPECT_TRUE(RequestLog::format(line).ends_with(" - - 1.23ms\n"));
+}
+
+TEST(LogSink, ALogNobodyReadsDropsAndCountsInsteadOfWaiting) {
+  struct Kind {
+    const char* name;
+    std::function<bool(int fds[2])> make;
+  };
+  const std::vector<Kind> kinds = {
+      {"pipe", [](int fds[2]) { return ::pipe(fds) == 0; }},
+      {"stream socket", [](int fds[2]) { return ::socketpair(AF_UNIX, SOCK_STREAM, 0, fds) == 0; }},
+  };
+  const std::string line(99, 'x');
+  for (const Kind& kind : kinds) {
+    SCOPED_TRACE(kind.name);
+    int fds[2];
+    ASSERT_TRUE(kind.make(fds));
+    {
+      // fds[0] is the reading end.
+      LogSink sink(fds[1]);
+      int written = 0;
+      for (; written < 100000 && sink.dropped() < 10; ++written) sink.writeLine(line + "\n");
+      ASSERT_EQ(sink.dropped(), 10u);
+      ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
+      std::string read;
+      char buffer[65536];
+      for (ssize_t got; (got = ::read(fds[0], buffer, sizeof buffer)) > 0;) {
+        read.append(buffer, static_cast<size_t>(got));
+      }
+      // Every line that went is whole; the rest is counted, and the count
+      // comes before the next line.
+      EXPECT_EQ(read.size(), (written - 10) * 100u);
+      sink.writeLine("next\n");
+      const ssize_t got = ::read(fds[0], buffer, sizeof buffer);
+      EXPECT_EQ(std::string(buffer, static_cast<size_t>(std::max<ssize_t>(got, 0))),
+                "brambletop-scored: 10 log lines dropped: standard error was not taking them\n"
+                "next\n");
+      EXPECT_EQ(sink.dropped(), 0u);
+    }
+    ::close(fds[0]);
+    ::close(fds[1]);
+  }
 }
 
 TEST(ServerOptions, DefaultsAndValues) {
