@@ -9,11 +9,15 @@ namespace bt::scored {
 
 const char* const kServerUsage =
     "usage: brambletop-scored [--listen ADDR:PORT] [--db FILE|postgresql://...]\n"
+    "                         [--db-timeout SECONDS] [--no-db-check]\n"
     "                         [--trusted-proxy ADDR]... [--web DIR] [--quiet]\n"
     "  --listen ADDR:PORT     where to take requests (default 127.0.0.1:8750;\n"
     "                         [::1]:PORT for IPv6; port 0 takes a free one)\n"
     "  --db FILE              SQLite file (default $XDG_DATA_HOME/brambletop/scores.db)\n"
     "  --db postgresql://...  a PostgreSQL database that several servers may share\n"
+    "  --db-timeout SECONDS   how long a request waits for PostgreSQL before its 503\n"
+    "                         (1 to 60, default 3)\n"
+    "  --no-db-check          skip SQLite's quick check of the file at start\n"
     "  --trusted-proxy ADDR   a reverse proxy at ADDR whose X-Forwarded-For names\n"
     "                         the client for the submission limit (repeatable)\n"
     "  --web DIR              also serve the web page built in DIR (index.html at /)\n"
@@ -44,6 +48,17 @@ bool readListen(const std::string& text, ServerOptions& options) {
   return true;
 }
 
+bool readSeconds(const std::string& text, int lowest, int highest, int& seconds) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < lowest ||
+      value > highest) {
+    return false;
+  }
+  seconds = value;
+  return true;
+}
+
 }  // namespace
 
 std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<std::string>& args) {
@@ -57,13 +72,17 @@ std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<s
       name = name.substr(0, eq);
       hasValue = true;
     }
-    const bool takesValue =
-        name == "--listen" || name == "--db" || name == "--trusted-proxy" || name == "--web";
-    const bool flag = name == "--quiet" || name == "--help";
+    const bool takesValue = name == "--listen" || name == "--db" || name == "--db-timeout" ||
+                            name == "--trusted-proxy" || name == "--web";
+    const bool flag = name == "--quiet" || name == "--help" || name == "--no-db-check";
     if (!takesValue && !flag) return OptionsError{"unknown option " + args[i]};
     if (flag) {
       if (hasValue) return OptionsError{name + " takes no value"};
-      (name == "--quiet" ? options.quiet : options.help) = true;
+      if (name == "--no-db-check") {
+        options.checkDatabase = false;
+      } else {
+        (name == "--quiet" ? options.quiet : options.help) = true;
+      }
       continue;
     }
     if (!hasValue) {
@@ -76,6 +95,9 @@ std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<s
     } else if (name == "--db") {
       if (value.empty()) return OptionsError{"--db needs a file or a postgresql:// URL"};
       options.database = value;
+    } else if (name == "--db-timeout") {
+      if (!readSeconds(value, 1, 60, options.databaseTimeoutSeconds))
+        return OptionsError{"--db-timeout needs whole seconds from 1 to 60, not " + value};
     } else if (name == "--web") {
       if (value.empty()) return OptionsError{"--web needs a folder"};
       options.webFolder = value;

@@ -1,6 +1,7 @@
 #pragma once
 // The score server's command line:
 //   brambletop-scored [--listen ADDR:PORT] [--db FILE|postgresql://...]
+//                     [--db-timeout SECONDS] [--no-db-check]
 //                     [--trusted-proxy ADDR]... [--web DIR] [--quiet]
 #include <string>
 #include <variant>
@@ -12,8 +13,10 @@ namespace bt::scored {
 
 struct ServerOptions {
   std::string host = "127.0.0.1";
-  int port = kScoreServerPort;  // 0: any free port
-  std::string database;         // empty: the default file
+  int port = kScoreServerPort;     // 0: any free port
+  std::string database;            // empty: the default file
+  int databaseTimeoutSeconds = 3;  // for each call to PostgreSQL
+  bool checkDatabase = true;       // SQLite's quick check at start
   std::vector<std::string> trustedProxies;
   std::string webFolder;  // empty: no web page served
   bool quiet = false;

@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -23,6 +24,11 @@
 namespace {
 
 using namespace bt::scored;
+
+// On a stop, requests in flight may wait this much more for the database: a
+// healthy one answers in milliseconds, one that does not answer is not
+// waited for.
+constexpr std::chrono::milliseconds kStopGrace{1000};
 
 // Every connection holds a descriptor: take all the descriptors allowed.
 void raiseDescriptorLimit() {
@@ -65,7 +71,9 @@ int run(const ServerOptions& options, const StaticFiles* webFiles) {
   std::string database;
   try {
     database = databaseToUse(options);
-    store = openScoreStore(database);
+    store =
+        openScoreStore(database, {.timeout = std::chrono::seconds(options.databaseTimeoutSeconds),
+                                  .checkFile = options.checkDatabase});
   } catch (const StoreError& e) {
     std::fprintf(stderr, "brambletop-scored: %s\n", e.what());
     return 1;
@@ -87,7 +95,10 @@ int run(const ServerOptions& options, const StaticFiles* webFiles) {
   errors.writeLine("brambletop-scored: listening on " + options.host + ":" + std::to_string(port) +
                    ", scores in " + shownDatabase(database) +
                    (webFiles ? ", web page from " + webFiles->root().string() : "") + "\n");
-  signals.start([&server] { server.shutDown(); });
+  signals.start([&server, &store] {
+    store->stopWaiting(kStopGrace);
+    server.shutDown();
+  });
   const bool served = server.serve();
   errors.writeLine("brambletop-scored: stopped\n");
   return served ? 0 : 1;

@@ -26,6 +26,10 @@ TEST(ScoredCommandLine, MistakesGiveOneLineAndTheUsageWithStatusTwo) {
       {"--listen", "127.0.0.1:80x"},
       {"--listen", "::1:8750"},
       {"--db", ""},
+      {"--db-timeout", "0"},
+      {"--db-timeout", "61"},
+      {"--db-timeout", "2.5"},
+      {"--no-db-check=yes"},
       {"--trusted-proxy", "proxy.example"},
       {"--web", "/no/such/folder"},
       {"--web", BT_SCORED},  // a file

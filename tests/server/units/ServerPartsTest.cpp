@@ -211,9 +211,12 @@ TEST(ServerOptions, DefaultsAndValues) {
   EXPECT_EQ(std::get<ServerOptions>(parsed).host, "127.0.0.1");
   EXPECT_EQ(std::get<ServerOptions>(parsed).port, 8750);
   EXPECT_TRUE(std::get<ServerOptions>(parsed).database.empty());
+  EXPECT_EQ(std::get<ServerOptions>(parsed).databaseTimeoutSeconds, 3);
+  EXPECT_TRUE(std::get<ServerOptions>(parsed).checkDatabase);
 
   parsed = parseServerOptions({"--listen", "[::1]:0", "--db=postgresql://h/db", "--quiet",
-                               "--trusted-proxy", "10.0.0.1", "--trusted-proxy=::1"});
+                               "--trusted-proxy", "10.0.0.1", "--trusted-proxy=::1", "--db-timeout",
+                               "60", "--no-db-check"});
   ASSERT_TRUE(std::holds_alternative<ServerOptions>(parsed));
   const ServerOptions& o = std::get<ServerOptions>(parsed);
   EXPECT_EQ(o.host, "::1");
@@ -221,6 +224,8 @@ TEST(ServerOptions, DefaultsAndValues) {
   EXPECT_EQ(o.database, "postgresql://h/db");
   EXPECT_TRUE(o.quiet);
   EXPECT_EQ(o.trustedProxies, (std::vector<std::string>{"10.0.0.1", "::1"}));
+  EXPECT_EQ(o.databaseTimeoutSeconds, 60);
+  EXPECT_FALSE(o.checkDatabase);
 }
 
 TEST(CommitQueue, ConcurrentRecordsShareCommitsAndShareTheirFailure) {
