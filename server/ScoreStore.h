@@ -46,10 +46,12 @@ class ScoreStore {
   virtual void stopWaiting(std::chrono::milliseconds /*grace*/) {}
 };
 
+inline constexpr std::chrono::seconds kDefaultDatabaseTimeout{3};
+
 struct StoreOptions {
   // How long one call may wait for a database server (PostgreSQL) before it
   // fails with StoreError.
-  std::chrono::milliseconds timeout{3000};
+  std::chrono::milliseconds timeout = kDefaultDatabaseTimeout;
   // Whether an SQLite file is checked for damaged pages at start.
   bool checkFile = true;
 };

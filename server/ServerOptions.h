@@ -7,16 +7,18 @@
 #include <variant>
 #include <vector>
 
+#include "ScoreStore.h"
 #include "net/protocol/ScoreCheck.h"
 
 namespace bt::scored {
 
 struct ServerOptions {
   std::string host = "127.0.0.1";
-  int port = kScoreServerPort;     // 0: any free port
-  std::string database;            // empty: the default file
-  int databaseTimeoutSeconds = 3;  // for each call to PostgreSQL
-  bool checkDatabase = true;       // SQLite's quick check at start
+  int port = kScoreServerPort;  // 0: any free port
+  std::string database;         // empty: the default file
+  // For each call to PostgreSQL.
+  int databaseTimeoutSeconds = static_cast<int>(kDefaultDatabaseTimeout.count());
+  bool checkDatabase = true;  // SQLite's quick check at start
   std::vector<std::string> trustedProxies;
   std::string webFolder;  // empty: no web page served
   bool quiet = false;
