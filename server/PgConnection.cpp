@@ -101,7 +101,12 @@ void PgConnection::connect(Clock::time_point deadline) {
   const std::string settings =
       "SET enable_seqscan = off; SET enable_bitmapscan = off; SET statement_timeout = " +
       std::to_string(timeout_.count());
-  execute(settings.c_str(), deadline);
+  try {
+    execute(settings.c_str(), deadline);
+  } catch (const PgError&) {
+    drop();  // not to be used without its settings
+    throw;
+  }
 }
 
 void PgConnection::prepare(Clock::time_point deadline) {
