@@ -9,6 +9,7 @@ namespace bt::scored {
 
 const char* const kServerUsage =
     "usage: brambletop-scored [--listen ADDR:PORT] [--db FILE|postgresql://...]\n"
+    "                         [--db-timeout SECONDS] [--no-db-check]\n"
     "                         [--trusted-proxy ADDR]... [--web DIR] [--quiet]\n"
     "                         [--max-connections N] [--connections-per-address N]\n"
     "                         [--min-send-rate BYTES]\n"
@@ -16,6 +17,9 @@ const char* const kServerUsage =
     "                         [::1]:PORT for IPv6; port 0 takes a free one)\n"
     "  --db FILE              SQLite file (default $XDG_DATA_HOME/brambletop/scores.db)\n"
     "  --db postgresql://...  a PostgreSQL database that several servers may share\n"
+    "  --db-timeout SECONDS   how long a request waits for PostgreSQL before its 503\n"
+    "                         (1 to 60, default 3)\n"
+    "  --no-db-check          skip SQLite's quick check of the file at start\n"
     "  --trusted-proxy ADDR   a reverse proxy at ADDR whose X-Forwarded-For names\n"
     "                         the client for the submission limit (repeatable)\n"
     "  --web DIR              also serve the web page built in DIR (index.html at /)\n"
@@ -82,13 +86,17 @@ std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<s
       hasValue = true;
     }
     size_t* limit = limitNamed(name, options.limits);
-    const bool takesValue = name == "--listen" || name == "--db" || name == "--trusted-proxy" ||
-                            name == "--web" || limit;
-    const bool flag = name == "--quiet" || name == "--help";
+    const bool takesValue = name == "--listen" || name == "--db" || name == "--db-timeout" ||
+                            name == "--trusted-proxy" || name == "--web" || limit;
+    const bool flag = name == "--quiet" || name == "--help" || name == "--no-db-check";
     if (!takesValue && !flag) return OptionsError{"unknown option " + args[i]};
     if (flag) {
       if (hasValue) return OptionsError{name + " takes no value"};
-      (name == "--quiet" ? options.quiet : options.help) = true;
+      if (name == "--no-db-check") {
+        options.checkDatabase = false;
+      } else {
+        (name == "--quiet" ? options.quiet : options.help) = true;
+      }
       continue;
     }
     if (!hasValue) {
@@ -109,6 +117,9 @@ std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<s
     } else if (name == "--db") {
       if (value.empty()) return OptionsError{"--db needs a file or a postgresql:// URL"};
       options.database = value;
+    } else if (name == "--db-timeout") {
+      if (!readSeconds(value, 1, 60, options.databaseTimeoutSeconds))
+        return OptionsError{"--db-timeout needs whole seconds from 1 to 60, not " + value};
     } else if (name == "--web") {
       if (value.empty()) return OptionsError{"--web needs a folder"};
       options.webFolder = value;

@@ -1,9 +1,13 @@
 // The server's small parts on their own: the reply's text, the submission
 // limit, the address behind a proxy, gzip in Accept-Encoding, entity tags
-// and dates, the log line and the command line.
+// and dates, the log line and what takes it, and the command line.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "AcceptEncoding.h"
@@ -11,6 +15,7 @@
 #include "CommitQueue.h"
 #include "EntityTag.h"
 #include "HttpDate.h"
+#include "LogSink.h"
 #include "Numbered.h"
 #include "RequestHead.h"
 #include "RequestLog.h"
@@ -227,6 +232,47 @@ TEST(RequestLog, OneLineWithNothingForged) {
   EXPECT_TRUE(RequestLog::format(line).ends_with(" - - 1.23ms\n"));
 }
 
+TEST(LogSink, ALogNobodyReadsDropsAndCountsInsteadOfWaiting) {
+  struct Kind {
+    const char* name;
+    std::function<bool(int fds[2])> make;
+  };
+  const std::vector<Kind> kinds = {
+      {"pipe", [](int fds[2]) { return ::pipe(fds) == 0; }},
+      {"stream socket", [](int fds[2]) { return ::socketpair(AF_UNIX, SOCK_STREAM, 0, fds) == 0; }},
+  };
+  const std::string line(99, 'x');
+  for (const Kind& kind : kinds) {
+    SCOPED_TRACE(kind.name);
+    int fds[2];
+    ASSERT_TRUE(kind.make(fds));
+    {
+      // fds[0] is the reading end.
+      LogSink sink(fds[1]);
+      int written = 0;
+      for (; written < 100000 && sink.dropped() < 10; ++written) sink.writeLine(line + "\n");
+      ASSERT_EQ(sink.dropped(), 10u);
+      ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
+      std::string read;
+      char buffer[65536];
+      for (ssize_t got; (got = ::read(fds[0], buffer, sizeof buffer)) > 0;) {
+        read.append(buffer, static_cast<size_t>(got));
+      }
+      // Every line that went is whole; the rest is counted, and the count
+      // comes before the next line.
+      EXPECT_EQ(read.size(), (written - 10) * 100u);
+      sink.writeLine("next\n");
+      const ssize_t got = ::read(fds[0], buffer, sizeof buffer);
+      EXPECT_EQ(std::string(buffer, static_cast<size_t>(std::max<ssize_t>(got, 0))),
+                "brambletop-scored: 10 log lines dropped: standard error was not taking them\n"
+                "next\n");
+      EXPECT_EQ(sink.dropped(), 0u);
+    }
+    ::close(fds[0]);
+    ::close(fds[1]);
+  }
+}
+
 TEST(ServerOptions, DefaultsAndValues) {
   auto parsed = parseServerOptions({});
   ASSERT_TRUE(std::holds_alternative<ServerOptions>(parsed));
@@ -234,11 +280,13 @@ TEST(ServerOptions, DefaultsAndValues) {
   EXPECT_EQ(std::get<ServerOptions>(parsed).port, 8750);
   EXPECT_TRUE(std::get<ServerOptions>(parsed).database.empty());
   EXPECT_EQ(std::get<ServerOptions>(parsed).limits.maxConnectionsPerClient, 32u);
+  EXPECT_EQ(std::get<ServerOptions>(parsed).databaseTimeoutSeconds, 3);
+  EXPECT_TRUE(std::get<ServerOptions>(parsed).checkDatabase);
 
-  parsed =
-      parseServerOptions({"--listen", "[::1]:0", "--db=postgresql://h/db", "--quiet",
-                          "--trusted-proxy", "10.0.0.1", "--trusted-proxy=::1", "--max-connections",
-                          "2000", "--connections-per-address=0", "--min-send-rate", "1024"});
+  parsed = parseServerOptions({"--listen", "[::1]:0", "--db=postgresql://h/db", "--quiet",
+                               "--trusted-proxy", "10.0.0.1", "--trusted-proxy=::1",
+                               "--max-connections", "2000", "--connections-per-address=0",
+                               "--min-send-rate", "1024", "--db-timeout", "60", "--no-db-check"});
   ASSERT_TRUE(std::holds_alternative<ServerOptions>(parsed));
   const ServerOptions& o = std::get<ServerOptions>(parsed);
   EXPECT_EQ(o.host, "::1");
@@ -249,6 +297,8 @@ TEST(ServerOptions, DefaultsAndValues) {
   EXPECT_EQ(o.limits.maxConnections, 2000u);
   EXPECT_EQ(o.limits.maxConnectionsPerClient, 0u);
   EXPECT_EQ(o.limits.minSendRate, 1024u);
+  EXPECT_EQ(o.databaseTimeoutSeconds, 60);
+  EXPECT_FALSE(o.checkDatabase);
 }
 
 TEST(CommitQueue, ConcurrentRecordsShareCommitsAndShareTheirFailure) {
