@@ -118,8 +118,10 @@ std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<s
       if (value.empty()) return OptionsError{"--db needs a file or a postgresql:// URL"};
       options.database = value;
     } else if (name == "--db-timeout") {
-      if (!readSeconds(value, 1, 60, options.databaseTimeoutSeconds))
+      size_t seconds = 0;
+      if (!readCount(value, 1, 60, seconds))
         return OptionsError{"--db-timeout needs whole seconds from 1 to 60, not " + value};
+      options.databaseTimeoutSeconds = static_cast<int>(seconds);
     } else if (name == "--web") {
       if (value.empty()) return OptionsError{"--web needs a folder"};
       options.webFolder = value;
