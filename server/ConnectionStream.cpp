@@ -1,6 +1,7 @@
 #include "ConnectionStream.h"
 
-#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 
@@ -8,8 +9,21 @@
 #include <cerrno>
 #include <cstring>
 
+#include "ClientAddress.h"
+#include "RequestHead.h"
+
 namespace bt::scored {
 namespace {
+
+constexpr size_t kReceivePiece = 4096;
+// At most this much of an answer waits in the system unsent. Without a
+// bound the system takes megabytes at once, which would count towards the
+// minimum pace as sent, and the socket is writable again as soon as the
+// client takes a little.
+constexpr int kUnsentBytes = 16 * 1024;
+// How long, and how much, drainBeforeClose() reads at most.
+constexpr auto kDrainTime = std::chrono::seconds(2);
+constexpr size_t kDrainBytes = 64 * 1024;
 
 int pollOne(int fd, short events, int timeoutMs) {
   pollfd p{fd, events, 0};
@@ -20,33 +34,21 @@ int pollOne(int fd, short events, int timeoutMs) {
   return ready;
 }
 
-void addressOf(const sockaddr_storage& address, std::string& ip, int& port) {
-  char text[INET6_ADDRSTRLEN] = "";
-  if (address.ss_family == AF_INET) {
-    const auto& v4 = reinterpret_cast<const sockaddr_in&>(address);
-    inet_ntop(AF_INET, &v4.sin_addr, text, sizeof text);
-    port = ntohs(v4.sin_port);
-  } else if (address.ss_family == AF_INET6) {
-    const auto& v6 = reinterpret_cast<const sockaddr_in6&>(address);
-    if (IN6_IS_ADDR_V4MAPPED(&v6.sin6_addr)) {
-      // An IPv4 client of a dual-stack socket is named as IPv4, as a
-      // --trusted-proxy would be.
-      inet_ntop(AF_INET, &v6.sin6_addr.s6_addr[12], text, sizeof text);
-    } else {
-      inet_ntop(AF_INET6, &v6.sin6_addr, text, sizeof text);
-    }
-    port = ntohs(v6.sin6_port);
-  }
-  ip = text;
+int millisecondsUntil(ConnectionStream::Clock::time_point deadline) {
+  const auto left =
+      std::chrono::ceil<std::chrono::milliseconds>(deadline - ConnectionStream::Clock::now());
+  return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
 }  // namespace
 
 ConnectionStream::ConnectionStream(int fd, const ConnectionLimits& limits, int stopFd)
-    : fd_(fd), stopFd_(stopFd), limits_(limits) {}
+    : fd_(fd), stopFd_(stopFd), limits_(limits), buffer_(kReceivePiece) {
+  ::setsockopt(fd_, IPPROTO_TCP, TCP_NOTSENT_LOWAT, &kUnsentBytes, sizeof kUnsentBytes);
+}
 
 bool ConnectionStream::awaitRequest() {
-  if (cutOff_ != CutOff::None) return false;
+  if (cutOff_ != CutOff::None || writeFailed_) return false;
   if (begin_ == end_) {
     pollfd p[2] = {{fd_, POLLIN, 0}, {stopFd_, POLLIN, 0}};
     int ready;
@@ -54,21 +56,61 @@ bool ConnectionStream::awaitRequest() {
       ready = ::poll(p, 2, static_cast<int>(limits_.idleTimeout.count()));
     } while (ready < 0 && errno == EINTR);
     if (ready <= 0 || (p[1].revents & POLLIN)) return false;
-    const ssize_t got = ::recv(fd_, buffer_, sizeof buffer_, 0);
-    if (got <= 0) return false;
-    begin_ = 0;
-    end_ = static_cast<size_t>(got);
+    if (receive() <= 0) return false;
   }
   requestStart_ = Clock::now();
   deadline_ = requestStart_ + limits_.requestTimeout;
   consumed_ = 0;
+  headLength_ = 0;
+  answerStarted_ = false;
   answered_ = false;
+  handled_ = false;
   return true;
 }
 
+HeadWait ConnectionStream::readHead() {
+  size_t searched = 0;
+  for (;;) {
+    if (begin_ < end_ && buffer_[begin_] == '\r') {
+      dropBlankLines();  // no head starts with CR
+      searched = 0;
+    }
+    const std::string_view bytes(buffer_.data() + begin_, end_ - begin_);
+    if (const size_t end = findHeadEnd(bytes, searched); end != std::string_view::npos) {
+      headLength_ = end;
+      return HeadWait::Whole;
+    }
+    searched = bytes.size();
+    const size_t lineEnd = bytes.find('\n');
+    if ((lineEnd == std::string_view::npos ? bytes.size() : lineEnd + 1) > kMaxRequestLineBytes) {
+      return HeadWait::LineTooLong;
+    }
+    if (bytes.size() >= limits_.maxRequestBytes) return HeadWait::TooLarge;
+    const ssize_t got = fill();
+    if (got <= 0) return cutOff_ == CutOff::TooSlow ? HeadWait::TooSlow : HeadWait::Closed;
+  }
+}
+
+void ConnectionStream::dropBlankLines() {
+  while (end_ - begin_ >= 2 && buffer_[begin_] == '\r' && buffer_[begin_ + 1] == '\n') {
+    begin_ += 2;
+  }
+}
+
+std::string_view ConnectionStream::head() const {
+  return {buffer_.data() + begin_, headLength_};
+}
+
+void ConnectionStream::replaceHead(std::string_view shorter) {
+  if (shorter.size() > headLength_) return;
+  const size_t start = begin_ + headLength_ - shorter.size();
+  std::memmove(buffer_.data() + start, shorter.data(), shorter.size());
+  begin_ = start;
+  headLength_ = shorter.size();
+}
+
 int ConnectionStream::millisecondsLeft() const {
-  const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline_ - Clock::now());
-  return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+  return millisecondsUntil(deadline_);
 }
 
 bool ConnectionStream::is_readable() const {
@@ -76,7 +118,7 @@ bool ConnectionStream::is_readable() const {
 }
 
 bool ConnectionStream::is_writable() const {
-  return pollOne(fd_, POLLOUT, static_cast<int>(limits_.writeTimeout.count())) > 0;
+  return !writeFailed_ && pollOne(fd_, POLLOUT, millisecondsUntil(writeDeadline())) > 0;
 }
 
 ssize_t ConnectionStream::fill() {
@@ -85,13 +127,24 @@ ssize_t ConnectionStream::fill() {
     cutOff_ = CutOff::TooSlow;
     return -1;
   }
+  return receive();
+}
+
+ssize_t ConnectionStream::receive() {
+  if (begin_ == end_) {
+    begin_ = end_ = 0;
+  } else if (end_ == buffer_.size() && begin_ > 0) {
+    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    end_ -= begin_;
+    begin_ = 0;
+  }
+  // Grows only while a head is gathered, which readHead() bounds.
+  if (end_ == buffer_.size()) buffer_.resize(buffer_.size() + kReceivePiece);
   ssize_t got;
   do {
-    got = ::recv(fd_, buffer_, sizeof buffer_, 0);
+    got = ::recv(fd_, buffer_.data() + end_, buffer_.size() - end_, 0);
   } while (got < 0 && errno == EINTR);
-  if (got <= 0) return got;
-  begin_ = 0;
-  end_ = static_cast<size_t>(got);
+  if (got > 0) end_ += static_cast<size_t>(got);
   return got;
 }
 
@@ -106,27 +159,68 @@ ssize_t ConnectionStream::read(char* ptr, size_t size) {
     if (got <= 0) return got;
   }
   const size_t n = std::min({size, end_ - begin_, limits_.maxRequestBytes - consumed_});
-  std::memcpy(ptr, buffer_ + begin_, n);
+  std::memcpy(ptr, buffer_.data() + begin_, n);
   begin_ += n;
   consumed_ += n;
   return static_cast<ssize_t>(n);
 }
 
+ConnectionStream::Clock::time_point ConnectionStream::writeDeadline() const {
+  const auto stalled = Clock::now() + limits_.writeTimeout;
+  if (!answerStarted_ || limits_.minSendRate == 0) return stalled;
+  const auto earned = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(
+      static_cast<double>(answerBytes_) / static_cast<double>(limits_.minSendRate)));
+  return std::min(stalled, answerStart_ + limits_.writeTimeout + earned);
+}
+
+// The whole of `size` or -1: the library does not always write the rest of
+// a short write.
 ssize_t ConnectionStream::write(const char* ptr, size_t size) {
-  if (!is_writable()) return -1;
-  ssize_t sent;
-  do {
-    sent = ::send(fd_, ptr, size, MSG_NOSIGNAL);
-  } while (sent < 0 && errno == EINTR);
-  if (sent > 0) answered_ = true;
-  return sent;
+  if (writeFailed_) return -1;
+  if (!answerStarted_) {
+    answerStarted_ = true;
+    answerStart_ = Clock::now();
+    answerBytes_ = 0;
+  }
+  size_t done = 0;
+  while (done < size) {
+    if (!is_writable()) {
+      writeFailed_ = true;
+      return -1;
+    }
+    const ssize_t sent = ::send(fd_, ptr + done, size - done, MSG_NOSIGNAL | MSG_DONTWAIT);
+    if (sent < 0) {
+      if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) continue;
+      writeFailed_ = true;
+      return -1;
+    }
+    done += static_cast<size_t>(sent);
+    answerBytes_ += static_cast<size_t>(sent);
+    answered_ = true;
+  }
+  return static_cast<ssize_t>(size);
+}
+
+void ConnectionStream::drainBeforeClose() {
+  ::shutdown(fd_, SHUT_WR);
+  const auto end = Clock::now() + kDrainTime;
+  size_t dropped = 0;
+  char sink[4096];
+  while (dropped < kDrainBytes) {
+    pollfd p[2] = {{fd_, POLLIN, 0}, {stopFd_, POLLIN, 0}};
+    const int left = millisecondsUntil(end);
+    if (left == 0 || ::poll(p, 2, left) <= 0 || (p[1].revents & POLLIN)) return;
+    const ssize_t got = ::recv(fd_, sink, sizeof sink, 0);
+    if (got <= 0) return;
+    dropped += static_cast<size_t>(got);
+  }
 }
 
 void ConnectionStream::get_remote_ip_and_port(std::string& ip, int& port) const {
   sockaddr_storage address{};
   socklen_t length = sizeof address;
   if (::getpeername(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
-    addressOf(address, ip, port);
+    nameSocketAddress(address, ip, port);
   }
 }
 
@@ -134,7 +228,7 @@ void ConnectionStream::get_local_ip_and_port(std::string& ip, int& port) const {
   sockaddr_storage address{};
   socklen_t length = sizeof address;
   if (::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
-    addressOf(address, ip, port);
+    nameSocketAddress(address, ip, port);
   }
 }
 

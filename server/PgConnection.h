@@ -1,13 +1,24 @@
 #pragma once
 // One libpq connection with the score table's prepared statements, made
 // again once when the server went away between two uses.
+//
+// Every call has a deadline of its own, kept by this side: libpq is driven
+// without blocking and the socket is waited on with poll(), so a database
+// that stops answering (a stopped process, a lost host, a full disk) fails
+// the call when the deadline passes, over TCP or a Unix socket alike; TCP
+// time-outs would not, as the kernel still acknowledges for a stopped
+// process. A call that runs out of time drops the connection, which the
+// next call makes anew. Host names are looked up before the deadline
+// applies: name the database by address where that matters.
 #include <libpq-fe.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "ScoreStore.h"
+#include "StopNotice.h"
 
 namespace bt::scored {
 
@@ -28,29 +39,48 @@ using PgResult = std::unique_ptr<PGresult, decltype(&PQclear)>;
 
 class PgConnection {
  public:
-  // Connects; throws PgError. The statements are prepared on first use, so
-  // that the table can be created first.
-  explicit PgConnection(const std::string& url);
+  using Clock = std::chrono::steady_clock;
+
+  // Connects within `timeout`, the time every later call may take too, or
+  // less once `stop` says so; throws PgError. The statements are prepared
+  // on first use, so that the table can be created first.
+  PgConnection(std::string url, std::chrono::milliseconds timeout, const StopNotice& stop);
   ~PgConnection();
   PgConnection(const PgConnection&) = delete;
   PgConnection& operator=(const PgConnection&) = delete;
 
-  // Runs a statement prepared by the constructor (kTopTen or kUpsert) with
-  // text parameters; reconnects and retries once on a lost connection.
+  // The deadline of a call that starts now.
+  Clock::time_point deadlineFromNow() const { return Clock::now() + timeout_; }
+  // Runs a prepared statement (kTopTen or kUpsert) with text parameters;
+  // reconnects and retries once on a lost connection, all by `deadline`.
   // Throws PgError.
-  PgResult run(const char* statement, const std::vector<std::string>& parameters);
-  // Runs plain SQL without parameters; throws StoreError.
+  PgResult run(const char* statement, const std::vector<std::string>& parameters,
+               Clock::time_point deadline);
+  // Runs plain SQL without parameters within the timeout; throws PgError.
   void execute(const char* sql);
+  bool connected() const;
 
   static constexpr const char* kTopTen = "top_ten";
   static constexpr const char* kUpsert = "upsert";
 
  private:
-  void connect();
-  void prepare();
-  PgResult runOnce(const char* statement, const std::vector<std::string>& parameters);
+  void connect(Clock::time_point deadline);
+  void prepare(Clock::time_point deadline);
+  void execute(const char* sql, Clock::time_point deadline);
+  PgResult runOnce(const char* statement, const std::vector<std::string>& parameters,
+                   Clock::time_point deadline);
+  // Sends what the last PQsend* queued and collects its results: the last
+  // one, or the first error thrown.
+  PgResult finish(Clock::time_point deadline);
+  // Waits until the socket is ready for `events`; past the deadline, drops
+  // the connection and throws.
+  void await(short events, Clock::time_point deadline);
+  [[noreturn]] void lost();
+  void drop();
 
   std::string url_;
+  std::chrono::milliseconds timeout_;
+  const StopNotice& stop_;
   PGconn* conn_ = nullptr;
   bool prepared_ = false;
 };

@@ -51,12 +51,14 @@ std::vector<ScoreRecord> mergedInKeyOrder(std::vector<ScoreRecord> records) {
 
 }  // namespace
 
-PostgresScoreStore::PostgresScoreStore(const std::string& url, size_t readConnections)
-    : url_(url), queue_([this](const std::vector<ScoreRecord>& records) { commitBatch(records); }) {
-  writer_ = std::make_unique<PgConnection>(url);
+PostgresScoreStore::PostgresScoreStore(const std::string& url, std::chrono::milliseconds timeout,
+                                       size_t readConnections)
+    : timeout_(timeout),
+      queue_([this](const std::vector<ScoreRecord>& records) { commitBatch(records); }) {
+  writer_ = std::make_unique<PgConnection>(url, timeout, stop_);
   createSchema();
   for (size_t i = 0; i < readConnections; ++i) {
-    idleReaders_.push_back(std::make_unique<PgConnection>(url));
+    idleReaders_.push_back(std::make_unique<PgConnection>(url, timeout, stop_));
   }
 }
 
@@ -66,16 +68,17 @@ void PostgresScoreStore::createSchema() {
   try {
     writer_->execute(kSchema);
   } catch (const PgError&) {
-    writer_->execute("ROLLBACK");
+    if (writer_->connected()) writer_->execute("ROLLBACK");
     throw;
   }
 }
 
 std::vector<ScoreEntry> PostgresScoreStore::topTen(const std::string& game) {
-  std::unique_ptr<PgConnection> reader = takeReader();
+  const Clock::time_point deadline = Clock::now() + timeout_;
+  std::unique_ptr<PgConnection> reader = takeReader(deadline);
   std::vector<ScoreEntry> best;
   try {
-    PgResult result = reader->run(PgConnection::kTopTen, {game});
+    PgResult result = reader->run(PgConnection::kTopTen, {game}, deadline);
     for (int row = 0; row < PQntuples(result.get()); ++row) {
       const char* score = PQgetvalue(result.get(), row, 1);
       ScoreEntry entry{PQgetvalue(result.get(), row, 0), 0};
@@ -103,11 +106,12 @@ void PostgresScoreStore::commitBatch(const std::vector<ScoreRecord>& records) {
   }
   const std::vector<std::string> parameters = {arrayLiteral(games), arrayLiteral(names),
                                                arrayLiteral(scores)};
-  // A deadlock or serialisation failure against another server is retried;
-  // the statement is repeatable.
+  // A deadlock or serialisation failure against another server is retried
+  // while time is left; the statement is repeatable.
+  const Clock::time_point deadline = writer_->deadlineFromNow();
   for (int attempt = 1;; ++attempt) {
     try {
-      writer_->run(PgConnection::kUpsert, parameters);
+      writer_->run(PgConnection::kUpsert, parameters, deadline);
       return;
     } catch (const PgError& e) {
       const bool transient = e.sqlState() == "40P01" || e.sqlState() == "40001";
@@ -116,9 +120,22 @@ void PostgresScoreStore::commitBatch(const std::vector<ScoreRecord>& records) {
   }
 }
 
-std::unique_ptr<PgConnection> PostgresScoreStore::takeReader() {
+void PostgresScoreStore::stopWaiting(std::chrono::milliseconds grace) {
+  stop_.stopAfter(grace);
+  // Those waiting for a connection look at the time again.
+  std::lock_guard lock(poolMutex_);
+  poolReturned_.notify_all();
+}
+
+std::unique_ptr<PgConnection> PostgresScoreStore::takeReader(Clock::time_point deadline) {
   std::unique_lock lock(poolMutex_);
-  poolReturned_.wait(lock, [&] { return !idleReaders_.empty(); });
+  while (idleReaders_.empty()) {
+    const Clock::time_point limit = std::min(deadline, stop_.deadline());
+    if (poolReturned_.wait_until(lock, limit) == std::cv_status::timeout && idleReaders_.empty()) {
+      throw StoreError(limit < deadline ? "the server is stopping"
+                                        : "no connection to PostgreSQL came free in time");
+    }
+  }
   std::unique_ptr<PgConnection> reader = std::move(idleReaders_.back());
   idleReaders_.pop_back();
   return reader;

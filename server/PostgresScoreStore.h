@@ -3,7 +3,9 @@
 // machine or many, use at once. Reads go through a small pool of
 // connections; submissions are committed in groups by one writer connection,
 // as one upsert per batch that keeps the greater score, so concurrent
-// servers never lose each other's updates.
+// servers never lose each other's updates. Every call gives up after the
+// timeout, waiting for a free connection included.
+#include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -13,25 +15,31 @@
 #include "CommitQueue.h"
 #include "PgConnection.h"
 #include "ScoreStore.h"
+#include "StopNotice.h"
 
 namespace bt::scored {
 
 class PostgresScoreStore : public ScoreStore {
  public:
-  // Connects, and creates the table when it is missing. Throws StoreError.
-  explicit PostgresScoreStore(const std::string& url, size_t readConnections = 8);
+  // Connects, and creates the table when it is missing, each connection
+  // within `timeout`. Throws StoreError.
+  PostgresScoreStore(const std::string& url, std::chrono::milliseconds timeout,
+                     size_t readConnections = 8);
   ~PostgresScoreStore() override;
 
   std::vector<ScoreEntry> topTen(const std::string& game) override;
   void record(const ScoreRecord& record) override;
+  void stopWaiting(std::chrono::milliseconds grace) override;
 
  private:
+  using Clock = PgConnection::Clock;
   void createSchema();
   void commitBatch(const std::vector<ScoreRecord>& records);
-  std::unique_ptr<PgConnection> takeReader();
+  std::unique_ptr<PgConnection> takeReader(Clock::time_point deadline);
   void giveBack(std::unique_ptr<PgConnection> connection);
 
-  std::string url_;
+  std::chrono::milliseconds timeout_;
+  StopNotice stop_;  // before the connections, which hold it
   std::mutex poolMutex_;
   std::condition_variable poolReturned_;
   std::vector<std::unique_ptr<PgConnection>> idleReaders_;

@@ -1,7 +1,5 @@
 #include "RequestLog.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <ctime>
 
@@ -54,9 +52,7 @@ std::string RequestLog::format(const RequestLogLine& line) {
 
 void RequestLog::write(const RequestLogLine& line) const {
   if (!enabled_) return;
-  const std::string text = format(line);
-  // A short or failed write of a log line is not worth failing a request for.
-  [[maybe_unused]] ssize_t written = ::write(fd_, text.data(), text.size());
+  sink_.writeLine(format(line));
 }
 
 }  // namespace bt::scored

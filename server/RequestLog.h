@@ -2,10 +2,13 @@
 // One line per request on standard error:
 //   2026-12-10T05:40:00.123Z 127.0.0.1 POST /highscorescript/highscore.asp 200 0.42ms
 // Bytes outside printable ASCII in the path are written as \xHH, so a
-// request cannot forge lines. Each line is one write, whole among threads.
+// request cannot forge lines. Lines go through a LogSink: whole among
+// threads, and dropped rather than waited for when the log is not read.
 #include <chrono>
 #include <string>
 #include <string_view>
+
+#include "LogSink.h"
 
 namespace bt::scored {
 
@@ -20,8 +23,9 @@ struct RequestLogLine {
 
 class RequestLog {
  public:
-  // Lines go to `fd` (standard error); a disabled log writes nothing.
-  explicit RequestLog(bool enabled, int fd = 2) : enabled_(enabled), fd_(fd) {}
+  // A disabled log writes nothing.
+  explicit RequestLog(bool enabled, LogSink& sink = LogSink::standardError())
+      : enabled_(enabled), sink_(sink) {}
 
   bool enabled() const { return enabled_; }
   void write(const RequestLogLine& line) const;
@@ -29,7 +33,7 @@ class RequestLog {
 
  private:
   bool enabled_;
-  int fd_;
+  LogSink& sink_;
 };
 
 }  // namespace bt::scored

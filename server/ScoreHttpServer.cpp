@@ -9,9 +9,11 @@
 #include <thread>
 
 #include "ClientAddress.h"
+#include "ClosingReply.h"
 #include "ConnectionStream.h"
 #include "ConnectionThreads.h"
 #include "HttpDate.h"
+#include "RequestHead.h"
 #include "StaticFiles.h"
 #include "net/protocol/ScoreCheck.h"
 
@@ -81,7 +83,11 @@ void sendFile(const std::shared_ptr<ReadOnlyFile>& file, const std::string& type
 
 ScoreHttpServer::ScoreHttpServer(ScoreService& service, const RequestLog& log,
                                  std::vector<std::string> trustedProxies, ConnectionLimits limits)
-    : service_(service), log_(log), trustedProxies_(std::move(trustedProxies)), limits_(limits) {
+    : service_(service),
+      log_(log),
+      trustedProxies_(std::move(trustedProxies)),
+      limits_(limits),
+      perClient_(limits.maxConnectionsPerClient) {
   stopFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
   new_task_queue = [] { return new ConnectionThreads(); };
   set_socket_options([this](socket_t sock) {
@@ -109,6 +115,15 @@ ScoreHttpServer::ScoreHttpServer(ScoreService& service, const RequestLog& log,
   Options(".*", handler);
   set_error_handler([this](const httplib::Request& request, httplib::Response& response) {
     explainError(request, response);
+  });
+  set_post_routing_handler([](const httplib::Request&, httplib::Response& response) {
+    // The library announces a kept-alive connection unless the client asked
+    // for a close.
+    if (!tConnection || !tConnection->ending()) return;
+    response.headers.erase("Keep-Alive");
+    if (response.get_header_value("Connection") != "close") {
+      response.set_header("Connection", "close");
+    }
   });
   set_logger([this](const httplib::Request& request, const httplib::Response& response) {
     logAnswer(request, response);
@@ -148,33 +163,61 @@ void ScoreHttpServer::shutDown() {
 }
 
 bool ScoreHttpServer::process_and_close_socket(socket_t sock) {
-  if (++connections_ > limits_.maxConnections) {
-    static const char kBusy[] =
-        "HTTP/1.1 503 Service Unavailable\r\nContent-Type: text/plain\r\n"
-        "Content-Length: 19\r\nConnection: close\r\n\r\nthe server is busy\n";
-    [[maybe_unused]] ssize_t sent = ::send(sock, kBusy, sizeof kBusy - 1, MSG_NOSIGNAL);
-  } else {
-    serveConnection(sock);
+  sockaddr_storage peer{};
+  socklen_t length = sizeof peer;
+  std::string address;
+  int port = 0;
+  if (::getpeername(sock, reinterpret_cast<sockaddr*>(&peer), &length) == 0) {
+    nameSocketAddress(peer, address, port);
   }
-  --connections_;
+  const bool counted =
+      std::find(trustedProxies_.begin(), trustedProxies_.end(), address) == trustedProxies_.end();
+  const std::string client = clientGroup(address);
+  // A client past its share is not counted against the server's connections.
+  if (counted && !perClient_.enter(client)) {
+    turnAway(sock, address, 429, "too many connections from this address\n");
+  } else {
+    if (++connections_ > limits_.maxConnections) {
+      turnAway(sock, address, 503, "the server is busy\n");
+    } else {
+      serveConnection(sock);
+    }
+    --connections_;
+    if (counted) perClient_.leave(client);
+  }
   ::shutdown(sock, SHUT_RDWR);
   ::close(sock);
   return true;
 }
 
+// A connection refused before it is served: the answer goes without
+// waiting, and what the client sent already is dropped so that closing does
+// not reset the connection under the answer. It takes no longer than that,
+// since turning away must stay cheaper than serving.
+void ScoreHttpServer::turnAway(int fd, const std::string& address, int status,
+                               std::string_view reason) {
+  const auto start = ConnectionStream::Clock::now();
+  const std::string reply = closingReply(status, reason);
+  [[maybe_unused]] ssize_t sent =
+      ::send(fd, reply.data(), reply.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+  ::shutdown(fd, SHUT_WR);
+  char sink[4096];
+  for (int i = 0; i < 16 && ::recv(fd, sink, sizeof sink, MSG_DONTWAIT) > 0; ++i) {
+  }
+  if (log_.enabled()) {
+    log_.write({std::chrono::system_clock::now(), address, "-", "-", status,
+                ConnectionStream::Clock::now() - start});
+  }
+}
+
 void ScoreHttpServer::serveConnection(int fd) {
   ConnectionStream stream(fd, limits_, stopFd_);
   tConnection = &stream;
-  // Files are sent whole whatever a Range asks, as HTTP allows: the library
-  // would trust a range that runs past a streamed file's end.
-  const auto wholeFiles = [this](httplib::Request& request) {
-    if (isWebFilePath(request)) request.ranges.clear();
-  };
   for (size_t served = 0; served < limits_.maxRequestsPerConnection; ++served) {
-    if (stopping_ || !stream.awaitRequest()) break;
+    if (stopping_ || !stream.awaitRequest() || !readCheckedHead(stream)) break;
     const bool lastOne = stopping_ || served + 1 == limits_.maxRequestsPerConnection;
     bool closed = false;
-    const bool ok = process_request(stream, lastOne, closed, wholeFiles);
+    const bool ok = process_request(stream, lastOne, closed, {});
     if (stream.cutOff() != CutOff::None && !stream.answered()) {
       std::string ip;
       int port = 0;
@@ -184,7 +227,51 @@ void ScoreHttpServer::serveConnection(int fd) {
     }
     if (!ok || closed || stream.cutOff() != CutOff::None || stream.ending()) break;
   }
+  if (stream.ending()) stream.drainBeforeClose();
   tConnection = nullptr;
+}
+
+// Receives and checks the next request's head; one that breaks the rules is
+// refused here. True when the library may read the request.
+bool ScoreHttpServer::readCheckedHead(ConnectionStream& stream) {
+  RequestHeadCheck check;
+  switch (stream.readHead()) {
+    case HeadWait::Closed:
+      return false;
+    case HeadWait::TooSlow:
+      check = {408, "the request took too long\n", false};
+      break;
+    case HeadWait::TooLarge:
+      check = {431, "the header lines are too long\n", false};
+      break;
+    case HeadWait::LineTooLong:
+      check = {414, "the request line is too long\n", false};
+      break;
+    case HeadWait::Whole:
+      check = checkRequestHead(stream.head());
+      break;
+  }
+  if (check.status != 0) {
+    refuse(stream, check.status, check.reason);
+    return false;
+  }
+  // Replies are sent whole, as HTTP allows: the library would send a piece
+  // of a score table, a multipart reply many times the request's size, or
+  // trust a range that runs past a streamed file's end.
+  if (check.asksRange) stream.replaceHead(withoutRangeFields(stream.head()));
+  return true;
+}
+
+void ScoreHttpServer::refuse(ConnectionStream& stream, int status, std::string_view reason) {
+  const std::string reply = closingReply(status, reason);
+  stream.write(reply.data(), reply.size());
+  stream.endAfterAnswer();
+  if (!log_.enabled()) return;
+  std::string ip;
+  int port = 0;
+  stream.get_remote_ip_and_port(ip, port);
+  log_.write({std::chrono::system_clock::now(), ip, "-", "-", status,
+              ConnectionStream::Clock::now() - stream.requestStart()});
 }
 
 bool ScoreHttpServer::answerBeforeBody(const httplib::Request& request,
@@ -204,13 +291,16 @@ bool ScoreHttpServer::answerBeforeBody(const httplib::Request& request,
       error == std::errc::result_out_of_range || (error == std::errc() && declared > kMaxBodyBytes);
   if (!tooLong) return false;
   response.status = 413;
-  response.set_header("Connection", "close");
   response.set_content("the body is over 1024 bytes\n", "text/plain");
-  if (tConnection) tConnection->endAfterAnswer();
+  if (tConnection) {
+    tConnection->markHandled();
+    tConnection->endAfterAnswer();
+  }
   return true;
 }
 
 void ScoreHttpServer::answer(const httplib::Request& request, httplib::Response& response) {
+  if (tConnection) tConnection->markHandled();
   if (isWebFilePath(request)) {
     answerWebFile(request, response);
     return;
@@ -263,18 +353,18 @@ void ScoreHttpServer::answerWebFile(const httplib::Request& request, httplib::Re
 }
 
 void ScoreHttpServer::explainError(const httplib::Request&, httplib::Response& response) {
-  // A body the library gave up on part-way (a chunked one past the limit) or
-  // a request that ran out of time reads to the library as malformed.
-  if (response.status == 413) {
-    // Already refused for its declared length.
-  } else if (tConnection && tConnection->cutOff() == CutOff::TooLarge) {
+  // The server's own refusals carry their reasons already.
+  if (!tConnection || tConnection->handled()) return;
+  // The library refused the request: a body it could not read, or one past
+  // the limit or too slow, which it reads as malformed. The bytes that follow
+  // cannot be trusted to start a request, so the connection ends.
+  tConnection->endAfterAnswer();
+  if (tConnection->cutOff() == CutOff::TooLarge) {
     response.status = 413;
-    response.body.clear();
-  } else if (tConnection && tConnection->cutOff() == CutOff::TooSlow) {
+  } else if (tConnection->cutOff() == CutOff::TooSlow) {
     response.status = 408;
-    response.body.clear();
   }
-  if (response.body.empty()) response.set_content(reasonFor(response.status), "text/plain");
+  response.set_content(reasonFor(response.status), "text/plain");
 }
 
 void ScoreHttpServer::logAnswer(const httplib::Request& request,

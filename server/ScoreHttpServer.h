@@ -2,9 +2,12 @@
 // The HTTP side of the score server: cpp-httplib parses and answers, while
 // each connection runs on a thread of its own through a ConnectionStream
 // that bounds its time and size, so that slow, huge or idle clients cannot
-// hold the server. Every request is answered by the ScoreService, or when a
-// web page is served, every path but the score path by StaticFiles; and
-// logged.
+// hold the server, and no client holds more than its share of connections.
+// Each request's head is checked strictly first (RequestHead); one that
+// breaks the rules, or that the library refuses, is answered and ends its
+// connection. Range is ignored: every reply is sent whole. Every request is
+// answered by the ScoreService, or when a web page is served, every path but
+// the score path by StaticFiles; and logged.
 #include <httplib.h>
 
 #include <atomic>
@@ -12,11 +15,13 @@
 #include <vector>
 
 #include "ConnectionLimits.h"
+#include "ConnectionsPerClient.h"
 #include "RequestLog.h"
 #include "ScoreService.h"
 
 namespace bt::scored {
 
+class ConnectionStream;
 class StaticFiles;
 
 class ScoreHttpServer : public httplib::Server {
@@ -40,6 +45,9 @@ class ScoreHttpServer : public httplib::Server {
  private:
   bool process_and_close_socket(socket_t sock) override;
   void serveConnection(int fd);
+  bool readCheckedHead(ConnectionStream& stream);
+  void refuse(ConnectionStream& stream, int status, std::string_view reason);
+  void turnAway(int fd, const std::string& address, int status, std::string_view reason);
   bool answerBeforeBody(const httplib::Request& request, httplib::Response& response);
   void answer(const httplib::Request& request, httplib::Response& response);
   void answerWebFile(const httplib::Request& request, httplib::Response& response);
@@ -52,6 +60,7 @@ class ScoreHttpServer : public httplib::Server {
   const RequestLog& log_;
   std::vector<std::string> trustedProxies_;
   ConnectionLimits limits_;
+  ConnectionsPerClient perClient_;
   const StaticFiles* webFiles_ = nullptr;
   int listenFd_ = -1;
   int stopFd_ = -1;

@@ -2,8 +2,8 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 
+#include "LogSink.h"
 #include "ScoreTableText.h"
 #include "net/protocol/ScoreCheck.h"
 #include "query/ScoreQuery.h"
@@ -20,7 +20,8 @@ void reportStoreError(const StoreError& error) {
                           .count();
   int64_t last = lastReport.load();
   if (now > last && lastReport.compare_exchange_strong(last, now)) {
-    std::fprintf(stderr, "brambletop-scored: score table: %s\n", error.what());
+    LogSink::standardError().writeLine(
+        "brambletop-scored: score table: " + std::string(error.what()) + "\n");
   }
 }
 

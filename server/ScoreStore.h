@@ -2,6 +2,7 @@
 // Where the score server keeps its table: each name's best score per game.
 // Two backends share this interface and its tests: SQLite on one machine,
 // PostgreSQL for several servers on one database.
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -36,12 +37,28 @@ class ScoreStore {
   virtual std::vector<ScoreEntry> topTen(const std::string& game) = 0;
   // Keeps the name's score unless it already holds a higher one, and returns
   // only once that is committed to disk. Safe from many threads at once.
-  // Throws StoreError, and then nothing of it is stored.
+  // Throws StoreError, and then nothing of it is stored, unless a database
+  // server stopped answering after it was sent (it may be stored then).
   virtual void record(const ScoreRecord& record) = 0;
+  // The server is stopping: calls in flight and to come wait for the
+  // database at most `grace` more. From any thread. A backend whose calls
+  // cannot hang on another process (a local file) has nothing to do.
+  virtual void stopWaiting(std::chrono::milliseconds /*grace*/) {}
+};
+
+inline constexpr std::chrono::seconds kDefaultDatabaseTimeout{3};
+
+struct StoreOptions {
+  // How long one call may wait for a database server (PostgreSQL) before it
+  // fails with StoreError.
+  std::chrono::milliseconds timeout = kDefaultDatabaseTimeout;
+  // Whether an SQLite file is checked for damaged pages at start.
+  bool checkFile = true;
 };
 
 // The backend for a --db value: a postgresql:// or postgres:// URL, else the
 // path of an SQLite file. Throws StoreError when it cannot be opened.
-std::unique_ptr<ScoreStore> openScoreStore(const std::string& database);
+std::unique_ptr<ScoreStore> openScoreStore(const std::string& database,
+                                           const StoreOptions& options = {});
 
 }  // namespace bt::scored

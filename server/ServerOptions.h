@@ -1,11 +1,16 @@
 #pragma once
 // The score server's command line:
 //   brambletop-scored [--listen ADDR:PORT] [--db FILE|postgresql://...]
+//                     [--db-timeout SECONDS] [--no-db-check]
 //                     [--trusted-proxy ADDR]... [--web DIR] [--quiet]
+//                     [--max-connections N] [--connections-per-address N]
+//                     [--min-send-rate BYTES]
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "ConnectionLimits.h"
+#include "ScoreStore.h"
 #include "net/protocol/ScoreCheck.h"
 
 namespace bt::scored {
@@ -14,8 +19,12 @@ struct ServerOptions {
   std::string host = "127.0.0.1";
   int port = kScoreServerPort;  // 0: any free port
   std::string database;         // empty: the default file
+  // For each call to PostgreSQL.
+  int databaseTimeoutSeconds = static_cast<int>(kDefaultDatabaseTimeout.count());
+  bool checkDatabase = true;  // SQLite's quick check at start
   std::vector<std::string> trustedProxies;
   std::string webFolder;  // empty: no web page served
+  ConnectionLimits limits;
   bool quiet = false;
   bool help = false;
 };

@@ -1,7 +1,10 @@
 #include "SqliteScoreStore.h"
 
+#include <algorithm>
 #include <chrono>
 #include <set>
+
+#include "SqliteFileAccess.h"
 
 namespace bt::scored {
 namespace {
@@ -30,22 +33,34 @@ struct StatementUse {
   }
 };
 
+// What stands in the way is told before what SQLite made of it.
+std::string whyUnusable(const std::string& path, int code, const std::string& message) {
+  if (std::string problem = sqliteAccessProblem(path); !problem.empty()) return problem;
+  if (code == SQLITE_BUSY) return "it is in use by another process";
+  if (code == SQLITE_CORRUPT) return "it is damaged (" + message + ")";
+  return message;
+}
+
 }  // namespace
 
-SqliteScoreStore::SqliteScoreStore(const std::string& path)
+SqliteScoreStore::SqliteScoreStore(const std::string& path, bool checkFile)
     : queue_([this](const std::vector<ScoreRecord>& records) { commitBatch(records); }) {
   if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
       SQLITE_OK) {
-    std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
+    std::string reason = sqliteAccessProblem(path);
+    if (reason.empty()) reason = db_ ? sqlite3_errmsg(db_) : "out of memory";
     sqlite3_close(db_);
     db_ = nullptr;
-    throw StoreError("cannot open " + path + ": " + message);
+    throw StoreError("cannot open " + path + ": " + reason);
   }
   try {
+    // SQLite falls back to reading alone a file that it may not write.
+    if (sqlite3_db_readonly(db_, "main") == 1) throw StoreError("it cannot be written");
     // Exclusive locking before WAL: no shared-memory index, and the lock taken
     // by the first write below is held until the server stops.
     execute("PRAGMA locking_mode=EXCLUSIVE");
     execute("PRAGMA journal_mode=WAL");
+    if (checkFile) checkForDamage();
     execute("PRAGMA synchronous=FULL");
     execute("BEGIN IMMEDIATE");
     execute(kSchema);
@@ -61,13 +76,11 @@ SqliteScoreStore::SqliteScoreStore(const std::string& path)
     commit_ = prepare("COMMIT");
     rollback_ = prepare("ROLLBACK");
   } catch (const StoreError& e) {
-    const std::string reason = sqlite3_errcode(db_) == SQLITE_BUSY
-                                   ? "it is in use by another process"
-                                   : std::string(e.what());
+    const int code = sqlite3_errcode(db_);
     for (sqlite3_stmt* s : {upsert_, best_, begin_, commit_, rollback_}) sqlite3_finalize(s);
     sqlite3_close(db_);
     db_ = nullptr;
-    throw StoreError("cannot use " + path + ": " + reason);
+    throw StoreError("cannot use " + path + ": " + whyUnusable(path, code, e.what()));
   }
 }
 
@@ -83,6 +96,29 @@ void SqliteScoreStore::execute(const char* sql) {
     sqlite3_free(error);
     throw StoreError(message);
   }
+}
+
+// Damaged pages would otherwise show only when a request happens to read
+// them, as 503s or as scores missing from a table.
+void SqliteScoreStore::checkForDamage() {
+  sqlite3_stmt* check = nullptr;
+  if (sqlite3_prepare_v2(db_, "PRAGMA quick_check(1)", -1, &check, nullptr) != SQLITE_OK) {
+    throw StoreError(sqlite3_errmsg(db_));
+  }
+  const int status = sqlite3_step(check);
+  const auto* first = status == SQLITE_ROW ? sqlite3_column_text(check, 0) : nullptr;
+  std::string verdict = first ? reinterpret_cast<const char*>(first) : "";
+  const std::string error = sqlite3_errmsg(db_);
+  sqlite3_finalize(check);
+  if (status != SQLITE_ROW) throw StoreError(error);
+  if (verdict == "ok") return;
+  // The first line names the database ("*** in database main ***").
+  if (verdict.starts_with("***") && verdict.find('\n') != std::string::npos) {
+    verdict.erase(0, verdict.find('\n') + 1);
+  }
+  std::replace(verdict.begin(), verdict.end(), '\n', ' ');
+  throw StoreError("it is damaged (SQLite's quick check: " + verdict +
+                   "); recover what it holds with sqlite3's .recover, or restore a copy");
 }
 
 sqlite3_stmt* SqliteScoreStore::prepare(const char* sql) {

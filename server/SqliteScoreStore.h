@@ -19,8 +19,10 @@ namespace bt::scored {
 
 class SqliteScoreStore : public ScoreStore {
  public:
-  // Opens or creates the file and its table. Throws StoreError.
-  explicit SqliteScoreStore(const std::string& path);
+  // Opens or creates the file and its table, after SQLite's quick check of
+  // the file unless `checkFile` is false. Throws StoreError, naming the file
+  // and the cause.
+  explicit SqliteScoreStore(const std::string& path, bool checkFile = true);
   ~SqliteScoreStore() override;
 
   std::vector<ScoreEntry> topTen(const std::string& game) override;
@@ -28,6 +30,7 @@ class SqliteScoreStore : public ScoreStore {
 
  private:
   void execute(const char* sql);
+  void checkForDamage();
   sqlite3_stmt* prepare(const char* sql);
   void commitBatch(const std::vector<ScoreRecord>& records);
   void storeBatch(const std::vector<ScoreRecord>& records);

@@ -4,12 +4,14 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "LogSink.h"
 #include "RequestLog.h"
 #include "ScoreHttpServer.h"
 #include "ScoreService.h"
@@ -22,6 +24,11 @@
 namespace {
 
 using namespace bt::scored;
+
+// On a stop, requests in flight may wait this much more for the database: a
+// healthy one answers in milliseconds, one that does not answer is not
+// waited for.
+constexpr std::chrono::milliseconds kStopGrace{1000};
 
 // Every connection holds a descriptor: take all the descriptors allowed.
 void raiseDescriptorLimit() {
@@ -64,7 +71,9 @@ int run(const ServerOptions& options, const StaticFiles* webFiles) {
   std::string database;
   try {
     database = databaseToUse(options);
-    store = openScoreStore(database);
+    store =
+        openScoreStore(database, {.timeout = std::chrono::seconds(options.databaseTimeoutSeconds),
+                                  .checkFile = options.checkDatabase});
   } catch (const StoreError& e) {
     std::fprintf(stderr, "brambletop-scored: %s\n", e.what());
     return 1;
@@ -72,7 +81,7 @@ int run(const ServerOptions& options, const StaticFiles* webFiles) {
   SubmissionRateLimit limit;
   ScoreService service(*store, limit);
   RequestLog log(!options.quiet);
-  ScoreHttpServer server(service, log, options.trustedProxies);
+  ScoreHttpServer server(service, log, options.trustedProxies, options.limits);
   if (webFiles) server.serveWebFiles(*webFiles);
   const int port = server.bindTo(options.host, options.port);
   if (port < 0) {
@@ -80,12 +89,18 @@ int run(const ServerOptions& options, const StaticFiles* webFiles) {
                  options.port);
     return 1;
   }
-  std::fprintf(stderr, "brambletop-scored: listening on %s:%d, scores in %s%s%s\n",
-               options.host.c_str(), port, shownDatabase(database).c_str(),
-               webFiles ? ", web page from " : "", webFiles ? webFiles->root().c_str() : "");
-  signals.start([&server] { server.shutDown(); });
+  // From here on standard error is written only through the log, which
+  // never waits for a reader.
+  LogSink& errors = LogSink::standardError();
+  errors.writeLine("brambletop-scored: listening on " + options.host + ":" + std::to_string(port) +
+                   ", scores in " + shownDatabase(database) +
+                   (webFiles ? ", web page from " + webFiles->root().string() : "") + "\n");
+  signals.start([&server, &store] {
+    store->stopWaiting(kStopGrace);
+    server.shutDown();
+  });
   const bool served = server.serve();
-  std::fprintf(stderr, "brambletop-scored: stopped\n");
+  errors.writeLine("brambletop-scored: stopped\n");
   return served ? 0 : 1;
 }
 

@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <string>
 
@@ -14,8 +15,20 @@ namespace bt::scored::test {
 
 class RawConnection {
  public:
-  explicit RawConnection(int port) {
+  // To the loopback server at `port`, from the loopback address `from`
+  // (any 127.x.y.z), so that one test can be several clients; a small
+  // `receiveBuffer` (0: the system's) makes a slow reader slow at once.
+  explicit RawConnection(int port, const char* from = "127.0.0.1", int receiveBuffer = 0) {
     fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    if (receiveBuffer > 0) {
+      ::setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
+    }
+    sockaddr_in source{};
+    source.sin_family = AF_INET;
+    ::inet_pton(AF_INET, from, &source.sin_addr);
+    int yes = 1;  // the port is still chosen at connect, as without a bind
+    ::setsockopt(fd_, IPPROTO_IP, IP_BIND_ADDRESS_NO_PORT, &yes, sizeof yes);
+    if (::bind(fd_, reinterpret_cast<sockaddr*>(&source), sizeof source) != 0) return;
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<uint16_t>(port));
@@ -66,6 +79,17 @@ class RawConnection {
     bool closed = false;
     receiveUntilClosed(limit, &closed);
     return closed;
+  }
+
+  // Without waiting: whether the server has closed the connection (what it
+  // sent before is read and dropped).
+  bool closedNow() {
+    char buffer[4096];
+    for (;;) {
+      const ssize_t got = ::recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT);
+      if (got == 0) return true;
+      if (got < 0) return errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR;
+    }
   }
 
   int fd() const { return fd_; }

@@ -1,6 +1,7 @@
 #include "ScoredProcess.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,7 +14,7 @@
 
 namespace bt::scored::test {
 
-ScoredProcess::ScoredProcess(std::vector<std::string> args) {
+ScoredProcess::ScoredProcess(std::vector<std::string> args, std::optional<RunAs> user) {
   bool hasListen = false;
   for (const std::string& a : args) hasListen = hasListen || a.starts_with("--listen");
   if (!hasListen) {
@@ -30,6 +31,9 @@ ScoredProcess::ScoredProcess(std::vector<std::string> args) {
   pid_ = fork();
   if (pid_ == 0) {
     dup2(pipeFds[1], 2);
+    if (user && (setgroups(0, nullptr) != 0 || setgid(user->gid) != 0 || setuid(user->uid) != 0)) {
+      _exit(126);
+    }
     execv(program.c_str(), argv.data());
     _exit(127);
   }
@@ -37,8 +41,13 @@ ScoredProcess::ScoredProcess(std::vector<std::string> args) {
   errorFd_ = pipeFds[0];
   reader_ = std::thread([this] {
     char buffer[4096];
-    ssize_t got;
-    while ((got = read(errorFd_, buffer, sizeof buffer)) > 0) {
+    for (;;) {
+      {
+        std::unique_lock lock(mutex_);
+        resumed_.wait(lock, [this] { return !paused_; });
+      }
+      const ssize_t got = read(errorFd_, buffer, sizeof buffer);
+      if (got <= 0) break;
       std::lock_guard lock(mutex_);
       output_.append(buffer, static_cast<size_t>(got));
     }
@@ -73,6 +82,7 @@ ScoredProcess::~ScoredProcess() {
       waitpid(pid_, nullptr, 0);
     }
   }
+  resumeReading();
   if (reader_.joinable()) reader_.join();
   if (errorFd_ >= 0) close(errorFd_);
 }
@@ -93,6 +103,7 @@ int ScoredProcess::wait(std::chrono::milliseconds limit) {
     if (std::chrono::steady_clock::now() >= deadline) return -1;
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
+  resumeReading();
   if (reader_.joinable()) reader_.join();
   return status_;
 }
@@ -100,6 +111,19 @@ int ScoredProcess::wait(std::chrono::milliseconds limit) {
 std::string ScoredProcess::errorOutput() const {
   std::lock_guard lock(mutex_);
   return output_;
+}
+
+void ScoredProcess::pauseReading() {
+  std::lock_guard lock(mutex_);
+  paused_ = true;
+}
+
+void ScoredProcess::resumeReading() {
+  {
+    std::lock_guard lock(mutex_);
+    paused_ = false;
+  }
+  resumed_.notify_all();
 }
 
 long ScoredProcess::peakMemoryKiB() const {

@@ -26,11 +26,19 @@ TEST(ScoredCommandLine, MistakesGiveOneLineAndTheUsageWithStatusTwo) {
       {"--listen", "127.0.0.1:80x"},
       {"--listen", "::1:8750"},
       {"--db", ""},
+      {"--db-timeout", "0"},
+      {"--db-timeout", "61"},
+      {"--db-timeout", "2.5"},
+      {"--no-db-check=yes"},
       {"--trusted-proxy", "proxy.example"},
       {"--web", "/no/such/folder"},
       {"--web", BT_SCORED},  // a file
       {"--web="},
       {"--quiet=yes"},
+      {"--max-connections", "0"},
+      {"--connections-per-address", "-1"},
+      {"--min-send-rate", "4k"},
+      {"--min-send-rate="},
       {"extra"},
   };
   for (const auto& arguments : bad) {
@@ -84,6 +92,41 @@ TEST(ScoredRequestLog, OneLinePerRequestUnlessQuiet) {
   quiet.signal(SIGINT);
   EXPECT_EQ(quiet.wait(), 0);
   EXPECT_EQ(quiet.errorOutput().find(" POST "), std::string::npos) << quiet.errorOutput();
+}
+
+TEST(ScoredRequestLog, AStandardErrorNobodyReadsStopsNeitherServingNorStopping) {
+  TempDatabaseFile file;
+  ScoredProcess server({"--db", file.path()});
+  ASSERT_NE(server.port(), 0) << server.errorOutput();
+  auto c = clientFor(server.port());
+  // Far more lines than the pipe holds.
+  constexpr int kRequests = 2000;
+  server.pauseReading();
+  for (int i = 0; i < kRequests; ++i) ASSERT_EQ(post(c, fetchQuery("g")).status, 200) << i;
+  // Once the pipe is read again, the next line tells how many were lost:
+  // every request is either logged or counted.
+  server.resumeReading();
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  ASSERT_EQ(post(c, fetchQuery("g")).status, 200);
+  const std::regex report(R"(brambletop-scored: (\d+) log lines dropped)");
+  int logged = 0, dropped = 0;
+  for (int tries = 0; tries < 200 && logged + dropped != kRequests + 1; ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const std::string log = server.errorOutput();
+    std::smatch found;
+    dropped = std::regex_search(log, found, report) ? std::stoi(found[1].str()) : 0;
+    logged = 0;
+    for (size_t at = log.find(" 200 "); at != std::string::npos; at = log.find(" 200 ", at + 1)) {
+      ++logged;
+    }
+  }
+  EXPECT_GT(dropped, 0);
+  EXPECT_EQ(logged + dropped, kRequests + 1);
+  // Blocked again, the server still stops at once.
+  server.pauseReading();
+  for (int i = 0; i < kRequests; ++i) ASSERT_EQ(post(c, fetchQuery("g")).status, 200) << i;
+  server.signal(SIGTERM);
+  EXPECT_EQ(server.wait(std::chrono::seconds(3)), 0);
 }
 
 TEST(ScoredStop, ARequestInFlightIsFinishedBeforeTheServerStops) {

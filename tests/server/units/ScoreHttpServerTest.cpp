@@ -2,16 +2,24 @@
 // a store that can be made to fail.
 #include <gtest/gtest.h>
 
+#include <future>
 #include <thread>
 
 #include "RawConnection.h"
 #include "ScoreHttpServer.h"
 #include "ScoreRequests.h"
+#include "StaticFiles.h"
+#include "support/TempFolder.h"
 
 namespace bt::scored {
 namespace {
 
 using std::chrono::milliseconds;
+using Clock = std::chrono::steady_clock;
+
+const std::string kFetch =
+    "POST /highscorescript/highscore.asp?game=g HTTP/1.1\r\nHost: x\r\nConnection: close\r\n"
+    "Content-Length: 2\r\n\r\nOK";
 
 class MemoryStore : public ScoreStore {
  public:
@@ -29,8 +37,10 @@ class MemoryStore : public ScoreStore {
 
 class ScoreHttpServerTest : public ::testing::Test {
  protected:
-  void start(ConnectionLimits limits) {
-    server_ = std::make_unique<ScoreHttpServer>(service_, log_, std::vector<std::string>{}, limits);
+  void start(ConnectionLimits limits, std::vector<std::string> trustedProxies = {},
+             const StaticFiles* files = nullptr) {
+    server_ = std::make_unique<ScoreHttpServer>(service_, log_, std::move(trustedProxies), limits);
+    if (files) server_->serveWebFiles(*files);
     port_ = server_->bindTo("127.0.0.1", 0);
     ASSERT_GT(port_, 0);
     thread_ = std::thread([this] { server_->serve(); });
@@ -61,13 +71,90 @@ TEST_F(ScoreHttpServerTest, ConnectionsPastTheLimitAreTurnedAwayAtOnce) {
   const std::string reply = third.receiveUntilClosed(milliseconds(2000));
   EXPECT_TRUE(reply.starts_with("HTTP/1.1 503")) << reply;
   // Once one leaves, a new client is served again.
-  first.send(
-      "POST /highscorescript/highscore.asp?game=g HTTP/1.1\r\nConnection: close\r\n"
-      "Content-Length: 2\r\n\r\nOK");
+  first.send(kFetch);
   EXPECT_TRUE(first.receiveUntilClosed(milliseconds(2000)).starts_with("HTTP/1.1 200"));
   std::this_thread::sleep_for(milliseconds(100));
   auto c = test::clientFor(port_);
   EXPECT_EQ(test::post(c, "game=g").status, 200);
+}
+
+TEST_F(ScoreHttpServerTest, OneClientHoldsItsShareWhileOthersAreServed) {
+  ConnectionLimits limits;
+  limits.maxConnections = 8;
+  limits.maxConnectionsPerClient = 2;
+  start(limits, {"127.0.0.3"});
+  test::RawConnection first(port_, "127.0.0.2"), second(port_, "127.0.0.2");
+  std::this_thread::sleep_for(milliseconds(100));  // both taken up
+  test::RawConnection third(port_, "127.0.0.2");
+  const std::string reply = third.receiveUntilClosed(milliseconds(2000));
+  EXPECT_TRUE(reply.starts_with("HTTP/1.1 429")) << reply;
+  EXPECT_NE(reply.find("too many connections from this address"), std::string::npos);
+  // Another address is served, and so is a trusted proxy past the share:
+  // it speaks for many clients.
+  auto c = test::clientFor(port_);
+  EXPECT_EQ(test::post(c, "game=g").status, 200);
+  std::vector<std::unique_ptr<test::RawConnection>> proxied;
+  for (int i = 0; i < 4; ++i)
+    proxied.push_back(std::make_unique<test::RawConnection>(port_, "127.0.0.3"));
+  for (auto& p : proxied) {
+    p->send(kFetch);
+    const std::string answer = p->receiveUntilClosed(milliseconds(2000));
+    EXPECT_TRUE(answer.starts_with("HTTP/1.1 200")) << answer;
+  }
+  // The share comes back as its connections end.
+  first.send(kFetch);
+  EXPECT_TRUE(first.receiveUntilClosed(milliseconds(2000)).starts_with("HTTP/1.1 200"));
+  std::this_thread::sleep_for(milliseconds(100));
+  test::RawConnection again(port_, "127.0.0.2");
+  again.send(kFetch);
+  EXPECT_TRUE(again.receiveUntilClosed(milliseconds(2000)).starts_with("HTTP/1.1 200"));
+}
+
+TEST_F(ScoreHttpServerTest, AFileGoesWholeToAReaderThatKeepsThePaceOnly) {
+  bt::test::TempFolder folder;
+  const size_t size = 512 * 1024;
+  folder.writeText("page.data", std::string(size, 'x'));
+  auto opened = StaticFiles::open(folder.path());
+  ASSERT_TRUE(std::holds_alternative<StaticFiles>(opened));
+  const StaticFiles& files = std::get<StaticFiles>(opened);
+  ConnectionLimits limits;
+  limits.writeTimeout = milliseconds(1000);
+  limits.minSendRate = 64 * 1024;
+  start(limits, {}, &files);
+  struct Read {
+    size_t bytes = 0;
+    bool closed = false;
+  };
+  // Takes up to `piece` bytes every 100 ms, for up to 8 s or until the
+  // server closes.
+  const auto readAtPace = [this](size_t piece, int receiveBuffer) {
+    test::RawConnection c(port_, "127.0.0.1", receiveBuffer);
+    c.send("GET /page.data HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+    Read read;
+    char buffer[64 * 1024];
+    const auto end = Clock::now() + std::chrono::seconds(8);
+    while (!read.closed && Clock::now() < end) {
+      for (size_t taken = 0; taken < piece && !read.closed;) {
+        pollfd p{c.fd(), POLLIN, 0};
+        if (::poll(&p, 1, 100) <= 0) break;
+        const ssize_t got = ::recv(c.fd(), buffer, std::min(sizeof buffer, piece - taken), 0);
+        read.closed = got <= 0;
+        taken += got > 0 ? static_cast<size_t>(got) : 0;
+        read.bytes += got > 0 ? static_cast<size_t>(got) : 0;
+      }
+      std::this_thread::sleep_for(milliseconds(100));
+    }
+    return read;
+  };
+  // 20 KiB/s, under a third of the pace; and 240 KiB/s, well over it.
+  auto slow = std::async(std::launch::async, readAtPace, 2048, 4096);
+  auto steady = std::async(std::launch::async, readAtPace, 24 * 1024, 0);
+  const Read cut = slow.get();
+  EXPECT_TRUE(cut.closed);
+  EXPECT_LT(cut.bytes, size / 2);
+  const Read whole = steady.get();
+  EXPECT_TRUE(whole.closed);
+  EXPECT_GT(whole.bytes, size);
 }
 
 TEST_F(ScoreHttpServerTest, IdleAndSlowConnectionsEndOnTime) {

@@ -1,9 +1,13 @@
 // The server's small parts on their own: the reply's text, the submission
 // limit, the address behind a proxy, gzip in Accept-Encoding, entity tags
-// and dates, the log line and the command line.
+// and dates, the log line and what takes it, and the command line.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "AcceptEncoding.h"
@@ -11,7 +15,9 @@
 #include "CommitQueue.h"
 #include "EntityTag.h"
 #include "HttpDate.h"
+#include "LogSink.h"
 #include "Numbered.h"
+#include "RequestHead.h"
 #include "RequestLog.h"
 #include "ScoreTableText.h"
 #include "ServerOptions.h"
@@ -42,12 +48,54 @@ TEST(SubmissionRateLimit, ThirtyInAnyMinute) {
   EXPECT_TRUE(limit.allow("a", t0 + seconds(60)));
   EXPECT_FALSE(limit.allow("a", t0 + seconds(60)));
   EXPECT_TRUE(limit.allow("a", t0 + seconds(61)));
-  // A full table of addresses forgets those quiet for a minute, and only
-  // those.
-  EXPECT_TRUE(limit.allow("c", t0 + seconds(61)));
-  EXPECT_TRUE(limit.allow("d", t0 + seconds(61)));
-  EXPECT_FALSE(limit.allow("e", t0 + seconds(100)));
-  EXPECT_TRUE(limit.allow("e", t0 + seconds(120)));  // b went quiet at 59 s
+}
+
+TEST(SubmissionRateLimit, AFullTableNeverRefusesANewcomer) {
+  SubmissionRateLimit limit(30, std::chrono::minutes(1), 4);
+  const auto t0 = SubmissionRateLimit::Clock::time_point() + std::chrono::hours(1);
+  using std::chrono::seconds;
+  for (int i = 0; i < 30; ++i) ASSERT_TRUE(limit.allow("192.0.2.1", t0));
+  for (const char* a : {"192.0.2.2", "192.0.2.3", "192.0.2.4"}) ASSERT_TRUE(limit.allow(a, t0));
+  // The table is full of addresses inside their minute. The one that keeps
+  // trying is refused and stays known; each newcomer takes the place of the
+  // address seen longest ago.
+  EXPECT_FALSE(limit.allow("192.0.2.1", t0 + seconds(1)));
+  EXPECT_TRUE(limit.allow("198.51.100.1", t0 + seconds(2)));
+  EXPECT_TRUE(limit.allow("198.51.100.2", t0 + seconds(2)));
+  EXPECT_FALSE(limit.allow("192.0.2.1", t0 + seconds(3)));
+  for (int i = 0; i < 100000; ++i) {
+    const std::string address =
+        numbered("10.", i >> 16) + numbered(".", (i >> 8) & 255) + numbered(".", i & 255);
+    ASSERT_TRUE(limit.allow(address, t0 + seconds(4))) << address;
+  }
+  EXPECT_EQ(limit.clientsKept(), 4u);
+  // Clients quiet for a minute are let go.
+  EXPECT_TRUE(limit.allow("192.0.2.1", t0 + seconds(70)));
+  EXPECT_EQ(limit.clientsKept(), 1u);
+}
+
+TEST(SubmissionRateLimit, AnIpv6ClientIsItsSlash64) {
+  const auto t0 = SubmissionRateLimit::Clock::time_point() + std::chrono::hours(1);
+  struct Case {
+    const char* other;
+    bool sameClient;
+  };
+  for (const Case& c : std::vector<Case>{
+           {"2001:db8:1:2::ffff", true},
+           {"2001:DB8:1:2:ffff:ffff:ffff:ffff", true},
+           {"2001:db8:1:3::1", false},
+           {"2001:db8::1", false},
+       }) {
+    SCOPED_TRACE(c.other);
+    SubmissionRateLimit limit(1, std::chrono::minutes(1), 16);
+    ASSERT_TRUE(limit.allow("2001:db8:1:2::1", t0));
+    EXPECT_EQ(limit.allow(c.other, t0), !c.sameClient);
+  }
+  // An IPv4 address is a client of its own, however it is written.
+  SubmissionRateLimit limit(1, std::chrono::minutes(1), 16);
+  ASSERT_TRUE(limit.allow("192.0.2.1", t0));
+  EXPECT_FALSE(limit.allow("::ffff:192.0.2.1", t0));
+  EXPECT_TRUE(limit.allow("192.0.2.2", t0));
 }
 
 TEST(ClientAddress, ForwardedOnlyFromTrustedProxies) {
@@ -67,6 +115,31 @@ TEST(ClientAddress, ForwardedOnlyFromTrustedProxies) {
     SCOPED_TRACE(c.peer + " " + c.forwarded);
     EXPECT_EQ(clientAddress(c.peer, c.forwarded, trusted), c.expected);
   }
+}
+
+// What clients send in earnest passes; the refusals are tested on the real
+// server (MalformedRequests).
+TEST(RequestHead, WellFormedHeadsPassAndRangesAreDropped) {
+  for (const std::string head : {
+           "POST /highscorescript/highscore.asp?game=g&init=A%20B HTTP/1.1\r\nHost: x\r\n\r\n",
+           "GET / HTTP/1.0\r\n\r\n",
+           "GET /a HTTP/1.1\r\nhost:\r\ncontent-length:  2 \r\n\r\n",
+           "POST /a HTTP/1.1\r\nHOST: [::1]:8750\r\nTransfer-Encoding: Chunked\r\n\r\n",
+           "GET /a HTTP/1.1\r\nHost: x\r\nUser-Agent: caf\xc3\xa9\t(x)\r\n\r\n",
+       }) {
+    SCOPED_TRACE(head);
+    EXPECT_EQ(findHeadEnd(head + "body", 0), head.size());
+    const RequestHeadCheck check = checkRequestHead(head);
+    EXPECT_EQ(check.status, 0) << check.reason;
+    EXPECT_FALSE(check.asksRange);
+  }
+  const std::string ranged =
+      "GET /a HTTP/1.1\r\nRange: bytes=0-1\r\nHost: x\r\nif-range: \"t\"\r\n\r\n";
+  EXPECT_TRUE(checkRequestHead(ranged).asksRange);
+  EXPECT_EQ(withoutRangeFields(ranged), "GET /a HTTP/1.1\r\nHost: x\r\n\r\n");
+  // A head cut by LF alone is found at once, to be refused.
+  EXPECT_EQ(findHeadEnd("GET / HTTP/1.1\nHost: x\n\nrest", 0), 24u);
+  EXPECT_EQ(findHeadEnd("GET / HTTP/1.1\r\nHost: x\r\n", 0), std::string::npos);
 }
 
 TEST(AcceptEncoding, GzipUnlessItsQualityIsZero) {
@@ -159,15 +232,61 @@ TEST(RequestLog, OneLineWithNothingForged) {
   EXPECT_TRUE(RequestLog::format(line).ends_with(" - - 1.23ms\n"));
 }
 
+TEST(LogSink, ALogNobodyReadsDropsAndCountsInsteadOfWaiting) {
+  struct Kind {
+    const char* name;
+    std::function<bool(int fds[2])> make;
+  };
+  const std::vector<Kind> kinds = {
+      {"pipe", [](int fds[2]) { return ::pipe(fds) == 0; }},
+      {"stream socket", [](int fds[2]) { return ::socketpair(AF_UNIX, SOCK_STREAM, 0, fds) == 0; }},
+  };
+  const std::string line(99, 'x');
+  for (const Kind& kind : kinds) {
+    SCOPED_TRACE(kind.name);
+    int fds[2];
+    ASSERT_TRUE(kind.make(fds));
+    {
+      // fds[0] is the reading end.
+      LogSink sink(fds[1]);
+      int written = 0;
+      for (; written < 100000 && sink.dropped() < 10; ++written) sink.writeLine(line + "\n");
+      ASSERT_EQ(sink.dropped(), 10u);
+      ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
+      std::string read;
+      char buffer[65536];
+      for (ssize_t got; (got = ::read(fds[0], buffer, sizeof buffer)) > 0;) {
+        read.append(buffer, static_cast<size_t>(got));
+      }
+      // Every line that went is whole; the rest is counted, and the count
+      // comes before the next line.
+      EXPECT_EQ(read.size(), (written - 10) * 100u);
+      sink.writeLine("next\n");
+      const ssize_t got = ::read(fds[0], buffer, sizeof buffer);
+      EXPECT_EQ(std::string(buffer, static_cast<size_t>(std::max<ssize_t>(got, 0))),
+                "brambletop-scored: 10 log lines dropped: standard error was not taking them\n"
+                "next\n");
+      EXPECT_EQ(sink.dropped(), 0u);
+    }
+    ::close(fds[0]);
+    ::close(fds[1]);
+  }
+}
+
 TEST(ServerOptions, DefaultsAndValues) {
   auto parsed = parseServerOptions({});
   ASSERT_TRUE(std::holds_alternative<ServerOptions>(parsed));
   EXPECT_EQ(std::get<ServerOptions>(parsed).host, "127.0.0.1");
   EXPECT_EQ(std::get<ServerOptions>(parsed).port, 8750);
   EXPECT_TRUE(std::get<ServerOptions>(parsed).database.empty());
+  EXPECT_EQ(std::get<ServerOptions>(parsed).limits.maxConnectionsPerClient, 32u);
+  EXPECT_EQ(std::get<ServerOptions>(parsed).databaseTimeoutSeconds, 3);
+  EXPECT_TRUE(std::get<ServerOptions>(parsed).checkDatabase);
 
   parsed = parseServerOptions({"--listen", "[::1]:0", "--db=postgresql://h/db", "--quiet",
-                               "--trusted-proxy", "10.0.0.1", "--trusted-proxy=::1"});
+                               "--trusted-proxy", "10.0.0.1", "--trusted-proxy=::1",
+                               "--max-connections", "2000", "--connections-per-address=0",
+                               "--min-send-rate", "1024", "--db-timeout", "60", "--no-db-check"});
   ASSERT_TRUE(std::holds_alternative<ServerOptions>(parsed));
   const ServerOptions& o = std::get<ServerOptions>(parsed);
   EXPECT_EQ(o.host, "::1");
@@ -175,6 +294,11 @@ TEST(ServerOptions, DefaultsAndValues) {
   EXPECT_EQ(o.database, "postgresql://h/db");
   EXPECT_TRUE(o.quiet);
   EXPECT_EQ(o.trustedProxies, (std::vector<std::string>{"10.0.0.1", "::1"}));
+  EXPECT_EQ(o.limits.maxConnections, 2000u);
+  EXPECT_EQ(o.limits.maxConnectionsPerClient, 0u);
+  EXPECT_EQ(o.limits.minSendRate, 1024u);
+  EXPECT_EQ(o.databaseTimeoutSeconds, 60);
+  EXPECT_FALSE(o.checkDatabase);
 }
 
 TEST(CommitQueue, ConcurrentRecordsShareCommitsAndShareTheirFailure) {
