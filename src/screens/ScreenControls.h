@@ -3,11 +3,11 @@
 // screen (see app/Controls), in one place a reader can scan. Escape presses
 // the soft key that leaves without acting ("DONE", "NO", the game's menu
 // button) and does nothing on the main menu; Enter is Action where Action
-// acts and "DONE" where it does not; only the game answers Q and E (turn the
-// ring left or right, as its arrow buttons), R (restart, as its button), U
-// and Ctrl+Z (undo), Shift+U and Ctrl+Y (redo); while a name is typed every
-// letter types itself. captionTop is where a screen's
-// caption band starts.
+// acts (the menu, the game) and "DONE" on the help, the options and the
+// score table; only the game answers Q and E (turn the ring left or right,
+// as its arrow buttons), R (restart, as its button), U and Ctrl+Z (undo),
+// Shift+U and Ctrl+Y (redo); while a name is typed every letter types
+// itself. captionTop is where a screen's caption band starts.
 #include <cstdint>
 #include <vector>
 
