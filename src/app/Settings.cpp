@@ -81,16 +81,12 @@ SettingsFile loadSettings(Settings& s, const std::string& path) {
 }
 
 bool saveSettings(const Settings& s, const std::string& path, std::string* whyNot) {
-  std::string unreadable;
-  if (os::exists(path) && !os::readFile(path, 256u << 20, &unreadable)) {
-    if (whyNot) *whyNot = "it exists but cannot be read (" + unreadable + ")";
-    return false;
-  }
   Settings copy = s;
   std::array<uint8_t, kSettingsFileBytes> bytes{};
   std::array<uint8_t*, kSettingsFileBytes> fields = fieldsOf(copy);
   for (size_t i = 0; i < fields.size(); ++i) bytes[i] = *fields[i];
-  return os::writeFileAtomically(path, bytes.data(), bytes.size(), whyNot);
+  return os::writeFileAtomically(path, bytes.data(), bytes.size(), whyNot,
+                                 os::Replace::ReadableFile);
 }
 
 }  // namespace bt

@@ -33,8 +33,8 @@ enum class SettingsFile {
 // past the twelfth are ignored.
 SettingsFile loadSettings(Settings& s, const std::string& path);
 // Replaces the file atomically; false (and the reason in whyNot) when it
-// could not be written. A file that exists but cannot be read is never
-// replaced.
+// could not be written. Something at path that cannot be read, or is no file
+// (a device, a FIFO), is never replaced.
 bool saveSettings(const Settings& s, const std::string& path, std::string* whyNot = nullptr);
 
 }  // namespace bt

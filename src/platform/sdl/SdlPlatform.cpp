@@ -189,6 +189,12 @@ void SdlPlatform::showError(const std::string& text) {
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Brambletop", text.c_str(), nullptr);
 }
 
+void SdlPlatform::reportSaveFailure(std::string_view message) {
+  std::string text(message);
+  if (!toldSaveFailures_.insert(text).second) return;
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, "Brambletop", text.c_str(), display_.window());
+}
+
 bool SdlPlatform::removeRegistryValue(std::string_view key, std::string_view name) {
   return registry_.remove(key, name);
 }

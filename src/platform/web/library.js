@@ -30,9 +30,12 @@ mergeInto(LibraryManager.library, {
       var ratio = window.devicePixelRatio || 1;
       var scale = BT.forcedScale;
       if (!scale) {
-        // The on-page keypad, when shown, keeps its room below the canvas.
+        // The on-page keypad, when shown, keeps its room below the canvas,
+        // and a notice its line above it.
         var keypad = document.getElementById('keypad');
-        var room = window.innerHeight - (keypad ? keypad.offsetHeight : 0);
+        var notice = document.getElementById('notice');
+        var room = window.innerHeight - (keypad ? keypad.offsetHeight : 0) -
+                   (notice ? notice.offsetHeight : 0);
         var across = Math.floor(window.innerWidth * ratio / canvas.width);
         var down = Math.floor(room * ratio / canvas.height);
         scale = Math.max(1, Math.min(across, down));
@@ -70,6 +73,16 @@ mergeInto(LibraryManager.library, {
         }
       }
       if (BT.audio.state === 'suspended') BT.audio.resume();
+    },
+
+    // A line above the canvas, while the game goes on: a file of the
+    // player's could not be kept. The latest replaces the one before.
+    notice: function(text) {
+      var notice = document.getElementById('notice');
+      if (!notice) return;
+      notice.textContent = text;
+      notice.hidden = false;
+      BT.fit();
     },
 
     registryKey: function(key, name) {
@@ -269,7 +282,11 @@ mergeInto(LibraryManager.library, {
     }
     BT.persisting = true;
     FS.syncfs(false, function(error) {
-      if (error) console.warn('brambletop: cannot keep the files in IndexedDB: ' + error);
+      if (error) {
+        console.warn('brambletop: cannot keep the files in IndexedDB: ' + error);
+        BT.notice('Brambletop cannot keep your settings, scores and saved game in this ' +
+                  'browser (' + error + '): what changed will be lost when the page closes.');
+      }
       BT.persisting = false;
       if (BT.persistAgain) {
         BT.persistAgain = false;
@@ -332,6 +349,11 @@ mergeInto(LibraryManager.library, {
 
   bt_page_paced: function(calm) {
     if (Module['onPaced']) Module['onPaced'](!!calm);
+  },
+
+  bt_page_show_notice__deps: ['$BT'],
+  bt_page_show_notice: function(text) {
+    BT.notice(UTF8ToString(text));
   },
 
   bt_page_show_text__deps: ['$BT'],
