@@ -28,8 +28,11 @@ struct HttpPostRequest {
   std::string body;
   std::string agent;
   size_t maxBody = 1024;  // the rest of a longer body is not read
-  std::chrono::milliseconds connectTimeout{10000};
-  std::chrono::milliseconds readTimeout{10000};
+  // The reply's status line and headers together; a longer head fails the
+  // request. A score reply's head is a few hundred bytes.
+  size_t maxHead = 8192;
+  // The whole exchange, from the name's lookup to the body's last byte.
+  std::chrono::milliseconds timeout{10000};
 };
 
 struct HttpResponse {

@@ -299,6 +299,8 @@ mergeInto(LibraryManager.library, {
 
   bt_fetch_start__deps: ['$BT', 'malloc', 'free'],
   bt_fetch_start: function(id, url, body, maxBody, timeoutMs) {
+    // One deadline for the whole exchange: the abort also ends a body that
+    // is still arriving.
     var controller = new AbortController();
     var timer = setTimeout(function() { controller.abort(); }, timeoutMs);
     BT.fetches[id] = {controller: controller, timer: timer};
@@ -312,12 +314,31 @@ mergeInto(LibraryManager.library, {
       _bt_web_fetch_done(id, status, pointer, length);
       if (pointer) _free(pointer);
     }
+    // The body up to maxBody bytes; the rest is not read.
+    function readBody(response) {
+      if (!response.body || !response.body.getReader) {
+        return response.arrayBuffer().then(function(buffer) { return new Uint8Array(buffer); });
+      }
+      var reader = response.body.getReader();
+      var kept = new Uint8Array(maxBody);
+      var length = 0;
+      function next() {
+        return reader.read().then(function(part) {
+          if (part.done) return kept.subarray(0, length);
+          var take = Math.min(part.value.length, maxBody - length);
+          kept.set(part.value.subarray(0, take), length);
+          length += take;
+          if (length < maxBody) return next();
+          reader.cancel().catch(function() {});
+          return kept;
+        });
+      }
+      return next();
+    }
     fetch(UTF8ToString(url), {method: 'POST', body: UTF8ToString(body), cache: 'no-store',
                               signal: controller.signal})
         .then(function(response) {
-          return response.arrayBuffer().then(function(buffer) {
-            done(response.status, new Uint8Array(buffer));
-          });
+          return readBody(response).then(function(bytes) { done(response.status, bytes); });
         })
         .catch(function() { done(0, null); });
   },
