@@ -95,6 +95,24 @@ TEST(HttpNetworkTest, HostileRepliesAreCutOffByTheHeadLimitAndTheDeadline) {
   }
 }
 
+// A host name is looked up (on a thread of its own) and its addresses tried
+// in turn; a reply in chunks arrives whole.
+TEST(HttpNetworkTest, ANamedHostAndAChunkedReply) {
+  test::RawHttpServer server([](const test::RawHttpServer::Send& send) {
+    send("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n");
+    send("6\r\n world\r\n0\r\n\r\n");
+  });
+  HttpNetwork network;
+  HttpPostRequest request;
+  request.host = "localhost";
+  request.port = static_cast<uint16_t>(server.port());
+  request.path.push_back('/');
+  const std::optional<HttpResponse> response = network.makePost(request)->send();
+  ASSERT_TRUE(response.has_value());
+  EXPECT_EQ(response->status, 200);
+  EXPECT_EQ(response->body, "hello world");
+}
+
 TEST(HttpNetworkTest, RefusedDataConnectionsDropTheOpenOnes) {
   HttpNetwork network;
   auto first = network.openDataConnection();
