@@ -40,14 +40,15 @@ TEST(HttpReplyReader, FramesTheBodyAsTheHeadSaysAndRefusesWhatItCannotRead) {
   const Case cases[] = {
       {"Content-Length", sized, State::Done, 200, "hello"},
       {"bytes after the length are not body", sized + "junk", State::Done, 200, "hello"},
-      {"bare line feeds, any case", "HTTP/1.0 404 Not Found\ncontent-LENGTH: 2\n\nno",
-       State::Done, 404, "no"},
+      {"bare line feeds, any case", "HTTP/1.0 404 Not Found\ncontent-LENGTH: 2\n\nno", State::Done,
+       404, "no"},
       {"chunks, with an extension and trailers",
        "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n3;x=y\r\nabc\r\nA\r\n0123456789\r\n"
        "0\r\nTrailer: t\r\n\r\n",
        State::Done, 200, "abc0123456789"},
       {"chunked wins over a length",
-       "HTTP/1.1 200 OK\r\nContent-Length: 99\r\nTransfer-Encoding: chunked\r\n\r\n2\r\nok\r\n0\r\n",
+       "HTTP/1.1 200 OK\r\nContent-Length: 99\r\nTransfer-Encoding: "
+       "chunked\r\n\r\n2\r\nok\r\n0\r\n",
        State::Done, 200, "ok"},
       {"no length: to the connection's end", "HTTP/1.1 200 OK\r\n\r\nto the end", State::Done, 200,
        "to the end"},
@@ -104,8 +105,8 @@ TEST(HttpReplyReader, TheHeadIsReadUpToItsLimitOnly) {
       }
     }
   }
-  const Outcome interim = read("HTTP/1.1 100 Continue\r\n\r\n" + status + "X: a" + end, 1,
-                               status.size() + 25, 16);
+  const Outcome interim =
+      read("HTTP/1.1 100 Continue\r\n\r\n" + status + "X: a" + end, 1, status.size() + 25, 16);
   EXPECT_EQ(interim.state, State::Failed);
 }
 

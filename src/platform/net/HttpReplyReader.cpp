@@ -112,7 +112,8 @@ bool HttpReplyReader::step() {
       keepBody(waiting_.size());
       return true;
     case Part::Chunked:
-      if (!takeLine(line, kMaxChunkLine, "a chunk-size line of the reply is too long")) return false;
+      if (!takeLine(line, kMaxChunkLine, "a chunk-size line of the reply is too long"))
+        return false;
       return chunkSizeLine(line);
     case Part::ChunkEnd:
       if (waiting_.size() < 2 && waiting_ != "\n") return false;
@@ -164,8 +165,8 @@ bool HttpReplyReader::header(std::string_view name, std::string_view value) {
     // Chunks when "chunked" is the last coding; else the body runs to the
     // connection's end.
     const size_t comma = value.rfind(',');
-    const std::string_view last = trimmed(comma == std::string_view::npos ? value
-                                                                          : value.substr(comma + 1));
+    const std::string_view last =
+        trimmed(comma == std::string_view::npos ? value : value.substr(comma + 1));
     chunked_ = sameName(last, "chunked");
     transferCoded_ = true;
     return true;

@@ -58,7 +58,7 @@ class HttpReplyReader {
   bool transferCoded_ = false;  // a Transfer-Encoding header came
   bool chunked_ = false;        // ... and chunked was its last coding
   bool sized_ = false;          // a Content-Length header came
-  uint64_t remaining_ = 0;  // of the body (Sized) or of the chunk (ChunkData)
+  uint64_t remaining_ = 0;      // of the body (Sized) or of the chunk (ChunkData)
   std::string body_;
   std::string whyFailed_;
 };

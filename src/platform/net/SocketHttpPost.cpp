@@ -79,8 +79,7 @@ bool fitsOnALine(const std::string& text) {
 }
 
 int millisecondsUntil(Clock::time_point deadline) {
-  const auto left =
-      std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+  const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
   if (left <= 0) return 0;
   return left > INT_MAX ? INT_MAX : static_cast<int>(left);
 }
@@ -140,8 +139,7 @@ int SocketHttpPost::connectBy(Clock::time_point deadline) {
     std::lock_guard<std::mutex> lock(lookup->mutex);
     addresses = std::move(lookup->addresses);
   }
-  for (const addrinfo* address = addresses.get(); address != nullptr;
-       address = address->ai_next) {
+  for (const addrinfo* address = addresses.get(); address != nullptr; address = address->ai_next) {
     const int fd = ::socket(address->ai_family, address->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
                             address->ai_protocol);
     if (fd < 0) continue;
