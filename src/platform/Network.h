@@ -2,7 +2,7 @@
 // The network as the phone offers it: first a data connection to the
 // internet, held while exchanges may follow, then HTTP requests over it. A
 // request blocks the thread that sends it; any other thread may cancel it,
-// which ends it at once (closing its socket), also while it connects.
+// which ends it at once, also while it looks the host up or connects.
 #include <chrono>
 #include <cstddef>
 #include <cstdint>

@@ -194,8 +194,9 @@ std::optional<HttpResponse> SocketHttpPost::readReply(int fd, Clock::time_point 
 
 std::optional<HttpResponse> SocketHttpPost::send() {
   const Clock::time_point deadline = Clock::now() + request_.timeout;
+  // A space would end the request line's target early.
   if (cancelled_ || !fitsOnALine(request_.host) || !fitsOnALine(request_.path) ||
-      !fitsOnALine(request_.agent)) {
+      request_.path.find(' ') != std::string::npos || !fitsOnALine(request_.agent)) {
     return std::nullopt;
   }
   const Socket connection(connectBy(deadline));
