@@ -10,7 +10,6 @@
 #include "game/LevelData.h"
 #include "game/SavedGame.h"
 #include "storage/ByteReader.h"
-#include "storage/ByteWriter.h"
 #include "storage/StoredFile.h"
 
 namespace bt {
@@ -217,9 +216,7 @@ void GameScreen::writeSavedGame() {
   // A board never set up is not a game: the file keeps the last one.
   if (!game_.board.isSetUp()) return;
   const auto bytes = encodeSavedGame(game_.board);
-  ByteWriter writer;
-  writer.appendBytes(bytes.data(), static_cast<int32_t>(bytes.size()));
-  saveStored(writer, app().makeDataPath(kSavedGameFile));
+  app().writeDataFile(kSavedGameFile, "the game", encodeStored(bytes.data(), bytes.size()));
 }
 
 }  // namespace bt

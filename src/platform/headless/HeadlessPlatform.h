@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessDisplay.h"
@@ -44,6 +45,8 @@ class HeadlessPlatform : public Platform {
   bool removeRegistryValue(std::string_view key, std::string_view name) override;
   void broadcastSettingsChanged() override { ++settingsBroadcasts_; }
   bool raiseRunningInstance() override { return false; }
+  // Kept for the run's exit status (there is no one to tell).
+  void reportSaveFailure(std::string_view message) override { saveFailures_.emplace_back(message); }
 
   // Moves the virtual clock forward and reports the wave buffers that have
   // finished playing by then.
@@ -58,6 +61,8 @@ class HeadlessPlatform : public Platform {
   // Registry values by "key\name".
   std::map<std::string, std::string>& registry() { return registry_; }
   void failRegistryWrites(bool fail) { failRegistryWrites_ = fail; }
+  // Every failed save reported so far, oldest first.
+  const std::vector<std::string>& saveFailures() const { return saveFailures_; }
 
  private:
   static std::string registryPath(std::string_view key, std::string_view name);
@@ -71,6 +76,7 @@ class HeadlessPlatform : public Platform {
   std::map<std::string, std::string> registry_;
   bool failRegistryWrites_ = false;
   int settingsBroadcasts_ = 0;
+  std::vector<std::string> saveFailures_;
 };
 
 }  // namespace bt::platform

@@ -71,6 +71,10 @@ bool WebPlatform::removeRegistryValue(std::string_view key, std::string_view nam
   return bt_registry_remove(std::string(key).c_str(), std::string(name).c_str()) != 0;
 }
 
+void WebPlatform::reportSaveFailure(std::string_view message) {
+  bt_page_show_notice(std::string(message).c_str());
+}
+
 void WebPlatform::runLoop(std::function<bool()> step, std::function<void()> ended) {
   step_ = std::move(step);
   ended_ = std::move(ended);
