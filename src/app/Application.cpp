@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/VirtualKeys.h"
+#include "platform/os/FileSystem.h"
 #include "platform/os/Quote.h"
 #include "platform/os/Warning.h"
 
@@ -24,7 +25,7 @@ Application::Application(platform::Platform& platform, int32_t width, int32_t he
       makePath(artSet_ == 0 ? "Game_Sprite\\font176x220.spr" : "Game_Sprite\\font240x320.spr"));
   keepSettingsFile_ =
       loadSettings(settings_, makeDataPath(kSettingsFile)) == SettingsFile::Unreadable;
-  loadScores(scores_, makeDataPath(kScoresFile));
+  keepScoresFile_ = loadScores(scores_, makeDataPath(kScoresFile)) == ScoresFile::Unreadable;
   // The frame buffer is still black, so the first fade step ends at once and
   // the intro is entered on the first frame.
   requestScreen(ScreenId::Intro);
@@ -42,9 +43,33 @@ void Application::writeSettings() {
   if (keepSettingsFile_) return;
   const std::string path = makeDataPath(kSettingsFile);
   std::string whyNot;
-  if (!saveSettings(settings_, path, &whyNot)) {
-    warn("cannot save the settings to " + quote(path) + ": " + whyNot);
-  }
+  if (!saveSettings(settings_, path, &whyNot)) reportFailedSave("the settings", path, whyNot);
+}
+
+bool Application::writeScores() {
+  if (keepScoresFile_) return false;
+  const std::string path = makeDataPath(kScoresFile);
+  std::string whyNot;
+  if (saveScores(scores_, path, &whyNot)) return true;
+  reportFailedSave("the scores", path, whyNot);
+  return false;
+}
+
+bool Application::writeDataFile(std::string_view name, std::string_view what,
+                                const std::vector<uint8_t>& bytes) {
+  const std::string path = makeDataPath(name);
+  std::string whyNot;
+  if (os::writeFileAtomically(path, bytes, &whyNot, os::Replace::ReadableFile)) return true;
+  reportFailedSave(what, path, whyNot);
+  return false;
+}
+
+void Application::reportFailedSave(std::string_view what, const std::string& path,
+                                   const std::string& whyNot) {
+  const std::string said = std::string(what) + " to " + quote(path) + ": " + whyNot;
+  warn("cannot save " + said + "; what was there before is left as it was");
+  platform().reportSaveFailure("Brambletop could not save " + said +
+                               ". What was there before is left as it was.");
 }
 
 Application::~Application() {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/ApplicationBase.h"
 #include "app/KeyLegend.h"
@@ -32,12 +33,24 @@ class Application : public ApplicationBase {
   Application(platform::Platform& platform, int32_t width, int32_t height, ScreenFactory factory,
               Folders folders = Folders());
   // Writes "settings.dat" (unless it stood there unreadable at start; a
-  // failed write is warned about) and destroys the current screen without
-  // leave.
+  // failed write is reported as writeDataFile says) and destroys the current
+  // screen without leave.
   ~Application() override;
-  // Writes "settings.dat", or says in one warning line why it could not;
-  // a file that exists but could not be read is left alone.
+  // Writes "settings.dat"; a file that exists but could not be read at
+  // start is left alone. A failure is reported as writeDataFile's is.
   void writeSettings();
+  // Writes "highscores.dat"; false when it was not written. A file that
+  // could not be read at start is left alone (its warning came then); a
+  // failure is reported as writeDataFile's is.
+  bool writeScores();
+  // Replaces a file of the player's in the data folder (the file name, what
+  // it holds for the messages: "the game") with bytes, atomically. Only a
+  // readable file (or none) is replaced: a device, a FIFO or a file that
+  // cannot be read stays as it is. A failure leaves the file as it was, is
+  // said in one warning line and is reported to the platform, which tells
+  // the player; false then.
+  bool writeDataFile(std::string_view name, std::string_view what,
+                     const std::vector<uint8_t>& bytes);
 
   // The current screen's frame, or one fade step while a switch is pending.
   bool tick() override;
@@ -98,10 +111,12 @@ class Application : public ApplicationBase {
   // Tells the platform the legend's text when it changed (the page shows
   // it beside the canvas).
   void legendMayHaveChanged();
+  void reportFailedSave(std::string_view what, const std::string& path, const std::string& whyNot);
 
   Folders folders_;
   ScreenId pendingScreen_ = ScreenId::Quit;
   bool keepSettingsFile_ = false;  // it could not be read: never replace it
+  bool keepScoresFile_ = false;    // the same for "highscores.dat"
   std::unique_ptr<Screen> currentScreen_;
   Font font_;
   Settings settings_;

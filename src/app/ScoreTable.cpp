@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/os/FileSystem.h"
+#include "platform/os/Quote.h"
+#include "platform/os/Warning.h"
 #include "storage/ByteReader.h"
 #include "storage/ByteWriter.h"
 
@@ -50,28 +52,36 @@ void ScoreTable::setEntryName(int index, std::string_view text) {
   copyName(lastInitials, text);
 }
 
-bool loadScores(ScoreTable& t, const std::string& path) {
-  std::optional<std::vector<uint8_t>> bytes = os::readFile(path);
-  if (!bytes) return false;
+ScoresFile loadScores(ScoreTable& t, const std::string& path) {
+  std::string whyNot;
+  std::optional<std::vector<uint8_t>> bytes = os::readFile(path, 256u << 20, &whyNot);
+  if (!bytes) {
+    if (!os::exists(path)) return ScoresFile::Missing;
+    warn("cannot read " + quote(path) + " (" + whyNot +
+         "); the default score table is used, and the file is left as it is: no score of this "
+         "run is kept in it");
+    return ScoresFile::Unreadable;
+  }
   // Each field is taken only when all of its bytes are present, so a short
   // file leaves the rest unchanged.
   ByteReader reader;
   reader.assign(std::move(*bytes));
-  if (!readName(reader, t.lastInitials)) return true;
+  if (!readName(reader, t.lastInitials)) return ScoresFile::Read;
   for (ScoreEntry& entry : t.entries) {
     if (!readName(reader, entry.name) || !readScore(reader, entry.score)) break;
   }
-  return true;
+  return ScoresFile::Read;
 }
 
-bool saveScores(const ScoreTable& t, const std::string& path) {
+bool saveScores(const ScoreTable& t, const std::string& path, std::string* whyNot) {
   ByteWriter out;
   out.appendBytes(t.lastInitials.data(), static_cast<int32_t>(t.lastInitials.size()));
   for (const ScoreEntry& entry : t.entries) {
     out.appendBytes(entry.name.data(), static_cast<int32_t>(entry.name.size()));
     out.appendInt32(entry.score);
   }
-  return os::writeFileAtomically(path, out.data(), static_cast<size_t>(out.length()));
+  return os::writeFileAtomically(path, out.data(), static_cast<size_t>(out.length()), whyNot,
+                                 os::Replace::ReadableFile);
 }
 
 }  // namespace bt

@@ -37,11 +37,21 @@ class ScoreTable {
 
 inline constexpr size_t kScoreFileBytes = 216;
 
+// What loadScores found at the path.
+enum class ScoresFile {
+  Missing,     // nothing there: the table is unchanged
+  Read,        // the fields it holds whole are set
+  Unreadable,  // it exists but cannot be read: unchanged, and left alone
+};
+
 // A missing file leaves t unchanged; a short one sets the fields it holds
-// whole and leaves the rest. Names are cut to 15 characters. True when the
-// file was opened.
-bool loadScores(ScoreTable& t, const std::string& path);
-// Replaces the file atomically; false when it could not be written.
-bool saveScores(const ScoreTable& t, const std::string& path);
+// whole and leaves the rest. Names are cut to 15 characters. A file that
+// exists but cannot be read (no permission, a folder, a device) is named in
+// one warning line.
+ScoresFile loadScores(ScoreTable& t, const std::string& path);
+// Replaces the file atomically; false (and the reason in whyNot) when it
+// could not be written. Something at path that cannot be read, or is no
+// file (a device, a FIFO), is never replaced.
+bool saveScores(const ScoreTable& t, const std::string& path, std::string* whyNot = nullptr);
 
 }  // namespace bt

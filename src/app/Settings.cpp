@@ -32,13 +32,24 @@ bool holdsImpossibleKey(const std::vector<uint8_t>& bytes) {
   return false;
 }
 
-void setAside(const std::string& path) {
+// The options screen always leaves at least one action with a key (a key
+// taken from one action goes to another), so a map without any comes from
+// damage, never from the player.
+bool noActionHasKey(const KeyMap& map) {
+  for (int entry = kActionMoveUp; entry <= kActionQuit; ++entry) {
+    const uint8_t code = map[static_cast<size_t>(entry)];
+    if (code >= kFirstDeviceKey && code <= kLastDeviceKey) return false;
+  }
+  return true;
+}
+
+void setAside(const std::string& path, const std::string& damage) {
   const std::string aside = path + ".damaged";
   if (std::rename(path.c_str(), aside.c_str()) == 0) {
-    warn(quote(path) + " is damaged (a key no keypad has); the default settings are used and " +
+    warn(quote(path) + " is damaged (" + damage + "); the default settings are used and " +
          "the file is kept as " + quote(aside));
   } else {
-    warn(quote(path) + " is damaged (a key no keypad has) and cannot be set aside; the " +
+    warn(quote(path) + " is damaged (" + damage + ") and cannot be set aside; the " +
          "default settings are used");
   }
 }
@@ -54,27 +65,28 @@ SettingsFile loadSettings(Settings& s, const std::string& path) {
          "); the default settings are used and the file is left as it is");
     return SettingsFile::Unreadable;
   }
-  if (holdsImpossibleKey(*bytes)) {
+  Settings read = s;
+  std::array<uint8_t*, kSettingsFileBytes> fields = fieldsOf(read);
+  for (size_t i = 0; i < fields.size() && i < bytes->size(); ++i) *fields[i] = (*bytes)[i];
+  const char* damage = holdsImpossibleKey(*bytes)    ? "a key no keypad has"
+                       : noActionHasKey(read.keyMap) ? "no action has a key"
+                                                     : nullptr;
+  if (damage != nullptr) {
     s = Settings{};
-    setAside(path);
+    setAside(path, damage);
     return SettingsFile::Damaged;
   }
-  std::array<uint8_t*, kSettingsFileBytes> fields = fieldsOf(s);
-  for (size_t i = 0; i < fields.size() && i < bytes->size(); ++i) *fields[i] = (*bytes)[i];
+  s = read;
   return SettingsFile::Read;
 }
 
 bool saveSettings(const Settings& s, const std::string& path, std::string* whyNot) {
-  std::string unreadable;
-  if (os::exists(path) && !os::readFile(path, 256u << 20, &unreadable)) {
-    if (whyNot) *whyNot = "it exists but cannot be read (" + unreadable + ")";
-    return false;
-  }
   Settings copy = s;
   std::array<uint8_t, kSettingsFileBytes> bytes{};
   std::array<uint8_t*, kSettingsFileBytes> fields = fieldsOf(copy);
   for (size_t i = 0; i < fields.size(); ++i) bytes[i] = *fields[i];
-  return os::writeFileAtomically(path, bytes.data(), bytes.size(), whyNot);
+  return os::writeFileAtomically(path, bytes.data(), bytes.size(), whyNot,
+                                 os::Replace::ReadableFile);
 }
 
 }  // namespace bt

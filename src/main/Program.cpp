@@ -91,6 +91,8 @@ int runHeadless(const ProgramOptions& options) {
     std::fprintf(stderr, "%s\n", runner.failure().c_str());
     status = 1;
   }
+  // Each failed save has had its warning line; the run as a whole failed.
+  if (!platform.saveFailures().empty()) status = 1;
   if (!options.wav.empty() &&
       !os::writeFileAtomically(options.wav,
                                encodeWave8BitMono(platform.headlessWaveOut().written()), &whyNot)) {

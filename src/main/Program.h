@@ -7,7 +7,8 @@
 namespace bt {
 
 // Exit status: 0 after a normal end (or when another instance was raised),
-// 1 when the display or a script failed, 2 for a bad command line.
+// 1 when the display or a script failed, or a headless run could not save a
+// file of the player's, 2 for a bad command line.
 int runProgram(const std::vector<std::string>& arguments);
 
 }  // namespace bt

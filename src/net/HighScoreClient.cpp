@@ -153,8 +153,7 @@ std::unique_ptr<platform::HttpPost> HighScoreClient::makePost(std::string path) 
   request.body = "OK";
   request.agent = kAgent;
   request.maxBody = kMaxReply;
-  request.connectTimeout = server_.connectTimeout;
-  request.readTimeout = server_.readTimeout;
+  request.timeout = server_.timeout;
   return network_.makePost(std::move(request));
 }
 

@@ -13,8 +13,8 @@ namespace bt {
 struct ScoreServer {
   std::string host = "127.0.0.1";
   uint16_t port = kScoreServerPort;
-  std::chrono::milliseconds connectTimeout{10000};
-  std::chrono::milliseconds readTimeout{10000};
+  // The whole exchange, from the name's lookup to the reply's last byte.
+  std::chrono::milliseconds timeout{10000};
 };
 
 // "HOST" or "HOST:PORT" (an IPv6 address in brackets, "[::1]:8750"); nullopt

@@ -2,7 +2,7 @@
 // The network as the phone offers it: first a data connection to the
 // internet, held while exchanges may follow, then HTTP requests over it. A
 // request blocks the thread that sends it; any other thread may cancel it,
-// which ends it at once (closing its socket), also while it connects.
+// which ends it at once, also while it looks the host up or connects.
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -28,8 +28,11 @@ struct HttpPostRequest {
   std::string body;
   std::string agent;
   size_t maxBody = 1024;  // the rest of a longer body is not read
-  std::chrono::milliseconds connectTimeout{10000};
-  std::chrono::milliseconds readTimeout{10000};
+  // The reply's status line and headers together; a longer head fails the
+  // request. A score reply's head is a few hundred bytes.
+  size_t maxHead = 8192;
+  // The whole exchange, from the name's lookup to the body's last byte.
+  std::chrono::milliseconds timeout{10000};
 };
 
 struct HttpResponse {

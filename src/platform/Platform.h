@@ -58,6 +58,12 @@ class Platform {
   // user, after asking that instance to bring its window to the front; false
   // when this is the only one (which then answers such requests itself).
   virtual bool raiseRunningInstance() = 0;
+
+  // Tells the player, outside the phone's picture, that a file of theirs
+  // could not be saved (message: one sentence naming the file and the
+  // cause). The program goes on; a run without a player ends with a failing
+  // status.
+  virtual void reportSaveFailure(std::string_view message) = 0;
 };
 
 }  // namespace bt::platform

@@ -11,7 +11,6 @@
 #include "game/SavedGame.h"
 #include "screens/ScreenControls.h"
 #include "storage/ByteReader.h"
-#include "storage/ByteWriter.h"
 #include "storage/StoredFile.h"
 
 namespace bt {
@@ -231,9 +230,7 @@ void GameScreen::writeSavedGame() {
   // A board never set up is not a game: the file keeps the last one.
   if (!game_.board.isSetUp()) return;
   const auto bytes = encodeSavedGame(game_.board);
-  ByteWriter writer;
-  writer.appendBytes(bytes.data(), static_cast<int32_t>(bytes.size()));
-  saveStored(writer, app().makeDataPath(kSavedGameFile));
+  app().writeDataFile(kSavedGameFile, "the game", encodeStored(bytes.data(), bytes.size()));
 }
 
 }  // namespace bt

@@ -12,7 +12,6 @@ namespace bt {
 namespace {
 constexpr uint16_t kGrey = 0xD67A;
 constexpr uint16_t kRed = 0xF800;
-constexpr const char* kScoresFile = "highscores.dat";
 constexpr const char* kDefaultName = "AAAAAAAAAAAAAAA";
 }  // namespace
 
@@ -32,7 +31,7 @@ void ScoreTableScreen::leave() {
 }
 
 bool ScoreTableScreen::save() {
-  return saveScores(app().scores(), app().makeDataPath(kScoresFile));
+  return app().writeScores();
 }
 
 void ScoreTableScreen::keyDown(GameKey key) {

@@ -1,9 +1,12 @@
-// What a run does with the "settings.dat" it finds: a damaged one gives the
-// defaults and is kept aside, an unreadable one is left alone, each with one
-// warning; a good one, even short, is read and written back whole.
+// What a run does with the "settings.dat" it finds: a damaged one (a key no
+// keypad has, or no action with a key) gives the defaults and is kept aside,
+// an unreadable one is left alone, each with one warning; a good one, even
+// short or with actions the player left without a key, is read and written
+// back whole.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <random>
@@ -37,11 +40,17 @@ TEST_F(ShellTest, DamagedAndUnreadableSettingsAreNeverLostInSilence) {
   struct Case {
     const char* what;
     std::function<void(TempFolder&)> set;
-    uint8_t soundOn;             // as the run sees it
-    size_t warnings;             // lines about the settings on stderr
-    bool replaced;               // settings.dat written at exit
-    std::vector<uint8_t> aside;  // settings.dat.damaged afterwards ({}: none)
+    uint8_t soundOn;                 // as the run sees it
+    size_t warnings;                 // lines about the settings on stderr
+    bool replaced;                   // settings.dat written at exit
+    std::vector<uint8_t> aside;      // settings.dat.damaged afterwards ({}: none)
+    KeyMap keyMap = kDefaultKeyMap;  // as the run sees it
   };
+  const std::vector<uint8_t> allZero(12, 0);
+  // Only the hidden entry 8 keeps a key: no action can be performed.
+  const std::vector<uint8_t> noActionKey = {0, 1, 0, 254, 0, 254, 254, 254, 0, 254, 254, 16};
+  // The player took every key but one away through the options screen.
+  const KeyMap oneActionKey = {254, 254, 254, 254, 17, 254, 254, 254, 254};
   const Case cases[] = {
       {"random bytes", [&](TempFolder& f) { f.write("settings.dat", random); }, 0, 1, true, random},
       {"one impossible key",
@@ -58,6 +67,21 @@ TEST_F(ShellTest, DamagedAndUnreadableSettingsAreNeverLostInSilence) {
        0,
        true,
        {}},
+      {"twelve zero bytes", [&](TempFolder& f) { f.write("settings.dat", allZero); }, 0, 1, true,
+       allZero},
+      {"no action has a key", [&](TempFolder& f) { f.write("settings.dat", noActionKey); }, 0, 1,
+       true, noActionKey},
+      {"one action has a key",
+       [&](TempFolder& f) {
+         std::vector<uint8_t> bytes = {9, 1, 0};
+         bytes.insert(bytes.end(), oneActionKey.begin(), oneActionKey.end());
+         f.write("settings.dat", bytes);
+       },
+       1,
+       0,
+       true,
+       {},
+       oneActionKey},
       {"a folder in its place",
        [](TempFolder& f) { fs::create_directory(f.file("settings.dat")); },
        0,
@@ -84,7 +108,7 @@ TEST_F(ShellTest, DamagedAndUnreadableSettingsAreNeverLostInSilence) {
     CapturedStderr errors;
     start();
     EXPECT_EQ(app_->settings().soundOn, c.soundOn);
-    EXPECT_EQ(app_->settings().keyMap, kDefaultKeyMap);
+    EXPECT_EQ(app_->settings().keyMap, c.keyMap);
     app_.reset();
     // The shell has no art: its font is missing too. Count what concerns the settings.
     const std::string said = errors.take();
@@ -96,6 +120,7 @@ TEST_F(ShellTest, DamagedAndUnreadableSettingsAreNeverLostInSilence) {
     EXPECT_EQ(warnings, c.warnings) << said;
     if (c.replaced) {
       std::vector<uint8_t> expected = defaultBytes();
+      std::copy(c.keyMap.begin(), c.keyMap.end(), expected.begin() + 3);
       expected[1] = c.soundOn;
       if (c.aside.empty()) expected[0] = 9;  // the reserved byte is kept as read
       EXPECT_EQ(data.read("settings.dat"), expected);

@@ -49,7 +49,7 @@ TEST_F(RecordFiles, MissingFilesLeaveTheRecordsAndCreateNothing) {
   EXPECT_EQ(settings.keyMap, kDefaultKeyMap);
 
   ScoreTable table;
-  EXPECT_FALSE(loadScores(table, path("highscores.dat")));
+  EXPECT_EQ(loadScores(table, path("highscores.dat")), ScoresFile::Missing);
   for (const ScoreEntry& entry : table.entries) {
     EXPECT_STREQ(entry.name.data(), "AAAAAAAAAAAAAAA");
     EXPECT_EQ(entry.score, 0);
@@ -86,7 +86,7 @@ TEST_F(RecordFiles, ScoresRoundTripEveryByteAndSaveAlways216) {
   const std::vector<uint8_t> original = sampleScoreFile();
   write("in.dat", original);
   ScoreTable table;
-  ASSERT_TRUE(loadScores(table, path("in.dat")));
+  ASSERT_EQ(loadScores(table, path("in.dat")), ScoresFile::Read);
   EXPECT_EQ(table.entries[0].score, int32_t(0x1AF5D0AB)) << "little-endian at offset 32";
   EXPECT_EQ(table.getHighlighted(), -1);
   ASSERT_TRUE(saveScores(table, path("highscores.dat")));
@@ -105,12 +105,12 @@ TEST_F(RecordFiles, ShortScoreFileSetsOnlyWholeFields) {
   const std::vector<uint8_t> full = sampleScoreFile();
   ScoreTable reference;
   write("full.dat", full);
-  ASSERT_TRUE(loadScores(reference, path("full.dat")));
+  ASSERT_EQ(loadScores(reference, path("full.dat")), ScoresFile::Read);
   // Cut inside entry 3's name, and between entry 3's name and its score.
   for (size_t size : {size_t(10), size_t(16 + 20 * 3 + 10), size_t(16 + 20 * 3 + 18)}) {
     write("highscores.dat", std::vector<uint8_t>(full.begin(), full.begin() + size));
     ScoreTable table;
-    ASSERT_TRUE(loadScores(table, path("highscores.dat")));
+    ASSERT_EQ(loadScores(table, path("highscores.dat")), ScoresFile::Read);
     const ScoreTable defaults;
     SCOPED_TRACE(size);
     EXPECT_EQ(table.lastInitials, size >= 16 ? reference.lastInitials : defaults.lastInitials);
@@ -129,7 +129,7 @@ TEST_F(RecordFiles, UnterminatedNamesAreCutTo15Characters) {
   std::vector<uint8_t> bytes(kScoreFileBytes, 'B');
   write("highscores.dat", bytes);
   ScoreTable table;
-  ASSERT_TRUE(loadScores(table, path("highscores.dat")));
+  ASSERT_EQ(loadScores(table, path("highscores.dat")), ScoresFile::Read);
   EXPECT_STREQ(table.lastInitials.data(), "BBBBBBBBBBBBBBB");
   for (const ScoreEntry& entry : table.entries) EXPECT_STREQ(entry.name.data(), "BBBBBBBBBBBBBBB");
 }

@@ -62,10 +62,10 @@ class HighScoreClientTest : public ShellTest {
     useServer(server_.port(), 10s);
   }
 
-  void useServer(int port, std::chrono::milliseconds readTimeout) {
+  void useServer(int port, std::chrono::milliseconds timeout) {
     ScoreServer server;
     server.port = static_cast<uint16_t>(port);
-    server.readTimeout = readTimeout;
+    server.timeout = timeout;
     client_.setServer(server);
   }
 
@@ -175,7 +175,7 @@ TEST_F(HighScoreClientTest, StopAndTeardownEndARunningExchange) {
     client->setScoreTable(&table_);
     ScoreServer server;
     server.port = static_cast<uint16_t>(server_.port());
-    server.readTimeout = 60s;
+    server.timeout = 60s;
     client->setServer(server);
     listener_->clear();
     ASSERT_TRUE(client->start(*listener_));

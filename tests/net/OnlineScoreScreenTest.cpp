@@ -32,7 +32,7 @@ class OnlineScoreScreenTest : public ShellTest {
     if (id != ScreenId::OnlineScores) return ShellTest::makeScreen(id, app);
     ScoreServer server;
     server.port = static_cast<uint16_t>(server_.port());
-    server.readTimeout = 60s;  // a silent server holds the exchange
+    server.timeout = 60s;  // a silent server holds the exchange
     return std::make_unique<OnlineScoreScreen>(app, server);
   }
 

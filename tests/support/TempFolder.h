@@ -51,9 +51,10 @@ class TempFolder {
   }
 
   // Names of everything in the folder, sorted.
-  std::vector<std::string> entries() const {
+  std::vector<std::string> entries() const { return entriesOf(path_.string()); }
+  static std::vector<std::string> entriesOf(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_))
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
       names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;

@@ -1,6 +1,7 @@
 // A player's visit in Chromium: the whole game by keyboard, mouse and touch,
-// the saved game kept across a reload, and the score exchange with the
-// server that serves the page.
+// the saved game kept across a reload (and a storage that keeps nothing said
+// beside the canvas), and the score exchange with the server that serves the
+// page.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
@@ -37,6 +38,30 @@ test('a game left and the page reloaded continues where it was', async (t) => {
   await pressKeys(page, ['ArrowDown', 'Enter'], 1500);  // continue
   const continued = await canvasPicture(page);
   assert.equal(differingPixels(continued, played), 0, 'the board after the reload');
+  assert.deepEqual(page.problems, []);
+});
+
+test('files the browser will not keep are said above the canvas; the game goes on', async (t) => {
+  const origin = await startServer(t, scratchFolder(t));
+  const context = await openBrowser(t);
+  // Storage that is full: IndexedDB opens and reads, but takes nothing.
+  await context.addInitScript(() => {
+    IDBObjectStore.prototype.put = function() {
+      throw new DOMException('the quota is used up', 'QuotaExceededError');
+    };
+  });
+  const page = await openGame(context, `${origin}/`);
+  const notice = page.locator('#notice');
+  assert.equal(await notice.isVisible(), false, 'nothing to say before a save');
+  await skipIntro(page);
+  await pressKeys(page, ['Enter'], 1500);  // new game
+  await pressKeys(page, ['F1'], 1500);  // back to the menu: "save.dat" is written
+  await notice.waitFor({ state: 'visible', timeout: 10000 });
+  assert.match(await notice.innerText(), /cannot keep your settings, scores and saved game/);
+  assert.equal(await page.locator('canvas').isVisible(), true);
+  const menu = await canvasPicture(page);
+  await pressKeys(page, ['ArrowDown'], 1000);  // the menu still answers
+  assert.notEqual(differingPixels(await canvasPicture(page), menu), 0);
   assert.deepEqual(page.problems, []);
 });
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessDisplay.h"
@@ -46,6 +47,8 @@ class HeadlessPlatform : public Platform {
   // Kept for tests, as a page would show it.
   void showKeyLegend(std::string_view text) override { keyLegend_ = text; }
   bool raiseRunningInstance() override { return false; }
+  // Kept for the run's exit status (there is no one to tell).
+  void reportSaveFailure(std::string_view message) override { saveFailures_.emplace_back(message); }
 
   // Moves the virtual clock forward and reports the wave buffers that have
   // finished playing by then.
@@ -61,6 +64,8 @@ class HeadlessPlatform : public Platform {
   // Registry values by "key\name".
   std::map<std::string, std::string>& registry() { return registry_; }
   void failRegistryWrites(bool fail) { failRegistryWrites_ = fail; }
+  // Every failed save reported so far, oldest first.
+  const std::vector<std::string>& saveFailures() const { return saveFailures_; }
 
  private:
   static std::string registryPath(std::string_view key, std::string_view name);
@@ -75,6 +80,7 @@ class HeadlessPlatform : public Platform {
   bool failRegistryWrites_ = false;
   int settingsBroadcasts_ = 0;
   std::string keyLegend_;
+  std::vector<std::string> saveFailures_;
 };
 
 }  // namespace bt::platform

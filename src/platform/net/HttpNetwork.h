@@ -1,5 +1,5 @@
 #pragma once
-// The network of both backends: HTTP over the system's sockets (cpp-httplib),
+// The network of both backends: HTTP over the system's sockets (SocketHttpPost),
 // and a data connection that a desktop always has. The headless backend can
 // be told to refuse the data connection, as a phone without coverage does.
 #include <atomic>

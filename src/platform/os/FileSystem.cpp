@@ -75,6 +75,14 @@ std::string errnoText() {
   return std::strerror(errno);
 }
 
+// Why something that is not a regular file is not read or replaced.
+const char* notAFile(mode_t mode) {
+  if (S_ISDIR(mode)) return "is a folder";
+  if (S_ISFIFO(mode)) return "is a FIFO, not a file";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "is a device, not a file";
+  return "is not a regular file";
+}
+
 // The path a chain of symbolic links at path ends at (path itself when it is
 // no link); nullopt for a loop.
 std::optional<std::string> followLinks(std::string path) {
@@ -150,7 +158,7 @@ std::optional<std::vector<uint8_t>> readFile(const std::string& path, size_t max
   }
   struct stat info {};
   if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-    failWith(whyNot, S_ISDIR(info.st_mode) ? "is a folder" : "is not a regular file");
+    failWith(whyNot, notAFile(info.st_mode));
     return std::nullopt;
   }
   if (static_cast<uint64_t>(info.st_size) > maxBytes) {
@@ -177,12 +185,21 @@ std::optional<std::vector<uint8_t>> readStream(const std::string& path, size_t m
 }
 
 bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t n,
-                         std::string* whyNot) {
+                         std::string* whyNot, Replace replace) {
   if (path.empty()) return failWith(whyNot, "no file name");
   struct stat standing {};
   if (::stat(path.c_str(), &standing) == 0) {
     if (S_ISDIR(standing.st_mode)) return failWith(whyNot, "is a folder");
-    if (!S_ISREG(standing.st_mode)) return writeThrough(path, bytes, n, whyNot);
+    if (!S_ISREG(standing.st_mode)) {
+      if (replace == Replace::Anything) return writeThrough(path, bytes, n, whyNot);
+      return failWith(whyNot, notAFile(standing.st_mode));
+    }
+    if (replace == Replace::ReadableFile) {
+      FileDescriptor readable(openRetrying(path.c_str(), O_RDONLY | O_NONBLOCK));
+      if (!readable.valid()) {
+        return failWith(whyNot, "it cannot be read (" + errnoText() + ")");
+      }
+    }
   }
   if (path.back() == '/') return failWith(whyNot, "names a folder");
   const std::optional<std::string> target = followLinks(path);

@@ -21,18 +21,30 @@ std::optional<std::vector<uint8_t>> readFile(const std::string& path, size_t max
 std::optional<std::vector<uint8_t>> readStream(const std::string& path, size_t maxBytes,
                                                std::string& whyNot);
 
+// What writeFileAtomically may replace at the path (or where its links end).
+enum class Replace {
+  // Any file; a device, a FIFO or a terminal is written as it stands and
+  // never replaced (a tool's /dev/stdout).
+  Anything,
+  // Only a file that can be read; anything else is a failure and stays as it
+  // is. For what the program keeps for the next run: an unreadable file may
+  // still hold what the player values, and a device or a FIFO keeps nothing.
+  ReadableFile,
+};
+
 // Writes bytes to a temporary file in the same folder, flushes it to disk and
 // renames it over path, so that readers see either the old file or the new
 // one, never a truncated one. A symbolic link at path is followed and its
-// target replaced; something that exists and is neither a regular file nor a
-// folder (a device, a FIFO, a terminal) is written straight through and never
-// replaced; a folder is refused. False when any step fails (nothing is left
-// behind then), with the reason in whyNot when given.
+// target replaced; a folder is refused, and anything else that is not a
+// regular file is treated as replace says. False when any step fails
+// (nothing is left behind then, and a file at path keeps what it held), with
+// the reason in whyNot when given.
 bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t n,
-                         std::string* whyNot = nullptr);
+                         std::string* whyNot = nullptr, Replace replace = Replace::Anything);
 inline bool writeFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes,
-                                std::string* whyNot = nullptr) {
-  return writeFileAtomically(path, bytes.data(), bytes.size(), whyNot);
+                                std::string* whyNot = nullptr,
+                                Replace replace = Replace::Anything) {
+  return writeFileAtomically(path, bytes.data(), bytes.size(), whyNot, replace);
 }
 
 // Called after every file that writeFileAtomically replaced, with its path:

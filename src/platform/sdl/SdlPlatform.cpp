@@ -1,11 +1,39 @@
 #include "platform/sdl/SdlPlatform.h"
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 
 #include "platform/UserFolders.h"
 #include "platform/sdl/SdlKeys.h"
 
 namespace bt::platform {
+
+namespace {
+
+// Some message boxes (X11's) break lines only where the text does: the text
+// broken at spaces into lines of about width characters.
+std::string wrapped(std::string_view text, size_t width) {
+  std::string lines;
+  size_t lineLength = 0;
+  while (!text.empty()) {
+    const size_t space = text.find(' ');
+    const std::string_view word = text.substr(0, space);
+    if (lineLength > 0 && lineLength + 1 + word.size() > width) {
+      lines += '\n';
+      lineLength = 0;
+    } else if (lineLength > 0) {
+      lines += ' ';
+      ++lineLength;
+    }
+    lines += word;
+    lineLength += word.size();
+    text.remove_prefix(space == std::string_view::npos ? text.size() : space + 1);
+  }
+  return lines;
+}
+
+}  // namespace
 
 std::unique_ptr<SdlPlatform> SdlPlatform::create(const SdlPlatformOptions& options,
                                                  std::string& error) {
@@ -187,6 +215,12 @@ bool SdlPlatform::writeRegistryString(std::string_view key, std::string_view nam
 
 void SdlPlatform::showError(const std::string& text) {
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Brambletop", text.c_str(), nullptr);
+}
+
+void SdlPlatform::reportSaveFailure(std::string_view message) {
+  if (!toldSaveFailures_.emplace(message).second) return;
+  const std::string text = wrapped(message, 60);
+  SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, "Brambletop", text.c_str(), display_.window());
 }
 
 bool SdlPlatform::removeRegistryValue(std::string_view key, std::string_view name) {

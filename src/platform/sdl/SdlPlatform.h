@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -54,6 +55,9 @@ class SdlPlatform : public Platform {
   // The desktop has no one to tell.
   void broadcastSettingsChanged() override {}
   bool raiseRunningInstance() override;
+  // A message box over the window; the same message again (each screen left
+  // saves anew) is not shown twice in a run.
+  void reportSaveFailure(std::string_view message) override;
 
   SdlDisplay& sdlDisplay() { return display_; }
   // F11 and Alt+Enter: the other of window and fullscreen, remembered in the
@@ -85,6 +89,7 @@ class SdlPlatform : public Platform {
   std::mutex queueMutex_;
   std::deque<Message> queue_;
   bool penHeld_ = false;
+  std::set<std::string> toldSaveFailures_;
 };
 
 }  // namespace bt::platform

@@ -55,9 +55,8 @@ bool WebHttpPost::sendLater(Done done) {
   done_ = std::move(done);
   id_ = ++nextId;
   WebNetwork::waiting()[id_] = this;
-  const auto timeout = request_.connectTimeout + request_.readTimeout;
   bt_fetch_start(id_, WebNetwork::urlOf(request_).c_str(), request_.body.c_str(),
-                 static_cast<int>(request_.maxBody), static_cast<int>(timeout.count()));
+                 static_cast<int>(request_.maxBody), static_cast<int>(request_.timeout.count()));
   return true;
 }
 

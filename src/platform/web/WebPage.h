@@ -51,6 +51,9 @@ void bt_page_paced(int calm);
 void bt_page_show_text(const char* text);
 // The key legend beside the canvas: one "keys<TAB>what" line per row.
 void bt_page_legend(const char* text);
+// Shows a line of text beside the canvas, which stays: a file of the
+// player's could not be kept.
+void bt_page_show_notice(const char* text);
 
 // Called by the page.
 // 1 when the key means something here (the page then does not act on it).

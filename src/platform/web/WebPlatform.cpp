@@ -75,6 +75,10 @@ void WebPlatform::showKeyLegend(std::string_view text) {
   bt_page_legend(std::string(text).c_str());
 }
 
+void WebPlatform::reportSaveFailure(std::string_view message) {
+  bt_page_show_notice(std::string(message).c_str());
+}
+
 void WebPlatform::runLoop(std::function<bool()> step, std::function<void()> ended) {
   step_ = std::move(step);
   ended_ = std::move(ended);

@@ -49,6 +49,8 @@ class WebPlatform : public Platform {
   // Beside the canvas.
   void showKeyLegend(std::string_view text) override;
   bool raiseRunningInstance() override { return false; }
+  // A line beside the canvas (the latest failure replaces the one before).
+  void reportSaveFailure(std::string_view message) override;
 
   // Calls step once per animation frame until it returns false, then ended
   // (once). Returns at once: the browser runs the loop. While the canvas has

@@ -31,9 +31,12 @@ mergeInto(LibraryManager.library, {
       var scale = BT.forcedScale;
       if (!scale) {
         // The on-page keypad, when shown, keeps its room below the canvas,
-        // and the key legend its room beside it.
+        // and a notice its line above it; the key legend keeps its room
+        // beside it.
         var keypad = document.getElementById('keypad');
-        var room = window.innerHeight - (keypad ? keypad.offsetHeight : 0);
+        var notice = document.getElementById('notice');
+        var room = window.innerHeight - (keypad ? keypad.offsetHeight : 0) -
+                   (notice ? notice.offsetHeight : 0);
         var legend = document.getElementById('legend');
         var beside = legend && legend.offsetWidth ? legend.offsetWidth + BT.legendGap : 0;
         var across = Math.floor((window.innerWidth - beside) * ratio / canvas.width);
@@ -82,6 +85,16 @@ mergeInto(LibraryManager.library, {
     },
 
     legendGap: 16,  // CSS pixels between the canvas and the legend
+
+    // A line above the canvas, while the game goes on: a file of the
+    // player's could not be kept. The latest replaces the one before.
+    notice: function(text) {
+      var notice = document.getElementById('notice');
+      if (!notice) return;
+      notice.textContent = text;
+      notice.hidden = false;
+      BT.fit();
+    },
 
     registryKey: function(key, name) {
       return 'brambletop/' + UTF8ToString(key) + '/' + UTF8ToString(name);
@@ -290,7 +303,11 @@ mergeInto(LibraryManager.library, {
     }
     BT.persisting = true;
     FS.syncfs(false, function(error) {
-      if (error) console.warn('brambletop: cannot keep the files in IndexedDB: ' + error);
+      if (error) {
+        console.warn('brambletop: cannot keep the files in IndexedDB: ' + error);
+        BT.notice('Brambletop cannot keep your settings, scores and saved game in this ' +
+                  'browser (' + error + '): what changed will be lost when the page closes.');
+      }
       BT.persisting = false;
       if (BT.persistAgain) {
         BT.persistAgain = false;
@@ -303,6 +320,8 @@ mergeInto(LibraryManager.library, {
 
   bt_fetch_start__deps: ['$BT', 'malloc', 'free'],
   bt_fetch_start: function(id, url, body, maxBody, timeoutMs) {
+    // One deadline for the whole exchange: the abort also ends a body that
+    // is still arriving.
     var controller = new AbortController();
     var timer = setTimeout(function() { controller.abort(); }, timeoutMs);
     BT.fetches[id] = {controller: controller, timer: timer};
@@ -316,12 +335,31 @@ mergeInto(LibraryManager.library, {
       _bt_web_fetch_done(id, status, pointer, length);
       if (pointer) _free(pointer);
     }
+    // The body up to maxBody bytes; the rest is not read.
+    function readBody(response) {
+      if (!response.body || !response.body.getReader) {
+        return response.arrayBuffer().then(function(buffer) { return new Uint8Array(buffer); });
+      }
+      var reader = response.body.getReader();
+      var kept = new Uint8Array(maxBody);
+      var length = 0;
+      function next() {
+        return reader.read().then(function(part) {
+          if (part.done) return kept.subarray(0, length);
+          var take = Math.min(part.value.length, maxBody - length);
+          kept.set(part.value.subarray(0, take), length);
+          length += take;
+          if (length < maxBody) return next();
+          reader.cancel().catch(function() {});
+          return kept;
+        });
+      }
+      return next();
+    }
     fetch(UTF8ToString(url), {method: 'POST', body: UTF8ToString(body), cache: 'no-store',
                               signal: controller.signal})
         .then(function(response) {
-          return response.arrayBuffer().then(function(buffer) {
-            done(response.status, new Uint8Array(buffer));
-          });
+          return readBody(response).then(function(bytes) { done(response.status, bytes); });
         })
         .catch(function() { done(0, null); });
   },
@@ -353,6 +391,11 @@ mergeInto(LibraryManager.library, {
 
   bt_page_paced: function(calm) {
     if (Module['onPaced']) Module['onPaced'](!!calm);
+  },
+
+  bt_page_show_notice__deps: ['$BT'],
+  bt_page_show_notice: function(text) {
+    BT.notice(UTF8ToString(text));
   },
 
   bt_page_show_text__deps: ['$BT'],
