@@ -96,11 +96,11 @@ TEST(LevelTableTest, RecordedSolutionsPlayTheWholeGame) {
     EXPECT_FALSE(isSolved(game.board));
     for (size_t i = 0; i < solution.size(); ++i) {
       ASSERT_TRUE(playWithTheRules(game, solution[i])) << "move " << i << " " << solution[i];
-      const Completion completion = checkCompletion(game);
+      const GameStatus status = checkCompletion(game);
       if (i + 1 < solution.size()) {
-        ASSERT_EQ(completion.status, GameStatus::Playing) << "solved early, at move " << i;
+        ASSERT_EQ(status, GameStatus::Playing) << "solved early, at move " << i;
       } else {
-        EXPECT_EQ(completion.status,
+        EXPECT_EQ(status,
                   level + 1 < kLevelCount ? GameStatus::LevelComplete : GameStatus::GameOver);
       }
     }
