@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "app/ShellFixture.h"
-#include "net/OnlineScoreScreen.h"
+#include "screens/OnlineScoreScreen.h"
 #include "support/BlockFont.h"
 #include "support/LocalHttpServer.h"
 

@@ -1,8 +1,9 @@
-#include "net/OnlineScoreScreen.h"
+#include "screens/OnlineScoreScreen.h"
 
 #include "app/Application.h"
 #include "gfx/Blit.h"
 #include "net/protocol/ScoreCheck.h"
+#include "screens/ScoreTableExchange.h"
 
 namespace bt {
 
@@ -60,7 +61,6 @@ OnlineScoreScreen::OnlineScoreScreen(Application& app, const ScoreServer& server
     : Screen(app), client_(app.platform().network()) {
   client_.setGameId(kScoreGameId);
   client_.setServer(server);
-  client_.setScoreTable(&app.scores());
 }
 
 OnlineScoreScreen::~OnlineScoreScreen() {
@@ -74,7 +74,7 @@ void OnlineScoreScreen::enter() {
   busy_ = animation_.sequence(0);
   setUpItems();
   a.font().setColour(kGrey);
-  notify(static_cast<int32_t>(ExchangeStatus::Idle));
+  notify(ExchangeStatus::Idle);
 }
 
 void OnlineScoreScreen::setUpItems() {
@@ -99,9 +99,13 @@ void OnlineScoreScreen::setUpItems() {
   items_[16].set(half + kButtonOffset, 225, half + kButtonOffset, 212, 0, -12, sprite(kButton));
 }
 
+bool OnlineScoreScreen::applyReceived() {
+  return bt::applyReceived(client_, app().scores());
+}
+
 void OnlineScoreScreen::leave() {
   client_.stop();
-  client_.applyReceived();
+  applyReceived();
   busy_ = nullptr;
   animation_.clear();
   sprites_.clear();
@@ -112,24 +116,24 @@ void OnlineScoreScreen::keyDown(GameKey key) {
     app().requestScreen(ScreenId::ScoreTable);
   } else if (key == kKeyRightSoft) {
     if (!isRunning(status())) {
-      client_.start(*this);
+      applyReceived();  // a table still waiting decides what this exchange does
+      client_.start(*this, submissionFrom(app().scores()));
       return;
     }
     // "STOP": the worker is gone when stop returns. Had it completed just
     // before, its rows are taken and "Complete." stays; otherwise idle.
     client_.stop();
-    if (!client_.applyReceived()) notify(static_cast<int32_t>(ExchangeStatus::Idle));
+    if (!applyReceived()) notify(ExchangeStatus::Idle);
   }
 }
 
-void OnlineScoreScreen::notify(int32_t status) {
-  const auto value = static_cast<ExchangeStatus>(status);
+void OnlineScoreScreen::notify(ExchangeStatus status) {
   // The idle text depends on the table, which only this thread reads; the
   // worker never reports idle.
-  const bool submitting = value == ExchangeStatus::Idle && app().scores().getHighlighted() != -1;
+  const bool submitting = status == ExchangeStatus::Idle && app().scores().getHighlighted() != -1;
   std::lock_guard<std::mutex> lock(mutex_);
-  status_ = value;
-  statusText_ = textFor(value, submitting);
+  status_ = status;
+  statusText_ = textFor(status, submitting);
   dirty_ = true;
 }
 
@@ -151,7 +155,7 @@ OnlineScoreScreen::Shown OnlineScoreScreen::takeShown() {
 }
 
 void OnlineScoreScreen::frame() {
-  client_.applyReceived();  // rows of a completed exchange go into the table here
+  applyReceived();  // rows of a completed exchange go into the table here
   Application& a = app();
   FrameBuffer& fb = a.frameBuffer();
   const Shown shown = takeShown();

@@ -6,7 +6,8 @@
 // the right soft key is "CONNECT", or "STOP" while an exchange runs, which
 // cancels it and returns to idle. The exchange's worker calls notify from
 // its own thread; the status, its text and the dirty flag are kept under one
-// lock that frame also takes.
+// lock that frame also takes. A completed exchange's rows go into the score
+// table on this screen's thread, in the frame after.
 #include <array>
 #include <mutex>
 #include <string>
@@ -22,7 +23,7 @@
 
 namespace bt {
 
-class OnlineScoreScreen : public Screen {
+class OnlineScoreScreen : public Screen, public ExchangeListener {
  public:
   static constexpr int kItems = 17;
 
@@ -36,7 +37,7 @@ class OnlineScoreScreen : public Screen {
   void frame() override;
   void keyDown(GameKey key) override;
   // Any thread.
-  void notify(int32_t status) override;
+  void notify(ExchangeStatus status) override;
 
   ExchangeStatus status() const;
   std::string statusText() const;
@@ -49,6 +50,8 @@ class OnlineScoreScreen : public Screen {
   };
 
   void setUpItems();
+  // Rows of a completed exchange into the table; false when there were none.
+  bool applyReceived();
   // Takes what frame draws, clearing the dirty flag.
   Shown takeShown();
   void drawStill(const std::string& text);
