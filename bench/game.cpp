@@ -9,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+#include "art/BoardSprites.h"
 #include "game/LevelTable.h"
 #include "game/Rules.h"
 #include "gfx/Font.h"
@@ -27,8 +28,7 @@ void BM_GameFrameMidRotation(benchmark::State& state) {
   const bt::Folders folders(BT_ART_DIR, "");
   bt::GameView view(artSet);
   bt::Font font;
-  const bool loaded = view.load(folders.makePath(artSet == 0 ? "Game_Sprite\\board176x220.spr"
-                                                             : "Game_Sprite\\board240x320.spr")) &&
+  const bool loaded = view.load(folders.makePath(bt::boardBankPath(artSet))) &&
                       font.load(folders.makePath(artSet == 0 ? "Game_Sprite\\font176x220.spr"
                                                              : "Game_Sprite\\font240x320.spr"));
   if (!loaded) {

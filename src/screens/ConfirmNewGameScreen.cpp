@@ -8,7 +8,7 @@ namespace bt {
 
 void ConfirmNewGameScreen::enter() {
   Application& a = app();
-  bank_.load(a.makePath(interfaceBankName(a.artSet())));
+  bank_.load(a.makePath(interfaceBankPath(a.artSet())));
   layout_.build(bank_, kSpriteMenuTitle, a.width(), a.artSet());
   dirty_ = true;
   a.font().setColour(kTextGrey);

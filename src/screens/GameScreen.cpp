@@ -4,8 +4,10 @@
 #include <span>
 
 #include "app/Application.h"
+#include "app/DataFiles.h"
 #include "app/KeyMap.h"
 #include "app/ScoreRanking.h"
+#include "art/BoardSprites.h"
 #include "game/LevelData.h"
 #include "game/SavedGame.h"
 #include "storage/ByteReader.h"
@@ -16,7 +18,6 @@ namespace bt {
 
 namespace {
 
-constexpr const char* kSavedGameFile = "save.dat";
 constexpr int kRotationChannel = 1;
 
 }  // namespace
@@ -28,8 +29,7 @@ void GameScreen::enter() {
   Application& a = app();
   const int32_t w = a.width();
   const int32_t h = a.height();
-  const std::string bankPath = a.makePath(a.artSet() == 0 ? "Game_Sprite\\board176x220.spr"
-                                                          : "Game_Sprite\\board240x320.spr");
+  const std::string bankPath = a.makePath(boardBankPath(a.artSet()));
   for (uint8_t id : {kMenuButton, kRotateLeftButton, kRotateRightButton, kRestartButton}) {
     addHitRect(kGameButtons[id].on(w, h, id));
   }

@@ -47,10 +47,12 @@ void GameView::drawBoard(FrameBuffer& fb, const Board& board) const {
       const uint8_t marker = board.marker(x, y);
       if (marker == cellOutside) continue;
       const Point place = cellPlace(board, x, y, fb.width());
-      blitKeyedClipped(bank_.sprite(marker < kColourCount ? marker : kEmptyCellPicture), fb,
-                       place.x, place.y, false);
+      blitKeyedClipped(
+          bank_.sprite(marker < kColourCount ? kSpriteMarkerCell + marker : kSpriteEmptyCell), fb,
+          place.x, place.y, false);
       const uint8_t tile = board.tile(x, y);
-      if (tile != cellEmpty) blitKeyedClipped(bank_.sprite(tile + 4u), fb, place.x, place.y, false);
+      if (tile != cellEmpty)
+        blitKeyedClipped(bank_.sprite(kSpriteTile + tile), fb, place.x, place.y, false);
     }
   }
 }
@@ -66,15 +68,15 @@ void GameView::drawCursor(FrameBuffer& fb, const Board& board) const {
 void GameView::drawStatus(FrameBuffer& fb, Font& font, std::string_view text) const {
   const int32_t w = fb.width();
   const int32_t h = fb.height();
-  const Sprite* bar = bank_.sprite(kStatusBarPicture);
+  const Sprite* bar = bank_.sprite(kSpriteStatusBar);
   if (bar) {
     blitOpaqueClipped(bar, fb, w / 2, h - bar->height - places_.statusBarAboveBottom, true);
   }
   font.setColour(kBlack);
   font.drawTextCentred(h - places_.statusTextAboveBottom, text, fb);
   if (!places_.buttonsShown || !loaded()) return;
-  constexpr uint32_t kButtonPictures[] = {kMenuButtonPicture, kRotateLeftPicture,
-                                          kRotateRightPicture};
+  constexpr uint32_t kButtonPictures[] = {kSpriteMenuButton, kSpriteRotateLeftButton,
+                                          kSpriteRotateRightButton};
   for (size_t i = 0; i < std::size(kButtonPictures); ++i) {
     const HitRect place = kGameButtons[i].on(w, h, 0);
     blitOpaqueClipped(bank_.sprite(kButtonPictures[i]), fb, place.x0, place.y0, true);
@@ -91,7 +93,7 @@ void GameView::drawPieces(FrameBuffer& fb, const Board& board, const Rotation& r
     const Point start =
         cellPlace(board, rotation.cursorX + from.dx, rotation.cursorY + from.dy, fb.width());
     const uint8_t colour = rotation.pieces[k].colour;
-    const uint32_t picture = colour < kColourCount ? colour : kEmptyCellPicture;
+    const uint32_t picture = colour < kColourCount ? kSpriteMarkerCell + colour : kSpriteEmptyCell;
     blitKeyedClipped(bank_.sprite(picture), fb, start.x + frames * (to.dx - from.dx),
                      start.y + frames * (to.dy - from.dy), false);
   }

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "art/BoardSprites.h"
 #include "game/Rules.h"
 #include "gfx/Font.h"
 #include "gfx/FrameBuffer.h"
@@ -19,15 +20,6 @@ namespace bt {
 
 class GameView {
  public:
-  // Board pictures: 0-3 cells with a marker, 4-7 tiles, 8 the empty cell,
-  // 9 the status bar, 10 the main-menu button, 11 and 12 the rotate buttons.
-  static constexpr uint32_t kPictureCount = 13;
-  static constexpr uint32_t kEmptyCellPicture = 8;
-  static constexpr uint32_t kStatusBarPicture = 9;
-  static constexpr uint32_t kMenuButtonPicture = 10;
-  static constexpr uint32_t kRotateLeftPicture = 11;
-  static constexpr uint32_t kRotateRightPicture = 12;
-
   struct Point {
     int32_t x, y;
   };
@@ -35,10 +27,10 @@ class GameView {
   // For art set 0 (176x220) or 1 (240x320).
   explicit GameView(int artSet) : places_(gamePlaces(artSet)) {}
 
-  // Loads the art set's board bank; false (and no pictures held) when it
-  // cannot be loaded or lacks any of the 13 pictures.
+  // Loads the art set's board bank (art/BoardSprites.h); false (and no
+  // pictures held) when it cannot be loaded or lacks any of its pictures.
   bool load(const std::string& path);
-  bool loaded() const { return bank_.count() >= kPictureCount; }
+  bool loaded() const { return bank_.count() >= kBoardSpriteCount; }
   void clear() { bank_.clear(); }
 
   // The text of the status line: "Level N or 72" while playing level N (its

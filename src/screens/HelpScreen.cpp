@@ -12,7 +12,7 @@ constexpr int32_t kParagraphGap = 64;  // from the first paragraph's top to the 
 
 void HelpScreen::enter() {
   Application& a = app();
-  bank_.load(a.makePath(interfaceBankName(a.artSet())));
+  bank_.load(a.makePath(interfaceBankPath(a.artSet())));
   layout_.build(bank_, kSpriteHelpTitle, a.width(), a.artSet());
   addHitRect(layout_.leftBand(0));
   a.font().setColour(kTextGrey);

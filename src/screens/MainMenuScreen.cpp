@@ -1,6 +1,7 @@
 #include "screens/MainMenuScreen.h"
 
 #include "app/Application.h"
+#include "app/DataFiles.h"
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
 #include "screens/InterfaceArt.h"
@@ -10,13 +11,9 @@ namespace bt {
 
 namespace {
 
-constexpr const char* kSaveFile = "save.dat";
 constexpr const char* kScoresCaption = "SCORES";
 // A saved game of this size or less holds no game.
 constexpr uint32_t kEmptySaveBytes = 2;
-constexpr uint32_t kEntrySprites[MainMenuScreen::kEntryCount] = {
-    kSpriteNewGameEntry, kSpriteContinueEntry, kSpriteOptionsEntry, kSpriteHelpEntry,
-    kSpriteQuitEntry};
 // How long a tapped entry is shown with its cursor before it opens.
 constexpr uint32_t kTapPauseMs = 50;
 
@@ -25,7 +22,7 @@ constexpr uint32_t kTapPauseMs = 50;
 void MainMenuScreen::enter() {
   Application& a = app();
   gameInProgress_ = savedGameInProgress();
-  bank_.load(a.makePath(interfaceBankName(a.artSet())));
+  bank_.load(a.makePath(interfaceBankPath(a.artSet())));
   layOut();
   entries_ = {gameInProgress_ ? ScreenId::ConfirmNewGame : ScreenId::NewGame,
               ScreenId::ContinueGame, ScreenId::Options, ScreenId::Help, ScreenId::Quit};
@@ -34,7 +31,7 @@ void MainMenuScreen::enter() {
 }
 
 bool MainMenuScreen::savedGameInProgress() {
-  const uint32_t size = fileSizeProbe(app().makeDataPath(kSaveFile));
+  const uint32_t size = fileSizeProbe(app().makeDataPath(kSavedGameFile));
   return size > kEmptySaveBytes && app().settings().gameInProgress != 0;
 }
 
@@ -47,7 +44,7 @@ void MainMenuScreen::layOut() {
   items_[0].set(W / 2, -half, W / 2, half, 0, titleSpeed(W), title);
   for (int k = 0; k < kEntryCount; ++k) {
     const int32_t y = 2 * half + TH + k * TH;
-    const Sprite* sprite = bank_.sprite(kEntrySprites[k]);
+    const Sprite* sprite = bank_.sprite(kMenuEntrySprites[static_cast<size_t>(k)]);
     if (k % 2 == 0) {
       items_[1 + k].set(-(TW / 2), y, W / 2, y, kRowSpeed, 0, sprite);
     } else {

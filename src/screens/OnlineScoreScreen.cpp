@@ -1,7 +1,9 @@
 #include "screens/OnlineScoreScreen.h"
 
 #include "app/Application.h"
+#include "art/OnlineSprites.h"
 #include "gfx/Blit.h"
+#include "gfx/Colour.h"
 #include "net/protocol/ScoreCheck.h"
 #include "screens/ScoreTableExchange.h"
 
@@ -9,7 +11,6 @@ namespace bt {
 
 namespace {
 
-constexpr uint16_t kGrey = 0xD67A;
 constexpr int32_t kCaptionY = 208;
 constexpr int32_t kStatusY = 170;
 constexpr int32_t kPanelInside = 78;   // the panel's inside ends at W/2 + 78
@@ -18,21 +19,6 @@ constexpr int32_t kStepX = 45;         // the step pictures stand at W/2 - 45
 constexpr int32_t kMarkerX = 55;       // their markers at W/2 - 55
 constexpr int32_t kStepPictureY[3] = {60, 90, 120};
 constexpr int32_t kMarkerY[3] = {68, 98, 128};
-
-// Sprites of "Game_Sprite\interface.spr".
-enum InterfaceSprite : uint32_t {
-  kTitle = 4,
-  kLeftOrnament = 5,
-  kRightOrnament = 6,
-  kChain = 16,
-  kButton = 17,
-  kPanelTop = 19,
-  kPanelRow = 20,
-  kPanelBottom = 21,
-  kFirstStep = 22,
-  kStepMarker = 25,
-  kTick = 26,
-};
 
 const char* textFor(ExchangeStatus status, bool submitting) {
   switch (status) {
@@ -69,11 +55,11 @@ OnlineScoreScreen::~OnlineScoreScreen() {
 
 void OnlineScoreScreen::enter() {
   Application& a = app();
-  sprites_.load(a.makePath("Game_Sprite\\interface.spr"));
-  animation_.load(a.makePath("Game_Animation\\interface.ani"));
+  sprites_.load(a.makePath(onlineBankPath()));
+  animation_.load(a.makePath(onlineAnimationPath()));
   busy_ = animation_.sequence(0);
   setUpItems();
-  a.font().setColour(kGrey);
+  a.font().setColour(kTextGrey);
   notify(ExchangeStatus::Idle);
 }
 
@@ -82,21 +68,23 @@ void OnlineScoreScreen::setUpItems() {
   const int32_t half = w / 2;
   const int32_t a = w == 176 ? 8 : 12;
   auto sprite = [this](uint32_t index) { return sprites_.sprite(index); };
-  items_[0].set(half, -19, half, 19, 0, 12, sprite(kTitle));
-  items_[1].set(half - 79, -19, half - 79, 19, 0, a, sprite(kLeftOrnament));
-  items_[2].set(half + 79, -19, half + 79, 19, 0, a, sprite(kRightOrnament));
-  items_[3].set(-176, 42, half - 62, 42, 12, 0, sprite(kChain));
-  items_[4].set(w + 176, 42, half + 60, 42, -12, 0, sprite(kChain));
-  items_[5].set(-176, 52, half, 52, 12, 0, sprite(kPanelTop));
+  items_[0].set(half, -19, half, 19, 0, 12, sprite(kSpriteOnlineTitle));
+  items_[1].set(half - 79, -19, half - 79, 19, 0, a, sprite(kSpriteLeftOrnament));
+  items_[2].set(half + 79, -19, half + 79, 19, 0, a, sprite(kSpriteRightOrnament));
+  items_[3].set(-176, 42, half - 62, 42, 12, 0, sprite(kSpriteChain));
+  items_[4].set(w + 176, 42, half + 60, 42, -12, 0, sprite(kSpriteChain));
+  items_[5].set(-176, 52, half, 52, 12, 0, sprite(kSpriteOnlinePanelTop));
   for (int i = 0; i < 8; ++i) {
     const int32_t y = 68 + 16 * i;
     const bool fromLeft = i % 2 == 0;
     items_[6 + i].set(fromLeft ? -176 : w + 176, y, half, y, fromLeft ? 12 : -12, 0,
-                      sprite(kPanelRow));
+                      sprite(kSpriteOnlinePanelRow));
   }
-  items_[14].set(w + 176, 196, half, 196, -12, 0, sprite(kPanelBottom));
-  items_[15].set(half - kButtonOffset, 225, half - kButtonOffset, 212, 0, -12, sprite(kButton));
-  items_[16].set(half + kButtonOffset, 225, half + kButtonOffset, 212, 0, -12, sprite(kButton));
+  items_[14].set(w + 176, 196, half, 196, -12, 0, sprite(kSpriteOnlinePanelBottom));
+  items_[15].set(half - kButtonOffset, 225, half - kButtonOffset, 212, 0, -12,
+                 sprite(kSpriteOnlineButton));
+  items_[16].set(half + kButtonOffset, 225, half + kButtonOffset, 212, 0, -12,
+                 sprite(kSpriteOnlineButton));
 }
 
 bool OnlineScoreScreen::applyReceived() {
@@ -174,7 +162,7 @@ void OnlineScoreScreen::frame() {
   }
   if (shown.status == ExchangeStatus::Complete) {
     const int32_t half = a.width() / 2;
-    blitKeyed(sprites_.sprite(kTick), fb, half - kMarkerX, kMarkerY[2], true);
+    blitKeyed(sprites_.sprite(kSpriteTick), fb, half - kMarkerX, kMarkerY[2], true);
     a.setRedrawPending();
     return;
   }
@@ -185,9 +173,9 @@ void OnlineScoreScreen::drawStill(const std::string& text) {
   Application& a = app();
   FrameBuffer& fb = a.frameBuffer();
   const int32_t half = a.width() / 2;
-  for (int i = 0; i < 3; ++i) {
-    blitKeyed(sprites_.sprite(kFirstStep + i), fb, half - kStepX, kStepPictureY[i], true);
-    blitKeyed(sprites_.sprite(kStepMarker), fb, half - kMarkerX, kMarkerY[i], true);
+  for (int i = 0; i < kStepCount; ++i) {
+    blitKeyed(sprites_.sprite(kSpriteFirstStep + i), fb, half - kStepX, kStepPictureY[i], true);
+    blitKeyed(sprites_.sprite(kSpriteStepMarker), fb, half - kMarkerX, kMarkerY[i], true);
   }
   drawStatusText(text);
 }
@@ -198,7 +186,7 @@ void OnlineScoreScreen::drawStatusText(std::string_view text) {
   Application& a = app();
   Font& font = a.font();
   const int32_t half = a.width() / 2;
-  font.setColour(kGrey);
+  font.setColour(kTextGrey);
   int32_t y = kStatusY;
   while (true) {
     const int32_t width = font.measureLine(text);
@@ -221,7 +209,7 @@ void OnlineScoreScreen::drawCaption(int32_t fixedX, int32_t buttonX, std::string
 
 void OnlineScoreScreen::drawCaptions(ExchangeStatus status) {
   const int32_t half = app().width() / 2;
-  app().font().setColour(kGrey);
+  app().font().setColour(kTextGrey);
   drawCaption(34, half - kButtonOffset, "DONE");
   if (isRunning(status)) {
     drawCaption(122, half + kButtonOffset, "STOP");

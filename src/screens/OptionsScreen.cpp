@@ -25,7 +25,7 @@ int32_t OptionsScreen::firstRowY() const {
 
 void OptionsScreen::enter() {
   Application& a = app();
-  bank_.load(a.makePath(interfaceBankName(a.artSet())));
+  bank_.load(a.makePath(interfaceBankPath(a.artSet())));
   layout_.build(bank_, kSpriteOptionsTitle, a.width(), a.artSet());
   const int32_t W = a.width(), B = firstRowY();
   for (int32_t j = 0; j < kRowCount; ++j) {

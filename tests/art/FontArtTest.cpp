@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ArtSupport.h"
+#include "art/InterfaceSprites.h"
 #include "gfx/Font.h"
 #include "gfx/SpriteBank.h"
 
@@ -101,8 +102,9 @@ TEST_P(FontArtTest, ScreenTextsFitTheDisplay) {
 TEST_P(FontArtTest, ButtonCaptionsSitOnTheirButtons) {
   const DisplaySize d = GetParam();
   SpriteBank bank;
-  ASSERT_TRUE(bank.load(artFile(std::string("Game_Sprite/interface") + d.suffix + ".spr")));
-  const Sprite* button = bank.sprite(14);
+  ASSERT_TRUE(bank.load(
+      artFile(std::string("Game_Sprite/") + kInterfaceBanks[d.small() ? 0 : 1] + ".spr")));
+  const Sprite* button = bank.sprite(kSpriteButton);
   ASSERT_NE(button, nullptr);
   const int bw = button->width, left = d.w / 2 - bw / 2, right = d.w / 2 + bw / 2;
   struct Caption {

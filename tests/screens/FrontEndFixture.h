@@ -61,7 +61,7 @@ class FrontEndTest : public ShellTest {
     runFrames(1);
     ASSERT_EQ(created_.back(), static_cast<int>(id));
     created_.clear();
-    bank_.load(app_->makePath(interfaceBankName(app_->artSet())));
+    bank_.load(app_->makePath(interfaceBankPath(app_->artSet())));
   }
 
   // Runs up to `limit` frames: the id of the first screen created, kQuitted

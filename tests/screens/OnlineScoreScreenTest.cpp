@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "app/ShellFixture.h"
+#include "gfx/Colour.h"
 #include "screens/OnlineScoreScreen.h"
 #include "support/BlockFont.h"
 #include "support/LocalHttpServer.h"
@@ -14,8 +15,6 @@ namespace bt::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-constexpr uint16_t kGrey = 0xD67A;
 
 // The real online score screen against a real local server, recording
 // screens for the others. No interface art: the items slide unseen.
@@ -66,8 +65,8 @@ class OnlineScoreScreenTest : public ShellTest {
 
   // "CONNECT" and "STOP" are centred on the right button at W/2 + 46.
   std::string rightCaption() {
-    const bool connect = pixel(166 - 41 / 2, 208) == kGrey;
-    const bool stop = pixel(166 - 23 / 2, 208) == kGrey && pixel(166 - 41 / 2, 208) == 0;
+    const bool connect = pixel(166 - 41 / 2, 208) == kTextGrey;
+    const bool stop = pixel(166 - 23 / 2, 208) == kTextGrey && pixel(166 - 41 / 2, 208) == 0;
     return connect ? "CONNECT" : stop ? "STOP" : "?";
   }
 
@@ -79,7 +78,7 @@ class OnlineScoreScreenTest : public ShellTest {
 TEST_F(OnlineScoreScreenTest, TheIdleTextFollowsTheHighlight) {
   EXPECT_EQ(open().statusText(), "Select connect to get the scores.");
   EXPECT_EQ(rightCaption(), "CONNECT");
-  EXPECT_EQ(pixel(120 - 46 - 23 / 2, 208), kGrey) << "DONE on its button";
+  EXPECT_EQ(pixel(120 - 46 - 23 / 2, 208), kTextGrey) << "DONE on its button";
   app_.reset();
   EXPECT_EQ(open(3).statusText(), "Select connect to submit your\nhighest score");
 }

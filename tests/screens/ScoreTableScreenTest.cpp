@@ -6,14 +6,12 @@
 #include <vector>
 
 #include "app/ShellFixture.h"
+#include "gfx/Colour.h"
 #include "screens/ScoreTableScreen.h"
 #include "support/BlockFont.h"
 
 namespace bt::test {
 namespace {
-
-constexpr uint16_t kGrey = 0xD67A;
-constexpr uint16_t kRed = 0xF800;
 
 // The real score table for its id, recording screens for the others.
 class ScoreTableScreenTest : public ShellTest {
@@ -75,17 +73,17 @@ TEST_F(ScoreTableScreenTest, DrawsTenGreyRowsAndTheCaptions) {
     const int half = width / 2;
     for (int row = 0; row < 10; ++row) {
       const int y = 48 + 16 * row;
-      EXPECT_EQ(pixel(half - 70, y), kGrey) << "name of row " << row;
-      EXPECT_EQ(pixel(half + 30, y), kGrey) << "score of row " << row;
+      EXPECT_EQ(pixel(half - 70, y), kTextGrey) << "name of row " << row;
+      EXPECT_EQ(pixel(half + 30, y), kTextGrey) << "score of row " << row;
       // Ten characters of six pixels (five and a gap).
-      EXPECT_EQ(pixel(half + 30 + 9 * 6, y), kGrey);
+      EXPECT_EQ(pixel(half + 30 + 9 * 6, y), kTextGrey);
       EXPECT_EQ(pixel(half + 30 + 9 * 6 - 1, y), 0);
       if (width == 240) {
         EXPECT_EQ(pixel(half + 30 + 10 * 6 - 1, y), 0);
       }
     }
-    EXPECT_EQ(pixel(34, 208), kGrey) << "DONE";
-    EXPECT_EQ(pixel(120 + 5 * 6 - 2, 208), kGrey) << "FETCH";
+    EXPECT_EQ(pixel(34, 208), kTextGrey) << "DONE";
+    EXPECT_EQ(pixel(120 + 5 * 6 - 2, 208), kTextGrey) << "FETCH";
     EXPECT_EQ(pixel(120 + 6 * 6 - 2, 208), 0) << "not SUBMIT";
     const int presents = platform_.headlessDisplay().presentCount();
     runFrames(10);
@@ -99,18 +97,18 @@ TEST_F(ScoreTableScreenTest, DrawsTenGreyRowsAndTheCaptions) {
 
 TEST_F(ScoreTableScreenTest, TheHighlightedRowIsTypedInRed) {
   openTable(3);
-  EXPECT_EQ(pixel(50, 48 + 48), kRed) << "the cursor mark";
-  EXPECT_EQ(pixel(150, 48 + 48), kGrey) << "the score stays grey";
-  EXPECT_EQ(pixel(120 + 6 * 6 - 2, 208), kGrey) << "SUBMIT";
+  EXPECT_EQ(pixel(50, 48 + 48), kHighlightRed) << "the cursor mark";
+  EXPECT_EQ(pixel(150, 48 + 48), kTextGrey) << "the score stays grey";
+  EXPECT_EQ(pixel(120 + 6 * 6 - 2, 208), kTextGrey) << "SUBMIT";
   press(kKeyDigit2);
   press(kKeyDigit3);
-  EXPECT_EQ(pixel(50 + 6, 96), kRed) << "the second letter";
+  EXPECT_EQ(pixel(50 + 6, 96), kHighlightRed) << "the second letter";
   EXPECT_EQ(pixel(50 + 12, 96), 0);
   const int presents = platform_.headlessDisplay().presentCount();
   runFrames(40);
   EXPECT_EQ(platform_.headlessDisplay().presentCount(), presents + 1)
       << "the accepted letter redraws once";
-  EXPECT_EQ(pixel(50 + 12, 96), kRed) << "the mark moved on";
+  EXPECT_EQ(pixel(50 + 12, 96), kHighlightRed) << "the mark moved on";
 }
 
 TEST_F(ScoreTableScreenTest, EitherSoftKeyStoresTheName) {
