@@ -2,14 +2,17 @@
 
 #include "app/Application.h"
 #include "app/DataFiles.h"
+#include "art/InterfaceSprites.h"
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
-#include "screens/InterfaceArt.h"
+#include "screens/ScreenPlaces.h"
 #include "storage/Paths.h"
 
 namespace bt {
 
 namespace {
+
+static_assert(kMenuEntrySprites.size() == MainMenuScreen::kEntryCount);
 
 constexpr const char* kScoresCaption = "SCORES";
 // A saved game of this size or less holds no game.
@@ -38,17 +41,18 @@ bool MainMenuScreen::savedGameInProgress() {
 // The title's height sets the rows; both side starts use the title's width.
 void MainMenuScreen::layOut() {
   const int32_t W = app().width();
+  const InterfacePlaces& places = interfacePlaces(app().artSet());
   const Sprite* title = bank_.sprite(kSpriteMenuTitle);
   const int32_t TH = title ? title->height : 0, TW = title ? title->width : 0;
   const int32_t half = TH / 2;
-  items_[0].set(W / 2, -half, W / 2, half, 0, titleSpeed(W), title);
+  items_[0].set(W / 2, -half, W / 2, half, 0, places.titleSpeed, title);
   for (int k = 0; k < kEntryCount; ++k) {
     const int32_t y = 2 * half + TH + k * TH;
     const Sprite* sprite = bank_.sprite(kMenuEntrySprites[static_cast<size_t>(k)]);
     if (k % 2 == 0) {
-      items_[1 + k].set(-(TW / 2), y, W / 2, y, kRowSpeed, 0, sprite);
+      items_[1 + k].set(-(TW / 2), y, W / 2, y, places.rowSpeed, 0, sprite);
     } else {
-      items_[1 + k].set(W + TW / 2, y, W / 2, y, -kRowSpeed, 0, sprite);
+      items_[1 + k].set(W + TW / 2, y, W / 2, y, -places.rowSpeed, 0, sprite);
     }
     const int32_t top = TH + half + k * TH;
     addHitRect({0, W, top, top + TH, static_cast<uint8_t>(k)});
@@ -73,7 +77,7 @@ void MainMenuScreen::frame() {
 
 void MainMenuScreen::drawCursor() {
   const SlidingItem& entry = items_[1 + selection_];
-  const int32_t D = app().artSet() == 0 ? 64 : 88;
+  const int32_t D = interfacePlaces(app().artSet()).cursorFromMiddle;
   const Sprite* cursor = bank_.sprite(kSpriteCursor);
   blitKeyed(cursor, app().frameBuffer(), entry.x - D, entry.y, true);
   blitKeyed(cursor, app().frameBuffer(), entry.x + D, entry.y, true);

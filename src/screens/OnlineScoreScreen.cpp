@@ -11,14 +11,11 @@ namespace bt {
 
 namespace {
 
-constexpr int32_t kCaptionY = 208;
-constexpr int32_t kStatusY = 170;
-constexpr int32_t kPanelInside = 78;   // the panel's inside ends at W/2 + 78
-constexpr int32_t kButtonOffset = 46;  // the soft-key buttons stand at W/2 -+ 46
-constexpr int32_t kStepX = 45;         // the step pictures stand at W/2 - 45
-constexpr int32_t kMarkerX = 55;       // their markers at W/2 - 55
-constexpr int32_t kStepPictureY[3] = {60, 90, 120};
-constexpr int32_t kMarkerY[3] = {68, 98, 128};
+// The title, two ornaments, two chains, the panel's top, rows and bottom,
+// and two buttons.
+static_assert(9 + kOnlineScorePlaces176x220.panelRows == OnlineScoreScreen::kItems);
+static_assert(9 + kOnlineScorePlaces240x320.panelRows == OnlineScoreScreen::kItems);
+static_assert(kOnlineScorePlaces176x220.stepY.size() == kStepCount);
 
 const char* textFor(ExchangeStatus status, bool submitting) {
   switch (status) {
@@ -44,7 +41,7 @@ bool isRunning(ExchangeStatus status) {
 }  // namespace
 
 OnlineScoreScreen::OnlineScoreScreen(Application& app, const ScoreServer& server)
-    : Screen(app), client_(app.platform().network()) {
+    : Screen(app), places_(onlineScorePlaces(app.artSet())), client_(app.platform().network()) {
   client_.setGameId(kScoreGameId);
   client_.setServer(server);
 }
@@ -64,27 +61,37 @@ void OnlineScoreScreen::enter() {
 }
 
 void OnlineScoreScreen::setUpItems() {
+  const OnlineScorePlaces& p = places_;
   const int32_t w = app().width();
   const int32_t half = w / 2;
-  const int32_t a = w == 176 ? 8 : 12;
+  const int32_t fromLeft = -p.startBeyondSide, fromRight = w + p.startBeyondSide;
   auto sprite = [this](uint32_t index) { return sprites_.sprite(index); };
-  items_[0].set(half, -19, half, 19, 0, 12, sprite(kSpriteOnlineTitle));
-  items_[1].set(half - 79, -19, half - 79, 19, 0, a, sprite(kSpriteLeftOrnament));
-  items_[2].set(half + 79, -19, half + 79, 19, 0, a, sprite(kSpriteRightOrnament));
-  items_[3].set(-176, 42, half - 62, 42, 12, 0, sprite(kSpriteChain));
-  items_[4].set(w + 176, 42, half + 60, 42, -12, 0, sprite(kSpriteChain));
-  items_[5].set(-176, 52, half, 52, 12, 0, sprite(kSpriteOnlinePanelTop));
-  for (int i = 0; i < 8; ++i) {
-    const int32_t y = 68 + 16 * i;
-    const bool fromLeft = i % 2 == 0;
-    items_[6 + i].set(fromLeft ? -176 : w + 176, y, half, y, fromLeft ? 12 : -12, 0,
-                      sprite(kSpriteOnlinePanelRow));
+  size_t n = 0;
+  items_[n++].set(half, -p.titleY, half, p.titleY, 0, p.titleSpeed, sprite(kSpriteOnlineTitle));
+  for (int side : {-1, 1}) {
+    const int32_t x = half + side * p.ornamentFromMiddle;
+    items_[n++].set(x, -p.titleY, x, p.titleY, 0, p.ornamentSpeed,
+                    sprite(side < 0 ? kSpriteLeftOrnament : kSpriteRightOrnament));
   }
-  items_[14].set(w + 176, 196, half, 196, -12, 0, sprite(kSpriteOnlinePanelBottom));
-  items_[15].set(half - kButtonOffset, 225, half - kButtonOffset, 212, 0, -12,
-                 sprite(kSpriteOnlineButton));
-  items_[16].set(half + kButtonOffset, 225, half + kButtonOffset, 212, 0, -12,
-                 sprite(kSpriteOnlineButton));
+  items_[n++].set(fromLeft, p.chainY, half + p.leftChainFromMiddle, p.chainY, p.rowSpeed, 0,
+                  sprite(kSpriteChain));
+  items_[n++].set(fromRight, p.chainY, half + p.rightChainFromMiddle, p.chainY, -p.rowSpeed, 0,
+                  sprite(kSpriteChain));
+  items_[n++].set(fromLeft, p.panelTopY, half, p.panelTopY, p.rowSpeed, 0,
+                  sprite(kSpriteOnlinePanelTop));
+  for (int i = 0; i < p.panelRows; ++i) {
+    const int32_t y = p.firstRowY + p.rowPitch * i;
+    const bool left = i % 2 == 0;
+    items_[n++].set(left ? fromLeft : fromRight, y, half, y, left ? p.rowSpeed : -p.rowSpeed, 0,
+                    sprite(kSpriteOnlinePanelRow));
+  }
+  items_[n++].set(fromRight, p.panelBottomY, half, p.panelBottomY, -p.rowSpeed, 0,
+                  sprite(kSpriteOnlinePanelBottom));
+  for (int side : {-1, 1}) {
+    const int32_t x = half + side * p.buttonFromMiddle;
+    items_[n++].set(x, p.buttonStartY, x, p.buttonY, 0, -p.buttonSpeed,
+                    sprite(kSpriteOnlineButton));
+  }
 }
 
 bool OnlineScoreScreen::applyReceived() {
@@ -162,7 +169,8 @@ void OnlineScoreScreen::frame() {
   }
   if (shown.status == ExchangeStatus::Complete) {
     const int32_t half = a.width() / 2;
-    blitKeyed(sprites_.sprite(kSpriteTick), fb, half - kMarkerX, kMarkerY[2], true);
+    blitKeyed(sprites_.sprite(kSpriteTick), fb, half + places_.markerFromMiddle,
+              places_.markerY[kStepCount - 1], true);
     a.setRedrawPending();
     return;
   }
@@ -173,24 +181,27 @@ void OnlineScoreScreen::drawStill(const std::string& text) {
   Application& a = app();
   FrameBuffer& fb = a.frameBuffer();
   const int32_t half = a.width() / 2;
-  for (int i = 0; i < kStepCount; ++i) {
-    blitKeyed(sprites_.sprite(kSpriteFirstStep + i), fb, half - kStepX, kStepPictureY[i], true);
-    blitKeyed(sprites_.sprite(kSpriteStepMarker), fb, half - kMarkerX, kMarkerY[i], true);
+  for (size_t i = 0; i < kStepCount; ++i) {
+    blitKeyed(sprites_.sprite(kSpriteFirstStep + static_cast<uint32_t>(i)), fb,
+              half + places_.stepFromMiddle, places_.stepY[i], true);
+    blitKeyed(sprites_.sprite(kSpriteStepMarker), fb, half + places_.markerFromMiddle,
+              places_.markerY[i], true);
   }
   drawStatusText(text);
 }
 
-// Each line starts at W/2 - 60; a line that would run over the panel's right
-// border (the larger font of the wide display) is centred on the panel.
+// Each line starts at its place; a line that would run over the panel's
+// right border (the larger font of the wide display) is centred on the panel.
 void OnlineScoreScreen::drawStatusText(std::string_view text) {
   Application& a = app();
   Font& font = a.font();
   const int32_t half = a.width() / 2;
   font.setColour(kTextGrey);
-  int32_t y = kStatusY;
+  int32_t y = places_.statusY;
+  const int32_t left = half + places_.statusFromMiddle;
   while (true) {
     const int32_t width = font.measureLine(text);
-    const int32_t x = half - 60 + width > half + kPanelInside ? half - width / 2 : half - 60;
+    const int32_t x = left + width > half + places_.panelInsideFromMiddle ? half - width / 2 : left;
     const size_t end = font.drawTextLine(x, y, text, a.frameBuffer());
     if (end >= text.size()) break;
     text.remove_prefix(end + 1);
@@ -198,23 +209,23 @@ void OnlineScoreScreen::drawStatusText(std::string_view text) {
   }
 }
 
-// On the narrow display the captions stand at their fixed places, which are
-// the middle of its buttons; on the wide one they are centred on the buttons.
-void OnlineScoreScreen::drawCaption(int32_t fixedX, int32_t buttonX, std::string_view text) {
+// At their fixed places, or centred on their buttons (see OnlineScorePlaces).
+void OnlineScoreScreen::drawCaption(int32_t fixedX, int32_t buttonFromMiddle,
+                                    std::string_view text) {
   Application& a = app();
   Font& font = a.font();
-  const int32_t x = a.width() == 176 ? fixedX : buttonX - font.measureLine(text) / 2;
-  font.drawText(x, kCaptionY, text, a.frameBuffer());
+  const int32_t buttonX = a.width() / 2 + buttonFromMiddle;
+  const int32_t x = places_.captionsCentred ? buttonX - font.measureLine(text) / 2 : fixedX;
+  font.drawText(x, places_.captionY, text, a.frameBuffer());
 }
 
 void OnlineScoreScreen::drawCaptions(ExchangeStatus status) {
-  const int32_t half = app().width() / 2;
   app().font().setColour(kTextGrey);
-  drawCaption(34, half - kButtonOffset, "DONE");
+  drawCaption(places_.doneX, -places_.buttonFromMiddle, "DONE");
   if (isRunning(status)) {
-    drawCaption(122, half + kButtonOffset, "STOP");
+    drawCaption(places_.stopX, places_.buttonFromMiddle, "STOP");
   } else {
-    drawCaption(115, half + kButtonOffset, "CONNECT");
+    drawCaption(places_.connectX, places_.buttonFromMiddle, "CONNECT");
   }
 }
 
@@ -222,11 +233,11 @@ void OnlineScoreScreen::drawCaptions(ExchangeStatus status) {
 void OnlineScoreScreen::drawBusyMarker(ExchangeStatus status) {
   if (busy_ == nullptr) return;
   Application& a = app();
-  const int32_t y = status == ExchangeStatus::Connecting ? kMarkerY[0] : kMarkerY[1];
+  const int32_t y = places_.markerY[status == ExchangeStatus::Connecting ? 0 : 1];
   const AnimationCommand* command = AnimationPlayer::currentCommand(*busy_);
   if (command && command->type == 0 && command->argument >= 0) {
     blitKeyed(sprites_.sprite(static_cast<uint32_t>(command->argument)), a.frameBuffer(),
-              a.width() / 2 - kMarkerX, y, true);
+              a.width() / 2 + places_.markerFromMiddle, y, true);
   }
   const uint16_t result = AnimationPlayer::advance(*busy_);
   if (result == AnimationPlayer::kEnded) {

@@ -20,6 +20,7 @@
 #include "net/ExchangeStatus.h"
 #include "net/HighScoreClient.h"
 #include "net/ScoreServer.h"
+#include "screens/ScreenPlaces.h"
 
 namespace bt {
 
@@ -56,10 +57,11 @@ class OnlineScoreScreen : public Screen, public ExchangeListener {
   Shown takeShown();
   void drawStill(const std::string& text);
   void drawStatusText(std::string_view text);
-  void drawCaption(int32_t fixedX, int32_t buttonX, std::string_view text);
+  void drawCaption(int32_t fixedX, int32_t buttonFromMiddle, std::string_view text);
   void drawCaptions(ExchangeStatus status);
   void drawBusyMarker(ExchangeStatus status);
 
+  const OnlineScorePlaces& places_;
   HighScoreClient client_;
   std::array<SlidingItem, kItems> items_{};
   SpriteBank sprites_;

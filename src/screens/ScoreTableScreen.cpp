@@ -7,6 +7,7 @@
 #include "app/DataFiles.h"
 #include "app/ScoreRanking.h"
 #include "gfx/Colour.h"
+#include "screens/ScreenPlaces.h"
 
 namespace bt {
 
@@ -81,11 +82,12 @@ void ScoreTableScreen::draw() {
   FrameBuffer& fb = a.frameBuffer();
   Font& font = a.font();
   const ScoreTable& table = a.scores();
-  const int32_t nameX = a.width() / 2 - 70;
-  const int32_t scoreX = a.width() / 2 + 30;
+  const ScoreTablePlaces& places = kScoreTablePlaces;
+  const int32_t nameX = a.width() / 2 + places.nameFromMiddle;
+  const int32_t scoreX = a.width() / 2 + places.scoreFromMiddle;
   font.setColour(kTextGrey);
   for (int32_t i = 0; i < ScoreTable::kEntries; ++i) {
-    const int32_t y = kFirstRowY + kRowPitch * i;
+    const int32_t y = places.firstRowY + places.rowPitch * i;
     const ScoreEntry& row = table.entries[static_cast<size_t>(i)];
     if (i == table.getHighlighted()) {
       font.setColour(kHighlightRed);
@@ -96,8 +98,9 @@ void ScoreTableScreen::draw() {
     }
     font.drawText(scoreX, y, scoreText(row.score), fb);
   }
-  font.drawText(34, 208, "DONE", fb);
-  font.drawText(120, 208, table.getHighlighted() == -1 ? "FETCH" : "SUBMIT", fb);
+  font.drawText(places.leftCaptionX, places.captionY, "DONE", fb);
+  font.drawText(places.rightCaptionX, places.captionY,
+                table.getHighlighted() == -1 ? "FETCH" : "SUBMIT", fb);
 }
 
 }  // namespace bt

@@ -3,7 +3,7 @@
 // with an instance for each art set: the 176x220 display (art set 0) and the
 // 240x320 one (art set 1). x values named "fromMiddle" are measured from the
 // display's middle column (width / 2); everything else is in frame-buffer
-// pixels unless its comment says otherwise.
+// pixels unless its comment says otherwise. Speeds are pixels a frame.
 #include <array>
 #include <cstdint>
 
@@ -111,6 +111,223 @@ inline constexpr int32_t kRestartLabelY = 10;
 
 inline const GamePlaces& gamePlaces(int artSet) {
   return artSet == 0 ? kGamePlaces176x220 : kGamePlaces240x320;
+}
+
+// A soft key's caption on its sliding button: the text's top-left corner
+// (dx, dy) from the button's middle, or, when centred, the text centred on
+// the button's middle with its top dy from it.
+struct ButtonCaption {
+  bool centred;
+  int32_t dx, dy;
+};
+
+// The main menu and the panel screens (options, help, confirmation): how
+// their pictures slide in and where the panel's parts come to rest. Rows and
+// buttons are measured in the interface bank's title and button heights.
+struct InterfacePlaces {
+  int32_t titleSpeed;        // the title drops in this many pixels a frame
+  int32_t rowSpeed;          // rows come in from the sides this fast
+  int32_t cursorFromMiddle;  // the menu's cursors stand this far beside the middle
+  int panelRows;             // the panel: top, middle rows, bottom
+  // The buttons' row: half a title height, then buttonRowTitles title
+  // heights, less buttonRowLift button heights, down from the top. The tap
+  // bands lie 10 pixels above and below it.
+  int32_t buttonRowTitles;
+  int32_t buttonRowLift;
+  int32_t buttonRestFromRow;  // the buttons rise from below and rest here
+  // The help's paragraphs and the confirmation's question.
+  int32_t textFromMiddle;
+  int32_t textTop;
+  int32_t paragraphGap;       // the help's second paragraph, below the first
+  ButtonCaption doneCaption;  // "DONE" on the left button (options, help)
+};
+
+inline constexpr InterfacePlaces kInterfacePlaces176x220{
+    .titleSpeed = 8,
+    .rowSpeed = 12,
+    .cursorFromMiddle = 64,
+    .panelRows = 5,
+    .buttonRowTitles = 6,
+    .buttonRowLift = 0,
+    .buttonRestFromRow = -6,
+    .textFromMiddle = -62,
+    .textTop = 44,
+    .paragraphGap = 64,
+    .doneCaption = {false, -10, -2},
+};
+inline constexpr InterfacePlaces kInterfacePlaces240x320{
+    .titleSpeed = 2,
+    .rowSpeed = 12,
+    .cursorFromMiddle = 88,
+    .panelRows = 6,
+    .buttonRowTitles = 8,
+    .buttonRowLift = 2,
+    .buttonRestFromRow = 4,
+    .textFromMiddle = -86,
+    .textTop = 55,
+    .paragraphGap = 64,
+    .doneCaption = {false, -12, -4},
+};
+
+inline const InterfacePlaces& interfacePlaces(int artSet) {
+  return artSet == 0 ? kInterfacePlaces176x220 : kInterfacePlaces240x320;
+}
+
+// The options: nine rows of a label and its value; a row's tap band is the
+// display's width and one row pitch high.
+struct OptionsPlaces {
+  int32_t firstRowY;
+  int32_t rowPitch;
+  int32_t labelFromMiddle;
+  int32_t valueFromMiddle;
+  ButtonCaption changeCaption;  // "CHANGE" on the right button
+};
+
+inline constexpr OptionsPlaces kOptionsPlaces176x220{
+    .firstRowY = 44,
+    .rowPitch = 16,
+    .labelFromMiddle = -60,
+    .valueFromMiddle = 30,
+    .changeCaption = {false, -14, -2},
+};
+inline constexpr OptionsPlaces kOptionsPlaces240x320{
+    .firstRowY = 58,
+    .rowPitch = 16,
+    .labelFromMiddle = -80,
+    .valueFromMiddle = 35,
+    .changeCaption = {false, -18, -4},
+};
+
+inline const OptionsPlaces& optionsPlaces(int artSet) {
+  return artSet == 0 ? kOptionsPlaces176x220 : kOptionsPlaces240x320;
+}
+
+// The new-game confirmation's captions; its question stands where the help's
+// text does.
+struct ConfirmPlaces {
+  ButtonCaption yesCaption;
+  ButtonCaption noCaption;
+};
+
+inline constexpr ConfirmPlaces kConfirmPlaces176x220{
+    .yesCaption = {true, 0, -2},
+    .noCaption = {true, 0, -2},
+};
+inline constexpr ConfirmPlaces kConfirmPlaces240x320{
+    .yesCaption = {false, -8, -4},
+    .noCaption = {false, -6, -4},
+};
+
+inline const ConfirmPlaces& confirmPlaces(int artSet) {
+  return artSet == 0 ? kConfirmPlaces176x220 : kConfirmPlaces240x320;
+}
+
+// The score table, text only: the same places on both art sets.
+struct ScoreTablePlaces {
+  int32_t firstRowY;
+  int32_t rowPitch;
+  int32_t nameFromMiddle;
+  int32_t scoreFromMiddle;
+  int32_t captionY;
+  int32_t leftCaptionX;   // "DONE"
+  int32_t rightCaptionX;  // "FETCH" or "SUBMIT"
+};
+
+inline constexpr ScoreTablePlaces kScoreTablePlaces{
+    .firstRowY = 48,
+    .rowPitch = 16,
+    .nameFromMiddle = -70,
+    .scoreFromMiddle = 30,
+    .captionY = 208,
+    .leftCaptionX = 34,
+    .rightCaptionX = 120,
+};
+
+// The online score screen, laid out for the 176-pixel display and centred on
+// the wider one. Items slide from where they start to where they rest at
+// their speed; "fromMiddle" x values are measured from the display's middle.
+struct OnlineScorePlaces {
+  int32_t titleY;  // the title and its ornaments drop from -titleY to here
+  int32_t titleSpeed;
+  int32_t ornamentFromMiddle;  // left and right of the title
+  int32_t ornamentSpeed;
+  int32_t chainY;
+  int32_t leftChainFromMiddle;
+  int32_t rightChainFromMiddle;
+  // Chains and panel rows come in from this far beyond the display's sides.
+  int32_t startBeyondSide;
+  int32_t rowSpeed;
+  int32_t panelTopY;
+  int32_t firstRowY;
+  int32_t rowPitch;
+  int panelRows;  // between the top and the bottom edge
+  int32_t panelBottomY;
+  int32_t panelInsideFromMiddle;  // the panel's inside ends here on the right
+  int32_t buttonFromMiddle;       // left and right
+  int32_t buttonStartY;
+  int32_t buttonY;
+  int32_t buttonSpeed;
+  // The three steps: each name's top-left corner and its marker's middle.
+  int32_t stepFromMiddle;
+  int32_t markerFromMiddle;
+  std::array<int32_t, 3> stepY;
+  std::array<int32_t, 3> markerY;
+  // Status lines start here; a line that would run over the panel's inside
+  // is centred on the display instead.
+  int32_t statusFromMiddle;
+  int32_t statusY;
+  // Captions: centred on their buttons, or at these fixed places.
+  int32_t captionY;
+  bool captionsCentred;
+  int32_t doneX;
+  int32_t connectX;
+  int32_t stopX;
+};
+
+inline constexpr OnlineScorePlaces kOnlineScorePlaces176x220{
+    .titleY = 19,
+    .titleSpeed = 12,
+    .ornamentFromMiddle = 79,
+    .ornamentSpeed = 8,
+    .chainY = 42,
+    .leftChainFromMiddle = -62,
+    .rightChainFromMiddle = 60,
+    .startBeyondSide = 176,
+    .rowSpeed = 12,
+    .panelTopY = 52,
+    .firstRowY = 68,
+    .rowPitch = 16,
+    .panelRows = 8,
+    .panelBottomY = 196,
+    .panelInsideFromMiddle = 78,
+    .buttonFromMiddle = 46,
+    .buttonStartY = 225,
+    .buttonY = 212,
+    .buttonSpeed = 12,
+    .stepFromMiddle = -45,
+    .markerFromMiddle = -55,
+    .stepY = {60, 90, 120},
+    .markerY = {68, 98, 128},
+    .statusFromMiddle = -60,
+    .statusY = 170,
+    .captionY = 208,
+    .captionsCentred = false,
+    .doneX = 34,
+    .connectX = 115,
+    .stopX = 122,
+};
+// The same, but the ornaments drop faster and the captions are centred on
+// their buttons (the fixed places are the middle of the narrow display's
+// buttons only).
+inline constexpr OnlineScorePlaces kOnlineScorePlaces240x320 = [] {
+  OnlineScorePlaces places = kOnlineScorePlaces176x220;
+  places.ornamentSpeed = 12;
+  places.captionsCentred = true;
+  return places;
+}();
+
+inline const OnlineScorePlaces& onlineScorePlaces(int artSet) {
+  return artSet == 0 ? kOnlineScorePlaces176x220 : kOnlineScorePlaces240x320;
 }
 
 }  // namespace bt

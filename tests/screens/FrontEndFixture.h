@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "app/ShellFixture.h"
+#include "art/InterfaceSprites.h"
 #include "gfx/SpriteBank.h"
 #include "screens/ConfirmNewGameScreen.h"
 #include "screens/HelpScreen.h"
-#include "screens/InterfaceArt.h"
 #include "screens/MainMenuScreen.h"
 #include "screens/OptionsScreen.h"
 
