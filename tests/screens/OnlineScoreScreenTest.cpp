@@ -5,9 +5,9 @@
 #include <string>
 #include <thread>
 
-#include "app/ShellFixture.h"
 #include "gfx/Colour.h"
 #include "screens/OnlineScoreScreen.h"
+#include "screens/ProgramScreensFixture.h"
 #include "support/BlockFont.h"
 #include "support/LocalHttpServer.h"
 
@@ -16,23 +16,17 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The real online score screen against a real local server, recording
-// screens for the others. No interface art: the items slide unseen.
-class OnlineScoreScreenTest : public ShellTest {
+// The program's screens, the online score screen against a real local
+// server. No interface art: the items slide unseen.
+class OnlineScoreScreenTest : public ProgramScreensTest {
  protected:
   OnlineScoreScreenTest() {
     EXPECT_TRUE(writeBlockFont(folder_.path()));
     std::string body;
     for (int i = 1; i <= 10; ++i) body += std::to_string(i) + " NET" + std::to_string(i) + " ";
     server_.answer(200, body);
-  }
-
-  std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) override {
-    if (id != ScreenId::OnlineScores) return ShellTest::makeScreen(id, app);
-    ScoreServer server;
-    server.port = static_cast<uint16_t>(server_.port());
-    server.readTimeout = 60s;  // a silent server holds the exchange
-    return std::make_unique<OnlineScoreScreen>(app, server);
+    scoreServer_.port = static_cast<uint16_t>(server_.port());
+    scoreServer_.readTimeout = 60s;  // a silent server holds the exchange
   }
 
   OnlineScoreScreen& open(int32_t highlighted = -1) {
@@ -100,10 +94,11 @@ TEST_F(OnlineScoreScreenTest, ASubmissionCompletesAndItsTableIsTaken) {
   EXPECT_EQ(server_.requests()[0].target,
             "/highscorescript/highscore.asp?game=brambletop&init=KIM&score=100&special=1232");
 
-  takeLog();
+  created_.clear();
   app_->keyDown(kKeyLeftSoft);
   runFrames(12);
-  EXPECT_EQ(takeLog().front(), "4 create") << "DONE returns to the table";
+  EXPECT_EQ(created_, std::vector<int>{static_cast<int>(ScreenId::ScoreTable)})
+      << "DONE returns to the table";
 }
 
 TEST_F(OnlineScoreScreenTest, StopCancelsAndReturnsToIdle) {
@@ -137,12 +132,12 @@ TEST_F(OnlineScoreScreenTest, LeavingDuringAnExchangeEndsItAndKeepsTheTable) {
   app_->keyDown(kKeyRightSoft);
   ASSERT_TRUE(waitForStatus(ExchangeStatus::Exchanging));
   waitForRequests(1);
-  takeLog();
+  created_.clear();
   const auto begin = std::chrono::steady_clock::now();
   app_->keyDown(kKeyLeftSoft);
   runFrames(12);
   EXPECT_LT(std::chrono::steady_clock::now() - begin, 5s) << "cancelled, not timed out";
-  EXPECT_EQ(takeLog().front(), "4 create");
+  EXPECT_EQ(created_, std::vector<int>{static_cast<int>(ScreenId::ScoreTable)});
   EXPECT_EQ(app_->scores().entries[0].score, 0);
 }
 

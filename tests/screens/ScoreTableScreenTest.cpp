@@ -5,23 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "app/ShellFixture.h"
 #include "gfx/Colour.h"
+#include "screens/ProgramScreensFixture.h"
 #include "screens/ScoreTableScreen.h"
 #include "support/BlockFont.h"
 
 namespace bt::test {
 namespace {
 
-// The real score table for its id, recording screens for the others.
-class ScoreTableScreenTest : public ShellTest {
+// The program's screens with a block font and no other art.
+class ScoreTableScreenTest : public ProgramScreensTest {
  protected:
   ScoreTableScreenTest() { EXPECT_TRUE(writeBlockFont(folder_.path())); }
-
-  std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) override {
-    if (id == ScreenId::ScoreTable) return std::make_unique<ScoreTableScreen>(app);
-    return ShellTest::makeScreen(id, app);
-  }
 
   // Starts on the table; highlighted names the row of a new score, if any.
   ScoreTableScreen& openTable(int32_t highlighted = -1, const std::string& lastInitials = "",
@@ -40,15 +35,11 @@ class ScoreTableScreenTest : public ShellTest {
     runFrames(frames);
   }
 
-  // Leaves with a soft key; the id of the screen created next.
-  std::string leaveWith(GameKey key) {
-    takeLog();
+  // Leaves with a soft key; the id of the screen created next, or -1.
+  int leaveWith(GameKey key) {
+    created_.clear();
     press(key, 12);
-    for (const std::string& line : takeLog()) {
-      if (line.size() > 7 && line.substr(line.size() - 7) == " create")
-        return line.substr(0, line.find(' '));
-    }
-    return "";
+    return created_.empty() ? -1 : created_.front();
   }
 
   std::string name(int row) { return app_->scores().entries[row].name.data(); }
@@ -129,7 +120,9 @@ TEST_F(ScoreTableScreenTest, EitherSoftKeyStoresTheName) {
       SCOPED_TRACE(std::string(c.what) + (softKey == kKeyLeftSoft ? ", DONE" : ", SUBMIT"));
       openTable(5, c.lastInitials);
       for (GameKey key : c.keys) press(key);
-      EXPECT_EQ(leaveWith(softKey), softKey == kKeyLeftSoft ? "2" : "6");
+      EXPECT_EQ(
+          leaveWith(softKey),
+          static_cast<int>(softKey == kKeyLeftSoft ? ScreenId::MainMenu : ScreenId::OnlineScores));
       EXPECT_EQ(name(5), c.stored);
       EXPECT_EQ(std::string(app_->scores().lastInitials.data()), c.stored);
       EXPECT_EQ(fileSize(), 216u);
@@ -144,7 +137,7 @@ TEST_F(ScoreTableScreenTest, EveryLeaveWritesTheFileBackDoesNot) {
   press(kKeyBack);
   EXPECT_FALSE(app_->switchPending());
   EXPECT_EQ(fileSize(), static_cast<uintmax_t>(-1)) << "back does not leave";
-  EXPECT_EQ(leaveWith(kKeyLeftSoft), "2");
+  EXPECT_EQ(leaveWith(kKeyLeftSoft), static_cast<int>(ScreenId::MainMenu));
   EXPECT_EQ(fileSize(), 216u) << "written though nothing changed";
   EXPECT_EQ(name(0), "AAAAAAAAAAAAAAA");
 }
