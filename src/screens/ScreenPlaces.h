@@ -43,8 +43,8 @@ struct GamePlaces {
   // row is boardTop.
   int32_t boardMiddleY;
   int32_t boardTop;
-  // The status bar stands this far above the display's bottom, and its text's
-  // top row this far.
+  // Pixels between the status bar's bottom and the display's, and from the
+  // status text's top row down to the display's bottom.
   int32_t statusBarAboveBottom;
   int32_t statusTextAboveBottom;
   // The menu and rotate buttons and the "Restart" label are drawn (the pen
