@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <string>
 #include <thread>
 #include <vector>
@@ -287,8 +288,11 @@ TEST(SoundMixer, NeverQueuesMoreThanTwoWithCompletionsFromAnotherThread) {
   int lowest = 0;
   int highest = 0;
   size_t mostOutstanding = 0;
-  // The cap only ends the loop if completions stop freeing buffers.
-  for (size_t spins = 0; device.writeCount() < kTotal && spins < 100'000'000; ++spins) {
+  // The deadline only ends the loop if completions stop freeing buffers; on a
+  // busy machine the driver's thread may wait long for its turn, while this
+  // loop spins millions of times.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (device.writeCount() < kTotal && std::chrono::steady_clock::now() < deadline) {
     mixer.service();
     lowest = std::min(lowest, mixer.queued());
     highest = std::max(highest, mixer.queued());
