@@ -1,37 +1,21 @@
-#include "net/OnlineScoreScreen.h"
+#include "screens/OnlineScoreScreen.h"
 
 #include "app/Application.h"
+#include "art/OnlineSprites.h"
 #include "gfx/Blit.h"
+#include "gfx/Colour.h"
 #include "net/protocol/ScoreCheck.h"
+#include "screens/ScoreTableExchange.h"
 
 namespace bt {
 
 namespace {
 
-constexpr uint16_t kGrey = 0xD67A;
-constexpr int32_t kCaptionY = 208;
-constexpr int32_t kStatusY = 170;
-constexpr int32_t kPanelInside = 78;   // the panel's inside ends at W/2 + 78
-constexpr int32_t kButtonOffset = 46;  // the soft-key buttons stand at W/2 -+ 46
-constexpr int32_t kStepX = 45;         // the step pictures stand at W/2 - 45
-constexpr int32_t kMarkerX = 55;       // their markers at W/2 - 55
-constexpr int32_t kStepPictureY[3] = {60, 90, 120};
-constexpr int32_t kMarkerY[3] = {68, 98, 128};
-
-// Sprites of "Game_Sprite\interface.spr".
-enum InterfaceSprite : uint32_t {
-  kTitle = 4,
-  kLeftOrnament = 5,
-  kRightOrnament = 6,
-  kChain = 16,
-  kButton = 17,
-  kPanelTop = 19,
-  kPanelRow = 20,
-  kPanelBottom = 21,
-  kFirstStep = 22,
-  kStepMarker = 25,
-  kTick = 26,
-};
+// The title, two ornaments, two chains, the panel's top, rows and bottom,
+// and two buttons.
+static_assert(9 + kOnlineScorePlaces176x220.panelRows == OnlineScoreScreen::kItems);
+static_assert(9 + kOnlineScorePlaces240x320.panelRows == OnlineScoreScreen::kItems);
+static_assert(kOnlineScorePlaces176x220.stepY.size() == kStepCount);
 
 const char* textFor(ExchangeStatus status, bool submitting) {
   switch (status) {
@@ -57,10 +41,9 @@ bool isRunning(ExchangeStatus status) {
 }  // namespace
 
 OnlineScoreScreen::OnlineScoreScreen(Application& app, const ScoreServer& server)
-    : Screen(app), client_(app.platform().network()) {
+    : Screen(app), places_(onlineScorePlaces(app.artSet())), client_(app.platform().network()) {
   client_.setGameId(kScoreGameId);
   client_.setServer(server);
-  client_.setScoreTable(&app.scores());
 }
 
 OnlineScoreScreen::~OnlineScoreScreen() {
@@ -69,39 +52,55 @@ OnlineScoreScreen::~OnlineScoreScreen() {
 
 void OnlineScoreScreen::enter() {
   Application& a = app();
-  sprites_.load(a.makePath("Game_Sprite\\interface.spr"));
-  animation_.load(a.makePath("Game_Animation\\interface.ani"));
+  sprites_.load(a.makePath(onlineBankPath()));
+  animation_.load(a.makePath(onlineAnimationPath()));
   busy_ = animation_.sequence(0);
   setUpItems();
-  a.font().setColour(kGrey);
-  notify(static_cast<int32_t>(ExchangeStatus::Idle));
+  a.font().setColour(kTextGrey);
+  notify(ExchangeStatus::Idle);
 }
 
 void OnlineScoreScreen::setUpItems() {
+  const OnlineScorePlaces& p = places_;
   const int32_t w = app().width();
   const int32_t half = w / 2;
-  const int32_t a = w == 176 ? 8 : 12;
+  const int32_t fromLeft = -p.startBeyondSide, fromRight = w + p.startBeyondSide;
   auto sprite = [this](uint32_t index) { return sprites_.sprite(index); };
-  items_[0].set(half, -19, half, 19, 0, 12, sprite(kTitle));
-  items_[1].set(half - 79, -19, half - 79, 19, 0, a, sprite(kLeftOrnament));
-  items_[2].set(half + 79, -19, half + 79, 19, 0, a, sprite(kRightOrnament));
-  items_[3].set(-176, 42, half - 62, 42, 12, 0, sprite(kChain));
-  items_[4].set(w + 176, 42, half + 60, 42, -12, 0, sprite(kChain));
-  items_[5].set(-176, 52, half, 52, 12, 0, sprite(kPanelTop));
-  for (int i = 0; i < 8; ++i) {
-    const int32_t y = 68 + 16 * i;
-    const bool fromLeft = i % 2 == 0;
-    items_[6 + i].set(fromLeft ? -176 : w + 176, y, half, y, fromLeft ? 12 : -12, 0,
-                      sprite(kPanelRow));
+  size_t n = 0;
+  items_[n++].set(half, -p.titleY, half, p.titleY, 0, p.titleSpeed, sprite(kSpriteOnlineTitle));
+  for (int side : {-1, 1}) {
+    const int32_t x = half + side * p.ornamentFromMiddle;
+    items_[n++].set(x, -p.titleY, x, p.titleY, 0, p.ornamentSpeed,
+                    sprite(side < 0 ? kSpriteLeftOrnament : kSpriteRightOrnament));
   }
-  items_[14].set(w + 176, 196, half, 196, -12, 0, sprite(kPanelBottom));
-  items_[15].set(half - kButtonOffset, 225, half - kButtonOffset, 212, 0, -12, sprite(kButton));
-  items_[16].set(half + kButtonOffset, 225, half + kButtonOffset, 212, 0, -12, sprite(kButton));
+  items_[n++].set(fromLeft, p.chainY, half + p.leftChainFromMiddle, p.chainY, p.rowSpeed, 0,
+                  sprite(kSpriteChain));
+  items_[n++].set(fromRight, p.chainY, half + p.rightChainFromMiddle, p.chainY, -p.rowSpeed, 0,
+                  sprite(kSpriteChain));
+  items_[n++].set(fromLeft, p.panelTopY, half, p.panelTopY, p.rowSpeed, 0,
+                  sprite(kSpriteOnlinePanelTop));
+  for (int i = 0; i < p.panelRows; ++i) {
+    const int32_t y = p.firstRowY + p.rowPitch * i;
+    const bool left = i % 2 == 0;
+    items_[n++].set(left ? fromLeft : fromRight, y, half, y, left ? p.rowSpeed : -p.rowSpeed, 0,
+                    sprite(kSpriteOnlinePanelRow));
+  }
+  items_[n++].set(fromRight, p.panelBottomY, half, p.panelBottomY, -p.rowSpeed, 0,
+                  sprite(kSpriteOnlinePanelBottom));
+  for (int side : {-1, 1}) {
+    const int32_t x = half + side * p.buttonFromMiddle;
+    items_[n++].set(x, p.buttonStartY, x, p.buttonY, 0, -p.buttonSpeed,
+                    sprite(kSpriteOnlineButton));
+  }
+}
+
+bool OnlineScoreScreen::applyReceived() {
+  return bt::applyReceived(client_, app().scores());
 }
 
 void OnlineScoreScreen::leave() {
   client_.stop();
-  client_.applyReceived();
+  applyReceived();
   busy_ = nullptr;
   animation_.clear();
   sprites_.clear();
@@ -112,24 +111,24 @@ void OnlineScoreScreen::keyDown(GameKey key) {
     app().requestScreen(ScreenId::ScoreTable);
   } else if (key == kKeyRightSoft) {
     if (!isRunning(status())) {
-      client_.start(*this);
+      applyReceived();  // a table still waiting decides what this exchange does
+      client_.start(*this, submissionFrom(app().scores()));
       return;
     }
     // "STOP": the worker is gone when stop returns. Had it completed just
     // before, its rows are taken and "Complete." stays; otherwise idle.
     client_.stop();
-    if (!client_.applyReceived()) notify(static_cast<int32_t>(ExchangeStatus::Idle));
+    if (!applyReceived()) notify(ExchangeStatus::Idle);
   }
 }
 
-void OnlineScoreScreen::notify(int32_t status) {
-  const auto value = static_cast<ExchangeStatus>(status);
+void OnlineScoreScreen::notify(ExchangeStatus status) {
   // The idle text depends on the table, which only this thread reads; the
   // worker never reports idle.
-  const bool submitting = value == ExchangeStatus::Idle && app().scores().getHighlighted() != -1;
+  const bool submitting = status == ExchangeStatus::Idle && app().scores().getHighlighted() != -1;
   std::lock_guard<std::mutex> lock(mutex_);
-  status_ = value;
-  statusText_ = textFor(value, submitting);
+  status_ = status;
+  statusText_ = textFor(status, submitting);
   dirty_ = true;
 }
 
@@ -151,7 +150,7 @@ OnlineScoreScreen::Shown OnlineScoreScreen::takeShown() {
 }
 
 void OnlineScoreScreen::frame() {
-  client_.applyReceived();  // rows of a completed exchange go into the table here
+  applyReceived();  // rows of a completed exchange go into the table here
   Application& a = app();
   FrameBuffer& fb = a.frameBuffer();
   const Shown shown = takeShown();
@@ -170,7 +169,8 @@ void OnlineScoreScreen::frame() {
   }
   if (shown.status == ExchangeStatus::Complete) {
     const int32_t half = a.width() / 2;
-    blitKeyed(sprites_.sprite(kTick), fb, half - kMarkerX, kMarkerY[2], true);
+    blitKeyed(sprites_.sprite(kSpriteTick), fb, half + places_.markerFromMiddle,
+              places_.markerY[kStepCount - 1], true);
     a.setRedrawPending();
     return;
   }
@@ -181,24 +181,27 @@ void OnlineScoreScreen::drawStill(const std::string& text) {
   Application& a = app();
   FrameBuffer& fb = a.frameBuffer();
   const int32_t half = a.width() / 2;
-  for (int i = 0; i < 3; ++i) {
-    blitKeyed(sprites_.sprite(kFirstStep + i), fb, half - kStepX, kStepPictureY[i], true);
-    blitKeyed(sprites_.sprite(kStepMarker), fb, half - kMarkerX, kMarkerY[i], true);
+  for (size_t i = 0; i < kStepCount; ++i) {
+    blitKeyed(sprites_.sprite(kSpriteFirstStep + static_cast<uint32_t>(i)), fb,
+              half + places_.stepFromMiddle, places_.stepY[i], true);
+    blitKeyed(sprites_.sprite(kSpriteStepMarker), fb, half + places_.markerFromMiddle,
+              places_.markerY[i], true);
   }
   drawStatusText(text);
 }
 
-// Each line starts at W/2 - 60; a line that would run over the panel's right
-// border (the larger font of the wide display) is centred on the panel.
+// Each line starts at its place; a line that would run over the panel's
+// right border (the larger font of the wide display) is centred on the panel.
 void OnlineScoreScreen::drawStatusText(std::string_view text) {
   Application& a = app();
   Font& font = a.font();
   const int32_t half = a.width() / 2;
-  font.setColour(kGrey);
-  int32_t y = kStatusY;
+  font.setColour(kTextGrey);
+  int32_t y = places_.statusY;
+  const int32_t left = half + places_.statusFromMiddle;
   while (true) {
     const int32_t width = font.measureLine(text);
-    const int32_t x = half - 60 + width > half + kPanelInside ? half - width / 2 : half - 60;
+    const int32_t x = left + width > half + places_.panelInsideFromMiddle ? half - width / 2 : left;
     const size_t end = font.drawTextLine(x, y, text, a.frameBuffer());
     if (end >= text.size()) break;
     text.remove_prefix(end + 1);
@@ -206,23 +209,23 @@ void OnlineScoreScreen::drawStatusText(std::string_view text) {
   }
 }
 
-// On the narrow display the captions stand at their fixed places, which are
-// the middle of its buttons; on the wide one they are centred on the buttons.
-void OnlineScoreScreen::drawCaption(int32_t fixedX, int32_t buttonX, std::string_view text) {
+// At their fixed places, or centred on their buttons (see OnlineScorePlaces).
+void OnlineScoreScreen::drawCaption(int32_t fixedX, int32_t buttonFromMiddle,
+                                    std::string_view text) {
   Application& a = app();
   Font& font = a.font();
-  const int32_t x = a.width() == 176 ? fixedX : buttonX - font.measureLine(text) / 2;
-  font.drawText(x, kCaptionY, text, a.frameBuffer());
+  const int32_t buttonX = a.width() / 2 + buttonFromMiddle;
+  const int32_t x = places_.captionsCentred ? buttonX - font.measureLine(text) / 2 : fixedX;
+  font.drawText(x, places_.captionY, text, a.frameBuffer());
 }
 
 void OnlineScoreScreen::drawCaptions(ExchangeStatus status) {
-  const int32_t half = app().width() / 2;
-  app().font().setColour(kGrey);
-  drawCaption(34, half - kButtonOffset, "DONE");
+  app().font().setColour(kTextGrey);
+  drawCaption(places_.doneX, -places_.buttonFromMiddle, "DONE");
   if (isRunning(status)) {
-    drawCaption(122, half + kButtonOffset, "STOP");
+    drawCaption(places_.stopX, places_.buttonFromMiddle, "STOP");
   } else {
-    drawCaption(115, half + kButtonOffset, "CONNECT");
+    drawCaption(places_.connectX, places_.buttonFromMiddle, "CONNECT");
   }
 }
 
@@ -230,11 +233,11 @@ void OnlineScoreScreen::drawCaptions(ExchangeStatus status) {
 void OnlineScoreScreen::drawBusyMarker(ExchangeStatus status) {
   if (busy_ == nullptr) return;
   Application& a = app();
-  const int32_t y = status == ExchangeStatus::Connecting ? kMarkerY[0] : kMarkerY[1];
+  const int32_t y = places_.markerY[status == ExchangeStatus::Connecting ? 0 : 1];
   const AnimationCommand* command = AnimationPlayer::currentCommand(*busy_);
   if (command && command->type == 0 && command->argument >= 0) {
     blitKeyed(sprites_.sprite(static_cast<uint32_t>(command->argument)), a.frameBuffer(),
-              a.width() / 2 - kMarkerX, y, true);
+              a.width() / 2 + places_.markerFromMiddle, y, true);
   }
   const uint16_t result = AnimationPlayer::advance(*busy_);
   if (result == AnimationPlayer::kEnded) {
