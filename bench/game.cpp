@@ -9,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+#include "art/BoardSprites.h"
 #include "game/LevelTable.h"
 #include "game/Rules.h"
 #include "gfx/Font.h"
@@ -25,10 +26,9 @@ void BM_GameFrameMidRotation(benchmark::State& state) {
   const int32_t width = artSet == 0 ? 176 : 240;
   const int32_t height = artSet == 0 ? 220 : 320;
   const bt::Folders folders(BT_ART_DIR, "");
-  bt::GameView view;
+  bt::GameView view(artSet);
   bt::Font font;
-  const bool loaded = view.load(folders.makePath(artSet == 0 ? "Game_Sprite\\board176x220.spr"
-                                                             : "Game_Sprite\\board240x320.spr")) &&
+  const bool loaded = view.load(folders.makePath(bt::boardBankPath(artSet))) &&
                       font.load(folders.makePath(artSet == 0 ? "Game_Sprite\\font176x220.spr"
                                                              : "Game_Sprite\\font240x320.spr"));
   if (!loaded) {
@@ -36,7 +36,6 @@ void BM_GameFrameMidRotation(benchmark::State& state) {
     return;
   }
   bt::Game game;
-  game.board.layout = {artSet, width};
   bt::startNewGame(game);
   bt::playMove(game, 'U');
   bt::playMove(game, 'U');  // a ring with markers in it
@@ -54,10 +53,10 @@ void BM_GameFrameMidRotation(benchmark::State& state) {
     benchmark::ClobberMemory();
     const auto t1 = Clock::now();
     view.drawBoard(fb, game.board);
-    const bt::Completion completion = bt::checkCompletion(game);  // acts on nothing mid-turn
+    const bt::GameStatus status = bt::checkCompletion(game);  // acts on nothing mid-turn
     view.drawCursor(fb, game.board);
-    view.drawStatus(fb, font, artSet, completion.text);
-    view.drawPieces(fb, game.rotation);
+    view.drawStatus(fb, font, bt::GameView::statusText(status, game.board.levelIndex));
+    view.drawPieces(fb, game.board, game.rotation);
     benchmark::DoNotOptimize(fb.pixels());
     benchmark::ClobberMemory();
     const auto t2 = Clock::now();

@@ -5,36 +5,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/WaveOut.h"
 #include "sound/SoundMixer.h"
 #include "sound/WaveSound.h"
+#include "support/AcceptingWaveOut.h"
 
 namespace {
-
-class AcceptingWaveOut : public bt::platform::WaveOut {
- public:
-  uint32_t deviceCount() override { return 1; }
-  bool open(uint32_t, const bt::platform::WaveFormat&, bt::platform::WaveCallback callback,
-            void* instance) override {
-    callback_ = callback;
-    instance_ = instance;
-    return true;
-  }
-  bool prepare(bt::platform::WaveHeader&) override { return true; }
-  bool write(bt::platform::WaveHeader& header) override {
-    benchmark::DoNotOptimize(header.data[0]);
-    return true;
-  }
-  void reset() override {}
-  void unprepare(bt::platform::WaveHeader&) override {}
-  void close() override {}
-
-  void finishOne() { callback_(instance_, bt::platform::kWaveDoneMessage); }
-
- private:
-  bt::platform::WaveCallback callback_ = nullptr;
-  void* instance_ = nullptr;
-};
 
 // A loud sawtooth, so that the sums clamp now and then.
 bt::WaveSound makeSound(uint32_t samples) {
@@ -56,7 +31,7 @@ void playOnAllChannels(bt::SoundMixer& mixer, const std::vector<bt::WaveSound>& 
 
 // Each iteration frees one queued buffer and mixes exactly one new one.
 void mixOneBuffer(benchmark::State& state, bool looping) {
-  AcceptingWaveOut device;
+  bt::test::AcceptingWaveOut device;
   bt::SoundMixer mixer(&device);
   // Different lengths keep the channels out of step; the one-shot sounds
   // last about 50 buffers and are started again, outside the timing, when

@@ -18,7 +18,6 @@ void playFrom(std::span<const uint8_t> contents, std::span<const uint8_t> moves)
   const auto saved = bt::decodeSavedGame(contents);
   if (!saved) return;
   bt::Game game;
-  game.board.layout = {static_cast<int>(contents[4] & 1), (contents[4] & 1) ? 240 : 176};
   bt::restoreSavedGame(game, *saved);
   static constexpr char kMoves[] = "UDLR<>";
   for (uint8_t m : moves) {

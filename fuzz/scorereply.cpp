@@ -9,11 +9,13 @@
 #include <cstring>
 #include <string_view>
 
+#include "screens/ScoreTableExchange.h"
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The client reads at most 1024 bytes; longer inputs take the same path.
   const std::string_view body(reinterpret_cast<const char*>(data), size);
   const bt::ScoreReply reply = bt::parseScoreReply(body);
-  if (reply.count < 0 || reply.count > bt::ScoreTable::kEntries) std::abort();
+  if (reply.count < 0 || reply.count > bt::kScoreReplyPairs) std::abort();
   for (int i = 0; i < reply.count; ++i) {
     const auto& name = reply.pairs[static_cast<size_t>(i)].name;
     if (name.back() != 0 || std::strlen(name.data()) == 0) std::abort();

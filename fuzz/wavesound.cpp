@@ -8,41 +8,10 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/WaveOut.h"
 #include "sound/SoundMixer.h"
+#include "support/AcceptingWaveOut.h"
 
 namespace {
-
-class AcceptingWaveOut : public bt::platform::WaveOut {
- public:
-  uint32_t deviceCount() override { return 1; }
-  bool open(uint32_t, const bt::platform::WaveFormat&, bt::platform::WaveCallback callback,
-            void* instance) override {
-    callback_ = callback;
-    instance_ = instance;
-    return true;
-  }
-  bool prepare(bt::platform::WaveHeader&) override { return true; }
-  bool write(bt::platform::WaveHeader& header) override {
-    written.emplace_back(header.data, header.data + header.bufferLength);
-    ++outstanding_;
-    return true;
-  }
-  void reset() override { finishAll(); }
-  void unprepare(bt::platform::WaveHeader&) override {}
-  void close() override {}
-
-  void finishAll() {
-    for (; outstanding_ > 0; --outstanding_) callback_(instance_, bt::platform::kWaveDoneMessage);
-  }
-
-  std::vector<std::vector<uint8_t>> written;
-
- private:
-  bt::platform::WaveCallback callback_ = nullptr;
-  void* instance_ = nullptr;
-  int outstanding_ = 0;
-};
 
 void check(bool condition) {
   if (!condition) std::abort();
@@ -59,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   check(sound.length() <= size);
 
   constexpr uint32_t kBuffer = bt::SoundMixer::kBufferBytes;
-  AcceptingWaveOut device;
+  bt::test::AcceptingWaveOut device;
+  device.keepWritten = true;
   {
     bt::SoundMixer mixer(&device);
     check(mixer.play(&sound, false, false, -1) == 0);

@@ -3,7 +3,7 @@
 # nothing when they are all present. Safe to run again.
 set -euo pipefail
 packages=(
-  build-essential cmake pkg-config git
+  build-essential cmake pkg-config git python3
   libgtest-dev libbenchmark-dev
   libsdl2-dev libpng-dev
   clang libclang-rt-14-dev clang-format

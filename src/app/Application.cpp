@@ -3,17 +3,13 @@
 #include <new>
 #include <utility>
 
+#include "app/DataFiles.h"
 #include "platform/VirtualKeys.h"
 #include "platform/os/FileSystem.h"
 #include "platform/os/Quote.h"
 #include "platform/os/Warning.h"
 
 namespace bt {
-
-namespace {
-constexpr const char* kSettingsFile = "settings.dat";
-constexpr const char* kScoresFile = "highscores.dat";
-}  // namespace
 
 Application::Application(platform::Platform& platform, int32_t width, int32_t height,
                          ScreenFactory factory, Folders folders)

@@ -1,7 +1,7 @@
 #pragma once
 // Base of every screen. Exactly one screen is alive at a time; the
-// Application creates it, calls enter, then frame / key / pen / notify calls,
-// and leave when a switch replaces it. A screen never destroys itself: it
+// Application creates it, calls enter, then frame / key / pen calls, and
+// leave when a switch replaces it. A screen never destroys itself: it
 // calls Application::requestScreen and keeps running until the switch.
 #include <cstdint>
 #include <vector>
@@ -43,8 +43,6 @@ class Screen {
   virtual void penDown(uint16_t x, uint16_t y);
   virtual void penUp(uint16_t, uint16_t) {}
   virtual void penMove(uint16_t, uint16_t) {}
-  // Status reports of a background worker (the online score exchange).
-  virtual void notify(int32_t) {}
   virtual void release() {}
   virtual void command(uint8_t) {}
 

@@ -11,20 +11,8 @@ bool validPlace(int column, int row, int colour) {
 
 }  // namespace
 
-int cellPitch(int artSet) {
-  return artSet == 0 ? 17 : 22;
-}
-
-void placeOriginAndCursor(Board& board) {
-  const int32_t n = board.side;
-  const int32_t half = board.layout.displayWidth / 2;
-  if (board.layout.artSet == 0) {
-    board.originX = half - 17 * n / 2;
-    board.originY = 110 - 17 * n / 2;
-  } else {
-    board.originX = half - 11 * n;
-    board.originY = 40;
-  }
+void placeCursor(Board& board) {
+  const int n = board.side;
   board.cursorX = static_cast<uint8_t>(n / 2 - 1);
   board.cursorY = static_cast<uint8_t>(n / 2 - 2);
 }
@@ -44,7 +32,7 @@ void resetBoard(Board& board, uint8_t side) {
   board.setMarker(last, 0, cellOutside);
   board.setMarker(0, last, cellOutside);
   board.setMarker(last, last, cellOutside);
-  placeOriginAndCursor(board);
+  placeCursor(board);
 }
 
 void placeMarker(Board& board, int column, int row, int colour) {

@@ -19,23 +19,13 @@ inline constexpr int kColourCount = 4;
 inline constexpr uint8_t cellEmpty = 127;    // no tile / no marker
 inline constexpr uint8_t cellOutside = 255;  // not part of the playing area
 
-// Where the board is drawn: the art set (0 for 176x220, 1 for 240x320) and
-// the display width.
-struct BoardLayout {
-  int artSet = 1;
-  int32_t displayWidth = 240;
-};
-
 struct Board {
   // Cell (x, y): tile layer at 2 * (10 * y + x), marker layer the byte after.
   std::array<uint8_t, kCellBytes> cells = emptyCells();
   uint8_t side = 0;  // 0 until a level or a saved game sets the board up
-  int32_t originX = 0;
-  int32_t originY = 0;
   uint8_t cursorX = 0;
   uint8_t cursorY = 0;
   int32_t levelIndex = 0;
-  BoardLayout layout;
 
   uint8_t tile(int x, int y) const { return cells[index(x, y)]; }
   uint8_t marker(int x, int y) const { return cells[index(x, y) + 1]; }
@@ -52,15 +42,11 @@ struct Board {
   }
 };
 
-// Pixels from one cell to the next: 17 on the 176x220 art set, 22 on 240x320.
-int cellPitch(int artSet);
-
 // Makes the board an empty playing area of side n (5 to 10; any other side
-// is refused and changes nothing) and places origin and cursor.
+// is refused and changes nothing) and places the cursor.
 void resetBoard(Board& board, uint8_t side);
-// The origin for the board's side, art set and display width, and the cursor
-// whose ring lies in the middle of the board.
-void placeOriginAndCursor(Board& board);
+// Puts the cursor where its ring lies in the middle of the board.
+void placeCursor(Board& board);
 // Column and row from 1, colour 1 to 4; a place outside 1..10 or another
 // colour is ignored.
 void placeMarker(Board& board, int column, int row, int colour);

@@ -12,7 +12,7 @@ namespace {
 // where the solver proved that no shorter solution exists, else the
 // length below which it proved there is none.
 // clang-format off
-constexpr std::array<std::string_view, 72> kSolutions = {
+constexpr std::array<std::string_view, kLevelCount> kSolutions = {
     "UU<L>L<L>",  // 1: 9, shortest
     "LUU<RR>DDDD<<LL>>",  // 2: 17, shortest
     "RRRDD<U<U<U<U<",  // 3: 14, shortest

@@ -8,24 +8,21 @@ namespace bt {
 
 namespace {
 
-// One pixel per frame towards the next ring position, by piece.
-constexpr std::array<RingOffset, kRingSize> kCounterClockwiseSteps = {
-    {{-1, 1}, {0, 1}, {1, 1}, {1, 0}, {1, -1}, {0, -1}, {-1, -1}, {-1, 0}}};
-constexpr std::array<RingOffset, kRingSize> kClockwiseSteps = {
-    {{1, 0}, {1, -1}, {0, -1}, {-1, -1}, {-1, 0}, {-1, 1}, {0, 1}, {1, 1}}};
-
 void commitRotation(Game& game) {
   Rotation& rotation = game.rotation;
   rotation.rotating = false;
-  const int shift = rotation.counterClockwise ? 1 : kRingSize - 1;
-  for (int k = 0; k < kRingSize; ++k) {
-    const RingOffset offset = kRingOffsets[static_cast<size_t>((k + shift) % kRingSize)];
+  for (size_t k = 0; k < kRingSize; ++k) {
+    const RingOffset offset = kRingOffsets[nextRingPosition(rotation, k)];
     game.board.setMarker(rotation.cursorX + offset.dx, rotation.cursorY + offset.dy,
-                         rotation.pieces[static_cast<size_t>(k)].colour);
+                         rotation.pieces[k].colour);
   }
 }
 
 }  // namespace
+
+size_t nextRingPosition(const Rotation& rotation, size_t k) {
+  return (k + (rotation.counterClockwise ? 1 : kRingSize - 1)) % kRingSize;
+}
 
 void startNewGame(Game& game) {
   game.rotation = Rotation{};
@@ -62,15 +59,10 @@ RotationStart startRotation(Game& game, bool counterClockwise) {
   if (game.gameOver || !board.isSetUp()) return RotationStart::Ignored;
   Rotation& rotation = game.rotation;
   if (rotation.rotating) return RotationStart::Refused;
-  const int pitch = cellPitch(board.layout.artSet);
-  for (int k = 0; k < kRingSize; ++k) {
-    const RingOffset offset = kRingOffsets[static_cast<size_t>(k)];
-    const int x = board.cursorX + offset.dx;
-    const int y = board.cursorY + offset.dy;
-    RotationPiece& piece = rotation.pieces[static_cast<size_t>(k)];
-    piece.colour = board.marker(x, y);
-    piece.x = board.originX + x * pitch;
-    piece.y = board.originY + y * pitch;
+  for (size_t k = 0; k < kRingSize; ++k) {
+    const int x = board.cursorX + kRingOffsets[k].dx;
+    const int y = board.cursorY + kRingOffsets[k].dy;
+    rotation.pieces[k].colour = board.marker(x, y);
     board.setMarker(x, y, cellEmpty);
   }
   rotation.cursorX = board.cursorX;
@@ -84,11 +76,6 @@ RotationStart startRotation(Game& game, bool counterClockwise) {
 void stepRotation(Game& game) {
   Rotation& rotation = game.rotation;
   if (!rotation.rotating) return;
-  const auto& steps = rotation.counterClockwise ? kCounterClockwiseSteps : kClockwiseSteps;
-  for (size_t k = 0; k < kRingSize; ++k) {
-    rotation.pieces[k].x += steps[k].dx;
-    rotation.pieces[k].y += steps[k].dy;
-  }
   if (++rotation.animFrame >= kRotationFrames) commitRotation(game);
 }
 
@@ -96,19 +83,19 @@ void finishRotation(Game& game) {
   if (game.rotation.rotating) commitRotation(game);
 }
 
-Completion checkCompletion(Game& game) {
+GameStatus checkCompletion(Game& game) {
   Board& board = game.board;
   if (board.isSetUp() && !game.rotation.rotating && isSolved(board)) {
     // Every redraw of a finished game counts on; the count stops at the top.
     if (board.levelIndex < std::numeric_limits<int32_t>::max()) ++board.levelIndex;
     if (board.levelIndex > kLastLevelIndex) {
       game.gameOver = true;
-      return {GameStatus::GameOver, "Game Over"};
+      return GameStatus::GameOver;
     }
     LevelTable::loadLevel(board, board.levelIndex);
-    return {GameStatus::LevelComplete, "Level Complete"};
+    return GameStatus::LevelComplete;
   }
-  return {GameStatus::Playing, "Level " + std::to_string(int64_t{board.levelIndex} + 1) + " or 72"};
+  return GameStatus::Playing;
 }
 
 void restartLevel(Game& game) {

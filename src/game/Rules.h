@@ -1,8 +1,8 @@
 #pragma once
 // The rules of the puzzle on a Board: cursor moves, the 17-frame rotation of
 // the ring of eight cells around the cursor's 2 x 2 centre, the completion
-// check and restarts. Pure state changes: the caller draws, plays sounds and
-// keeps the settings.
+// check and restarts. Pure state changes: the caller draws (where the pieces
+// stand and what the status line says), plays sounds and keeps the settings.
 //
 // Input during a rotation: the commit writes the pieces into the ring where
 // the rotation started, wherever the cursor has moved since; a restart drops
@@ -10,38 +10,39 @@
 // once (before the game is saved). So the board always holds every marker of
 // the level exactly once, apart from the eight lifted while they slide.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
 
 #include "game/Board.h"
+#include "game/LevelData.h"
 
 namespace bt {
 
 inline constexpr int kRingSize = 8;
 inline constexpr int kRotationFrames = 17;
-inline constexpr int kLastLevelIndex = 71;
+inline constexpr int kLastLevelIndex = kLevelCount - 1;
 
 struct RingOffset {
   int dx, dy;
 };
 // The ring's cells relative to the cursor, position 0 to 7, running
-// counter-clockwise on screen from the top edge's left cell.
+// counter-clockwise on screen from the top edge's left cell. Neighbours
+// differ by at most one cell on each axis.
 inline constexpr std::array<RingOffset, kRingSize> kRingOffsets = {
     {{0, 0}, {-1, 1}, {-1, 2}, {0, 3}, {1, 3}, {2, 2}, {2, 1}, {1, 0}}};
 
-// One ring cell's marker while it slides: its colour (0 to 3, or cellEmpty)
-// and the frame-buffer position it is drawn at.
+// One ring cell's marker while it slides from ring position k towards the
+// next position in the direction of the turn: its colour (0 to 3, or
+// cellEmpty).
 struct RotationPiece {
   uint8_t colour = cellEmpty;
-  int32_t x = 0;
-  int32_t y = 0;
 };
 
 struct Rotation {
   bool counterClockwise = false;
   bool rotating = false;
-  uint8_t animFrame = 0;  // frames done, 0 to 17
+  uint8_t animFrame = 0;  // frames done, 0 to 17; it stays at 17 after the commit
   std::array<RotationPiece, kRingSize> pieces{};
   uint8_t cursorX = 0;  // the ring the pieces were lifted from
   uint8_t cursorY = 0;
@@ -63,11 +64,6 @@ enum class RotationStart {
 
 enum class GameStatus { Playing, LevelComplete, GameOver };
 
-struct Completion {
-  GameStatus status = GameStatus::Playing;
-  std::string text;  // "Level %i or 72", "Level Complete" or "Game Over"
-};
-
 // Sets level 1 up: levelIndex 0, no rotation, gameOver clear.
 void startNewGame(Game& game);
 // Moves the cursor one cell when the ring stays inside the board; false (and
@@ -75,16 +71,17 @@ void startNewGame(Game& game);
 bool moveCursor(Board& board, Move move);
 // Lifts the ring's eight markers and starts the animation.
 RotationStart startRotation(Game& game, bool counterClockwise);
-// Moves each piece one pixel towards its next ring position; after the 17th
-// frame commits the pieces to the ring where the rotation started. Nothing
-// when no rotation runs.
+// One frame of the slide; after the 17th frame commits the pieces to the
+// ring where the rotation started. Nothing when no rotation runs.
 void stepRotation(Game& game);
 // Commits a running rotation at once, as its 17th frame would.
 void finishRotation(Game& game);
 // The check of each redraw: a solved board (and no rotation running) moves
-// to the next level, or past level 72 ends the game. Returns what happened
-// and the status text to show.
-Completion checkCompletion(Game& game);
+// to the next level, or past the last level ends the game. Returns what
+// happened.
+GameStatus checkCompletion(Game& game);
+// The ring position piece k of a rotation slides towards.
+size_t nextRingPosition(const Rotation& rotation, size_t k);
 // Sets the current level up afresh, dropping a running rotation's pieces.
 // Nothing on a board that was never set up or once past the last level.
 void restartLevel(Game& game);

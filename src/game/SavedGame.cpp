@@ -73,7 +73,7 @@ void restoreSavedGame(Game& game, const SavedGame& saved) {
   board.levelIndex = saved.levelIndex;
   board.side = saved.side;
   board.cells = saved.cells;
-  placeOriginAndCursor(board);
+  placeCursor(board);
   game.rotation = Rotation{};
   game.gameOver = saved.levelIndex > kLastLevelIndex;
 }

@@ -31,9 +31,9 @@ std::array<uint8_t, kSavedGameBytes> encodeSavedGame(const Board& board);
 // level only a solved board. nullopt for anything else.
 std::optional<SavedGame> decodeSavedGame(std::span<const uint8_t> bytes);
 
-// Puts a decoded game on the board: level, side and cells, the origin for the
-// board's layout and the cursor in the middle. No rotation runs; gameOver is
-// set at once for a game past the last level, so no move reaches its board.
+// Puts a decoded game on the board: level, side and cells, and the cursor in
+// the middle. No rotation runs; gameOver is set at once for a game past the
+// last level, so no move reaches its board.
 void restoreSavedGame(Game& game, const SavedGame& saved);
 
 }  // namespace bt

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "gfx/Colour.h"
 #include "gfx/FrameBuffer.h"
 #include "gfx/SpriteBank.h"
 
@@ -31,7 +32,7 @@ class Font {
 
  private:
   SpriteBank glyphs_;
-  uint16_t colour_ = 0xFFFF;
+  uint16_t colour_ = kWhite;
 };
 
 }  // namespace bt

@@ -2,12 +2,12 @@
 
 #include <utility>
 
-#include "net/OnlineScoreScreen.h"
 #include "screens/ConfirmNewGameScreen.h"
 #include "screens/GameScreen.h"
 #include "screens/HelpScreen.h"
 #include "screens/IntroScreen.h"
 #include "screens/MainMenuScreen.h"
+#include "screens/OnlineScoreScreen.h"
 #include "screens/OptionsScreen.h"
 #include "screens/ScoreTableScreen.h"
 

@@ -24,23 +24,23 @@ bool HighScoreClient::running() const {
   return running_;
 }
 
-bool HighScoreClient::start(Screen& listener) {
-  if (table_ == nullptr || running()) return false;
-  applyReceived();  // a table still waiting decides what this exchange does
-  joinWorker();     // the last one has reported; it only has to end
+bool HighScoreClient::start(ExchangeListener& listener,
+                            const std::optional<ScoreSubmission>& submission) {
+  if (running()) return false;
+  joinWorker();  // the last one has reported; it only has to end
   Order order;
-  const int32_t highlighted = table_->getHighlighted();
-  if (highlighted < 0 || highlighted >= ScoreTable::kEntries) {
-    order.path = fetchPath(gameId_);
+  if (submission) {
+    const std::string_view name = submission->name;
+    order.path = submitPath(gameId_, name.substr(0, kScoreNameBytes - 1), submission->score);
   } else {
-    const ScoreEntry& entry = table_->entries[static_cast<size_t>(highlighted)];
-    order.path = submitPath(gameId_, std::string_view(entry.name.data()), entry.score);
+    order.path = fetchPath(gameId_);
   }
   {
     std::lock_guard<std::mutex> lock(mutex_);
     listener_ = &listener;
     running_ = true;
     stopped_ = false;
+    received_.reset();
   }
   if (!network_.sendsBlocking()) {
     startExchange(std::move(order));
@@ -55,7 +55,7 @@ bool HighScoreClient::start(Screen& listener) {
       std::lock_guard<std::mutex> lock(mutex_);
       running_ = false;
     }
-    listener.notify(static_cast<int32_t>(ExchangeStatus::Failed));
+    listener.notify(ExchangeStatus::Failed);
   }
   return true;
 }
@@ -75,22 +75,15 @@ void HighScoreClient::joinWorker() {
   if (worker_.joinable()) worker_.join();
 }
 
-bool HighScoreClient::applyReceived() {
-  std::optional<ScoreReply> reply;
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    reply = std::exchange(received_, std::nullopt);
-  }
-  if (!reply || table_ == nullptr) return false;
-  applyScoreReply(*reply, *table_);
-  table_->setHighlighted(-1);
-  return true;
+std::optional<ScoreReply> HighScoreClient::takeReceived() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return std::exchange(received_, std::nullopt);
 }
 
 bool HighScoreClient::report(ExchangeStatus status) {
   std::lock_guard<std::mutex> lock(mutex_);
   if (stopped_) return false;
-  listener_->notify(static_cast<int32_t>(status));
+  listener_->notify(status);
   return true;
 }
 
@@ -178,8 +171,7 @@ void HighScoreClient::finish(std::optional<ScoreReply> reply) {
   if (stopped_) return;
   const bool complete = reply.has_value();
   if (complete) received_ = std::move(reply);
-  listener_->notify(
-      static_cast<int32_t>(complete ? ExchangeStatus::Complete : ExchangeStatus::Failed));
+  listener_->notify(complete ? ExchangeStatus::Complete : ExchangeStatus::Failed);
   running_ = false;
 }
 

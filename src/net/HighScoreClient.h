@@ -1,15 +1,14 @@
 #pragma once
-// Exchanges the score table with the score server on a worker thread: with
-// no row highlighted it fetches the server's ten best, otherwise it submits
-// the highlighted row; either way the reply replaces the local rows. The
-// worker reports 1, 2, then 3 or 4 through the listener's notify, from its
-// own thread, holding the client's lock: after stop returns no report
-// follows. The worker never touches the ScoreTable: start copies what it
-// sends, and the received rows wait in the client until the user-interface
-// thread calls applyReceived. At most one worker runs. Where the network
-// must not block (a browser page) there is no worker: start reports 1 and 2
-// itself and the last report comes when the request completes, on the same
-// thread.
+// Exchanges scores with the score server on a worker thread: it fetches the
+// server's ten best, or submits one row and gets the table back. The worker
+// reports Connecting, Exchanging, then Complete or Failed through the
+// listener's notify, from its own thread, holding the client's lock: after
+// stop returns no report follows. start copies what it sends, and the
+// received reply waits in the client until the user-interface thread takes
+// it (takeReceived). At most one worker runs. Where the network must not
+// block (a browser page) there is no worker: start reports Connecting and
+// Exchanging itself and the last report comes when the request completes,
+// on the same thread.
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -19,14 +18,18 @@
 #include <string_view>
 #include <thread>
 
-#include "app/ScoreTable.h"
-#include "app/Screen.h"
 #include "net/ExchangeStatus.h"
 #include "net/ScoreReply.h"
 #include "net/ScoreServer.h"
 #include "platform/Network.h"
 
 namespace bt {
+
+// A row to submit: its name (at most 15 bytes are sent) and score.
+struct ScoreSubmission {
+  std::string name;
+  int32_t score = 0;
+};
 
 class HighScoreClient {
  public:
@@ -41,20 +44,18 @@ class HighScoreClient {
 
   void setGameId(std::string_view gameId) { gameId_ = gameId; }
   void setServer(const ScoreServer& server) { server_ = server; }
-  void setScoreTable(ScoreTable* table) { table_ = table; }
 
-  // Starts an exchange that reports to listener; false (nothing started)
-  // without a table or while an exchange runs.
-  bool start(Screen& listener);
+  // Starts an exchange that reports to listener: a fetch, or the submission
+  // of one row. False (nothing started) while an exchange runs. A reply
+  // still waiting from the exchange before is dropped.
+  bool start(ExchangeListener& listener, const std::optional<ScoreSubmission>& submission);
   // Cancels a running exchange (its socket is closed) and waits for the
-  // worker; rows it received before stay for applyReceived.
+  // worker; a reply it completed with before stays for takeReceived.
   void stop();
   // True from start until the worker has made its last report.
   bool running() const;
-  // Writes rows received by a completed exchange into the table and clears
-  // the highlight, so that the next exchange fetches; false when there were
-  // none. User-interface thread only.
-  bool applyReceived();
+  // The reply of a completed exchange, once; nullopt when there is none.
+  std::optional<ScoreReply> takeReceived();
 
  private:
   struct Order {
@@ -64,8 +65,9 @@ class HighScoreClient {
   void runExchange(Order order);
   // The exchange without a worker, for networks that never block.
   void startExchange(Order order);
-  // Reports 1, brings up the data connection and reports 2; false when the
-  // exchange ends there (stopped, or failed with its last report made).
+  // Reports Connecting, brings up the data connection and reports
+  // Exchanging; false when the exchange ends there (stopped, or failed with
+  // its last report made).
   bool openExchange();
   // Opens or keeps the data connection; false when there is none.
   bool holdDataConnection();
@@ -75,19 +77,19 @@ class HighScoreClient {
   void finishWith(const std::optional<platform::HttpResponse>& response);
   // Calls the listener unless the exchange was stopped; false then.
   bool report(ExchangeStatus status);
-  // The last report: 3 with the rows left for applyReceived, or 4 without.
+  // The last report: Complete with the reply left for takeReceived, or
+  // Failed without one.
   void finish(std::optional<ScoreReply> reply);
   void joinWorker();
 
   platform::Network& network_;
   std::string gameId_;
   ScoreServer server_;
-  ScoreTable* table_ = nullptr;
   std::thread worker_;
   std::unique_ptr<platform::DataConnection> dataConnection_;  // the worker's, while it runs
 
   mutable std::mutex mutex_;  // guards everything below
-  Screen* listener_ = nullptr;
+  ExchangeListener* listener_ = nullptr;
   bool running_ = false;
   bool stopped_ = false;
   std::unique_ptr<platform::HttpPost> post_;

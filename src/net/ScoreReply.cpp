@@ -52,7 +52,7 @@ class ReplyReader {
     return static_cast<int32_t>(value);
   }
 
-  bool readName(std::array<char, ScoreTable::kNameBytes>& name) {
+  bool readName(std::array<char, kScoreNameBytes>& name) {
     skipBlanks();
     const size_t first = position_;
     while (position_ < text_.size() && !isBlank(text_[position_])) ++position_;
@@ -78,21 +78,14 @@ ScoreReply parseScoreReply(std::string_view body) {
   body = body.substr(0, body.find('\0'));
   ScoreReply reply;
   ReplyReader reader(body);
-  while (reply.count < ScoreTable::kEntries) {
-    ScoreEntry& pair = reply.pairs[static_cast<size_t>(reply.count)];
+  while (reply.count < kScoreReplyPairs) {
+    ScorePair& pair = reply.pairs[static_cast<size_t>(reply.count)];
     const std::optional<int32_t> score = reader.readScore();
     if (!score || !reader.readName(pair.name)) break;
     pair.score = *score;
     ++reply.count;
   }
   return reply;
-}
-
-void applyScoreReply(const ScoreReply& reply, ScoreTable& table) {
-  for (int i = 0; i < reply.count && i < ScoreTable::kEntries; ++i) {
-    table.entries[static_cast<size_t>(ScoreTable::kEntries - 1 - i)] =
-        reply.pairs[static_cast<size_t>(i)];
-  }
 }
 
 }  // namespace bt

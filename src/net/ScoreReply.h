@@ -6,23 +6,26 @@
 // kept to its first 15. Reading stops at the first item that does not match
 // (or at a zero byte, where the text ends); the pairs read whole count.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
-#include "app/ScoreTable.h"
-
 namespace bt {
 
+inline constexpr int kScoreReplyPairs = 10;
+inline constexpr size_t kScoreNameBytes = 16;  // a name of at most 15 bytes and its zero
+
+struct ScorePair {
+  std::array<char, kScoreNameBytes> name;  // zero-terminated
+  int32_t score;
+};
+
 struct ScoreReply {
-  // Pairs in reply order: pairs[0] goes to table entry 9.
-  std::array<ScoreEntry, ScoreTable::kEntries> pairs{};
+  // Pairs in reply order, the tenth-best first.
+  std::array<ScorePair, kScoreReplyPairs> pairs{};
   int count = 0;
 };
 
 ScoreReply parseScoreReply(std::string_view body);
-
-// Writes the reply's pairs into entries 9, 8, ...; entries the reply does not
-// reach keep their content.
-void applyScoreReply(const ScoreReply& reply, ScoreTable& table);
 
 }  // namespace bt

@@ -1,15 +1,16 @@
 #include "screens/ConfirmNewGameScreen.h"
 
 #include "app/Application.h"
+#include "art/InterfaceSprites.h"
 #include "gfx/Colour.h"
-#include "screens/InterfaceArt.h"
 #include "screens/ScreenControls.h"
+#include "screens/ScreenPlaces.h"
 
 namespace bt {
 
 void ConfirmNewGameScreen::enter() {
   Application& a = app();
-  bank_.load(a.makePath(interfaceBankName(a.artSet())));
+  bank_.load(a.makePath(interfaceBankPath(a.artSet())));
   layout_.build(bank_, kSpriteMenuTitle, a.width(), a.artSet());
   dirty_ = true;
   a.font().setColour(kTextGrey);
@@ -30,31 +31,13 @@ void ConfirmNewGameScreen::frame() {
   if (!layout_.drawFrame(app(), dirty_)) return;
   Application& a = app();
   FrameBuffer& fb = a.frameBuffer();
-  const bool small = a.artSet() == 0;
-  const int32_t W = a.width();
-  a.font().setColour(kTextGrey);
-  a.font().drawText(small ? W / 2 - 62 : W / 2 - 86, small ? 44 : 55, kQuestion, fb);
-  drawCaptions();
-}
-
-// On the small display the short captions are centred on their buttons;
-// the large display's positions already centre them.
-void ConfirmNewGameScreen::drawCaptions() {
-  Application& a = app();
+  const InterfacePlaces& places = interfacePlaces(a.artSet());
   Font& font = a.font();
-  FrameBuffer& fb = a.frameBuffer();
-  const SlidingItem& yes = layout_.leftButton();
-  const SlidingItem& no = layout_.rightButton();
-  if (a.artSet() == 0) {
-    const auto centred = [&](const SlidingItem& button, const char* text) {
-      font.drawText(button.x - (font.measureLine(text) - 1) / 2, button.y - 2, text, fb);
-    };
-    centred(yes, "YES");
-    centred(no, "NO");
-  } else {
-    font.drawText(yes.x - 8, yes.y - 4, "YES", fb);
-    font.drawText(no.x - 6, yes.y - 4, "NO", fb);
-  }
+  font.setColour(kTextGrey);
+  font.drawText(a.width() / 2 + places.textFromMiddle, places.textTop, kQuestion, fb);
+  const ConfirmPlaces& captions = confirmPlaces(a.artSet());
+  PanelLayout::drawCaption(font, fb, layout_.leftButton(), captions.yesCaption, "YES");
+  PanelLayout::drawCaption(font, fb, layout_.rightButton(), captions.noCaption, "NO");
 }
 
 }  // namespace bt

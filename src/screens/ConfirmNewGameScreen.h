@@ -23,8 +23,6 @@ class ConfirmNewGameScreen : public Screen {
   static constexpr const char* kQuestion = "Game in progress\n\nStart a new game ?";
 
  private:
-  void drawCaptions();
-
   SpriteBank bank_;
   PanelLayout layout_;
   bool dirty_ = false;

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <span>
-#include <utility>
 
 #include "app/Application.h"
+#include "app/DataFiles.h"
 #include "app/KeyMap.h"
 #include "app/ScoreRanking.h"
+#include "art/BoardSprites.h"
 #include "game/LevelData.h"
 #include "game/SavedGame.h"
 #include "screens/ScreenControls.h"
@@ -17,25 +18,21 @@ namespace bt {
 
 namespace {
 
-constexpr const char* kSavedGameFile = "save.dat";
 constexpr int kRotationChannel = 1;
 
 }  // namespace
 
 GameScreen::GameScreen(Application& app, bool continueSaved)
-    : Screen(app), continueSaved_(continueSaved) {}
+    : Screen(app), view_(app.artSet()), continueSaved_(continueSaved) {}
 
 void GameScreen::enter() {
   Application& a = app();
   const int32_t w = a.width();
   const int32_t h = a.height();
-  const std::string bankPath = a.makePath(a.artSet() == 0 ? "Game_Sprite\\board176x220.spr"
-                                                          : "Game_Sprite\\board240x320.spr");
-  addHitRect({w - 30, w - 10, 10, 30, kMenuButton});
-  addHitRect({26, 50, h - 50, h - 21, kRotateLeftButton});
-  addHitRect({w - 50, w - 26, h - 50, h - 21, kRotateRightButton});
-  addHitRect({8, 45, 8, 20, kRestartButton});
-  game_.board.layout = {a.artSet(), w};
+  const std::string bankPath = a.makePath(boardBankPath(a.artSet()));
+  for (uint8_t id : {kMenuButton, kRotateLeftButton, kRotateRightButton, kRestartButton}) {
+    addHitRect(kGameButtons[id].on(w, h, id));
+  }
   penAnchorX_ = penAnchorY_ = -1;
   // Without pictures the status text still shows on the plain background.
   redrawRequested_ = true;
@@ -83,7 +80,7 @@ void GameScreen::frame() {
   if (redrawRequested_) draw();
   if (game_.rotation.rotating) {
     stepRotation(game_);
-    view_.drawPieces(app().frameBuffer(), game_.rotation);
+    view_.drawPieces(app().frameBuffer(), game_.board, game_.rotation);
     redrawRequested_ = true;
   }
 }
@@ -92,11 +89,11 @@ void GameScreen::draw() {
   Application& a = app();
   FrameBuffer& fb = a.frameBuffer();
   view_.drawBoard(fb, game_.board);
-  Completion completion = checkCompletion(game_);
-  if (completion.status == GameStatus::GameOver) a.settings().gameInProgress = 0;
-  statusText_ = std::move(completion.text);
+  const GameStatus status = checkCompletion(game_);
+  if (status == GameStatus::GameOver) a.settings().gameInProgress = 0;
+  statusText_ = GameView::statusText(status, game_.board.levelIndex);
   view_.drawCursor(fb, game_.board);
-  view_.drawStatus(fb, a.font(), a.artSet(), statusText_);
+  view_.drawStatus(fb, a.font(), statusText_);
   a.setRedrawPending();
   redrawRequested_ = false;
 }

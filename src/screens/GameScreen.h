@@ -22,7 +22,7 @@ namespace bt {
 
 class GameScreen : public Screen {
  public:
-  // HitRect ids, the same on both art sets.
+  // HitRect ids: the indices of their places in kGameButtons.
   static constexpr uint8_t kMenuButton = 0;
   static constexpr uint8_t kRotateLeftButton = 1;
   static constexpr uint8_t kRotateRightButton = 2;

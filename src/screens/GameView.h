@@ -2,34 +2,44 @@
 // Draws the game into the frame buffer: the background, the board's cells
 // and tiles, the plus-shaped cursor outline, the status bar with its text,
 // the 240x320 layout's buttons with "Restart", and the sliding pieces of a
-// rotation. Holds the board pictures; reads the game, never changes it.
+// rotation. It decides where each of them stands on its art set (see
+// GamePlaces) and what the status line says; it holds the board pictures,
+// reads the game and never changes it.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "art/BoardSprites.h"
 #include "game/Rules.h"
 #include "gfx/Font.h"
 #include "gfx/FrameBuffer.h"
 #include "gfx/SpriteBank.h"
+#include "screens/ScreenPlaces.h"
 
 namespace bt {
 
 class GameView {
  public:
-  // Board pictures: 0-3 cells with a marker, 4-7 tiles, 8 the empty cell,
-  // 9 the status bar, 10 the main-menu button, 11 and 12 the rotate buttons.
-  static constexpr uint32_t kPictureCount = 13;
-  static constexpr uint32_t kEmptyCellPicture = 8;
-  static constexpr uint32_t kStatusBarPicture = 9;
-  static constexpr uint32_t kMenuButtonPicture = 10;
-  static constexpr uint32_t kRotateLeftPicture = 11;
-  static constexpr uint32_t kRotateRightPicture = 12;
+  struct Point {
+    int32_t x, y;
+  };
 
-  // Loads the art set's board bank; false (and no pictures held) when it
-  // cannot be loaded or lacks any of the 13 pictures.
+  // For art set 0 (176x220) or 1 (240x320).
+  explicit GameView(int artSet) : places_(gamePlaces(artSet)) {}
+
+  // Loads the art set's board bank (art/BoardSprites.h); false (and no
+  // pictures held) when it cannot be loaded or lacks any of its pictures.
   bool load(const std::string& path);
-  bool loaded() const { return bank_.count() >= kPictureCount; }
+  bool loaded() const { return bank_.count() >= kBoardSpriteCount; }
   void clear() { bank_.clear(); }
+
+  // The text of the status line: "Level N or 72" while playing level N (its
+  // levelIndex + 1), else "Level Complete" or "Game Over".
+  static std::string statusText(GameStatus status, int32_t levelIndex);
+
+  // The top-left pixel of the board's cell (0, 0) for a board of this side
+  // on a display this wide.
+  Point boardOrigin(int side, int32_t displayWidth) const;
 
   // The background filled with the game's colour and the board's cells.
   void drawBoard(FrameBuffer& fb, const Board& board) const;
@@ -37,11 +47,17 @@ class GameView {
   void drawCursor(FrameBuffer& fb, const Board& board) const;
   // The status bar and its black text; on the 240x320 art set the three
   // buttons and the white "Restart" label too.
-  void drawStatus(FrameBuffer& fb, Font& font, int artSet, std::string_view text) const;
-  // The eight pieces of a rotation at their current positions.
-  void drawPieces(FrameBuffer& fb, const Rotation& rotation) const;
+  void drawStatus(FrameBuffer& fb, Font& font, std::string_view text) const;
+  // The eight pieces of the board's rotation, each as far from its ring cell
+  // towards the next as the rotation's frames go: one pixel a frame on each
+  // axis the piece moves along.
+  void drawPieces(FrameBuffer& fb, const Board& board, const Rotation& rotation) const;
 
  private:
+  // The top-left pixel of cell (x, y).
+  Point cellPlace(const Board& board, int x, int y, int32_t displayWidth) const;
+
+  const GamePlaces& places_;
   SpriteBank bank_;
 };
 

@@ -1,19 +1,16 @@
 #include "screens/HelpScreen.h"
 
 #include "app/Application.h"
+#include "art/InterfaceSprites.h"
 #include "gfx/Colour.h"
-#include "screens/InterfaceArt.h"
 #include "screens/ScreenControls.h"
+#include "screens/ScreenPlaces.h"
 
 namespace bt {
 
-namespace {
-constexpr int32_t kParagraphGap = 64;  // from the first paragraph's top to the second's
-}
-
 void HelpScreen::enter() {
   Application& a = app();
-  bank_.load(a.makePath(interfaceBankName(a.artSet())));
+  bank_.load(a.makePath(interfaceBankPath(a.artSet())));
   layout_.build(bank_, kSpriteHelpTitle, a.width(), a.artSet());
   addHitRect(layout_.leftBand(0));
   a.font().setColour(kTextGrey);
@@ -33,17 +30,12 @@ void HelpScreen::frame() {
   Application& a = app();
   FrameBuffer& fb = a.frameBuffer();
   Font& font = a.font();
-  const bool small = a.artSet() == 0;
-  const int32_t W = a.width();
-  const int32_t textX = small ? W / 2 - 62 : W / 2 - 86;
-  const int32_t textY = small ? 44 : 55;
+  const InterfacePlaces& places = interfacePlaces(a.artSet());
+  const int32_t textX = a.width() / 2 + places.textFromMiddle;
   font.setColour(kTextGrey);
-  font.drawText(textX, textY, kParagraph1, fb);
-  font.drawText(textX, textY + kParagraphGap, kParagraph2, fb);
-  // On the small display the caption stands two pixels lower than on the
-  // large one, in the middle of the button as on the options screen.
-  const SlidingItem& done = layout_.leftButton();
-  font.drawText(done.x - (small ? 10 : 12), done.y - (small ? 2 : 4), "DONE", fb);
+  font.drawText(textX, places.textTop, kParagraph1, fb);
+  font.drawText(textX, places.textTop + places.paragraphGap, kParagraph2, fb);
+  PanelLayout::drawCaption(font, fb, layout_.leftButton(), places.doneCaption, "DONE");
 }
 
 }  // namespace bt

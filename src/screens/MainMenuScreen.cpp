@@ -1,23 +1,23 @@
 #include "screens/MainMenuScreen.h"
 
 #include "app/Application.h"
+#include "app/DataFiles.h"
+#include "art/InterfaceSprites.h"
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
-#include "screens/InterfaceArt.h"
 #include "screens/ScreenControls.h"
+#include "screens/ScreenPlaces.h"
 #include "storage/Paths.h"
 
 namespace bt {
 
 namespace {
 
-constexpr const char* kSaveFile = "save.dat";
+static_assert(kMenuEntrySprites.size() == MainMenuScreen::kEntryCount);
+
 constexpr const char* kScoresCaption = "SCORES";
 // A saved game of this size or less holds no game.
 constexpr uint32_t kEmptySaveBytes = 2;
-constexpr uint32_t kEntrySprites[MainMenuScreen::kEntryCount] = {
-    kSpriteNewGameEntry, kSpriteContinueEntry, kSpriteOptionsEntry, kSpriteHelpEntry,
-    kSpriteQuitEntry};
 // How long a tapped entry is shown with its cursor before it opens.
 constexpr uint32_t kTapPauseMs = 50;
 
@@ -26,7 +26,7 @@ constexpr uint32_t kTapPauseMs = 50;
 void MainMenuScreen::enter() {
   Application& a = app();
   gameInProgress_ = savedGameInProgress();
-  bank_.load(a.makePath(interfaceBankName(a.artSet())));
+  bank_.load(a.makePath(interfaceBankPath(a.artSet())));
   layOut();
   entries_ = {gameInProgress_ ? ScreenId::ConfirmNewGame : ScreenId::NewGame,
               ScreenId::ContinueGame, ScreenId::Options, ScreenId::Help, ScreenId::Quit};
@@ -35,24 +35,25 @@ void MainMenuScreen::enter() {
 }
 
 bool MainMenuScreen::savedGameInProgress() {
-  const uint32_t size = fileSizeProbe(app().makeDataPath(kSaveFile));
+  const uint32_t size = fileSizeProbe(app().makeDataPath(kSavedGameFile));
   return size > kEmptySaveBytes && app().settings().gameInProgress != 0;
 }
 
 // The title's height sets the rows; both side starts use the title's width.
 void MainMenuScreen::layOut() {
   const int32_t W = app().width();
+  const InterfacePlaces& places = interfacePlaces(app().artSet());
   const Sprite* title = bank_.sprite(kSpriteMenuTitle);
   const int32_t TH = title ? title->height : 0, TW = title ? title->width : 0;
   const int32_t half = TH / 2;
-  items_[0].set(W / 2, -half, W / 2, half, 0, titleSpeed(W), title);
+  items_[0].set(W / 2, -half, W / 2, half, 0, places.titleSpeed, title);
   for (int k = 0; k < kEntryCount; ++k) {
     const int32_t y = 2 * half + TH + k * TH;
-    const Sprite* sprite = bank_.sprite(kEntrySprites[k]);
+    const Sprite* sprite = bank_.sprite(kMenuEntrySprites[static_cast<size_t>(k)]);
     if (k % 2 == 0) {
-      items_[1 + k].set(-(TW / 2), y, W / 2, y, kRowSpeed, 0, sprite);
+      items_[1 + k].set(-(TW / 2), y, W / 2, y, places.rowSpeed, 0, sprite);
     } else {
-      items_[1 + k].set(W + TW / 2, y, W / 2, y, -kRowSpeed, 0, sprite);
+      items_[1 + k].set(W + TW / 2, y, W / 2, y, -places.rowSpeed, 0, sprite);
     }
     const int32_t top = TH + half + k * TH;
     addHitRect({0, W, top, top + TH, static_cast<uint8_t>(k)});
@@ -77,7 +78,7 @@ void MainMenuScreen::frame() {
 
 void MainMenuScreen::drawCursor() {
   const SlidingItem& entry = items_[1 + selection_];
-  const int32_t D = app().artSet() == 0 ? 64 : 88;
+  const int32_t D = interfacePlaces(app().artSet()).cursorFromMiddle;
   const Sprite* cursor = bank_.sprite(kSpriteCursor);
   blitKeyed(cursor, app().frameBuffer(), entry.x - D, entry.y, true);
   blitKeyed(cursor, app().frameBuffer(), entry.x + D, entry.y, true);

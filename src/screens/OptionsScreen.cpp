@@ -2,15 +2,14 @@
 
 #include "app/Application.h"
 #include "app/KeyMap.h"
+#include "art/InterfaceSprites.h"
 #include "gfx/Colour.h"
-#include "screens/InterfaceArt.h"
 #include "screens/ScreenControls.h"
+#include "screens/ScreenPlaces.h"
 
 namespace bt {
 
 namespace {
-
-constexpr int32_t kRowPitch = 16;
 
 // Rows 1 to 8 show key map entries 0 to 7.
 int entryOfRow(int32_t row) {
@@ -19,18 +18,14 @@ int entryOfRow(int32_t row) {
 
 }  // namespace
 
-// Row text starts here, and so do the rows' tap bands.
-int32_t OptionsScreen::firstRowY() const {
-  return app().width() == 176 ? 44 : 58;
-}
-
 void OptionsScreen::enter() {
   Application& a = app();
-  bank_.load(a.makePath(interfaceBankName(a.artSet())));
+  bank_.load(a.makePath(interfaceBankPath(a.artSet())));
   layout_.build(bank_, kSpriteOptionsTitle, a.width(), a.artSet());
-  const int32_t W = a.width(), B = firstRowY();
+  const OptionsPlaces& places = optionsPlaces(a.artSet());
+  const int32_t W = a.width(), B = places.firstRowY, pitch = places.rowPitch;
   for (int32_t j = 0; j < kRowCount; ++j) {
-    addHitRect({0, W, B + kRowPitch * j, B + kRowPitch * (j + 1), static_cast<uint8_t>(j)});
+    addHitRect({0, W, B + pitch * j, B + pitch * (j + 1), static_cast<uint8_t>(j)});
   }
   addHitRect(layout_.leftBand(kDoneId));
   addHitRect(layout_.rightBand(kChangeId));
@@ -109,13 +104,12 @@ void OptionsScreen::drawRows() {
   Application& a = app();
   Font& font = a.font();
   const Settings& settings = a.settings();
-  const bool small = a.artSet() == 0;
-  const int32_t W = a.width(), B = firstRowY();
-  const int32_t labelX = small ? W / 2 - 60 : W / 2 - 80;
-  const int32_t valueX = small ? W / 2 + 30 : W / 2 + 35;
+  const OptionsPlaces& places = optionsPlaces(a.artSet());
+  const int32_t labelX = a.width() / 2 + places.labelFromMiddle;
+  const int32_t valueX = a.width() / 2 + places.valueFromMiddle;
   for (int32_t r = 0; r < kRowCount; ++r) {
     font.setColour(r == row_ ? kHighlightRed : kTextGrey);
-    const int32_t y = B + kRowPitch * r;
+    const int32_t y = places.firstRowY + places.rowPitch * r;
     const char* label = r == 0 ? "Sound" : actionLabel(entryOfRow(r));
     const char* value = r == 0 ? (settings.soundOn != 0 ? "On" : "Off")
                                : keyName(keyEntry(settings.keyMap, entryOfRow(r)));
@@ -127,13 +121,11 @@ void OptionsScreen::drawRows() {
 void OptionsScreen::drawCaptions() {
   Application& a = app();
   Font& font = a.font();
-  const bool small = a.artSet() == 0;
-  const SlidingItem& left = layout_.leftButton();
-  const SlidingItem& right = layout_.rightButton();
   font.setColour(kTextGrey);
-  const int32_t y = left.y - (small ? 2 : 4);
-  font.drawText(left.x - (small ? 10 : 12), y, "DONE", a.frameBuffer());
-  font.drawText(right.x - (small ? 14 : 18), y, "CHANGE", a.frameBuffer());
+  PanelLayout::drawCaption(font, a.frameBuffer(), layout_.leftButton(),
+                           interfacePlaces(a.artSet()).doneCaption, "DONE");
+  PanelLayout::drawCaption(font, a.frameBuffer(), layout_.rightButton(),
+                           optionsPlaces(a.artSet()).changeCaption, "CHANGE");
 }
 
 }  // namespace bt

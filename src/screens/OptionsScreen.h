@@ -35,7 +35,6 @@ class OptionsScreen : public Screen {
   void change();
   void drawRows();
   void drawCaptions();
-  int32_t firstRowY() const;
 
   SpriteBank bank_;
   PanelLayout layout_;

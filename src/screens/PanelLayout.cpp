@@ -1,7 +1,7 @@
 #include "screens/PanelLayout.h"
 
 #include "app/Application.h"
-#include "screens/InterfaceArt.h"
+#include "art/InterfaceSprites.h"
 
 namespace bt {
 
@@ -18,8 +18,9 @@ int32_t widthOf(const Sprite* s) {
 
 void PanelLayout::build(const SpriteBank& bank, uint32_t titleSprite, int32_t displayWidth,
                         int artSet) {
+  const InterfacePlaces& places = interfacePlaces(artSet);
   const int32_t W = displayWidth;
-  const int32_t V = titleSpeed(W);
+  const int32_t V = places.titleSpeed;
   const Sprite* title = bank.sprite(titleSprite);
   const Sprite* button = bank.sprite(kSpriteButton);
   const int32_t TH = heightOf(title), TW = widthOf(title);
@@ -28,24 +29,31 @@ void PanelLayout::build(const SpriteBank& bank, uint32_t titleSprite, int32_t di
 
   size_t n = 0;
   items_[n++].set(W / 2, -(TH / 2), W / 2, TH / 2, 0, V, title);
-  const int rows = artSet == 0 ? 5 : 6;
-  for (int r = 0; r < rows; ++r) {
+  const int rows = places.panelRows;
+  for (int r = 0; r < rows && n + 2 < kMaxItems; ++r) {
     const uint32_t sprite = r == 0          ? kSpriteTopPanel
                             : r == rows - 1 ? kSpriteBottomPanel
                                             : kSpriteMiddlePanel;
     const int32_t y = TH / 2 + TH + r * TH;
     if (r % 2 == 0) {
-      items_[n++].set(-(TW / 2), y, W / 2, y, kRowSpeed, 0, bank.sprite(sprite));
+      items_[n++].set(-(TW / 2), y, W / 2, y, places.rowSpeed, 0, bank.sprite(sprite));
     } else {
-      items_[n++].set(W + TW / 2, y, W / 2, y, -kRowSpeed, 0, bank.sprite(sprite));
+      items_[n++].set(W + TW / 2, y, W / 2, y, -places.rowSpeed, 0, bank.sprite(sprite));
     }
   }
-  buttonY_ = artSet == 0 ? TH / 2 + TH + 5 * TH : TH / 2 + TH + 7 * TH - 2 * BH;
-  const int32_t restY = artSet == 0 ? buttonY_ - 6 : buttonY_ + 4;
+  buttonY_ = TH / 2 + places.buttonRowTitles * TH - places.buttonRowLift * BH;
+  const int32_t restY = buttonY_ + places.buttonRestFromRow;
   for (int32_t x : {W / 2 - BW / 2, W / 2 + BW / 2}) {
     items_[n++].set(x, buttonY_ + BH, x, restY, 0, -V, button);
   }
   count_ = n;
+}
+
+void PanelLayout::drawCaption(Font& font, FrameBuffer& fb, const SlidingItem& button,
+                              const ButtonCaption& caption, std::string_view text) {
+  const int32_t x =
+      caption.centred ? button.x - (font.measureLine(text) - 1) / 2 : button.x + caption.dx;
+  font.drawText(x, button.y + caption.dy, text, fb);
 }
 
 bool PanelLayout::draw(FrameBuffer& fb) {

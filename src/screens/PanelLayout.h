@@ -1,16 +1,19 @@
 #pragma once
 // The picture the options, help and confirmation screens share: a title
 // dropping in from the top, a framed panel whose rows come in from alternate
-// sides, and two soft-key buttons rising from below. Five panel rows on the
-// 176x220 display, six on the others.
+// sides, and two soft-key buttons rising from below, placed by the art set's
+// InterfacePlaces.
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "app/HitRect.h"
+#include "gfx/Font.h"
 #include "gfx/FrameBuffer.h"
 #include "gfx/SlidingItem.h"
 #include "gfx/SpriteBank.h"
+#include "screens/ScreenPlaces.h"
 
 namespace bt {
 
@@ -31,6 +34,9 @@ class PanelLayout {
 
   const SlidingItem& leftButton() const { return items_[count_ - 2]; }
   const SlidingItem& rightButton() const { return items_[count_ - 1]; }
+  // Writes text on a button as caption places it.
+  static void drawCaption(Font& font, FrameBuffer& fb, const SlidingItem& button,
+                          const ButtonCaption& caption, std::string_view text);
   // The bands a tap on a soft-key button lands in: 20 pixels high around the
   // buttons' row, the left or right half of the display.
   HitRect leftBand(uint8_t id) const { return {0, width_ / 2, buttonY_ - 10, buttonY_ + 10, id}; }
@@ -39,7 +45,7 @@ class PanelLayout {
   }
 
  private:
-  static constexpr size_t kMaxItems = 9;  // title, six panels, two buttons
+  static constexpr size_t kMaxItems = 9;  // title, up to six panels, two buttons
 
   std::array<SlidingItem, kMaxItems> items_{};
   size_t count_ = 2;

@@ -4,20 +4,21 @@
 #include <string_view>
 
 #include "app/Application.h"
+#include "app/DataFiles.h"
 #include "app/ScoreRanking.h"
+#include "gfx/Colour.h"
 #include "screens/ScreenControls.h"
+#include "screens/ScreenPlaces.h"
 
 namespace bt {
 
 namespace {
-constexpr uint16_t kGrey = 0xD67A;
-constexpr uint16_t kRed = 0xF800;
 constexpr const char* kDefaultName = "AAAAAAAAAAAAAAA";
 }  // namespace
 
 void ScoreTableScreen::enter() {
   dirty_ = true;
-  app().font().setColour(kGrey);
+  app().font().setColour(kTextGrey);
   ScoreTable& table = app().scores();
   if (table.getHighlighted() == -1) return;
   if (table.lastInitials[0] != 0) entry_.setText(table.lastInitials.data());
@@ -54,7 +55,7 @@ void ScoreTableScreen::typeLetter(char letter) {
 
 Controls ScoreTableScreen::controls() const {
   const bool naming = app().scores().getHighlighted() != -1;
-  return scoreTableControls(naming, kFirstRowY + kRowPitch * ScoreTable::kEntries);
+  return scoreTableControls(naming, kScoreTablePlaces.captionBandTop);
 }
 
 // The typed name, else the last one stored, else the default name.
@@ -92,23 +93,25 @@ void ScoreTableScreen::draw() {
   FrameBuffer& fb = a.frameBuffer();
   Font& font = a.font();
   const ScoreTable& table = a.scores();
-  const int32_t nameX = a.width() / 2 - 70;
-  const int32_t scoreX = a.width() / 2 + 30;
-  font.setColour(kGrey);
+  const ScoreTablePlaces& places = kScoreTablePlaces;
+  const int32_t nameX = a.width() / 2 + places.nameFromMiddle;
+  const int32_t scoreX = a.width() / 2 + places.scoreFromMiddle;
+  font.setColour(kTextGrey);
   for (int32_t i = 0; i < ScoreTable::kEntries; ++i) {
-    const int32_t y = kFirstRowY + kRowPitch * i;
+    const int32_t y = places.firstRowY + places.rowPitch * i;
     const ScoreEntry& row = table.entries[static_cast<size_t>(i)];
     if (i == table.getHighlighted()) {
-      font.setColour(kRed);
+      font.setColour(kHighlightRed);
       entry_.draw(nameX, y, fb, font);
-      font.setColour(kGrey);
+      font.setColour(kTextGrey);
     } else {
       font.drawText(nameX, y, std::string_view(row.name.data()), fb);
     }
     font.drawText(scoreX, y, scoreText(row.score), fb);
   }
-  font.drawText(34, 208, "DONE", fb);
-  font.drawText(120, 208, table.getHighlighted() == -1 ? "FETCH" : "SUBMIT", fb);
+  font.drawText(places.leftCaptionX, places.captionY, "DONE", fb);
+  font.drawText(places.rightCaptionX, places.captionY,
+                table.getHighlighted() == -1 ? "FETCH" : "SUBMIT", fb);
 }
 
 }  // namespace bt

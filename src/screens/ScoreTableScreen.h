@@ -16,8 +16,6 @@ namespace bt {
 class ScoreTableScreen : public Screen {
  public:
   static constexpr int32_t kNameCapacity = 16;
-  static constexpr int32_t kFirstRowY = 48;
-  static constexpr int32_t kRowPitch = 16;
 
   explicit ScoreTableScreen(Application& app) : Screen(app), entry_(kNameCapacity) {}
 

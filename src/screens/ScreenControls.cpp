@@ -130,6 +130,15 @@ Controls scoreTableControls(bool namingRow, int32_t captionTop) {
   return controls;
 }
 
+Controls onlineScoreControls(int32_t captionTop) {
+  Controls controls;
+  controls.bind(kVkEscape, pressKey(kKeyLeftSoft)).captionBand(captionTop);
+  controls.line("DONE", {phone(kKeyLeftSoft)})
+      .line("CONNECT / STOP", {phone(kKeyRightSoft)})
+      .line(kThisList, {legendCode(kVkLegend)});
+  return controls;
+}
+
 Controls gameControls() {
   Controls controls;
   for (const DesktopBinding& binding : gameKeyBindings())

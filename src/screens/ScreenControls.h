@@ -25,6 +25,7 @@ Controls optionsControls(bool awaitingKey, int32_t captionTop);
 Controls helpControls(int32_t captionTop);
 Controls confirmNewGameControls();
 Controls scoreTableControls(bool namingRow, int32_t captionTop);
+Controls onlineScoreControls(int32_t captionTop);
 Controls gameControls();
 // The desktop keys of the game screen.
 std::vector<DesktopBinding> gameKeyBindings();

@@ -28,6 +28,7 @@ struct DisplaySize {
   int w, h;
   const char* suffix;
   bool small() const { return w == 176; }
+  int artSet() const { return small() ? 0 : 1; }
 };
 
 inline void PrintTo(const DisplaySize& d, std::ostream* os) {

@@ -8,8 +8,12 @@
 #include <vector>
 
 #include "ArtSupport.h"
+#include "art/InterfaceSprites.h"
 #include "gfx/Font.h"
 #include "gfx/SpriteBank.h"
+#include "screens/ConfirmNewGameScreen.h"
+#include "screens/HelpScreen.h"
+#include "screens/ScreenPlaces.h"
 
 namespace bt::test {
 namespace {
@@ -62,15 +66,15 @@ TEST_P(FontArtTest, ScreenTextsFitTheDisplay) {
   const DisplaySize d = GetParam();
   const int half = d.w / 2;
   // Help and confirmation texts.
-  const int tx = d.small() ? half - 62 : half - 86;
-  expectFits(tx,
-             "Clear each level by rotating all the\nround markers into their\ncorresponding "
-             "coloured tile.");
-  expectFits(tx, "Once all the pegs are in position\nyou can proceed to the next\nlevel.");
-  expectFits(tx, "Game in progress\n\nStart a new game ?");
-  EXPECT_LT(3 * font.linePitch(), 64) << "a help paragraph runs into the next";
+  const InterfacePlaces& panel = interfacePlaces(d.artSet());
+  const int tx = half + panel.textFromMiddle;
+  expectFits(tx, HelpScreen::kParagraph1);
+  expectFits(tx, HelpScreen::kParagraph2);
+  expectFits(tx, ConfirmNewGameScreen::kQuestion);
+  EXPECT_LT(3 * font.linePitch(), panel.paragraphGap) << "a help paragraph runs into the next";
   // Options: labels stop before the value column, values inside the display.
-  const int lx = d.small() ? half - 60 : half - 80, vx = d.small() ? half + 30 : half + 35;
+  const OptionsPlaces& options = optionsPlaces(d.artSet());
+  const int lx = half + options.labelFromMiddle, vx = half + options.valueFromMiddle;
   for (const char* label : {"Sound", "Move Up", "Move Down", "Move Left", "Move Right",
                             "Rotate Left", "Rotate Right", "Restart", "Quit"})
     expectFits(lx, label, vx - 2);
@@ -79,45 +83,56 @@ TEST_P(FontArtTest, ScreenTextsFitTheDisplay) {
         "Action", "Back", "VolUp", "VolDwn", "F10", "*", "#"})
     expectFits(vx, value);
   // Score table: a full name stops before the score; scores fit.
-  expectFits(half - 70, "AAAAAAAAAAAAAAA", half + 30 - 2);
-  expectFits(half - 70, "WWWWWWWWWWWWWWW", half + 30 - 2);
-  expectFits(half + 30, "-000000001");
-  expectFits(half + 30, "0000000000");
+  const ScoreTablePlaces& table = kScoreTablePlaces;
+  const int nameX = half + table.nameFromMiddle, scoreX = half + table.scoreFromMiddle;
+  expectFits(nameX, "AAAAAAAAAAAAAAA", scoreX - 2);
+  expectFits(nameX, "WWWWWWWWWWWWWWW", scoreX - 2);
+  expectFits(scoreX, "-000000001");
+  expectFits(scoreX, "0000000000");
   // Soft-key captions at fixed places (score table, online scores).
-  expectFits(34, "DONE", 115 - 2);
-  expectFits(115, "CONNECT");
-  expectFits(122, "STOP");
-  expectFits(120, "SUBMIT");
-  expectFits(120, "FETCH");
+  const OnlineScorePlaces& online = onlineScorePlaces(d.artSet());
+  expectFits(table.leftCaptionX, "DONE", table.rightCaptionX - 2);
+  expectFits(table.rightCaptionX, "SUBMIT");
+  expectFits(table.rightCaptionX, "FETCH");
+  expectFits(online.doneX, "DONE", online.connectX - 2);
+  expectFits(online.connectX, "CONNECT");
+  expectFits(online.stopX, "STOP");
   // Online status lines.
   for (const char* status :
        {"Select connect to get the scores.", "Select connect to submit your\nhighest score",
         "Dialing Connection.", "Exchanging data.", "Complete.",
         "An error occured. Please try later."})
-    expectFits(half - 60, status);
-  if (!d.small()) expectFits(10, "Restart", d.w - 30 - 4);
+    expectFits(half + online.statusFromMiddle, status);
+  if (gamePlaces(d.artSet()).buttonsShown) {
+    const HitRect menu = kGameButtons[0].on(d.w, d.h, 0);
+    expectFits(kRestartLabelX, "Restart", menu.x0 - 4);
+  }
 }
 
 TEST_P(FontArtTest, ButtonCaptionsSitOnTheirButtons) {
   const DisplaySize d = GetParam();
   SpriteBank bank;
-  ASSERT_TRUE(bank.load(artFile(std::string("Game_Sprite/interface") + d.suffix + ".spr")));
-  const Sprite* button = bank.sprite(14);
+  ASSERT_TRUE(bank.load(
+      artFile(std::string("Game_Sprite/") + kInterfaceBanks[d.small() ? 0 : 1] + ".spr")));
+  const Sprite* button = bank.sprite(kSpriteButton);
   ASSERT_NE(button, nullptr);
   const int bw = button->width, left = d.w / 2 - bw / 2, right = d.w / 2 + bw / 2;
   struct Caption {
     const char* text;
     int buttonX, x;
   };
-  const std::vector<Caption> captions = d.small()
-                                            ? std::vector<Caption>{{"DONE", left, left - 10},
-                                                                   {"CHANGE", right, right - 14},
-                                                                   {"YES", left, left - 10},
-                                                                   {"NO", right, right - 14}}
-                                            : std::vector<Caption>{{"DONE", left, left - 12},
-                                                                   {"CHANGE", right, right - 18},
-                                                                   {"YES", left, left - 8},
-                                                                   {"NO", right, right - 6}};
+  // Where a caption's text starts on a button in the middle of x.
+  const auto at = [&](const ButtonCaption& caption, int buttonX, const char* text) {
+    return Caption{
+        text, buttonX,
+        caption.centred ? buttonX - (font.measureLine(text) - 1) / 2 : buttonX + caption.dx};
+  };
+  const InterfacePlaces& panel = interfacePlaces(d.artSet());
+  const ConfirmPlaces& confirm = confirmPlaces(d.artSet());
+  const std::vector<Caption> captions = {
+      at(panel.doneCaption, left, "DONE"),
+      at(optionsPlaces(d.artSet()).changeCaption, right, "CHANGE"),
+      at(confirm.yesCaption, left, "YES"), at(confirm.noCaption, right, "NO")};
   for (const Caption& c : captions) {
     const int width = font.measureLine(c.text) - 1;
     EXPECT_GE(c.x, c.buttonX - bw / 2 + 3) << c.text;

@@ -5,33 +5,47 @@
 #include <string>
 
 #include "ArtSupport.h"
+#include "art/BoardSprites.h"
+#include "art/InterfaceSprites.h"
+#include "art/OnlineSprites.h"
 #include "gfx/Animation.h"
 #include "gfx/Font.h"
 #include "gfx/SpriteBank.h"
+#include "screens/GameView.h"
+#include "screens/ScreenPlaces.h"
 
 namespace bt::test {
 namespace {
 
 class DisplayArtTest : public testing::TestWithParam<DisplaySize> {
  protected:
-  SpriteBank load(const std::string& name) {
+  // One of the art set's banks: kBoardBanks or kInterfaceBanks.
+  SpriteBank load(const std::array<const char*, 2>& banks) {
+    const std::string name = banks[GetParam().small() ? 0 : 1];
     SpriteBank bank;
-    EXPECT_TRUE(bank.load(artFile("Game_Sprite/" + name + GetParam().suffix + ".spr"))) << name;
+    EXPECT_TRUE(bank.load(artFile("Game_Sprite/" + name + ".spr"))) << name;
     return bank;
   }
 };
 
 TEST_P(DisplayArtTest, BoardPicturesFitTheirPlaces) {
   const DisplaySize d = GetParam();
-  const SpriteBank bank = load("board");
-  ASSERT_GE(bank.count(), 13u);
-  const int pitch = d.small() ? 17 : 22;
-  for (uint32_t i : {0u, 1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
+  const SpriteBank bank = load(kBoardBanks);
+  ASSERT_GE(bank.count(), kBoardSpriteCount);
+  const GamePlaces& places = gamePlaces(d.artSet());
+  const int pitch = places.cellPitch;
+  for (uint32_t i = kSpriteMarkerCell; i < kSpriteMarkerCell + 4; ++i) {
     EXPECT_EQ(bank.sprite(i)->width, pitch) << "picture " << i;
     EXPECT_EQ(bank.sprite(i)->height, pitch) << "picture " << i;
   }
+  for (uint32_t i = kSpriteTile; i < kSpriteTile + 4; ++i) {
+    EXPECT_EQ(bank.sprite(i)->width, pitch) << "picture " << i;
+    EXPECT_EQ(bank.sprite(i)->height, pitch) << "picture " << i;
+  }
+  EXPECT_EQ(bank.sprite(kSpriteEmptyCell)->width, pitch);
+  EXPECT_EQ(bank.sprite(kSpriteEmptyCell)->height, pitch);
   // A tile leaves the middle of its cell black, so the marker shows.
-  for (uint32_t i = 4; i <= 7; ++i) {
+  for (uint32_t i = kSpriteTile; i < kSpriteTile + 4; ++i) {
     const Sprite& tile = *bank.sprite(i);
     const int mid = pitch / 2, r = pitch * 3 / 10;
     for (int y = mid - r; y <= mid + r; ++y) {
@@ -43,50 +57,55 @@ TEST_P(DisplayArtTest, BoardPicturesFitTheirPlaces) {
     }
   }
   // The status bar stands at the bottom with the status text centred on it.
-  const Sprite& bar = *bank.sprite(9);
-  const Box b = placed(bar, d.w / 2, d.h - bar.height - 2);
+  const Sprite& bar = *bank.sprite(kSpriteStatusBar);
+  const Box b = placed(bar, d.w / 2, d.h - bar.height - places.statusBarAboveBottom);
   EXPECT_TRUE(b.inside(d.w, d.h));
   Font font;
   ASSERT_TRUE(font.load(artFile(std::string("Game_Sprite/font") + d.suffix + ".spr")));
-  const int textTop = d.small() ? d.h - 15 : d.h - 22, cap = font.glyphs().sprite(30)->height;
+  const int textTop = d.h - places.statusTextAboveBottom, cap = font.glyphs().sprite(30)->height;
   EXPECT_LE(std::abs((2 * textTop + cap) - (b.top + b.bottom)), 3);
-  for (const char* status : {"Level 72 or 72", "Level Complete", "Game Over"})
-    EXPECT_LE(font.measureLine(status) + 6, bar.width) << status;
-  if (!d.small()) {
+  for (GameStatus status : {GameStatus::Playing, GameStatus::LevelComplete, GameStatus::GameOver}) {
+    const std::string text = GameView::statusText(status, kLastLevelIndex);
+    EXPECT_LE(font.measureLine(text) + 6, bar.width) << text;
+  }
+  if (places.buttonsShown) {
+    // Each button's picture fills its pen target.
     struct Place {
       uint32_t picture;
-      Box box;
+      HitRect target;
     };
-    for (const Place& p :
-         {Place{10, {d.w - 30, 10, d.w - 10, 30}}, Place{11, {26, d.h - 50, 50, d.h - 21}},
-          Place{12, {d.w - 50, d.h - 50, d.w - 26, d.h - 21}}}) {
-      const Box got = placed(*bank.sprite(p.picture), p.box.left, p.box.top);
-      EXPECT_EQ(got.right, p.box.right) << "picture " << p.picture;
-      EXPECT_EQ(got.bottom, p.box.bottom) << "picture " << p.picture;
-      EXPECT_EQ(got.left, p.box.left) << "picture " << p.picture;
+    for (const Place& p : {Place{kSpriteMenuButton, kGameButtons[0].on(d.w, d.h, 0)},
+                           Place{kSpriteRotateLeftButton, kGameButtons[1].on(d.w, d.h, 1)},
+                           Place{kSpriteRotateRightButton, kGameButtons[2].on(d.w, d.h, 2)}}) {
+      const Box want{p.target.x0, p.target.y0, p.target.x1, p.target.y1};
+      const Box got = placed(*bank.sprite(p.picture), want.left, want.top);
+      EXPECT_EQ(got.right, want.right) << "picture " << p.picture;
+      EXPECT_EQ(got.bottom, want.bottom) << "picture " << p.picture;
+      EXPECT_EQ(got.left, want.left) << "picture " << p.picture;
     }
   }
 }
 
 TEST_P(DisplayArtTest, MenuPicturesFitTheLayouts) {
   const DisplaySize d = GetParam();
-  const SpriteBank bank = load("interface");
-  ASSERT_GE(bank.count(), 16u);
+  const SpriteBank bank = load(kInterfaceBanks);
+  ASSERT_GE(bank.count(), kInterfaceSpriteCount);
+  const InterfacePlaces& places = interfacePlaces(d.artSet());
   for (uint32_t unused : {2u, 3u, 8u}) {
     EXPECT_EQ(bank.sprite(unused)->width, 1);
     EXPECT_EQ(bank.sprite(unused)->height, 1);
   }
-  const int th = bank.sprite(0)->height, half = th / 2;
+  const int th = bank.sprite(kSpriteMenuTitle)->height, half = th / 2;
   EXPECT_EQ(th, d.small() ? 32 : 40);
-  for (uint32_t title : {0u, 1u, 4u}) {
+  for (uint32_t title : {kSpriteMenuTitle, kSpriteOptionsTitle, kSpriteHelpTitle}) {
     EXPECT_EQ(bank.sprite(title)->height, th) << "title " << title;
     EXPECT_TRUE(placed(*bank.sprite(title), d.w / 2, half).inside(d.w, d.h)) << "title " << title;
   }
   // Menu entries with the cursor beside them on every row.
-  const Sprite& cursor = *bank.sprite(15);
-  const int D = d.small() ? 64 : 88;
-  const uint32_t entries[5] = {5, 6, 7, 9, 10};
-  for (int k = 0; k < 5; ++k) {
+  const Sprite& cursor = *bank.sprite(kSpriteCursor);
+  const int D = places.cursorFromMiddle;
+  const auto& entries = kMenuEntrySprites;
+  for (int k = 0; k < static_cast<int>(entries.size()); ++k) {
     const Sprite& entry = *bank.sprite(entries[k]);
     const int y = 2 * half + th + k * th;
     const Box e = placed(entry, d.w / 2, y), left = placed(cursor, d.w / 2 - D, y),
@@ -98,16 +117,17 @@ TEST_P(DisplayArtTest, MenuPicturesFitTheLayouts) {
     EXPECT_GE(right.left, e.right) << "entry " << entries[k] << " under the cursor";
   }
   // Panels stacked one title height apart, then the two buttons below.
-  const int rows = d.small() ? 5 : 6;
-  for (uint32_t p : {11u, 12u, 13u}) {
+  const int rows = places.panelRows;
+  for (uint32_t p : {kSpriteTopPanel, kSpriteMiddlePanel, kSpriteBottomPanel}) {
     EXPECT_EQ(bank.sprite(p)->height, th) << "panel " << p;
     EXPECT_LE(bank.sprite(p)->width, d.w) << "panel " << p;
   }
-  const Box lastPanel = placed(*bank.sprite(13), d.w / 2, half + th + (rows - 1) * th);
-  const Sprite& button = *bank.sprite(14);
+  const Box lastPanel =
+      placed(*bank.sprite(kSpriteBottomPanel), d.w / 2, half + th + (rows - 1) * th);
+  const Sprite& button = *bank.sprite(kSpriteButton);
   const int bh = button.height, bw = button.width;
-  const int Y = d.small() ? half + th + 5 * th : half + th + 7 * th - 2 * bh;
-  const int E = d.small() ? Y - 6 : Y + 4;
+  const int Y = half + places.buttonRowTitles * th - places.buttonRowLift * bh;
+  const int E = Y + places.buttonRestFromRow;
   const Box leftButton = placed(button, d.w / 2 - bw / 2, E),
             rightButton = placed(button, d.w / 2 + bw / 2, E);
   EXPECT_TRUE(leftButton.inside(d.w, d.h) && rightButton.inside(d.w, d.h));
@@ -115,10 +135,10 @@ TEST_P(DisplayArtTest, MenuPicturesFitTheLayouts) {
   // Option rows and help text stay inside the panel.
   Font font;
   ASSERT_TRUE(font.load(artFile(std::string("Game_Sprite/font") + d.suffix + ".spr")));
-  const int firstRow = d.small() ? 44 : 58, helpTop = d.small() ? 44 : 55;
-  EXPECT_GE(firstRow, th + 6);
-  EXPECT_LE(firstRow + 16 * 8 + font.linePitch(), lastPanel.bottom - 6);
-  EXPECT_LE(helpTop + 64 + 3 * font.linePitch(), lastPanel.bottom - 6);
+  const OptionsPlaces& options = optionsPlaces(d.artSet());
+  EXPECT_GE(options.firstRowY, th + 6);
+  EXPECT_LE(options.firstRowY + options.rowPitch * 8 + font.linePitch(), lastPanel.bottom - 6);
+  EXPECT_LE(places.textTop + places.paragraphGap + 3 * font.linePitch(), lastPanel.bottom - 6);
 }
 
 INSTANTIATE_TEST_SUITE_P(Displays, DisplayArtTest, testing::ValuesIn(kDisplays),
@@ -128,43 +148,60 @@ INSTANTIATE_TEST_SUITE_P(Displays, DisplayArtTest, testing::ValuesIn(kDisplays),
 
 TEST(OnlineArtTest, PicturesFitTheLayoutOnBothDisplays) {
   SpriteBank bank;
-  ASSERT_TRUE(bank.load(artFile("Game_Sprite/interface.spr")));
-  for (uint32_t i : {4u, 5u, 6u, 16u, 17u, 19u, 20u, 21u, 22u, 23u, 24u, 25u, 26u}) {
+  ASSERT_TRUE(bank.load(artFile(std::string("Game_Sprite/") + kOnlineBank + ".spr")));
+  for (uint32_t i : {kSpriteOnlineTitle, kSpriteLeftOrnament, kSpriteRightOrnament, kSpriteChain,
+                     kSpriteOnlineButton, kSpriteOnlinePanelTop, kSpriteOnlinePanelRow,
+                     kSpriteOnlinePanelBottom, kSpriteFirstStep, kSpriteFirstStep + 1,
+                     kSpriteFirstStep + 2, kSpriteStepMarker, kSpriteTick}) {
     ASSERT_NE(bank.sprite(i), nullptr) << i;
     EXPECT_GT(bank.sprite(i)->width * bank.sprite(i)->height, 1) << i;
   }
-  EXPECT_EQ(bank.sprite(20)->height, 16);
   for (const DisplaySize& d : kDisplays) {
-    const int W = d.w;
+    const OnlineScorePlaces& p = onlineScorePlaces(d.artSet());
+    EXPECT_EQ(bank.sprite(kSpriteOnlinePanelRow)->height, p.rowPitch);
+    const int mid = d.w / 2;
+    const int lastRowY = p.firstRowY + (p.panelRows - 1) * p.rowPitch;
     struct Item {
       uint32_t sprite;
       int x, y;
     };
-    for (const Item& it :
-         {Item{4, W / 2, 19}, Item{5, W / 2 - 79, 19}, Item{6, W / 2 + 79, 19},
-          Item{16, W / 2 - 62, 42}, Item{16, W / 2 + 60, 42}, Item{19, W / 2, 52},
-          Item{20, W / 2, 68}, Item{20, W / 2, 180}, Item{21, W / 2, 196},
-          Item{17, W / 2 - 46, 212}, Item{17, W / 2 + 46, 212}, Item{22, W / 2 - 45, 60},
-          Item{23, W / 2 - 45, 90}, Item{24, W / 2 - 45, 120}, Item{25, W / 2 - 55, 68},
-          Item{26, W / 2 - 55, 128}})
-      EXPECT_TRUE(placed(*bank.sprite(it.sprite), it.x, it.y).inside(W, d.h))
+    std::vector<Item> items = {{kSpriteOnlineTitle, mid, p.titleY},
+                               {kSpriteLeftOrnament, mid - p.ornamentFromMiddle, p.titleY},
+                               {kSpriteRightOrnament, mid + p.ornamentFromMiddle, p.titleY},
+                               {kSpriteChain, mid + p.leftChainFromMiddle, p.chainY},
+                               {kSpriteChain, mid + p.rightChainFromMiddle, p.chainY},
+                               {kSpriteOnlinePanelTop, mid, p.panelTopY},
+                               {kSpriteOnlinePanelRow, mid, p.firstRowY},
+                               {kSpriteOnlinePanelRow, mid, lastRowY},
+                               {kSpriteOnlinePanelBottom, mid, p.panelBottomY},
+                               {kSpriteOnlineButton, mid - p.buttonFromMiddle, p.buttonY},
+                               {kSpriteOnlineButton, mid + p.buttonFromMiddle, p.buttonY},
+                               {kSpriteTick, mid + p.markerFromMiddle, p.markerY[kStepCount - 1]}};
+    for (int i = 0; i < kStepCount; ++i) {
+      items.push_back({kSpriteFirstStep + i, mid + p.stepFromMiddle, p.stepY[i]});
+      items.push_back({kSpriteStepMarker, mid + p.markerFromMiddle, p.markerY[i]});
+    }
+    for (const Item& it : items)
+      EXPECT_TRUE(placed(*bank.sprite(it.sprite), it.x, it.y).inside(d.w, d.h))
           << "sprite " << it.sprite << " on " << d.suffix;
+    // The panel: top edge, rows and bottom edge join without gaps.
+    const Box top = placed(*bank.sprite(kSpriteOnlinePanelTop), mid, p.panelTopY),
+              row = placed(*bank.sprite(kSpriteOnlinePanelRow), mid, p.firstRowY),
+              last = placed(*bank.sprite(kSpriteOnlinePanelRow), mid, lastRowY),
+              bottom = placed(*bank.sprite(kSpriteOnlinePanelBottom), mid, p.panelBottomY);
+    EXPECT_EQ(top.bottom, row.top);
+    EXPECT_EQ(last.bottom, bottom.top);
   }
-  // The panel: top edge, rows and bottom edge join without gaps.
-  const Box top = placed(*bank.sprite(19), 88, 52), row = placed(*bank.sprite(20), 88, 68),
-            last = placed(*bank.sprite(20), 88, 180), bottom = placed(*bank.sprite(21), 88, 196);
-  EXPECT_EQ(top.bottom, row.top);
-  EXPECT_EQ(last.bottom, bottom.top);
 }
 
 TEST(OnlineArtTest, BusyIndicatorLoopsOverPicturesThatCoverTheMarker) {
   SpriteBank bank;
-  ASSERT_TRUE(bank.load(artFile("Game_Sprite/interface.spr")));
+  ASSERT_TRUE(bank.load(artFile(std::string("Game_Sprite/") + kOnlineBank + ".spr")));
   Animation animation;
-  ASSERT_TRUE(animation.load(artFile("Game_Animation/interface.ani")));
+  ASSERT_TRUE(animation.load(artFile(std::string("Game_Animation/") + kOnlineAnimation + ".ani")));
   AnimationSequence* busy = animation.sequence(0);
   ASSERT_NE(busy, nullptr);
-  const Sprite& marker = *bank.sprite(25);
+  const Sprite& marker = *bank.sprite(kSpriteStepMarker);
   int frames = 0;
   for (int i = 0; i < 1000; ++i) {
     const uint16_t result = AnimationPlayer::advance(*busy);
@@ -173,7 +210,8 @@ TEST(OnlineArtTest, BusyIndicatorLoopsOverPicturesThatCoverTheMarker) {
     ++frames;
     const AnimationCommand* c = AnimationPlayer::currentCommand(*busy);
     ASSERT_EQ(c->type, 0u);
-    ASSERT_GT(c->argument, 26) << "busy frames stand at free indices";
+    ASSERT_GE(c->argument, static_cast<int>(kSpriteFirstBusyFrame))
+        << "busy frames stand at free indices";
     const Sprite* s = bank.sprite(static_cast<uint32_t>(c->argument));
     ASSERT_NE(s, nullptr);
     // Drawn keyed over the previous frame without clearing: it must cover

@@ -3,75 +3,56 @@
 // server's.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
 #include <string>
+#include <vector>
 
-#include "app/ShellFixture.h"
+#include "app/ScoreTable.h"
 #include "net/HighScoreClient.h"
+#include "net/protocol/ScoreCheck.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "screens/ScoreTableExchange.h"
 #include "server/ScoredProcess.h"
+#include "support/RecordingListener.h"
 
 namespace bt::test {
 namespace {
 
-using namespace std::chrono_literals;
-
-// Waits for the worker's last report, made from its own thread.
-class EndListener : public Screen {
- public:
-  using Screen::Screen;
-  void notify(int32_t status) override {
-    std::lock_guard<std::mutex> lock(mutex_);
-    last_ = status;
-    changed_.notify_all();
-  }
-  int32_t waitForEnd() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait_for(lock, 20s, [this] { return last_ == 3 || last_ == 4; });
-    return std::exchange(last_, 0);
-  }
-
- private:
-  std::mutex mutex_;
-  std::condition_variable changed_;
-  int32_t last_ = 0;
-};
-
-class GameAgainstScoredTest : public ShellTest {
+class GameAgainstScoredTest : public ::testing::Test {
  protected:
   GameAgainstScoredTest() {
-    start();
-    listener_ = std::make_unique<EndListener>(*app_);
     ScoreServer server;
     server.port = static_cast<uint16_t>(scored_.port());
     client_.setServer(server);
     client_.setGameId(kScoreGameId);
-    client_.setScoreTable(&app_->scores());
   }
 
-  int32_t exchange() {
-    EXPECT_TRUE(client_.start(*listener_));
-    const int32_t status = listener_->waitForEnd();
+  // One exchange as the online score screen makes it, its rows taken into
+  // the table; the last report.
+  ExchangeStatus exchange() {
+    listener_.clear();
+    EXPECT_TRUE(client_.start(listener_, submissionFrom(table_)));
+    const std::vector<ExchangeStatus> reports = listener_.waitForEnd();
     client_.stop();
-    client_.applyReceived();
-    return status;
+    applyReceived(client_, table_);
+    return reports.empty() ? ExchangeStatus::Idle : reports.back();
   }
 
-  std::string name(int row) { return app_->scores().entries[row].name.data(); }
+  std::string name(int row) { return table_.entries[row].name.data(); }
 
   bt::scored::test::TempDatabaseFile database_;
   bt::scored::test::ScoredProcess scored_{{"--db", database_.path(), "--quiet"}};
-  std::unique_ptr<EndListener> listener_;
+  platform::HeadlessPlatform platform_{1000};
+  ScoreTable table_;
+  RecordingListener listener_;
   HighScoreClient client_{platform_.network()};
 };
 
 TEST_F(GameAgainstScoredTest, FetchesSubmitsAndGetsTheServersTableBack) {
   ASSERT_NE(scored_.port(), 0) << scored_.errorOutput();
-  ScoreTable& table = app_->scores();
+  ScoreTable& table = table_;
 
   table.entries[0].score = 5;  // a local row the server does not know
-  ASSERT_EQ(exchange(), 3);
+  ASSERT_EQ(exchange(), ExchangeStatus::Complete);
   EXPECT_EQ(table.entries[0].score, 0) << "an empty server's padded table replaces ours";
   EXPECT_EQ(name(0), "AAAAAAAAAAAAAAA");
 
@@ -80,7 +61,7 @@ TEST_F(GameAgainstScoredTest, FetchesSubmitsAndGetsTheServersTableBack) {
     table.setEntryName(4, who);
     table.entries[4].score = score;
     table.setHighlighted(4);
-    ASSERT_EQ(exchange(), 3);
+    ASSERT_EQ(exchange(), ExchangeStatus::Complete);
     EXPECT_EQ(table.getHighlighted(), -1);
   }
   EXPECT_EQ(name(0), "BO");

@@ -36,19 +36,16 @@ TEST(SavedGameTest, BytesAreLevelSideThenTheCells) {
   EXPECT_TRUE(std::equal(board.cells.begin(), board.cells.end(), bytes.begin() + 5));
 }
 
-TEST(SavedGameTest, ContinuedOnTheOtherArtSetAtItsOrigin) {
+TEST(SavedGameTest, ContinuedWithTheCursorInTheMiddle) {
   Board saved = levelBoard(1);
   saved.cursorX = 1;  // not kept: the cursor returns to the middle
   const auto decoded = decodeSavedGame(encodeSavedGame(saved));
   ASSERT_TRUE(decoded.has_value());
   Game game;
-  game.board.layout = {0, 176};
   game.rotation.rotating = true;
   restoreSavedGame(game, *decoded);
   EXPECT_EQ(game.board.levelIndex, 1);
   EXPECT_EQ(game.board.cells, saved.cells);
-  EXPECT_EQ(game.board.originX, 3);
-  EXPECT_EQ(game.board.originY, 25);
   EXPECT_EQ(game.board.cursorX, 4);
   EXPECT_EQ(game.board.cursorY, 3);
   EXPECT_FALSE(game.rotation.rotating);
@@ -67,7 +64,7 @@ TEST(SavedGameTest, AFinishedGameContinuesAsOver) {
   restoreSavedGame(game, *decoded);
   EXPECT_TRUE(game.gameOver);
   EXPECT_EQ(startRotation(game, true), RotationStart::Ignored);
-  EXPECT_EQ(checkCompletion(game).text, "Game Over");
+  EXPECT_EQ(checkCompletion(game), GameStatus::GameOver);
 }
 
 TEST(SavedGameTest, UnusableBytesAreRefused) {

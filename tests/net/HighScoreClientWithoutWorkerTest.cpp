@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ShellFixture.h"
 #include "net/HighScoreClient.h"
+#include "support/RecordingListener.h"
 #include "support/ScoreReplyText.h"
 
 namespace bt::test {
@@ -60,47 +60,42 @@ class LaterNetwork : public platform::Network {
   bool refuse = false;
 };
 
-class Reports : public Screen {
- public:
-  using Screen::Screen;
-  void notify(int32_t status) override { got.push_back(status); }
-  std::vector<int32_t> got;
-};
+using Reports = std::vector<ExchangeStatus>;
+constexpr ExchangeStatus kConnecting = ExchangeStatus::Connecting;
+constexpr ExchangeStatus kExchanging = ExchangeStatus::Exchanging;
+constexpr ExchangeStatus kComplete = ExchangeStatus::Complete;
+constexpr ExchangeStatus kFailed = ExchangeStatus::Failed;
 
-class HighScoreClientWithoutWorkerTest : public ShellTest {
+class HighScoreClientWithoutWorkerTest : public ::testing::Test {
  protected:
-  HighScoreClientWithoutWorkerTest() {
-    start();
-    reports_ = std::make_unique<Reports>(*app_);
-    client_.setGameId("brambletop");
-    client_.setScoreTable(&table_);
-  }
+  HighScoreClientWithoutWorkerTest() { client_.setGameId("brambletop"); }
 
   LaterNetwork network_;
-  ScoreTable table_;
-  std::unique_ptr<Reports> reports_;
+  RecordingListener reports_;
   HighScoreClient client_{network_};
 };
 
-// The same reports and rows as with a worker, all on the calling thread:
-// 1 and 2 from start, the last one when the request completes.
+// The same reports and reply as with a worker, all on the calling thread:
+// Connecting and Exchanging from start, the last one when the request
+// completes.
 TEST_F(HighScoreClientWithoutWorkerTest, ReportsAsTheRequestEnds) {
-  ASSERT_TRUE(client_.start(*reports_));
-  EXPECT_EQ(reports_->got, (std::vector<int32_t>{1, 2}));
+  ASSERT_TRUE(client_.start(reports_, std::nullopt));
+  EXPECT_EQ(reports_.reports(), (Reports{kConnecting, kExchanging}));
   EXPECT_TRUE(client_.running());
   ASSERT_NE(network_.live, nullptr);
   EXPECT_EQ(network_.live->request.path, "/highscorescript/highscore.asp?game=brambletop");
-  EXPECT_FALSE(client_.start(*reports_)) << "one exchange at a time";
+  EXPECT_FALSE(client_.start(reports_, std::nullopt)) << "one exchange at a time";
 
   network_.complete(platform::HttpResponse{200, tenPairs("W")});
-  EXPECT_EQ(reports_->got, (std::vector<int32_t>{1, 2, 3}));
+  EXPECT_EQ(reports_.reports(), (Reports{kConnecting, kExchanging, kComplete}));
   EXPECT_FALSE(client_.running());
   EXPECT_EQ(network_.live, nullptr) << "the finished request is released";
-  ASSERT_TRUE(client_.applyReceived());
-  EXPECT_EQ(std::string(table_.entries[0].name.data()), "W10");
+  const std::optional<ScoreReply> reply = client_.takeReceived();
+  ASSERT_TRUE(reply.has_value());
+  EXPECT_EQ(std::string(reply->pairs[9].name.data()), "W10");
 }
 
-TEST_F(HighScoreClientWithoutWorkerTest, FailuresReportFour) {
+TEST_F(HighScoreClientWithoutWorkerTest, FailuresReportFailed) {
   struct Case {
     const char* what;
     std::optional<platform::HttpResponse> response;
@@ -111,30 +106,31 @@ TEST_F(HighScoreClientWithoutWorkerTest, FailuresReportFour) {
                         {"fetch refused", std::nullopt, true}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    reports_->got.clear();
+    reports_.clear();
     network_.refuse = c.refuse;
-    ASSERT_TRUE(client_.start(*reports_));
+    ASSERT_TRUE(client_.start(reports_, std::nullopt));
     if (!c.refuse) network_.complete(c.response);
-    EXPECT_EQ(reports_->got, (std::vector<int32_t>{1, 2, 4}));
+    EXPECT_EQ(reports_.reports(), (Reports{kConnecting, kExchanging, kFailed}));
     EXPECT_FALSE(client_.running());
-    EXPECT_FALSE(client_.applyReceived());
+    EXPECT_FALSE(client_.takeReceived());
   }
 }
 
 // STOP cancels the request; nothing reports after it, and the next exchange
 // starts afresh.
 TEST_F(HighScoreClientWithoutWorkerTest, StopCancelsTheRequest) {
-  ASSERT_TRUE(client_.start(*reports_));
+  ASSERT_TRUE(client_.start(reports_, std::nullopt));
   LaterNetwork::Post* first = network_.live;
   client_.stop();
   EXPECT_TRUE(first->cancelled);
   EXPECT_FALSE(client_.running());
   network_.complete(platform::HttpResponse{200, tenPairs("W")});
-  EXPECT_EQ(reports_->got, (std::vector<int32_t>{1, 2}));
+  EXPECT_EQ(reports_.reports(), (Reports{kConnecting, kExchanging}));
 
-  ASSERT_TRUE(client_.start(*reports_));
+  ASSERT_TRUE(client_.start(reports_, std::nullopt));
   network_.complete(platform::HttpResponse{200, tenPairs("W")});
-  EXPECT_EQ(reports_->got, (std::vector<int32_t>{1, 2, 1, 2, 3}));
+  EXPECT_EQ(reports_.reports(),
+            (Reports{kConnecting, kExchanging, kConnecting, kExchanging, kComplete}));
 }
 
 }  // namespace

@@ -1,20 +1,15 @@
 #pragma once
-// The real main menu, options, help and confirmation screens on the headless
-// backend with the generated art; every other id gets a recording screen, so
-// a test sees which screen a key or a tap asked for.
+// The program's screens on the headless backend with the generated art, for
+// the main menu, options, help and confirmation tests.
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "app/ShellFixture.h"
+#include "art/InterfaceSprites.h"
 #include "gfx/SpriteBank.h"
-#include "screens/ConfirmNewGameScreen.h"
-#include "screens/HelpScreen.h"
-#include "screens/InterfaceArt.h"
-#include "screens/MainMenuScreen.h"
-#include "screens/OptionsScreen.h"
+#include "screens/ProgramScreensFixture.h"
 
 namespace bt::test {
 
@@ -31,25 +26,9 @@ inline void PrintTo(const DisplaySize& d, std::ostream* os) {
 inline constexpr int kNoScreen = -1;
 inline constexpr int kQuitted = 0;
 
-class FrontEndTest : public ShellTest {
+class FrontEndTest : public ProgramScreensTest {
  protected:
-  FrontEndTest() { folders_ = Folders(std::string(BT_BINARY_DIR) + "/bin", folder_.path()); }
-
-  std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) override {
-    created_.push_back(static_cast<int>(id));
-    switch (id) {
-      case ScreenId::MainMenu:
-        return std::make_unique<MainMenuScreen>(app);
-      case ScreenId::Options:
-        return std::make_unique<OptionsScreen>(app);
-      case ScreenId::Help:
-        return std::make_unique<HelpScreen>(app);
-      case ScreenId::ConfirmNewGame:
-        return std::make_unique<ConfirmNewGameScreen>(app);
-      default:
-        return ShellTest::makeScreen(id, app);
-    }
-  }
+  FrontEndTest() { useBuiltArt(); }
 
   // Starts the program at a display size and switches to id; the screen is
   // entered on the second frame (the picture is still black, so no fade).
@@ -61,7 +40,7 @@ class FrontEndTest : public ShellTest {
     runFrames(1);
     ASSERT_EQ(created_.back(), static_cast<int>(id));
     created_.clear();
-    bank_.load(app_->makePath(interfaceBankName(app_->artSet())));
+    bank_.load(app_->makePath(interfaceBankPath(app_->artSet())));
   }
 
   // Runs up to `limit` frames: the id of the first screen created, kQuitted
@@ -96,7 +75,6 @@ class FrontEndTest : public ShellTest {
                                : th / 2 + th + 7 * th - 2 * spriteHeight(kSpriteButton);
   }
 
-  std::vector<int> created_;
   SpriteBank bank_;  // the interface art of the open screen's display
 };
 

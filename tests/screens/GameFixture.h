@@ -1,7 +1,6 @@
 #pragma once
-// The real Application on the headless backend with the built art, the game
-// screen for ScreenId 1 and 5 and a plain screen for every other id, and
-// helpers that play it as a player would.
+// The program's screens on the headless backend with the built art, and
+// helpers that play the game screen as a player would.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,11 +8,11 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ShellFixture.h"
 #include "game/SavedGame.h"
 #include "platform/headless/HeadlessDisplay.h"
 #include "platform/headless/PngFile.h"
 #include "screens/GameScreen.h"
+#include "screens/ProgramScreensFixture.h"
 #include "storage/ByteReader.h"
 #include "storage/ByteWriter.h"
 #include "storage/Paths.h"
@@ -21,17 +20,9 @@
 
 namespace bt::test {
 
-class GameTest : public ShellTest {
+class GameTest : public ProgramScreensTest {
  protected:
-  GameTest() { folders_ = Folders(std::string(BT_BINARY_DIR) + "/bin", folder_.path()); }
-
-  std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) override {
-    created_.push_back(static_cast<int>(id));
-    if (id == ScreenId::NewGame || id == ScreenId::ContinueGame) {
-      return std::make_unique<GameScreen>(app, id == ScreenId::ContinueGame);
-    }
-    return std::make_unique<Screen>(app);
-  }
+  GameTest() { useBuiltArt(); }
 
   // Starts the program (when not running) and switches to the game screen
   // for id; the game has drawn its first frame on return.
@@ -132,8 +123,6 @@ class GameTest : public ShellTest {
   platform::HeadlessDisplay& display() {
     return static_cast<platform::HeadlessDisplay&>(platform_.display());
   }
-
-  std::vector<int> created_;
 };
 
 }  // namespace bt::test

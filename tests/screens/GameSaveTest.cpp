@@ -5,6 +5,7 @@
 
 #include "game/LevelData.h"
 #include "game/LevelTable.h"
+#include "gfx/Colour.h"
 #include "screens/GameFixture.h"
 
 namespace bt::test {
@@ -44,9 +45,9 @@ TEST_F(GameSaveTest, LevelTwelveContinuesAtTheArtSetsOrigin) {
   }
   kept.levelIndex = 11;
   struct Case {
-    int32_t width, height, originX, originY;
+    int32_t width, height, pitch, originX, originY;
   };
-  for (const Case& c : {Case{176, 220, 37, 59}, Case{240, 320, 54, 40}}) {
+  for (const Case& c : {Case{176, 220, 17, 37, 59}, Case{240, 320, 22, 54, 40}}) {
     SCOPED_TRACE(c.width);
     writeSave(kept);
     const auto before = readSave();
@@ -54,10 +55,11 @@ TEST_F(GameSaveTest, LevelTwelveContinuesAtTheArtSetsOrigin) {
     openGame(ScreenId::ContinueGame, c.width, c.height);
     EXPECT_EQ(screen().statusText(), "Level 12 or 72");
     EXPECT_EQ(game().board.cells, kept.cells);
-    EXPECT_EQ(game().board.originX, c.originX);
-    EXPECT_EQ(game().board.originY, c.originY);
     EXPECT_EQ(game().board.cursorX, 2);
     EXPECT_EQ(game().board.cursorY, 1);
+    // The cursor's outline starts one pixel above its cell (2, 1): the board
+    // stands at this display's origin.
+    EXPECT_EQ(shownPixel(c.originX + 2 * c.pitch, c.originY + c.pitch - 1), kWhite);
     quitGame();
     EXPECT_EQ(readSave(), before);
     app_.reset();

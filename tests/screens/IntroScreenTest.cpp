@@ -4,34 +4,22 @@
 #include <memory>
 #include <vector>
 
-#include "app/ShellFixture.h"
 #include "gfx/AnimationWriter.h"
 #include "gfx/SpriteBankWriter.h"
-#include "screens/IntroScreen.h"
+#include "screens/ProgramScreensFixture.h"
 
 namespace bt::test {
 namespace {
-
-// Stands for every screen other than the intro.
-class OtherScreen : public Screen {
- public:
-  using Screen::Screen;
-};
 
 struct Command {
   uint8_t type;
   int16_t x, y, argument;
 };
 
-// The real intro screen for its id, and a plain screen for every other.
-class IntroScreenTest : public ShellTest {
+// The program's screens with an intro of the test's own in folder_, and no
+// other art.
+class IntroScreenTest : public ProgramScreensTest {
  protected:
-  std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) override {
-    created_.push_back(static_cast<int>(id));
-    if (id == ScreenId::Intro) return std::make_unique<IntroScreen>(app);
-    return std::make_unique<OtherScreen>(app);
-  }
-
   // Two 4x4 pictures anchored at their middle: 0 red, 1 green.
   void writePictures() {
     std::vector<SpriteImage> pictures;
@@ -70,8 +58,6 @@ class IntroScreenTest : public ShellTest {
   }
 
   uint16_t pixel(int x, int y) { return app_->frameBuffer().pixel(x, y); }
-
-  std::vector<int> created_;
 };
 
 TEST_F(IntroScreenTest, DrawsEachFrameAtTheMiddleOfTheTopSquareWithoutClearingThenOpensTheMenu) {

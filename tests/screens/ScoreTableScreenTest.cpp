@@ -5,25 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "app/ShellFixture.h"
+#include "gfx/Colour.h"
+#include "screens/ProgramScreensFixture.h"
 #include "screens/ScoreTableScreen.h"
 #include "support/BlockFont.h"
 
 namespace bt::test {
 namespace {
 
-constexpr uint16_t kGrey = 0xD67A;
-constexpr uint16_t kRed = 0xF800;
-
-// The real score table for its id, recording screens for the others.
-class ScoreTableScreenTest : public ShellTest {
+// The program's screens with a block font and no other art.
+class ScoreTableScreenTest : public ProgramScreensTest {
  protected:
   ScoreTableScreenTest() { EXPECT_TRUE(writeBlockFont(folder_.path())); }
-
-  std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) override {
-    if (id == ScreenId::ScoreTable) return std::make_unique<ScoreTableScreen>(app);
-    return ShellTest::makeScreen(id, app);
-  }
 
   // Starts on the table; highlighted names the row of a new score, if any.
   ScoreTableScreen& openTable(int32_t highlighted = -1, const std::string& lastInitials = "",
@@ -42,15 +35,11 @@ class ScoreTableScreenTest : public ShellTest {
     runFrames(frames);
   }
 
-  // Leaves with a soft key; the id of the screen created next.
-  std::string leaveWith(GameKey key) {
-    takeLog();
+  // Leaves with a soft key; the id of the screen created next, or -1.
+  int leaveWith(GameKey key) {
+    created_.clear();
     press(key, 12);
-    for (const std::string& line : takeLog()) {
-      if (line.size() > 7 && line.substr(line.size() - 7) == " create")
-        return line.substr(0, line.find(' '));
-    }
-    return "";
+    return created_.empty() ? -1 : created_.front();
   }
 
   std::string name(int row) { return app_->scores().entries[row].name.data(); }
@@ -75,17 +64,17 @@ TEST_F(ScoreTableScreenTest, DrawsTenGreyRowsAndTheCaptions) {
     const int half = width / 2;
     for (int row = 0; row < 10; ++row) {
       const int y = 48 + 16 * row;
-      EXPECT_EQ(pixel(half - 70, y), kGrey) << "name of row " << row;
-      EXPECT_EQ(pixel(half + 30, y), kGrey) << "score of row " << row;
+      EXPECT_EQ(pixel(half - 70, y), kTextGrey) << "name of row " << row;
+      EXPECT_EQ(pixel(half + 30, y), kTextGrey) << "score of row " << row;
       // Ten characters of six pixels (five and a gap).
-      EXPECT_EQ(pixel(half + 30 + 9 * 6, y), kGrey);
+      EXPECT_EQ(pixel(half + 30 + 9 * 6, y), kTextGrey);
       EXPECT_EQ(pixel(half + 30 + 9 * 6 - 1, y), 0);
       if (width == 240) {
         EXPECT_EQ(pixel(half + 30 + 10 * 6 - 1, y), 0);
       }
     }
-    EXPECT_EQ(pixel(34, 208), kGrey) << "DONE";
-    EXPECT_EQ(pixel(120 + 5 * 6 - 2, 208), kGrey) << "FETCH";
+    EXPECT_EQ(pixel(34, 208), kTextGrey) << "DONE";
+    EXPECT_EQ(pixel(120 + 5 * 6 - 2, 208), kTextGrey) << "FETCH";
     EXPECT_EQ(pixel(120 + 6 * 6 - 2, 208), 0) << "not SUBMIT";
     const int presents = platform_.headlessDisplay().presentCount();
     runFrames(10);
@@ -99,18 +88,18 @@ TEST_F(ScoreTableScreenTest, DrawsTenGreyRowsAndTheCaptions) {
 
 TEST_F(ScoreTableScreenTest, TheHighlightedRowIsTypedInRed) {
   openTable(3);
-  EXPECT_EQ(pixel(50, 48 + 48), kRed) << "the cursor mark";
-  EXPECT_EQ(pixel(150, 48 + 48), kGrey) << "the score stays grey";
-  EXPECT_EQ(pixel(120 + 6 * 6 - 2, 208), kGrey) << "SUBMIT";
+  EXPECT_EQ(pixel(50, 48 + 48), kHighlightRed) << "the cursor mark";
+  EXPECT_EQ(pixel(150, 48 + 48), kTextGrey) << "the score stays grey";
+  EXPECT_EQ(pixel(120 + 6 * 6 - 2, 208), kTextGrey) << "SUBMIT";
   press(kKeyDigit2);
   press(kKeyDigit3);
-  EXPECT_EQ(pixel(50 + 6, 96), kRed) << "the second letter";
+  EXPECT_EQ(pixel(50 + 6, 96), kHighlightRed) << "the second letter";
   EXPECT_EQ(pixel(50 + 12, 96), 0);
   const int presents = platform_.headlessDisplay().presentCount();
   runFrames(40);
   EXPECT_EQ(platform_.headlessDisplay().presentCount(), presents + 1)
       << "the accepted letter redraws once";
-  EXPECT_EQ(pixel(50 + 12, 96), kRed) << "the mark moved on";
+  EXPECT_EQ(pixel(50 + 12, 96), kHighlightRed) << "the mark moved on";
 }
 
 TEST_F(ScoreTableScreenTest, EitherSoftKeyStoresTheName) {
@@ -131,7 +120,9 @@ TEST_F(ScoreTableScreenTest, EitherSoftKeyStoresTheName) {
       SCOPED_TRACE(std::string(c.what) + (softKey == kKeyLeftSoft ? ", DONE" : ", SUBMIT"));
       openTable(5, c.lastInitials);
       for (GameKey key : c.keys) press(key);
-      EXPECT_EQ(leaveWith(softKey), softKey == kKeyLeftSoft ? "2" : "6");
+      EXPECT_EQ(
+          leaveWith(softKey),
+          static_cast<int>(softKey == kKeyLeftSoft ? ScreenId::MainMenu : ScreenId::OnlineScores));
       EXPECT_EQ(name(5), c.stored);
       EXPECT_EQ(std::string(app_->scores().lastInitials.data()), c.stored);
       EXPECT_EQ(fileSize(), 216u);
@@ -146,7 +137,7 @@ TEST_F(ScoreTableScreenTest, EveryLeaveWritesTheFileBackDoesNot) {
   press(kKeyBack);
   EXPECT_FALSE(app_->switchPending());
   EXPECT_EQ(fileSize(), static_cast<uintmax_t>(-1)) << "back does not leave";
-  EXPECT_EQ(leaveWith(kKeyLeftSoft), "2");
+  EXPECT_EQ(leaveWith(kKeyLeftSoft), static_cast<int>(ScreenId::MainMenu));
   EXPECT_EQ(fileSize(), 216u) << "written though nothing changed";
   EXPECT_EQ(name(0), "AAAAAAAAAAAAAAA");
 }

@@ -102,10 +102,10 @@ TEST(WaveSound, LoadsAndMixesAWaveFileMadeBySox) {
   SoundMixer mixer(&device);
   mixer.play(&sound, false, false, 1);
   mixer.service();
-  ASSERT_GE(device.writes.size(), 1u);
+  ASSERT_GE(device.written.size(), 1u);
   Bytes expected = samples;
   expected.resize(SoundMixer::kBufferBytes, 128);
-  EXPECT_EQ(device.writes[0], expected);
+  EXPECT_EQ(device.written[0], expected);
 }
 
 }  // namespace

@@ -2,8 +2,13 @@
 
 #include "Palette.h"
 #include "Style.h"
+#include "art/BoardSprites.h"
+#include "gfx/Colour.h"
 
 namespace bt::art {
+
+// The pictures' own background is the game screen's, to the bit.
+static_assert(rgb565(palette::kBoard.r, palette::kBoard.g, palette::kBoard.b) == kGameBackground);
 
 namespace {
 
@@ -119,14 +124,16 @@ SpriteImage rotateButton(int w, int h, bool clockwise) {
 std::vector<SpriteImage> boardBank(int pitch) {
   const CellGeometry g = geometry(pitch);
   const bool small = pitch <= 17;
-  std::vector<SpriteImage> bank;
-  for (int colour = 0; colour < 4; ++colour) bank.push_back(cell(g, colour));
-  for (int colour = 0; colour < 4; ++colour) bank.push_back(tile(g, colour));
-  bank.push_back(cell(g, -1));
-  bank.push_back(small ? statusBar(150, 20) : statusBar(136, 32));
-  bank.push_back(menuButton(small ? 14 : 20));
-  bank.push_back(rotateButton(small ? 18 : 24, small ? 22 : 29, false));
-  bank.push_back(rotateButton(small ? 18 : 24, small ? 22 : 29, true));
+  std::vector<SpriteImage> bank(kBoardSpriteCount);
+  for (uint32_t colour = 0; colour < 4; ++colour) {
+    bank[kSpriteMarkerCell + colour] = cell(g, static_cast<int>(colour));
+    bank[kSpriteTile + colour] = tile(g, static_cast<int>(colour));
+  }
+  bank[kSpriteEmptyCell] = cell(g, -1);
+  bank[kSpriteStatusBar] = small ? statusBar(150, 20) : statusBar(136, 32);
+  bank[kSpriteMenuButton] = menuButton(small ? 14 : 20);
+  bank[kSpriteRotateLeftButton] = rotateButton(small ? 18 : 24, small ? 22 : 29, false);
+  bank[kSpriteRotateRightButton] = rotateButton(small ? 18 : 24, small ? 22 : 29, true);
   return bank;
 }
 

@@ -6,6 +6,7 @@
 #include "Ornaments.h"
 #include "Palette.h"
 #include "Style.h"
+#include "art/InterfaceSprites.h"
 
 namespace bt::art {
 
@@ -78,21 +79,21 @@ SpriteImage cursor(const InterfaceLayout& l) {
 
 std::vector<SpriteImage> interfaceBank(const InterfaceLayout& l, const Fonts& fonts) {
   const BitmapFont& font = fonts.large;
-  std::vector<SpriteImage> bank(16, blankSprite());
-  bank[0] = title(l, font, "Brambletop");
-  bank[1] = title(l, font, "options");
-  bank[4] = title(l, font, "help");
-  bank[5] = entry(l, font, "new game");
-  bank[6] = entry(l, font, "continue");
-  bank[7] = entry(l, font, "options");
-  bank[9] = entry(l, font, "help");
-  bank[10] = entry(l, font, "quit");
+  std::vector<SpriteImage> bank(kInterfaceSpriteCount, blankSprite());
+  bank[kSpriteMenuTitle] = title(l, font, "Brambletop");
+  bank[kSpriteOptionsTitle] = title(l, font, "options");
+  bank[kSpriteHelpTitle] = title(l, font, "help");
+  bank[kSpriteNewGameEntry] = entry(l, font, "new game");
+  bank[kSpriteContinueEntry] = entry(l, font, "continue");
+  bank[kSpriteOptionsEntry] = entry(l, font, "options");
+  bank[kSpriteHelpEntry] = entry(l, font, "help");
+  bank[kSpriteQuitEntry] = entry(l, font, "quit");
   std::vector<SpriteImage> panel = panels(l);
-  bank[11] = panel[0];
-  bank[12] = panel[1];
-  bank[13] = panel[2];
-  bank[14] = button(l);
-  bank[15] = cursor(l);
+  bank[kSpriteTopPanel] = panel[0];
+  bank[kSpriteMiddlePanel] = panel[1];
+  bank[kSpriteBottomPanel] = panel[2];
+  bank[kSpriteButton] = button(l);
+  bank[kSpriteCursor] = cursor(l);
   return bank;
 }
 

@@ -6,6 +6,7 @@
 #include "Ornaments.h"
 #include "Palette.h"
 #include "Style.h"
+#include "art/OnlineSprites.h"
 
 namespace bt::art {
 
@@ -16,8 +17,6 @@ using namespace palette;
 constexpr int kPanelWidth = 168;
 constexpr int kRowHeight = 16;
 constexpr int kMarkerSize = 11;
-constexpr int kFirstBusyFrame = 27;
-constexpr int kBusyFrames = 8;
 
 SpriteImage heading(const BitmapFont& font) {
   Canvas c(128, 38, kBlack);
@@ -112,32 +111,33 @@ SpriteImage busyFrame(int i) {
 }  // namespace
 
 std::vector<SpriteImage> onlineBank(const Fonts& fonts) {
-  std::vector<SpriteImage> bank(kFirstBusyFrame + kBusyFrames, blankSprite());
-  bank[4] = heading(fonts.large);
-  bank[5] = ornament(false);
-  bank[6] = ornament(true);
-  bank[16] = chain();
-  bank[17] = softKey();
+  std::vector<SpriteImage> bank(kOnlineSpriteCount, blankSprite());
+  bank[kSpriteOnlineTitle] = heading(fonts.large);
+  bank[kSpriteLeftOrnament] = ornament(false);
+  bank[kSpriteRightOrnament] = ornament(true);
+  bank[kSpriteChain] = chain();
+  bank[kSpriteOnlineButton] = softKey();
   // The whole panel; the top edge, one row and the bottom edge are cut from it.
   Canvas panel(kPanelWidth, 10 * kRowHeight, kBlack);
   framedPanel(panel);
-  bank[19] = rowBand(panel, 0, kRowHeight);
-  bank[20] = rowBand(panel, kRowHeight, kRowHeight);
-  bank[21] = rowBand(panel, 9 * kRowHeight, kRowHeight);
-  bank[22] = step(fonts.large, "connect");
-  bank[23] = step(fonts.large, "exchange");
-  bank[24] = step(fonts.large, "scores");
-  bank[25] = stepMarker();
-  bank[26] = tick();
-  for (int i = 0; i < kBusyFrames; ++i) bank[kFirstBusyFrame + i] = busyFrame(i);
+  bank[kSpriteOnlinePanelTop] = rowBand(panel, 0, kRowHeight);
+  bank[kSpriteOnlinePanelRow] = rowBand(panel, kRowHeight, kRowHeight);
+  bank[kSpriteOnlinePanelBottom] = rowBand(panel, 9 * kRowHeight, kRowHeight);
+  const char* const steps[kStepCount] = {"connect", "exchange", "scores"};
+  for (int i = 0; i < kStepCount; ++i) bank[kSpriteFirstStep + i] = step(fonts.large, steps[i]);
+  bank[kSpriteStepMarker] = stepMarker();
+  bank[kSpriteTick] = tick();
+  for (int i = 0; i < kBusyFrameCount; ++i) bank[kSpriteFirstBusyFrame + i] = busyFrame(i);
   return bank;
 }
 
 // Delay 4 (about 15 pictures a second), the eight frames, and back.
 AnimationScript onlineBusyScript() {
   AnimationScript s{animationDelay(4)};
-  for (int i = 0; i < kBusyFrames; ++i) s.push_back(animationFrame(kFirstBusyFrame + i, 0, 0));
-  s.push_back(animationJump(-kBusyFrames));
+  for (int i = 0; i < kBusyFrameCount; ++i) {
+    s.push_back(animationFrame(static_cast<int>(kSpriteFirstBusyFrame) + i, 0, 0));
+  }
+  s.push_back(animationJump(-kBusyFrameCount));
   return s;
 }
 

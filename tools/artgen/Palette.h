@@ -10,7 +10,7 @@ namespace bt::art::palette {
 
 inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kWhite{255, 255, 255};
-inline constexpr Rgb kBoard{80, 60, 0};  // the game screen's background, 0x51E0
+inline constexpr Rgb kBoard{80, 60, 0};  // the game screen's background, kGameBackground
 inline constexpr Rgb kInk{24, 14, 8};
 inline constexpr Rgb kSlot{56, 38, 14};
 inline constexpr Rgb kSlotShadow{30, 20, 6};

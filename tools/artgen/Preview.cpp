@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "art/BoardSprites.h"
+#include "art/InterfaceSprites.h"
+#include "art/OnlineSprites.h"
+#include "game/LevelData.h"
 #include "gfx/Animation.h"
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
@@ -62,7 +66,7 @@ void cursorOutline(FrameBuffer& fb, int X, int Y, bool small) {
 FrameBuffer gameScreen(const Display& d, const std::string& art, const Font& font) {
   FrameBuffer fb(d.w, d.h);
   SpriteBank bank;
-  bank.load(art + "/Game_Sprite/board" + d.suffix() + ".spr");
+  bank.load(art + "/Game_Sprite/" + kBoardBanks[d.small() ? 0 : 1] + ".spr");
   fb.fill(kGameBackground);
   const int n = 8, pitch = d.small() ? 17 : 22;
   const int ox = d.small() ? d.w / 2 - 17 * n / 2 : d.w / 2 - 11 * n;
@@ -72,19 +76,21 @@ FrameBuffer gameScreen(const Display& d, const std::string& art, const Font& fon
       if ((x == 0 || x == n - 1) && (y == 0 || y == n - 1)) continue;
       int marker = (x * 3 + y * 5) % 7, tile = (x * 5 + y * 3) % 9;
       int px = ox + x * pitch, py = oy + y * pitch;
-      blitKeyedClipped(bank.sprite(marker < 4 ? marker : 8), fb, px, py, false);
-      if (tile < 4) blitKeyedClipped(bank.sprite(4 + tile), fb, px, py, false);
+      blitKeyedClipped(bank.sprite(marker < 4 ? kSpriteMarkerCell + marker : kSpriteEmptyCell), fb,
+                       px, py, false);
+      if (tile < 4) blitKeyedClipped(bank.sprite(kSpriteTile + tile), fb, px, py, false);
     }
   }
   cursorOutline(fb, ox + 3 * pitch, oy + 2 * pitch, d.small());
-  const Sprite* bar = bank.sprite(9);
+  const Sprite* bar = bank.sprite(kSpriteStatusBar);
   blitOpaqueClipped(bar, fb, d.w / 2, d.h - (bar ? bar->height : 0) - 2, true);
   const_cast<Font&>(font).setColour(kBlack);
-  font.drawTextCentred(d.small() ? d.h - 15 : d.h - 22, "Level 12 or 72", fb);
+  font.drawTextCentred(d.small() ? d.h - 15 : d.h - 22,
+                       "Level 12 or " + std::to_string(kLevelCount), fb);
   if (!d.small()) {
-    blitOpaqueClipped(bank.sprite(10), fb, d.w - 30, 10, true);
-    blitOpaqueClipped(bank.sprite(11), fb, 26, d.h - 50, true);
-    blitOpaqueClipped(bank.sprite(12), fb, d.w - 50, d.h - 50, true);
+    blitOpaqueClipped(bank.sprite(kSpriteMenuButton), fb, d.w - 30, 10, true);
+    blitOpaqueClipped(bank.sprite(kSpriteRotateLeftButton), fb, 26, d.h - 50, true);
+    blitOpaqueClipped(bank.sprite(kSpriteRotateRightButton), fb, d.w - 50, d.h - 50, true);
     const_cast<Font&>(font).setColour(kWhite);
     font.drawText(10, 10, "Restart", fb);
   }
@@ -94,16 +100,16 @@ FrameBuffer gameScreen(const Display& d, const std::string& art, const Font& fon
 FrameBuffer menuScreen(const Display& d, const std::string& art) {
   FrameBuffer fb(d.w, d.h);
   SpriteBank bank;
-  bank.load(art + "/Game_Sprite/interface" + d.suffix() + ".spr");
-  const Sprite* title = bank.sprite(0);
+  bank.load(art + "/Game_Sprite/" + kInterfaceBanks[d.small() ? 0 : 1] + ".spr");
+  const Sprite* title = bank.sprite(kSpriteMenuTitle);
   const int th = title ? title->height : 0, half = th / 2;
   blitOpaqueClipped(title, fb, d.w / 2, half, true);
-  const int entries[5] = {5, 6, 7, 9, 10};
-  for (int k = 0; k < 5; ++k)
-    blitOpaqueClipped(bank.sprite(entries[k]), fb, d.w / 2, 2 * half + th + k * th, true);
+  for (size_t k = 0; k < kMenuEntrySprites.size(); ++k)
+    blitOpaqueClipped(bank.sprite(kMenuEntrySprites[k]), fb, d.w / 2,
+                      2 * half + th + static_cast<int>(k) * th, true);
   const int D = d.small() ? 64 : 88, y = 2 * half + th + 1 * th;
-  blitKeyed(bank.sprite(15), fb, d.w / 2 - D, y, true);
-  blitKeyed(bank.sprite(15), fb, d.w / 2 + D, y, true);
+  blitKeyed(bank.sprite(kSpriteCursor), fb, d.w / 2 - D, y, true);
+  blitKeyed(bank.sprite(kSpriteCursor), fb, d.w / 2 + D, y, true);
   return fb;
 }
 
@@ -115,19 +121,21 @@ struct ButtonRow {
 
 // Title, panels and the two buttons at rest, as options, help and the
 // confirmation lay them out.
-ButtonRow panelScreen(FrameBuffer& fb, const Display& d, const std::string& art, int titleIndex) {
+ButtonRow panelScreen(FrameBuffer& fb, const Display& d, const std::string& art,
+                      uint32_t titleIndex) {
   SpriteBank bank;
-  bank.load(art + "/Game_Sprite/interface" + d.suffix() + ".spr");
-  const Sprite* title = bank.sprite(static_cast<uint32_t>(titleIndex));
-  const Sprite* button = bank.sprite(14);
+  bank.load(art + "/Game_Sprite/" + kInterfaceBanks[d.small() ? 0 : 1] + ".spr");
+  const Sprite* title = bank.sprite(titleIndex);
+  const Sprite* button = bank.sprite(kSpriteButton);
   const int th = title ? title->height : 0, bw = button ? button->width : 0,
             bh = button ? button->height : 0;
   blitOpaqueClipped(title, fb, d.w / 2, th / 2, true);
   const int rows = d.small() ? 5 : 6;
   for (int r = 0; r < rows; ++r) {
-    int sprite = r == 0 ? 11 : r == rows - 1 ? 13 : 12;
-    blitOpaqueClipped(bank.sprite(static_cast<uint32_t>(sprite)), fb, d.w / 2, th / 2 + th + r * th,
-                      true);
+    const uint32_t sprite = r == 0          ? kSpriteTopPanel
+                            : r == rows - 1 ? kSpriteBottomPanel
+                                            : kSpriteMiddlePanel;
+    blitOpaqueClipped(bank.sprite(sprite), fb, d.w / 2, th / 2 + th + r * th, true);
   }
   const int Y = d.small() ? th / 2 + th + 5 * th : th / 2 + th + 7 * th - 2 * bh;
   const ButtonRow buttons{d.w / 2 - bw / 2, d.w / 2 + bw / 2, d.small() ? Y - 6 : Y + 4};
@@ -138,7 +146,7 @@ ButtonRow panelScreen(FrameBuffer& fb, const Display& d, const std::string& art,
 
 FrameBuffer optionsScreen(const Display& d, const std::string& art, Font& font) {
   FrameBuffer fb(d.w, d.h);
-  const ButtonRow buttons = panelScreen(fb, d, art, 1);
+  const ButtonRow buttons = panelScreen(fb, d, art, kSpriteOptionsTitle);
   const char* labels[9] = {"Sound",       "Move Up",      "Move Down", "Move Left", "Move Right",
                            "Rotate Left", "Rotate Right", "Restart",   "Quit"};
   const char* values[9] = {"On",        "Up",         "Down", "Left",     "Right",
@@ -159,7 +167,7 @@ FrameBuffer optionsScreen(const Display& d, const std::string& art, Font& font) 
 
 FrameBuffer helpScreen(const Display& d, const std::string& art, Font& font) {
   FrameBuffer fb(d.w, d.h);
-  const ButtonRow buttons = panelScreen(fb, d, art, 4);
+  const ButtonRow buttons = panelScreen(fb, d, art, kSpriteHelpTitle);
   const int TX = d.small() ? d.w / 2 - 62 : d.w / 2 - 86, Y1 = d.small() ? 44 : 55;
   font.setColour(kTextGrey);
   font.drawText(TX, Y1,
@@ -174,7 +182,7 @@ FrameBuffer helpScreen(const Display& d, const std::string& art, Font& font) {
 
 FrameBuffer confirmScreen(const Display& d, const std::string& art, Font& font) {
   FrameBuffer fb(d.w, d.h);
-  const ButtonRow buttons = panelScreen(fb, d, art, 0);
+  const ButtonRow buttons = panelScreen(fb, d, art, kSpriteMenuTitle);
   font.setColour(kTextGrey);
   font.drawText(d.small() ? 26 : 34, d.small() ? 44 : 55, "Game in progress\n\nStart a new game ?",
                 fb);
@@ -193,28 +201,28 @@ FrameBuffer confirmScreen(const Display& d, const std::string& art, Font& font) 
 FrameBuffer onlineScreen(const Display& d, const std::string& art, Font& font) {
   FrameBuffer fb(d.w, d.h);
   SpriteBank bank;
-  bank.load(art + "/Game_Sprite/interface.spr");
+  bank.load(art + "/Game_Sprite/" + kOnlineBank + ".spr");
   Animation animation;
-  animation.load(art + "/Game_Animation/interface.ani");
+  animation.load(art + "/Game_Animation/" + kOnlineAnimation + ".ani");
   const int W = d.w;
-  auto item = [&](int sprite, int x, int y) {
-    blitOpaqueClipped(bank.sprite(static_cast<uint32_t>(sprite)), fb, x, y, true);
+  auto item = [&](uint32_t sprite, int x, int y) {
+    blitOpaqueClipped(bank.sprite(sprite), fb, x, y, true);
   };
-  item(4, W / 2, 19);
-  item(5, W / 2 - 79, 19);
-  item(6, W / 2 + 79, 19);
-  item(16, W / 2 - 62, 42);
-  item(16, W / 2 + 60, 42);
-  item(19, W / 2, 52);
-  for (int y = 68; y <= 180; y += 16) item(20, W / 2, y);
-  item(21, W / 2, 196);
-  item(17, W / 2 - 46, 212);
-  item(17, W / 2 + 46, 212);
-  for (int i = 0; i < 3; ++i) {
-    blitKeyed(bank.sprite(static_cast<uint32_t>(22 + i)), fb, W / 2 - 45, 60 + 30 * i, true);
-    blitKeyed(bank.sprite(25), fb, W / 2 - 55, 68 + 30 * i, true);
+  item(kSpriteOnlineTitle, W / 2, 19);
+  item(kSpriteLeftOrnament, W / 2 - 79, 19);
+  item(kSpriteRightOrnament, W / 2 + 79, 19);
+  item(kSpriteChain, W / 2 - 62, 42);
+  item(kSpriteChain, W / 2 + 60, 42);
+  item(kSpriteOnlinePanelTop, W / 2, 52);
+  for (int y = 68; y <= 180; y += 16) item(kSpriteOnlinePanelRow, W / 2, y);
+  item(kSpriteOnlinePanelBottom, W / 2, 196);
+  item(kSpriteOnlineButton, W / 2 - 46, 212);
+  item(kSpriteOnlineButton, W / 2 + 46, 212);
+  for (int i = 0; i < kStepCount; ++i) {
+    blitKeyed(bank.sprite(kSpriteFirstStep + i), fb, W / 2 - 45, 60 + 30 * i, true);
+    blitKeyed(bank.sprite(kSpriteStepMarker), fb, W / 2 - 55, 68 + 30 * i, true);
   }
-  blitKeyed(bank.sprite(26), fb, W / 2 - 55, 68, true);
+  blitKeyed(bank.sprite(kSpriteTick), fb, W / 2 - 55, 68, true);
   AnimationSequence* busy = animation.sequence(0);
   if (busy) {
     for (int i = 0; i < 7; ++i) AnimationPlayer::advance(*busy);

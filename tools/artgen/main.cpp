@@ -18,6 +18,9 @@
 #include "IconArt.h"
 #include "Preview.h"
 #include "SoundArt.h"
+#include "art/BoardSprites.h"
+#include "art/InterfaceSprites.h"
+#include "art/OnlineSprites.h"
 #include "gfx/SpriteBankWriter.h"
 #include "platform/os/FileSystem.h"
 #include "platform/os/Quote.h"
@@ -111,12 +114,12 @@ int main(int argc, char** argv) {
   Writer w(options);
   w.bank("font176x220", fonts.small.sprites());
   w.bank("font240x320", fonts.large.sprites());
-  w.bank("board176x220", boardBank(17));
-  w.bank("board240x320", boardBank(22));
-  w.bank("interface176x220", interfaceBank(kInterface176, fonts));
-  w.bank("interface240x320", interfaceBank(kInterface240, fonts));
-  w.bank("interface", onlineBank(fonts));
-  w.animation("interface", {onlineBusyScript()});
+  w.bank(kBoardBanks[0], boardBank(17));
+  w.bank(kBoardBanks[1], boardBank(22));
+  w.bank(kInterfaceBanks[0], interfaceBank(kInterface176, fonts));
+  w.bank(kInterfaceBanks[1], interfaceBank(kInterface240, fonts));
+  w.bank(kOnlineBank, onlineBank(fonts));
+  w.animation(kOnlineAnimation, {onlineBusyScript()});
   const IntroArt intro = introArt(fonts);
   w.bank("intro", intro.sprites);
   w.animation("intro", {intro.script});

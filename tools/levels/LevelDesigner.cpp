@@ -24,16 +24,16 @@ constexpr int kMostScrambleTurns = 60;
 // Colour notes of the plan: level 6 is nine markers of colour 1 alone, the
 // last level twenty-five of colour 3.
 constexpr int kOnlyColourOfLevel6 = 1;
-constexpr int kOnlyColourOfLevel72 = 3;
+constexpr int kOnlyColourOfTheLastLevel = 3;
 
 bool isBreather(int number) {
-  return number % 6 == 0 && number != kLevelTotal;
+  return number % 6 == 0 && number != kLevelCount;
 }
 
 // The solution length a level aims at: twelve moves at level 4 rising to
-// about forty-five at level 72, some thirty per cent less on a breather.
+// about forty-five at the last level, some thirty per cent less on a breather.
 int wantedLengthFor(int number) {
-  const double progress = (number - 4) / double(kLevelTotal - 4);
+  const double progress = (number - 4) / double(kLevelCount - 4);
   const double length = 12 + 33 * progress;
   return static_cast<int>(std::lround(isBreather(number) ? length * 0.7 : length));
 }
@@ -49,7 +49,7 @@ int pick(Random& random, int count) {
 }
 
 int colourCountFor(int number, int pairs, Random& random) {
-  if (number == 6 || number == kLevelTotal) return 1;
+  if (number == 6 || number == kLevelCount) return 1;
   int count;
   if (isBreather(number)) {
     count = 1 + pick(random, 2);
@@ -65,7 +65,7 @@ int colourCountFor(int number, int pairs, Random& random) {
 // The colours (1 to 4) of the tiles in layout order.
 std::vector<int> tileColours(int number, int pairs, Random& random) {
   if (number == 6) return std::vector<int>(pairs, kOnlyColourOfLevel6);
-  if (number == kLevelTotal) return std::vector<int>(pairs, kOnlyColourOfLevel72);
+  if (number == kLevelCount) return std::vector<int>(pairs, kOnlyColourOfTheLastLevel);
   std::vector<int> palette = {1, 2, 3, 4};
   std::shuffle(palette.begin(), palette.end(), random);
   palette.resize(colourCountFor(number, pairs, random));

@@ -10,11 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "game/LevelData.h"
 #include "levels/PuzzleBoard.h"
 
 namespace bt::levels {
-
-inline constexpr int kLevelTotal = 72;
 
 struct LevelPlan {
   int side;
@@ -38,7 +37,7 @@ struct DesignedLevel {
   double seconds = 0;     // solver time spent on the kept scramble
 };
 
-// Level `number` (1 to 72); the same number always gives the same level.
+// Level `number` (1 to kLevelCount); the same number always gives the same level.
 DesignedLevel designLevel(int number);
 
 // The solving step alone, for a level from anywhere: a shortest solution

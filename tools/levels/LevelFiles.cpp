@@ -133,7 +133,7 @@ std::string levelSolutionsSource(const std::vector<DesignedLevel>& levels) {
          "// where the solver proved that no shorter solution exists, else the\n"
          "// length below which it proved there is none.\n"
       << "// clang-format off\n"
-      << "constexpr std::array<std::string_view, " << levels.size() << "> kSolutions = {\n";
+      << "constexpr std::array<std::string_view, kLevelCount> kSolutions = {\n";
   for (size_t i = 0; i < levels.size(); ++i) {
     const DesignedLevel& level = levels[i];
     out << "    \"" << level.solution << "\",  // " << i + 1 << ": " << level.solution.size();
@@ -152,7 +152,8 @@ std::string levelSolutionsSource(const std::vector<DesignedLevel>& levels) {
 std::string levelsReport(const std::vector<DesignedLevel>& levels) {
   std::ostringstream out;
   out << "# Levels\n\n"
-         "The 72 built-in levels, written with `src/game/LevelData.cpp` and\n"
+      << "The " << levels.size()
+      << " built-in levels, written with `src/game/LevelData.cpp` and\n"
          "`src/game/LevelSolutions.cpp` by `brambletop-levels generate .` (tools/levels).\n"
          "Levels 1 to 3 are fixed; every later level lays out its tiles, puts the\n"
          "markers on them and scrambles them with random turns from a fixed seed, aiming\n"

@@ -12,12 +12,15 @@ namespace bt::levels {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: brambletop-levels generate ROOT   design and solve all 72 levels, write\n"
+const std::string kUsage =
+    "usage: brambletop-levels generate ROOT   design and solve all " + std::to_string(kLevelCount) +
+    " levels, write\n"
     "                                         ROOT/src/game/LevelData.cpp,\n"
     "                                         ROOT/src/game/LevelSolutions.cpp and\n"
     "                                         ROOT/docs/levels.md\n"
-    "       brambletop-levels print N         built-in level N (1 to 72) as a picture\n"
+    "       brambletop-levels print N         built-in level N (1 to " +
+    std::to_string(kLevelCount) +
+    ") as a picture\n"
     "                                         with its recorded solution\n"
     "       brambletop-levels solve N         solve built-in level N afresh and time it\n"
     "       brambletop-levels --help          this text\n";
@@ -29,12 +32,12 @@ int usageError(const std::string& fault, std::ostream& err) {
   return kExitUsage;
 }
 
-// The level number of an argument, or 0 when it is not one of 1 to 72.
+// The level number of an argument, or 0 when it is not one of 1 to kLevelCount.
 int levelNumber(const std::string& text) {
   int number = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
   if (error != std::errc() || end != text.data() + text.size()) return 0;
-  return number >= 1 && number <= kLevelTotal ? number : 0;
+  return number >= 1 && number <= kLevelCount ? number : 0;
 }
 
 Level builtInLevel(int number) {
@@ -63,7 +66,7 @@ int generate(const std::string& root, std::ostream& out, std::ostream& err) {
     }
   }
   std::vector<DesignedLevel> levels;
-  for (int number = 1; number <= kLevelTotal; ++number) {
+  for (int number = 1; number <= kLevelCount; ++number) {
     levels.push_back(designLevel(number));
     const DesignedLevel& d = levels.back();
     out << "level " << number << ": " << d.solution.size() << " moves"
@@ -119,7 +122,9 @@ int runLevelsTool(const std::vector<std::string>& args, std::ostream& out, std::
   if (args.size() != 2) return usageError(command + " takes one argument", err);
   if (command == "generate") return generate(args[1], out, err);
   const int number = levelNumber(args[1]);
-  if (number == 0) return usageError("no level \"" + args[1] + "\" (levels are 1 to 72)", err);
+  if (number == 0)
+    return usageError(
+        "no level \"" + args[1] + "\" (levels are 1 to " + std::to_string(kLevelCount) + ")", err);
   return command == "print" ? print(number, out) : solve(number, out);
 }
 

@@ -6,7 +6,8 @@
 // the right soft key is "CONNECT", or "STOP" while an exchange runs, which
 // cancels it and returns to idle. The exchange's worker calls notify from
 // its own thread; the status, its text and the dirty flag are kept under one
-// lock that frame also takes.
+// lock that frame also takes. A completed exchange's rows go into the score
+// table on this screen's thread, in the frame after.
 #include <array>
 #include <mutex>
 #include <string>
@@ -19,10 +20,11 @@
 #include "net/ExchangeStatus.h"
 #include "net/HighScoreClient.h"
 #include "net/ScoreServer.h"
+#include "screens/ScreenPlaces.h"
 
 namespace bt {
 
-class OnlineScoreScreen : public Screen {
+class OnlineScoreScreen : public Screen, public ExchangeListener {
  public:
   static constexpr int kItems = 17;
 
@@ -36,7 +38,7 @@ class OnlineScoreScreen : public Screen {
   void frame() override;
   void keyDown(GameKey key) override;
   // Any thread.
-  void notify(int32_t status) override;
+  void notify(ExchangeStatus status) override;
   // Escape is "DONE"; the caption band lies under "DONE" and "CONNECT".
   Controls controls() const override;
 
@@ -51,14 +53,17 @@ class OnlineScoreScreen : public Screen {
   };
 
   void setUpItems();
+  // Rows of a completed exchange into the table; false when there were none.
+  bool applyReceived();
   // Takes what frame draws, clearing the dirty flag.
   Shown takeShown();
   void drawStill(const std::string& text);
   void drawStatusText(std::string_view text);
-  void drawCaption(int32_t fixedX, int32_t buttonX, std::string_view text);
+  void drawCaption(int32_t fixedX, int32_t buttonFromMiddle, std::string_view text);
   void drawCaptions(ExchangeStatus status);
   void drawBusyMarker(ExchangeStatus status);
 
+  const OnlineScorePlaces& places_;
   HighScoreClient client_;
   std::array<SlidingItem, kItems> items_{};
   SpriteBank sprites_;

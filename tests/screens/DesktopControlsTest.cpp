@@ -6,18 +6,16 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "app/ShellFixture.h"
 #include "game/Rules.h"
-#include "main/ScreenFactory.h"
-#include "net/OnlineScoreScreen.h"
 #include "platform/VirtualKeys.h"
+#include "screens/FrontEndFixture.h"
 #include "screens/GameScreen.h"
+#include "screens/OnlineScoreScreen.h"
 
 namespace bt::test {
 namespace {
@@ -27,34 +25,14 @@ using platform::kVkEscape;
 using platform::kVkLegend;
 using platform::letterKey;
 
-constexpr int kNoScreen = -1;
-constexpr int kQuitted = 0;
-
-struct DisplaySize {
-  int w, h;
-};
-constexpr DisplaySize kDisplays[] = {{176, 220}, {240, 320}};
-
-std::string artFolder() {
-  return std::filesystem::path(BT_PROGRAM).parent_path().string();
-}
-
-class DesktopControlsTest : public ShellTest {
+class DesktopControlsTest : public FrontEndTest {
  protected:
-  DesktopControlsTest() {
-    folders_ = Folders(artFolder(), folder_.path());
-    // Nothing listens on port 1: an exchange started here fails at once.
-    server_.port = 1;
-  }
+  // Nothing listens on port 1: an exchange started here fails at once.
+  DesktopControlsTest() { scoreServer_.port = 1; }
 
-  std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) override {
-    created_.push_back(static_cast<int>(id));
-    return bt::makeScreen(id, app, server_);
-  }
-
-  // Starts the program and opens id (the intro is the first screen anyway);
-  // highlighted names a score-table row being named.
-  void open(ScreenId id, DisplaySize d = {240, 320}, int32_t highlighted = -1) {
+  // Starts the program and shows id once it has come in (the intro is the
+  // first screen anyway); highlighted names a score-table row being named.
+  void show(ScreenId id, DisplaySize d = {240, 320}, int32_t highlighted = -1) {
     app_.reset();
     start(d.w, d.h);
     runFrames(1);
@@ -82,20 +60,7 @@ class DesktopControlsTest : public ShellTest {
     runFrames(1);
   }
 
-  // Runs up to limit frames: the first screen created, kQuitted when the
-  // program ended, kNoScreen when neither happened.
-  int nextScreen(int limit = 20) {
-    for (int i = 0; i < limit; ++i) {
-      if (!created_.empty()) return created_.front();
-      if (runFrames(1)) return kQuitted;
-    }
-    return created_.empty() ? kNoScreen : created_.front();
-  }
-
   GameScreen* game() { return dynamic_cast<GameScreen*>(app_->currentScreen()); }
-
-  ScoreServer server_;
-  std::vector<int> created_;
 };
 
 // What each screen makes of a desktop key, and of the phone key it should
@@ -124,7 +89,7 @@ TEST_F(DesktopControlsTest, EscapeLeavesAsTheLeavingSoftKeyDoes) {
   };
   for (const KeyCase& c : cases) {
     SCOPED_TRACE(c.what);
-    open(c.screen, {240, 320}, c.highlighted);
+    show(c.screen, {240, 320}, c.highlighted);
     pressCode(kVkEscape);
     if (c.screen == ScreenId::NewGame) {
       ASSERT_NE(game(), nullptr);
@@ -132,7 +97,7 @@ TEST_F(DesktopControlsTest, EscapeLeavesAsTheLeavingSoftKeyDoes) {
     }
     EXPECT_EQ(nextScreen(), c.opens);
     if (c.sameAs == 0) continue;
-    open(c.screen, {240, 320}, c.highlighted);
+    show(c.screen, {240, 320}, c.highlighted);
     pressKey(c.sameAs);
     EXPECT_EQ(nextScreen(), c.opens) << "the soft key";
   }
@@ -155,7 +120,7 @@ TEST_F(DesktopControlsTest, EnterIsActionOrDone) {
   for (const KeyCase& c : cases) {
     SCOPED_TRACE(c.what);
     for (bool enter : {true, false}) {
-      open(c.screen, {240, 320}, c.highlighted);
+      show(c.screen, {240, 320}, c.highlighted);
       if (enter) {
         pressCode(kVkEnter);
       } else {
@@ -194,7 +159,7 @@ TEST_F(DesktopControlsTest, LettersOfTheGameAndTheQuestion) {
     SCOPED_TRACE(c.what);
     std::vector<Board> boards;
     for (bool desktop : {true, false}) {
-      open(ScreenId::NewGame);
+      show(ScreenId::NewGame);
       pressKey(kKeyUp);
       pressKey(kKeyAction);  // a turn, so that a restart shows
       runFrames(kRotationFrames + 1);
@@ -213,7 +178,7 @@ TEST_F(DesktopControlsTest, LettersOfTheGameAndTheQuestion) {
     EXPECT_EQ(boards[0].cells, boards[1].cells);
   }
   for (auto [letter, opens] : {std::pair{'Y', 1}, std::pair{'N', 2}}) {
-    open(ScreenId::ConfirmNewGame);
+    show(ScreenId::ConfirmNewGame);
     pressCode(letterKey(letter));
     EXPECT_EQ(nextScreen(), opens) << letter;
   }
@@ -222,7 +187,7 @@ TEST_F(DesktopControlsTest, LettersOfTheGameAndTheQuestion) {
 // While an action waits for its key, Escape and Enter are the phone's Back
 // and Action, so that they can still be given to an action.
 TEST_F(DesktopControlsTest, AnAwaitedKeyTakesEscapeAsBackAndEnterAsAction) {
-  open(ScreenId::Options);
+  show(ScreenId::Options);
   pressKey(kKeyDown);  // "Move Up"
   pressKey(kKeyRightSoft);
   pressCode(kVkEscape);
@@ -263,13 +228,13 @@ TEST_F(DesktopControlsTest, ACaptionTapPressesTheSoftKeyOfItsHalf) {
     };
     for (const Tap& t : taps) {
       SCOPED_TRACE(t.what);
-      open(t.screen, d, t.highlighted);
+      show(t.screen, d, t.highlighted);
       tap(t.x, t.y);
       EXPECT_EQ(nextScreen(), t.opens);
     }
     // The right halves that stay: CONNECT starts an exchange, CHANGE flips
     // the sound.
-    open(ScreenId::OnlineScores, d);
+    show(ScreenId::OnlineScores, d);
     tap(d.w - 1, d.h - 1);
     auto* online = dynamic_cast<OnlineScoreScreen*>(app_->currentScreen());
     ASSERT_NE(online, nullptr);
@@ -278,7 +243,7 @@ TEST_F(DesktopControlsTest, ACaptionTapPressesTheSoftKeyOfItsHalf) {
       std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     EXPECT_NE(online->status(), ExchangeStatus::Idle);
-    open(ScreenId::Options, d);
+    show(ScreenId::Options, d);
     const uint8_t sound = app_->settings().soundOn;
     tap(d.w - 1, d.h - 1);
     EXPECT_NE(app_->settings().soundOn, sound);
@@ -289,7 +254,7 @@ TEST_F(DesktopControlsTest, ACaptionTapPressesTheSoftKeyOfItsHalf) {
 // Letters go straight into the name being typed, with Shift or without, the
 // game's letters too; the keypad's digits still type by multi-tap.
 TEST_F(DesktopControlsTest, LettersTypeIntoTheName) {
-  open(ScreenId::ScoreTable, {240, 320}, 4);
+  show(ScreenId::ScoreTable, {240, 320}, 4);
   pressCode(letterKey('B'));
   pressCode(letterKey('O', true));
   pressKey(kKeyDigit2);  // 'A' by multi-tap, taken when the next letter comes
@@ -304,7 +269,7 @@ TEST_F(DesktopControlsTest, LettersTypeIntoTheName) {
   EXPECT_STREQ(app_->scores().entries[4].name.data(), "BOAUEU");
 
   // Without a row being named, letters do nothing.
-  open(ScreenId::ScoreTable);
+  show(ScreenId::ScoreTable);
   const ScoreTable before = app_->scores();
   for (char letter : {'A', 'Q', 'Y'}) pressCode(letterKey(letter));
   EXPECT_EQ(nextScreen(), kNoScreen);
@@ -319,7 +284,7 @@ TEST_F(DesktopControlsTest, LettersTypeIntoTheName) {
 TEST_F(DesktopControlsTest, TheLegendShowsAReboundKey) {
   for (DisplaySize d : kDisplays) {
     SCOPED_TRACE(::testing::Message() << d.w << "x" << d.h);
-    open(ScreenId::Options, d);
+    show(ScreenId::Options, d);
     for (int row = 0; row < 5; ++row) pressKey(kKeyDown);  // "Rotate Left"
     pressKey(kKeyRightSoft);
     pressKey(kKeyDigit5);
@@ -354,7 +319,7 @@ TEST_F(DesktopControlsTest, TheLegendShowsAReboundKey) {
 // In a window the legend shows itself the first time a game opens, once for
 // the user; headless runs never show it by themselves.
 TEST_F(DesktopControlsTest, TheFirstGameInAWindowShowsTheLegendOnce) {
-  open(ScreenId::NewGame);
+  show(ScreenId::NewGame);
   EXPECT_FALSE(app_->legendShown()) << "headless";
   for (bool firstTime : {true, false}) {
     SCOPED_TRACE(firstTime);

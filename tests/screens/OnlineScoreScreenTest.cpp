@@ -5,8 +5,9 @@
 #include <string>
 #include <thread>
 
-#include "app/ShellFixture.h"
-#include "net/OnlineScoreScreen.h"
+#include "gfx/Colour.h"
+#include "screens/OnlineScoreScreen.h"
+#include "screens/ProgramScreensFixture.h"
 #include "support/BlockFont.h"
 #include "support/LocalHttpServer.h"
 
@@ -15,25 +16,17 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr uint16_t kGrey = 0xD67A;
-
-// The real online score screen against a real local server, recording
-// screens for the others. No interface art: the items slide unseen.
-class OnlineScoreScreenTest : public ShellTest {
+// The program's screens, the online score screen against a real local
+// server. No interface art: the items slide unseen.
+class OnlineScoreScreenTest : public ProgramScreensTest {
  protected:
   OnlineScoreScreenTest() {
     EXPECT_TRUE(writeBlockFont(folder_.path()));
     std::string body;
     for (int i = 1; i <= 10; ++i) body += std::to_string(i) + " NET" + std::to_string(i) + " ";
     server_.answer(200, body);
-  }
-
-  std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) override {
-    if (id != ScreenId::OnlineScores) return ShellTest::makeScreen(id, app);
-    ScoreServer server;
-    server.port = static_cast<uint16_t>(server_.port());
-    server.timeout = 60s;  // a silent server holds the exchange
-    return std::make_unique<OnlineScoreScreen>(app, server);
+    scoreServer_.port = static_cast<uint16_t>(server_.port());
+    scoreServer_.timeout = 60s;  // a silent server holds the exchange
   }
 
   OnlineScoreScreen& open(int32_t highlighted = -1) {
@@ -66,8 +59,8 @@ class OnlineScoreScreenTest : public ShellTest {
 
   // "CONNECT" and "STOP" are centred on the right button at W/2 + 46.
   std::string rightCaption() {
-    const bool connect = pixel(166 - 41 / 2, 208) == kGrey;
-    const bool stop = pixel(166 - 23 / 2, 208) == kGrey && pixel(166 - 41 / 2, 208) == 0;
+    const bool connect = pixel(166 - 41 / 2, 208) == kTextGrey;
+    const bool stop = pixel(166 - 23 / 2, 208) == kTextGrey && pixel(166 - 41 / 2, 208) == 0;
     return connect ? "CONNECT" : stop ? "STOP" : "?";
   }
 
@@ -79,7 +72,7 @@ class OnlineScoreScreenTest : public ShellTest {
 TEST_F(OnlineScoreScreenTest, TheIdleTextFollowsTheHighlight) {
   EXPECT_EQ(open().statusText(), "Select connect to get the scores.");
   EXPECT_EQ(rightCaption(), "CONNECT");
-  EXPECT_EQ(pixel(120 - 46 - 23 / 2, 208), kGrey) << "DONE on its button";
+  EXPECT_EQ(pixel(120 - 46 - 23 / 2, 208), kTextGrey) << "DONE on its button";
   app_.reset();
   EXPECT_EQ(open(3).statusText(), "Select connect to submit your\nhighest score");
 }
@@ -101,10 +94,11 @@ TEST_F(OnlineScoreScreenTest, ASubmissionCompletesAndItsTableIsTaken) {
   EXPECT_EQ(server_.requests()[0].target,
             "/highscorescript/highscore.asp?game=brambletop&init=KIM&score=100&special=1232");
 
-  takeLog();
+  created_.clear();
   app_->keyDown(kKeyLeftSoft);
   runFrames(12);
-  EXPECT_EQ(takeLog().front(), "4 create") << "DONE returns to the table";
+  EXPECT_EQ(created_, std::vector<int>{static_cast<int>(ScreenId::ScoreTable)})
+      << "DONE returns to the table";
 }
 
 TEST_F(OnlineScoreScreenTest, StopCancelsAndReturnsToIdle) {
@@ -138,12 +132,12 @@ TEST_F(OnlineScoreScreenTest, LeavingDuringAnExchangeEndsItAndKeepsTheTable) {
   app_->keyDown(kKeyRightSoft);
   ASSERT_TRUE(waitForStatus(ExchangeStatus::Exchanging));
   waitForRequests(1);
-  takeLog();
+  created_.clear();
   const auto begin = std::chrono::steady_clock::now();
   app_->keyDown(kKeyLeftSoft);
   runFrames(12);
   EXPECT_LT(std::chrono::steady_clock::now() - begin, 5s) << "cancelled, not timed out";
-  EXPECT_EQ(takeLog().front(), "4 create");
+  EXPECT_EQ(created_, std::vector<int>{static_cast<int>(ScreenId::ScoreTable)});
   EXPECT_EQ(app_->scores().entries[0].score, 0);
 }
 

@@ -1,0 +1,9 @@
+#pragma once
+// The player's files in the data folder, named once.
+namespace bt {
+
+inline constexpr const char* kSettingsFile = "settings.dat";
+inline constexpr const char* kScoresFile = "highscores.dat";
+inline constexpr const char* kSavedGameFile = "save.dat";
+
+}  // namespace bt

@@ -1,0 +1,24 @@
+#pragma once
+// How a score exchange meets the local table: the highlighted row is what a
+// submission sends, and a reply's pairs fill the table from the bottom.
+#include <optional>
+
+#include "app/ScoreTable.h"
+#include "net/HighScoreClient.h"
+#include "net/ScoreReply.h"
+
+namespace bt {
+
+// The highlighted row as a submission; nullopt (a fetch) when no row is.
+std::optional<ScoreSubmission> submissionFrom(const ScoreTable& table);
+
+// Writes the reply's pairs into entries 9, 8, ...; entries the reply does not
+// reach keep their content.
+void applyScoreReply(const ScoreReply& reply, ScoreTable& table);
+
+// Takes the reply of the client's completed exchange into the table and
+// clears the highlight, so that the next exchange fetches; false when there
+// was none.
+bool applyReceived(HighScoreClient& client, ScoreTable& table);
+
+}  // namespace bt

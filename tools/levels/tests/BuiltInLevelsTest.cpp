@@ -1,0 +1,121 @@
+// The level tool against the game's own table and rules: its model plays as
+// the rules do, its solver's bound and searches hold on the built-in levels,
+// and it designs the opening levels as the table has them.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+#include <string>
+
+#include "game/LevelData.h"
+#include "game/LevelTable.h"
+#include "game/Rules.h"
+#include "levels/LevelDesigner.h"
+#include "levels/PuzzleBoard.h"
+#include "levels/Solver.h"
+
+namespace bt {
+namespace {
+
+levels::Level toolLevel(const LevelData& data) {
+  levels::Level level;
+  level.side = data.side;
+  for (const LevelPiece& p : data.markers) level.markers.push_back({p.column, p.row, p.colour});
+  for (const LevelPiece& p : data.tiles) level.tiles.push_back({p.column, p.row, p.colour});
+  return level;
+}
+
+TEST(BuiltInLevelsTest, TheOpeningLevelsAreAsDesigned) {
+  for (int number = 1; number <= 3; ++number) {
+    SCOPED_TRACE("level " + std::to_string(number));
+    const levels::Level table = toolLevel(builtInLevels()[static_cast<size_t>(number - 1)]);
+    const levels::Level designed = levels::fixedLevel(number);
+    EXPECT_EQ(table.side, designed.side);
+    EXPECT_EQ(table.markers, designed.markers);
+    EXPECT_EQ(table.tiles, designed.tiles);
+  }
+}
+
+void expectSameBoard(const Board& board, const levels::Position& position) {
+  EXPECT_EQ(board.cursorX, position.cursorX);
+  EXPECT_EQ(board.cursorY, position.cursorY);
+  for (int y = 0; y < board.side; ++y) {
+    for (int x = 0; x < board.side; ++x) {
+      const uint8_t tool = position.markers[levels::cellIndex(x, y)];
+      const uint8_t game = board.marker(x, y);
+      if (game == cellOutside) {
+        EXPECT_EQ(tool, levels::kNone) << x << "," << y;
+      } else {
+        EXPECT_EQ(game == cellEmpty ? levels::kNone : game, tool) << x << "," << y;
+      }
+    }
+  }
+}
+
+// The level tool's own model must play exactly as the game's rules: random
+// moves (refused ones at the board's edges included) on every level give the
+// same markers, cursor and refusals in both.
+TEST(BuiltInLevelsTest, ToolModelPlaysAsTheRules) {
+  constexpr char kMoves[] = {'U', 'D', 'L', 'R', '<', '>'};
+  std::mt19937 random(72);
+  for (int level = 0; level < kLevelCount; ++level) {
+    SCOPED_TRACE("level " + std::to_string(level + 1));
+    const levels::PuzzleBoard tool(toolLevel(builtInLevels()[level]));
+    levels::Position position = tool.start();
+    Game game;
+    ASSERT_TRUE(LevelTable::loadLevel(game.board, level));
+    expectSameBoard(game.board, position);
+    for (int i = 0; i < 60; ++i) {
+      const char move = kMoves[random() % 6];
+      EXPECT_EQ(tool.apply(position, move), playMove(game, move)) << move;
+      EXPECT_EQ(tool.solved(position), isSolved(game.board));
+    }
+    expectSameBoard(game.board, position);
+  }
+}
+
+// The solver's lower bound never exceeds the moves that are still to come
+// along each recorded solution; were it to, its "shortest" would be wrong.
+TEST(BuiltInLevelsTest, SolverBoundNeverOverestimates) {
+  for (int level = 0; level < kLevelCount; ++level) {
+    SCOPED_TRACE("level " + std::to_string(level + 1));
+    const levels::PuzzleBoard board(toolLevel(builtInLevels()[level]));
+    const levels::Solver solver(board);
+    const std::string_view solution = levelSolutions()[level];
+    levels::Position position = board.start();
+    for (size_t done = 0; done <= solution.size(); ++done) {
+      EXPECT_LE(solver.lowerBound(position), static_cast<int>(solution.size() - done));
+      if (done < solution.size()) board.apply(position, solution[done]);
+    }
+    EXPECT_EQ(solver.lowerBound(position), 0);
+  }
+}
+
+// The solver proves the shortest solutions of the opening levels, which the
+// table records, and they solve the levels through the rules.
+TEST(BuiltInLevelsTest, SolverFindsTheOpeningLevelsShortestSolutions) {
+  for (int level = 0; level < 3; ++level) {
+    SCOPED_TRACE("level " + std::to_string(level + 1));
+    const levels::PuzzleBoard board(toolLevel(builtInLevels()[level]));
+    levels::Solver solver(board);
+    const levels::SearchOutcome outcome = solver.search(board.start(), {1.0, 50'000'000});
+    ASSERT_TRUE(outcome.complete);
+    ASSERT_TRUE(outcome.turns.has_value());
+    const std::string moves =
+        levels::movesForTurns(*outcome.turns, board.start().cursorX, board.start().cursorY);
+    EXPECT_EQ(moves.size(), levelSolutions()[level].size());
+
+    Game game;
+    ASSERT_TRUE(LevelTable::loadLevel(game.board, level));
+    for (char move : moves) ASSERT_TRUE(playMove(game, move)) << move;
+    EXPECT_TRUE(isSolved(game.board));
+    // Nothing shorter exists: a search for less finds nothing, completely.
+    const levels::SearchOutcome shorter =
+        solver.search(board.start(), {1.0, 50'000'000, static_cast<int>(moves.size())});
+    EXPECT_TRUE(shorter.complete);
+    EXPECT_FALSE(shorter.turns.has_value());
+  }
+}
+
+}  // namespace
+}  // namespace bt
