@@ -6,10 +6,10 @@
 
 #include "game/LevelData.h"
 #include "game/LevelTable.h"
+#include "game/PuzzleBoard.h"
 #include "game/Rules.h"
+#include "game/Solver.h"
 #include "levels/LevelDesigner.h"
-#include "levels/PuzzleBoard.h"
-#include "levels/Solver.h"
 
 namespace bt {
 namespace {

@@ -9,7 +9,6 @@
 
 #include "game/LevelShapes.h"
 #include "levels/Polisher.h"
-#include "levels/Solver.h"
 
 namespace bt::levels {
 
@@ -266,7 +265,10 @@ Level fixedLevel(int number) {
 }
 
 SolveReport solveLevel(const Level& level, const std::string& fallback, uint64_t nodeBudget) {
-  const PuzzleBoard board(level);
+  return solveBoard(PuzzleBoard(level), fallback, nodeBudget);
+}
+
+SolveReport solveBoard(const PuzzleBoard& board, const std::string& fallback, uint64_t nodeBudget) {
   std::vector<Turn> best = turnsOfMoves(board, fallback);
   bool known = !fallback.empty();
   if (known) best = polishSolution(board, best, {6, nodeBudget / 64, 3});

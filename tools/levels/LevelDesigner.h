@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "levels/PuzzleBoard.h"
+#include "levels/PuzzleNames.h"
 
 namespace bt::levels {
 
@@ -51,5 +51,8 @@ struct SolveReport {
   uint64_t nodes = 0;
 };
 SolveReport solveLevel(const Level& level, const std::string& fallback, uint64_t nodeBudget);
+// The same from the board's start, which may be any position (setStart); the
+// fallback is a move string from there.
+SolveReport solveBoard(const PuzzleBoard& board, const std::string& fallback, uint64_t nodeBudget);
 
 }  // namespace bt::levels

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <chrono>
+#include <iomanip>
 
 #include "game/LevelData.h"
 #include "levels/LevelDesigner.h"
@@ -19,10 +20,15 @@ constexpr const char* kUsage =
     "                                         ROOT/docs/levels.md\n"
     "       brambletop-levels print N         built-in level N (1 to 72) as a picture\n"
     "                                         with its recorded solution\n"
-    "       brambletop-levels solve N         solve built-in level N afresh and time it\n"
+    "       brambletop-levels solve N [MOVES] [--nodes COUNT]\n"
+    "                                         a shortest solution of level N from its\n"
+    "                                         start after MOVES (U D L R < >), proven\n"
+    "                                         or the best found within COUNT solver\n"
+    "                                         nodes (default 8000000, about 10 s)\n"
     "       brambletop-levels --help          this text\n";
 
-constexpr uint64_t kSolveBudget = 12'000'000;
+// About ten seconds of one core here; a proof may need more (--nodes).
+constexpr uint64_t kSolveBudget = 8'000'000;
 
 int usageError(const std::string& fault, std::ostream& err) {
   err << "brambletop-levels: " << fault << '\n' << kUsage;
@@ -38,12 +44,35 @@ int levelNumber(const std::string& text) {
 }
 
 Level builtInLevel(int number) {
-  const LevelData& data = builtInLevels()[number - 1];
-  Level level;
-  level.side = data.side;
-  for (const LevelPiece& p : data.markers) level.markers.push_back({p.column, p.row, p.colour});
-  for (const LevelPiece& p : data.tiles) level.tiles.push_back({p.column, p.row, p.colour});
-  return level;
+  return puzzle::levelOf(builtInLevels()[number - 1]);
+}
+
+// The moves that undo a move string played without a refusal.
+std::string undoingMoves(std::string_view moves) {
+  std::string undo(moves.rbegin(), moves.rend());
+  for (char& move : undo) {
+    switch (move) {
+      case puzzle::kUp:
+        move = puzzle::kDown;
+        break;
+      case puzzle::kDown:
+        move = puzzle::kUp;
+        break;
+      case puzzle::kLeft:
+        move = puzzle::kRight;
+        break;
+      case puzzle::kRight:
+        move = puzzle::kLeft;
+        break;
+      case kTurnLeft:
+        move = kTurnRight;
+        break;
+      default:
+        move = kTurnLeft;
+        break;
+    }
+  }
+  return undo;
 }
 
 bool writeText(const std::string& path, const std::string& text, std::ostream& err) {
@@ -87,20 +116,67 @@ int print(int number, std::ostream& out) {
   return kExitDone;
 }
 
-int solve(int number, std::ostream& out) {
-  const Level level = builtInLevel(number);
+struct SolveRequest {
+  int number = 0;
+  std::string moves;
+  uint64_t nodes = kSolveBudget;
+};
+
+// Parses "N [MOVES] [--nodes COUNT]"; a fault is a message, else empty.
+std::string parseSolve(const std::vector<std::string>& args, SolveRequest& request) {
+  std::vector<std::string> plain;
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] != "--nodes") {
+      plain.push_back(args[i]);
+      continue;
+    }
+    if (i + 1 == args.size()) return "--nodes needs a count";
+    const std::string& text = args[++i];
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), request.nodes);
+    if (error != std::errc() || end != text.data() + text.size() || request.nodes == 0) {
+      return "--nodes needs a count above 0, not \"" + text + "\"";
+    }
+  }
+  if (plain.empty() || plain.size() > 2) return "solve takes a level and moves";
+  request.number = levelNumber(plain[0]);
+  if (request.number == 0) return "no level \"" + plain[0] + "\" (levels are 1 to 72)";
+  if (plain.size() == 2) request.moves = plain[1];
+  return {};
+}
+
+int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
+  PuzzleBoard board(builtInLevel(request.number));
+  Position position = board.start();
+  for (size_t i = 0; i < request.moves.size(); ++i) {
+    if (!board.apply(position, request.moves[i])) {
+      return usageError("move " + std::to_string(i + 1) + " '" + request.moves[i] + "' of \"" +
+                            request.moves + "\" is refused there",
+                        err);
+    }
+  }
+  board.setStart(position);
+  // A known solution from there: the rest of the recorded one, or undoing
+  // the moves and playing the recorded one.
+  const std::string_view recorded = levelSolutions()[request.number - 1];
+  const std::string fallback = recorded.starts_with(request.moves)
+                                   ? std::string(recorded.substr(request.moves.size()))
+                                   : undoingMoves(request.moves) + std::string(recorded);
   const auto began = std::chrono::steady_clock::now();
-  const SolveReport report =
-      solveLevel(level, std::string(levelSolutions()[number - 1]), kSolveBudget);
+  const SolveReport report = solveBoard(board, fallback, request.nodes);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
-  out << "Level " << number << ": " << report.solution.size() << " moves";
+  out << "Level " << request.number;
+  if (!request.moves.empty()) out << " after " << request.moves.size() << " moves";
+  out << ": " << report.solution.size() << " moves, ";
   if (report.shortest) {
-    out << " (shortest)";
+    out << "proven shortest";
   } else {
-    out << " (none shorter than " << report.provenAtLeast << ")";
+    out << "best found, none shorter than " << report.provenAtLeast;
   }
-  out << ", " << report.nodes << " nodes, " << seconds << " s\n" << report.solution << '\n';
+  out << ", " << report.nodes << " nodes, " << std::fixed << std::setprecision(2) << seconds
+      << " s\n"
+      << report.solution << '\n';
   return kExitDone;
 }
 
@@ -116,11 +192,16 @@ int runLevelsTool(const std::vector<std::string>& args, std::ostream& out, std::
   if (command != "generate" && command != "print" && command != "solve") {
     return usageError("unknown command \"" + command + "\"", err);
   }
+  if (command == "solve") {
+    SolveRequest request;
+    const std::string fault = parseSolve(args, request);
+    return fault.empty() ? solve(request, out, err) : usageError(fault, err);
+  }
   if (args.size() != 2) return usageError(command + " takes one argument", err);
   if (command == "generate") return generate(args[1], out, err);
   const int number = levelNumber(args[1]);
   if (number == 0) return usageError("no level \"" + args[1] + "\" (levels are 1 to 72)", err);
-  return command == "print" ? print(number, out) : solve(number, out);
+  return print(number, out);
 }
 
 }  // namespace bt::levels

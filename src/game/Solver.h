@@ -4,18 +4,26 @@
 // cursor to it (horizontal moves first, then vertical ones, which is always
 // a shortest cursor path since the cursor's range is a rectangle).
 //
-// The search is IDA* with a lower bound that adds two counts no solution can
-// beat: the turns that the farthest misplaced markers still need, and the
-// cursor moves needed to bring every misplaced marker into the ring once.
-// Weighted, it trades the guarantee of a shortest solution for speed.
+// The search is IDA* with a transposition table and the larger of two lower
+// bounds: the turns the misplaced markers still need (the farthest marker, a
+// pair of markers from the pattern tables, or eight markers a turn) plus the
+// cursor moves needed to bring every misplaced marker into the ring once; and
+// the keys, turns and cursor moves together, that the hardest pair of markers
+// needs from the cursor. Weighted, it trades the guarantee of a shortest
+// solution for speed. Its only cut-off is a count of nodes, so an answer
+// never depends on the machine.
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "levels/PuzzleBoard.h"
+#include "game/PatternTables.h"
+#include "game/PuzzleBoard.h"
+#include "game/TranspositionTable.h"
 
-namespace bt::levels {
+namespace bt::puzzle {
 
 struct Turn {
   int cursorX = 0;
@@ -58,7 +66,8 @@ class Solver {
   struct Frame;
 
   void addCell(Bounds& bounds, int cell, uint8_t marker, int sign) const;
-  int estimate(const Bounds& bounds, int cursorX, int cursorY) const;
+  int estimate(const Bounds& bounds, const Position& position) const;
+  uint64_t key(const Position& position) const;
   void turn(Position& position, Bounds& bounds, int cursor, bool counterClockwise) const;
   bool descend(Position& position, Bounds& bounds, int cost, int lastRun, bool lastCcw);
 
@@ -68,6 +77,10 @@ class Solver {
   std::array<std::array<uint8_t, kCells>, kColours> distance_{};
   std::array<std::array<uint8_t, 4>, kCells> cover_{};  // loX, hiX, loY, hiY
   std::vector<int> playCells_;
+  PatternTables patterns_;
+  std::array<std::array<uint64_t, kCells>, kColours> cellKeys_{};
+  std::array<uint64_t, kCells> cursorKeys_{};
+  std::unique_ptr<TranspositionTable> seen_;  // made by the first search
 
   // State of one search.
   double weight_ = 1.0;
@@ -80,4 +93,4 @@ class Solver {
   std::vector<Turn> path_;
 };
 
-}  // namespace bt::levels
+}  // namespace bt::puzzle
