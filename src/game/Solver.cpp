@@ -1,6 +1,7 @@
 #include "game/Solver.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <deque>
 #include <limits>
@@ -11,8 +12,10 @@ namespace {
 
 constexpr int kMaxDistance = 40;
 constexpr uint8_t kFar = 0xFF;
-// 2^21 entries of 16 bytes: 32 MB, made once per solver.
-constexpr int kTableBits = 21;
+// The transposition table has about one entry per node of the budget, from
+// 2^10 up to 2^21 entries of 16 bytes (32 MB), so small searches stay cheap.
+constexpr int kFewestTableBits = 10;
+constexpr int kMostTableBits = 21;
 // In a shortest solution a ring turns at most three times in a row
 // counter-clockwise (five would be three clockwise) and at most four times
 // clockwise (four either way are the same).
@@ -240,7 +243,9 @@ SearchOutcome Solver::search(const Position& start, const SearchLimits& limits) 
   nodes_ = 0;
   outOfBudget_ = false;
   path_.clear();
-  if (!seen_) seen_ = std::make_unique<TranspositionTable>(kTableBits);
+  const int bits = std::clamp(static_cast<int>(std::bit_width(limits.nodeBudget)), kFewestTableBits,
+                              kMostTableBits);
+  if (!seen_ || seen_->bits() < bits) seen_ = std::make_unique<TranspositionTable>(bits);
   bound_ = weight_ * estimate(bounds, position);
   for (;;) {
     nextBound_ = std::numeric_limits<double>::infinity();

@@ -80,7 +80,7 @@ class Solver {
   PatternTables patterns_;
   std::array<std::array<uint64_t, kCells>, kColours> cellKeys_{};
   std::array<uint64_t, kCells> cursorKeys_{};
-  std::unique_ptr<TranspositionTable> seen_;  // made by the first search
+  std::unique_ptr<TranspositionTable> seen_;  // sized by the largest budget yet
 
   // State of one search.
   double weight_ = 1.0;

@@ -3,7 +3,7 @@
 namespace bt::puzzle {
 
 TranspositionTable::TranspositionTable(int bits)
-    : entries_(size_t{1} << bits), mask_((uint64_t{1} << bits) - 1) {}
+    : bits_(bits), entries_(size_t{1} << bits), mask_((uint64_t{1} << bits) - 1) {}
 
 bool TranspositionTable::reachedBefore(uint64_t key, int cost) {
   Entry& entry = entries_[(key ^ (key >> 29)) & mask_];

@@ -15,6 +15,7 @@ class TranspositionTable {
   // 2^bits entries of 16 bytes.
   explicit TranspositionTable(int bits = 20);
 
+  int bits() const { return bits_; }
   // Starts a round: what earlier rounds stored no longer prunes.
   void nextRound() { ++round_; }
   // True when this round has already reached `key` at a cost no higher than
@@ -27,6 +28,7 @@ class TranspositionTable {
     uint32_t round = 0;
     int32_t cost = 0;
   };
+  int bits_;
   std::vector<Entry> entries_;
   uint64_t mask_;
   uint32_t round_ = 1;
