@@ -24,11 +24,11 @@ constexpr const char* kUsage =
     "                                         a shortest solution of level N from its\n"
     "                                         start after MOVES (U D L R < >), proven\n"
     "                                         or the best found within COUNT solver\n"
-    "                                         nodes (default 8000000, about 10 s)\n"
+    "                                         nodes (default 5000000, about 10 s)\n"
     "       brambletop-levels --help          this text\n";
 
 // About ten seconds of one core here; a proof may need more (--nodes).
-constexpr uint64_t kSolveBudget = 8'000'000;
+constexpr uint64_t kSolveBudget = 5'000'000;
 
 int usageError(const std::string& fault, std::ostream& err) {
   err << "brambletop-levels: " << fault << '\n' << kUsage;
