@@ -7,6 +7,8 @@ namespace bt::puzzle {
 namespace {
 
 constexpr uint8_t kUnknown = 0xFF;
+constexpr size_t kMostTripleStates = size_t{1} << 21;
+constexpr int kMostMarkersForTriples = 12;
 
 // Breadth-first search over states 0..count-1 from every goal state, moves
 // given by `forEachNext(state, visit)`; every move is undone by another, so
@@ -82,6 +84,24 @@ PatternTables::PatternTables(const PuzzleBoard& board, const Position& start) : 
       if (count[a] > 0 && count[b] > (a == b ? 1 : 0)) build(tables_[a][b], a, b);
     }
   }
+  // Tables for triples where they are small: boards of side 7 or less, and
+  // few enough markers that every triple can be looked up at each node.
+  int markers = 0;
+  for (int c : count) markers += c;
+  const size_t tripleStates = static_cast<size_t>(places_) * places_ * places_ * cursors_;
+  if (tripleStates > kMostTripleStates || markers > kMostMarkersForTriples) return;
+  triples_.resize(kColours * kColours * kColours);
+  for (uint8_t a = 0; a < kColours; ++a) {
+    for (uint8_t b = a; b < kColours; ++b) {
+      for (uint8_t c = b; c < kColours; ++c) {
+        std::array<int, kColours> need{};
+        ++need[a], ++need[b], ++need[c];
+        bool present = true;
+        for (int k = 0; k < kColours; ++k) present = present && need[k] <= count[k];
+        if (present) buildTriple(triples_[(a * kColours + b) * kColours + c], {a, b, c});
+      }
+    }
+  }
 }
 
 int PatternTables::cursorNumber(int cursorX, int cursorY) const {
@@ -123,6 +143,54 @@ void PatternTables::build(Table& table, uint8_t colourA, uint8_t colourB) const 
       });
 }
 
+void PatternTables::buildTriple(Table& table, std::array<uint8_t, 3> colours) const {
+  const size_t p = places_;
+  const size_t triples = p * p * p;
+  auto split = [&](size_t triple) {
+    return std::array<int, 3>{static_cast<int>(triple / (p * p)), static_cast<int>(triple / p % p),
+                              static_cast<int>(triple % p)};
+  };
+  auto distinct = [](const std::array<int, 3>& t) {
+    return t[0] != t[1] && t[0] != t[2] && t[1] != t[2];
+  };
+  auto home = [&](size_t triple) {
+    const std::array<int, 3> t = split(triple);
+    if (!distinct(t)) return false;
+    for (int k = 0; k < 3; ++k) {
+      if (board_.tile(cellOfPlace_[t[k]]) != colours[k]) return false;
+    }
+    return true;
+  };
+  auto turnedTriple = [&](const std::vector<uint8_t>& to, const std::array<int, 3>& t) {
+    return (to[t[0]] * p + to[t[1]]) * p + to[t[2]];
+  };
+  table.turns = distancesToGoal(triples, home, [&](uint32_t triple, auto visit) {
+    const std::array<int, 3> t = split(triple);
+    if (!distinct(t)) return;
+    for (const auto& turned : turned_) {
+      for (const auto& to : turned) {
+        const size_t next = turnedTriple(to, t);
+        if (next != triple) visit(static_cast<uint32_t>(next));
+      }
+    }
+  });
+  table.keys = distancesToGoal(
+      triples * cursors_, [&](size_t state) { return home(state / cursors_); },
+      [&](uint32_t state, auto visit) {
+        const size_t triple = state / cursors_;
+        const int cursor = static_cast<int>(state % cursors_);
+        const std::array<int, 3> t = split(triple);
+        if (!distinct(t)) return;
+        for (int next : cursorNeighbours_[cursor]) {
+          if (next >= 0) visit(static_cast<uint32_t>(triple * cursors_ + next));
+        }
+        for (const auto& to : turned_[cursor]) {
+          const size_t next = turnedTriple(to, t);
+          if (next != triple) visit(static_cast<uint32_t>(next * cursors_ + cursor));
+        }
+      });
+}
+
 const PatternTables::Table* PatternTables::tableFor(uint8_t colourA, uint8_t colourB) const {
   const Table& table = tables_[colourA][colourB];
   return table.turns.empty() ? nullptr : &table;
@@ -135,6 +203,31 @@ int PatternTables::collect(const Position& position, std::array<Marker, kCells>&
     if (colour != kNone) markers[count++] = {place, colour};
   }
   return count;
+}
+
+void PatternTables::addTriples(const std::array<Marker, kCells>& markers, int count, int cursor,
+                               PairBounds& best) const {
+  const size_t p = places_;
+  for (int i = 0; i < count; ++i) {
+    const bool homeI = board_.tile(cellOfPlace_[markers[i].place]) == markers[i].colour;
+    for (int j = i + 1; j < count; ++j) {
+      const bool homeJ = board_.tile(cellOfPlace_[markers[j].place]) == markers[j].colour;
+      for (int k = j + 1; k < count; ++k) {
+        if (homeI && homeJ && board_.tile(cellOfPlace_[markers[k].place]) == markers[k].colour)
+          continue;
+        std::array<Marker, 3> t = {markers[i], markers[j], markers[k]};
+        // Each table holds its triple in colour order.
+        std::sort(t.begin(), t.end(),
+                  [](const Marker& a, const Marker& b) { return a.colour < b.colour; });
+        const Table& table =
+            triples_[(t[0].colour * kColours + t[1].colour) * kColours + t[2].colour];
+        if (table.turns.empty()) continue;
+        const size_t triple = (t[0].place * p + t[1].place) * p + t[2].place;
+        best.turns = std::max<int>(best.turns, table.turns[triple]);
+        best.keys = std::max<int>(best.keys, table.keys[triple * cursors_ + cursor]);
+      }
+    }
+  }
 }
 
 PatternTables::PairBounds PatternTables::bounds(const Position& position, int cursor) const {
@@ -156,6 +249,7 @@ PatternTables::PairBounds PatternTables::bounds(const Position& position, int cu
       best.keys = std::max<int>(best.keys, table->keys[pair * cursors_ + cursor]);
     }
   }
+  if (!triples_.empty()) addTriples(markers, count, cursor, best);
   return best;
 }
 

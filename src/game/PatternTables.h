@@ -6,10 +6,10 @@
 //
 // Two tables per pair of colours: the turns alone that bring the two markers
 // onto tiles of their colours, and the turns and cursor moves together from a
-// given cursor. A turn moves up to eight markers, so the tables of different
-// pairs share moves: they combine by maximum, never by sum. Turns and cursor
-// moves are different keys, so a bound on turns may be added to a bound on
-// cursor moves.
+// given cursor. On small boards with few markers, the same for triples. A turn moves up to eight
+// markers, so the tables of different pairs share moves: they combine by maximum, never by sum.
+// Turns and cursor moves are different keys, so a bound on turns may be added to a bound on cursor
+// moves.
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -51,6 +51,9 @@ class PatternTables {
   };
 
   void build(Table& table, uint8_t colourA, uint8_t colourB) const;
+  void buildTriple(Table& table, std::array<uint8_t, 3> colours) const;
+  void addTriples(const std::array<Marker, kCells>& markers, int count, int cursor,
+                  PairBounds& best) const;
   const Table* tableFor(uint8_t colourA, uint8_t colourB) const;
 
   const PuzzleBoard& board_;
@@ -63,6 +66,8 @@ class PatternTables {
   // The place each place goes to when cursor c turns its ring: [c][ccw][place].
   std::vector<std::array<std::vector<uint8_t>, 2>> turned_;
   std::array<std::array<Table, kColours>, kColours> tables_{};
+  // By (a * 4 + b) * 4 + c for colours a <= b <= c; empty where too large.
+  std::vector<Table> triples_;
 };
 
 }  // namespace bt::puzzle
