@@ -84,24 +84,7 @@ PatternTables::PatternTables(const PuzzleBoard& board, const Position& start) : 
       if (count[a] > 0 && count[b] > (a == b ? 1 : 0)) build(tables_[a][b], a, b);
     }
   }
-  // Tables for triples where they are small: boards of side 7 or less, and
-  // few enough markers that every triple can be looked up at each node.
-  int markers = 0;
-  for (int c : count) markers += c;
-  const size_t tripleStates = static_cast<size_t>(places_) * places_ * places_ * cursors_;
-  if (tripleStates > kMostTripleStates || markers > kMostMarkersForTriples) return;
-  triples_.resize(kColours * kColours * kColours);
-  for (uint8_t a = 0; a < kColours; ++a) {
-    for (uint8_t b = a; b < kColours; ++b) {
-      for (uint8_t c = b; c < kColours; ++c) {
-        std::array<int, kColours> need{};
-        ++need[a], ++need[b], ++need[c];
-        bool present = true;
-        for (int k = 0; k < kColours; ++k) present = present && need[k] <= count[k];
-        if (present) buildTriple(triples_[(a * kColours + b) * kColours + c], {a, b, c});
-      }
-    }
-  }
+  colourCounts_ = count;
 }
 
 int PatternTables::cursorNumber(int cursorX, int cursorY) const {
@@ -141,6 +124,28 @@ void PatternTables::build(Table& table, uint8_t colourA, uint8_t colourB) const 
           if (na != a || nb != b) visit((na * places_ + nb) * cursors_ + cursor);
         }
       });
+}
+
+void PatternTables::buildTripleTables() {
+  if (triplesTried_) return;
+  triplesTried_ = true;
+  const std::array<int, kColours>& count = colourCounts_;
+  int markers = 0;
+  for (int c : count) markers += c;
+  const size_t tripleStates = static_cast<size_t>(places_) * places_ * places_ * cursors_;
+  if (tripleStates > kMostTripleStates || markers > kMostMarkersForTriples) return;
+  triples_.resize(kColours * kColours * kColours);
+  for (uint8_t a = 0; a < kColours; ++a) {
+    for (uint8_t b = a; b < kColours; ++b) {
+      for (uint8_t c = b; c < kColours; ++c) {
+        std::array<int, kColours> need{};
+        ++need[a], ++need[b], ++need[c];
+        bool present = true;
+        for (int k = 0; k < kColours; ++k) present = present && need[k] <= count[k];
+        if (present) buildTriple(triples_[(a * kColours + b) * kColours + c], {a, b, c});
+      }
+    }
+  }
 }
 
 void PatternTables::buildTriple(Table& table, std::array<uint8_t, 3> colours) const {
@@ -205,8 +210,8 @@ int PatternTables::collect(const Position& position, std::array<Marker, kCells>&
   return count;
 }
 
-void PatternTables::addTriples(const std::array<Marker, kCells>& markers, int count, int cursor,
-                               PairBounds& best) const {
+void PatternTables::tripleBounds(const std::array<Marker, kCells>& markers, int count, int cursor,
+                                 PairBounds& best) const {
   const size_t p = places_;
   for (int i = 0; i < count; ++i) {
     const bool homeI = board_.tile(cellOfPlace_[markers[i].place]) == markers[i].colour;
@@ -249,7 +254,7 @@ PatternTables::PairBounds PatternTables::bounds(const Position& position, int cu
       best.keys = std::max<int>(best.keys, table->keys[pair * cursors_ + cursor]);
     }
   }
-  if (!triples_.empty()) addTriples(markers, count, cursor, best);
+  if (!triples_.empty()) tripleBounds(markers, count, cursor, best);
   return best;
 }
 

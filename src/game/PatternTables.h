@@ -6,7 +6,8 @@
 //
 // Two tables per pair of colours: the turns alone that bring the two markers
 // onto tiles of their colours, and the turns and cursor moves together from a
-// given cursor. On small boards with few markers, the same for triples. A turn moves up to eight
+// given cursor. On small boards with few markers, the same for triples
+// (buildTripleTables). A turn moves up to eight
 // markers, so the tables of different pairs share moves: they combine by maximum, never by sum.
 // Turns and cursor moves are different keys, so a bound on turns may be added to a bound on cursor
 // moves.
@@ -41,6 +42,12 @@ class PatternTables {
   };
   PairBounds bounds(const Position& position, int cursor) const;
 
+  // Adds the tables for triples of markers where they are small: boards of
+  // side 7 or less and at most twelve markers, so that every triple can be
+  // looked up at each node. About a second on side 7; the solver builds them
+  // for its first search, and the bounds use them from then on.
+  void buildTripleTables();
+
   // The cursor number of a cursor place (as the solver numbers them).
   int cursorNumber(int cursorX, int cursorY) const;
 
@@ -52,8 +59,8 @@ class PatternTables {
 
   void build(Table& table, uint8_t colourA, uint8_t colourB) const;
   void buildTriple(Table& table, std::array<uint8_t, 3> colours) const;
-  void addTriples(const std::array<Marker, kCells>& markers, int count, int cursor,
-                  PairBounds& best) const;
+  void tripleBounds(const std::array<Marker, kCells>& markers, int count, int cursor,
+                    PairBounds& best) const;
   const Table* tableFor(uint8_t colourA, uint8_t colourB) const;
 
   const PuzzleBoard& board_;
@@ -68,6 +75,8 @@ class PatternTables {
   std::array<std::array<Table, kColours>, kColours> tables_{};
   // By (a * 4 + b) * 4 + c for colours a <= b <= c; empty where too large.
   std::vector<Table> triples_;
+  std::array<int, kColours> colourCounts_{};  // the start's markers
+  bool triplesTried_ = false;
 };
 
 }  // namespace bt::puzzle

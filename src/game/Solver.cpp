@@ -245,6 +245,7 @@ SearchOutcome Solver::search(const Position& start, const SearchLimits& limits) 
   path_.clear();
   const int bits = std::clamp(static_cast<int>(std::bit_width(limits.nodeBudget)), kFewestTableBits,
                               kMostTableBits);
+  patterns_.buildTripleTables();
   if (!seen_ || seen_->bits() < bits) seen_ = std::make_unique<TranspositionTable>(bits);
   bound_ = weight_ * estimate(bounds, position);
   for (;;) {
