@@ -29,6 +29,8 @@ TEST(LevelToolTest, MistakesGetTheUsageAndStatusTwo) {
       {"solve", "3", "--nodes", "1e6"},
       {"print", "4", "5"},
       {"generate"},
+      {"generate", "root", "--cache"},
+      {"generate", "root", "--keep", "folder"},
   };
   for (const auto& args : mistakes) {
     SCOPED_TRACE(::testing::PrintToString(args));

@@ -3,8 +3,10 @@
 #include <charconv>
 #include <chrono>
 #include <iomanip>
+#include <optional>
 
 #include "game/LevelData.h"
+#include "levels/LevelCache.h"
 #include "levels/LevelDesigner.h"
 #include "levels/LevelFiles.h"
 #include "platform/os/FileSystem.h"
@@ -14,10 +16,13 @@ namespace bt::levels {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: brambletop-levels generate ROOT   design and solve all 72 levels, write\n"
+    "usage: brambletop-levels generate ROOT [--cache FOLDER]\n"
+    "                                         design and solve all 72 levels, write\n"
     "                                         ROOT/src/game/LevelData.cpp,\n"
     "                                         ROOT/src/game/LevelSolutions.cpp and\n"
-    "                                         ROOT/docs/levels.md\n"
+    "                                         ROOT/docs/levels.md; with a cache, each\n"
+    "                                         level is kept there when done and not\n"
+    "                                         made again by a later run\n"
     "       brambletop-levels print N         built-in level N (1 to 72) as a picture\n"
     "                                         with its recorded solution\n"
     "       brambletop-levels solve N [MOVES] [--nodes COUNT]\n"
@@ -83,9 +88,12 @@ bool writeText(const std::string& path, const std::string& text, std::ostream& e
   return false;
 }
 
-int generate(const std::string& root, std::ostream& out, std::ostream& err) {
+int generate(const std::string& root, const std::string& cache, std::ostream& out,
+             std::ostream& err) {
   // Found out before the designing, which takes minutes.
-  for (const std::string& folder : {root + "/src/game", root + "/docs"}) {
+  std::vector<std::string> folders = {root + "/src/game", root + "/docs"};
+  if (!cache.empty()) folders.push_back(cache);
+  for (const std::string& folder : folders) {
     if (!os::isWritableFolder(folder)) {
       err << "brambletop-levels: " << folder << ": not a folder that can be written\n";
       return kExitFailed;
@@ -93,11 +101,18 @@ int generate(const std::string& root, std::ostream& out, std::ostream& err) {
   }
   std::vector<DesignedLevel> levels;
   for (int number = 1; number <= kLevelTotal; ++number) {
-    levels.push_back(designLevel(number));
+    const std::optional<DesignedLevel> cached =
+        cache.empty() ? std::nullopt : readCachedLevel(cache, number);
+    levels.push_back(cached ? *cached : designLevel(number));
     const DesignedLevel& d = levels.back();
     out << "level " << number << ": " << d.solution.size() << " moves"
-        << (d.shortest ? " (shortest)" : "") << ", " << d.seconds << " s\n"
+        << (d.shortest ? " (shortest)" : "") << ", " << d.seconds << " s"
+        << (cached ? " (cached)" : "") << '\n'
         << std::flush;
+    if (!cached && !cache.empty() && !writeCachedLevel(cache, number, d)) {
+      err << "brambletop-levels: " << cachedLevelPath(cache, number) << ": cannot write\n";
+      return kExitFailed;
+    }
   }
   const bool written =
       writeText(root + "/src/game/LevelData.cpp", levelDataSource(levels), err) &&
@@ -197,8 +212,13 @@ int runLevelsTool(const std::vector<std::string>& args, std::ostream& out, std::
     const std::string fault = parseSolve(args, request);
     return fault.empty() ? solve(request, out, err) : usageError(fault, err);
   }
+  if (command == "generate") {
+    const bool withCache = args.size() == 4 && args[2] == "--cache";
+    if (args.size() != 2 && !withCache)
+      return usageError("generate takes ROOT [--cache FOLDER]", err);
+    return generate(args[1], withCache ? args[3] : std::string(), out, err);
+  }
   if (args.size() != 2) return usageError(command + " takes one argument", err);
-  if (command == "generate") return generate(args[1], out, err);
   const int number = levelNumber(args[1]);
   if (number == 0) return usageError("no level \"" + args[1] + "\" (levels are 1 to 72)", err);
   return print(number, out);
