@@ -127,11 +127,12 @@ void Solver::addCell(Bounds& bounds, int cell, uint8_t marker, int sign) const {
   for (int i = 0; i < 4; ++i) bounds.cover[i][cover_[cell][i]] += sign;
 }
 
-int Solver::estimate(const Bounds& bounds, const Position& position) const {
+int Solver::estimate(const Bounds& bounds, const Position& position, bool strong) const {
   if (bounds.misplaced == 0) return 0;
   const int cursorX = position.cursorX, cursorY = position.cursorY;
   const PatternTables::PairBounds pairs =
-      patterns_.bounds(position, patterns_.cursorNumber(cursorX, cursorY));
+      strong ? patterns_.bounds(position, patterns_.cursorNumber(cursorX, cursorY))
+             : PatternTables::PairBounds{};
   int farthest = kMaxDistance;
   while (bounds.distances[farthest] == 0) --farthest;
   const int turns = std::max({farthest, (bounds.distanceSum + 7) / 8, pairs.turns});
@@ -161,7 +162,13 @@ uint64_t Solver::key(const Position& position) const {
 int Solver::lowerBound(const Position& position) const {
   Bounds bounds;
   for (int cell : playCells_) addCell(bounds, cell, position.markers[cell], 1);
-  return estimate(bounds, position);
+  return estimate(bounds, position, true);
+}
+
+int Solver::plainBound(const Position& position) const {
+  Bounds bounds;
+  for (int cell : playCells_) addCell(bounds, cell, position.markers[cell], 1);
+  return estimate(bounds, position, false);
 }
 
 void Solver::turn(Position& position, Bounds& bounds, int cursor, bool counterClockwise) const {
@@ -180,7 +187,7 @@ void Solver::turn(Position& position, Bounds& bounds, int cursor, bool counterCl
 }
 
 bool Solver::descend(Position& position, Bounds& bounds, int cost, int lastRun, bool lastCcw) {
-  const int h = estimate(bounds, position);
+  const int h = estimate(bounds, position, strong_);
   if (h == 0) return true;
   if (cost + h >= costBelow_) return false;
   const double f = cost + weight_ * h;
@@ -217,7 +224,7 @@ bool Solver::descend(Position& position, Bounds& bounds, int cost, int lastRun, 
       position.cursorX = x;
       position.cursorY = y;
       turn(position, bounds, cursor, ccw);
-      if (!seen_->reachedBefore(key(position), next)) {
+      if (!strong_ || !seen_->reachedBefore(key(position), next)) {
         path_.push_back({x, y, ccw});
         if (descend(position, bounds, next, run, ccw)) return true;
         path_.pop_back();
@@ -238,19 +245,22 @@ SearchOutcome Solver::search(const Position& start, const SearchLimits& limits) 
   Bounds bounds;
   for (int cell : playCells_) addCell(bounds, cell, position.markers[cell], 1);
   weight_ = limits.weight;
+  strong_ = limits.strong;
   budget_ = limits.nodeBudget;
   costBelow_ = limits.costBelow;
   nodes_ = 0;
   outOfBudget_ = false;
   path_.clear();
-  const int bits = std::clamp(static_cast<int>(std::bit_width(limits.nodeBudget)), kFewestTableBits,
-                              kMostTableBits);
-  patterns_.buildTripleTables();
-  if (!seen_ || seen_->bits() < bits) seen_ = std::make_unique<TranspositionTable>(bits);
-  bound_ = weight_ * estimate(bounds, position);
+  if (strong_) {
+    patterns_.buildTripleTables();
+    const int bits = std::clamp(static_cast<int>(std::bit_width(limits.nodeBudget)),
+                                kFewestTableBits, kMostTableBits);
+    if (!seen_ || seen_->bits() < bits) seen_ = std::make_unique<TranspositionTable>(bits);
+  }
+  bound_ = weight_ * estimate(bounds, position, strong_);
   for (;;) {
     nextBound_ = std::numeric_limits<double>::infinity();
-    seen_->nextRound();
+    if (strong_) seen_->nextRound();
     if (descend(position, bounds, 0, 0, false)) {
       outcome.turns = path_;
       outcome.complete = true;

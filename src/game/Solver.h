@@ -38,6 +38,10 @@ struct SearchLimits {
   double weight = 1.0;      // 1 finds a shortest solution
   uint64_t nodeBudget = 0;  // turns tried before the search gives up
   int costBelow = 1 << 30;  // only solutions shorter than this are wanted
+  // Off, the search runs as the level designer's first solver did (the
+  // plain bound, no transposition table), so that the designer, which
+  // chooses among scrambles by such searches, still makes the same levels.
+  bool strong = true;
 };
 
 struct SearchOutcome {
@@ -54,6 +58,9 @@ class Solver {
 
   // A lower bound on the moves that solve the position; 0 when solved.
   int lowerBound(const Position& position) const;
+  // The bound without the pattern tables: the markers' own turns and the
+  // cursor travel they force.
+  int plainBound(const Position& position) const;
   // Fewest turns a marker on `cell` needs to reach a tile of its colour.
   int markerDistance(int cell, uint8_t colour) const { return distance_[colour][cell]; }
 
@@ -66,7 +73,7 @@ class Solver {
   struct Frame;
 
   void addCell(Bounds& bounds, int cell, uint8_t marker, int sign) const;
-  int estimate(const Bounds& bounds, const Position& position) const;
+  int estimate(const Bounds& bounds, const Position& position, bool strong) const;
   uint64_t key(const Position& position) const;
   void turn(Position& position, Bounds& bounds, int cursor, bool counterClockwise) const;
   bool descend(Position& position, Bounds& bounds, int cost, int lastRun, bool lastCcw);
@@ -84,6 +91,7 @@ class Solver {
 
   // State of one search.
   double weight_ = 1.0;
+  bool strong_ = true;
   int costBelow_ = 0;
   double bound_ = 0;
   double nextBound_ = 0;

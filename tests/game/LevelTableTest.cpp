@@ -170,6 +170,18 @@ TEST(LevelTableTest, SolverBoundNeverOverestimates) {
   }
 }
 
+// The designer still makes the built-in levels: it chooses among scrambles
+// with searches that must not change with the solver's strength, or
+// `generate` would silently make other levels.
+TEST(LevelTableTest, DesignerStillMakesTheBuiltInLevels) {
+  for (int number : {4, 5, 10}) {
+    SCOPED_TRACE("level " + std::to_string(number));
+    const levels::DesignedLevel designed = levels::designLevel(number);
+    EXPECT_EQ(designed.level.markers, toolLevel(builtInLevels()[number - 1]).markers);
+    EXPECT_EQ(designed.level.tiles, toolLevel(builtInLevels()[number - 1]).tiles);
+  }
+}
+
 struct MarkedShortest {
   int level = 0;
   int length = 0;

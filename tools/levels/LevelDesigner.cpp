@@ -154,7 +154,7 @@ std::vector<Turn> scramble(const PuzzleBoard& board, const Solver& goal, Positio
   auto distanceOf = [&](Position p) {
     p.cursorX = homeX;
     p.cursorY = homeY;
-    return goal.lowerBound(p);
+    return goal.plainBound(p);
   };
   int x = homeX, y = homeY;
   for (int i = 0; i < count; ++i) {
@@ -232,7 +232,8 @@ int quickLength(const PuzzleBoard& board, const std::vector<Turn>& scrambleTurns
   const std::vector<Turn> fallback = simplifyTurns(undoing(scrambleTurns));
   const int fallbackLength = solutionLength(board, fallback);
   Solver solver(board);
-  const SearchOutcome outcome = solver.search(board.start(), {2.0, kQuickBudget, fallbackLength});
+  const SearchOutcome outcome =
+      solver.search(board.start(), {2.0, kQuickBudget, fallbackLength, false});
   return outcome.turns ? solutionLength(board, *outcome.turns) : fallbackLength;
 }
 
