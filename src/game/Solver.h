@@ -5,13 +5,13 @@
 // a shortest cursor path since the cursor's range is a rectangle).
 //
 // The search is IDA* with a transposition table and the larger of two lower
-// bounds: the turns the misplaced markers still need (the farthest marker, a
-// pair of markers from the pattern tables, or eight markers a turn) plus the
-// cursor moves needed to bring every misplaced marker into the ring once; and
-// the keys, turns and cursor moves together, that the hardest pair of markers
-// needs from the cursor. Weighted, it trades the guarantee of a shortest
-// solution for speed. Its only cut-off is a count of nodes, so an answer
-// never depends on the machine.
+// bounds: the turns the misplaced markers still need (the farthest marker,
+// the hardest pair or triple of markers from the pattern tables, or eight
+// markers a turn) plus the cursor moves needed to bring every misplaced
+// marker into the ring once; and the keys, turns and cursor moves together,
+// that the hardest pair or triple needs from the cursor. Weighted, it trades
+// the guarantee of a shortest solution for speed. Its only cut-off is a count
+// of nodes, so an answer never depends on the machine.
 #include <array>
 #include <cstdint>
 #include <memory>
