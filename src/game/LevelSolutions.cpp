@@ -71,7 +71,7 @@ constexpr std::array<std::string_view, 72> kSolutions = {
     "RRUU<R>>>LD>>DDD<D>>>L<UU>",  // 56: 26, shortest
     "LDDD<<U<<LLUUU<UU<D>>>>RRR<R>>",  // 57: 30, shortest
     "LU<<<RR>>>DD>L>L<<<UU>>",  // 58: 23, shortest
-    "D<<DD>RUUU<RRU<LU>L>L>>LL<D>RU<",  // 59: 31, none shorter than 29
+    "D<<DD>RUUU<RRU<LU>L>L>>LL<D>RU<",  // 59: 31, shortest
     ">R>U<<L<L<D<D<<U>U>>",  // 60: 20, shortest
     "RU>LL<R<R<D<LD<R<<LL<<U<D>RR<U>LD<UU>",  // 61: 37, none shorter than 22
     "L>>U>>>>D>D<U<RRD<U>D<L>L<",  // 62: 26, shortest
