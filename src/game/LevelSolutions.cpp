@@ -84,7 +84,7 @@ constexpr std::array<std::string_view, 72> kSolutions = {
     "U>R<D<<DD<<LL>U>U<RRR<<<D>",  // 69: 26, shortest
     "RRU<D<D>D>L>R<L>U>LL<UU<DDD<<UUU<RR<DD>",  // 70: 39, none shorter than 25
     "LD<<RD<R>>RU>D>>LU>LD<RU>LU>RU<RD>DD<L<LL<R>",  // 71: 44, none shorter than 22
-    "<L>>DD>>R<<RR<LUU>RD>LUU>>",  // 72: 26, none shorter than 22
+    "R>U>>>LDDD<L>U<<D>RRR<<",  // 72: 23, shortest
 };
 // clang-format on
 

@@ -19,7 +19,7 @@ namespace {
 
 // Enough for every proof the table's tests repeat; the longest proofs run
 // with brambletop-levels alone.
-constexpr uint64_t kProofBudget = 4'000'000;
+constexpr uint64_t kProofBudget = 1'000'000;
 
 levels::Level toolLevel(const LevelData& data) {
   levels::Level level;
