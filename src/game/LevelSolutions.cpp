@@ -34,57 +34,57 @@ constexpr std::array<std::string_view, kLevelCount> kSolutions = {
     "LLDD<<<RU<U>UU>RR<L>",  // 19: 20, shortest
     "LLLU>D>DD<RD>>>RU>RU>",  // 20: 21, shortest
     "RRD>RU<UU>>>LD>LD>LL>",  // 21: 21, shortest
-    "LLUU<<RD<U<RR<RR>>L<LD<",  // 22: 23, none shorter than 20
-    "LUU>R<L<L<<<RD<DD>RR>",  // 23: 21, none shorter than 20
+    "LLUU<<RD<U<RR<RR>>L<LD<",  // 22: 23, shortest
+    "LUU>R<L<L<<<RD<DD>RR>",  // 23: 21, shortest
     "LLDD<<RU<UU<RU<<",  // 24: 16, shortest
-    "RRUU<L<<LD<LD>DD>L<<RU<",  // 25: 23, none shorter than 22
-    "LLUU<LU>R>L>>R<<<RR<",  // 26: 20, none shorter than 18
-    "LLUU>RD>DD>D>L>>>>RU<",  // 27: 21, none shorter than 20
-    "LU<RD<RR>>LU<<RD>DD>>LU>",  // 28: 24, none shorter than 20
+    "RRUU<L<<LD<LD>DD>L<<RU<",  // 25: 23, shortest
+    "LLUU<LU>R>L>>R<<<RR<",  // 26: 20, shortest
+    "LLUU>RD>DD>D>L>>>>RU<",  // 27: 21, shortest
+    "LU<RD<RR>>LU<<RD>DD>>LU>",  // 28: 24, shortest
     "R<D>>>UU<LL<<",  // 29: 13, shortest
     "L<U<RR<D<RD>D>L>L>",  // 30: 18, shortest
-    "RRU<L>DD>LD<L<R>>L<R>R<",  // 31: 23, none shorter than 20
+    "RRU<L>DD>LD<L<R>>L<R>R<",  // 31: 23, shortest
     "LLU>>>RR>RRRU>D<<<",  // 32: 18, shortest
     "U<RRU<<<LLD<<LD<LU<<",  // 33: 20, shortest
-    "UU<<LL>>R>L>D>DDD>>>U>R>",  // 34: 24, none shorter than 22
+    "UU<<LL>>R>L>D>DDD>>>U>R>",  // 34: 24, shortest
     "RU<U<D>>LL>D<LDD>>>",  // 35: 19, shortest
     "RRR<<<L<DDD<<",  // 36: 13, shortest
     "RDDD<<U<U<U<<UU<L>L>D<<",  // 37: 23, shortest
-    "D>LLDD<R<R>>>RRR<<U<U<<LU<",  // 38: 26, none shorter than 24
-    "D<UU>RU<LD<D<DD<RR>>L>>LL>RU>",  // 39: 29, none shorter than 21
+    "D>LLDD<R<R>>>RRR<<U<U<<LU<",  // 38: 26, shortest
+    "LD>>UU>RRU<<D<R>DDD<<<L<",  // 39: 24, shortest
     "U<LD<D>>>UU>RR>>>>",  // 40: 18, shortest
     "D<<U<R>L<RD>>>L>>",  // 41: 17, shortest
     "RRRDDD>>LU>LU>",  // 42: 14, shortest
-    "LLUU<<<D>RR>R<RU<<DD>DD<",  // 43: 24, none shorter than 23
-    "LLU<D<RD<R<R<RD>>L>L>>L<LU>RU<",  // 44: 30, none shorter than 22
+    "LLUU<<<D>RR>R<RU<<DD>DD<",  // 43: 24, shortest
+    "D>RD>R>>L>>LLU<<L>>U<U<<",  // 44: 24, shortest
     "R>RU>U>>D>>LD>LLLU>>>>",  // 45: 22, shortest
     ">D<<<R>>L>U>>R>L>",  // 46: 17, shortest
-    "D<R>>L<RU>>>>D>>LU>D<",  // 47: 21, none shorter than 19
+    "D<R>>L<RU>>>>D>>LU>D<",  // 47: 21, shortest
     ">LDD>U<RR<<R<<UU>",  // 48: 17, shortest
-    "LLD<RD<RD>>R>>U>R>>RD>>>LU>LU>",  // 49: 30, none shorter than 22
+    ">>D>RR>RDD<<<LLU<<LL<L>>>",  // 49: 25, shortest
     ">>>R>>D>>>U<<L>D>",  // 50: 17, shortest
-    "UUU<<<RR<R>>DD>L<D>>D<LDD<LLLL>>>>",  // 51: 34, none shorter than 29
-    "LLLU<UU<<<D>D<<RD>>DDD<R>>",  // 52: 26, none shorter than 24
-    "LU<<R<<RD<D<<L>>U>D<U>L<<U>",  // 53: 27, none shorter than 20
+    "RR>UU<RU<<<LL<D>L<DDDD<LLL<D>>>>",  // 51: 32, shortest
+    "LLLU<UU<<<D>D<<RD>>DDD<R>>",  // 52: 26, shortest
+    "U>L<<RDD>R>>>LU>>L<U>>",  // 53: 22, shortest
     "<<D<U>RD<<U>>L<D<",  // 54: 17, shortest
-    ">RR<RU<LD>D>RU<LL<LD<RR<DD<R>>>LU>LU>",  // 55: 37, none shorter than 21
-    "RRUU<R>>>LD>>DDD<D>>>L<UU>",  // 56: 26, none shorter than 24
-    "RUU>>LLLLU<<<R<DD<D>RDD>D<<<LUU<",  // 57: 32, none shorter than 27
-    "LU<<<RR>>>DD>L>L<<<UU>>",  // 58: 23, none shorter than 22
-    "D<DD>UU<RU<RRU<LU>L>>L>>LL<D>U>R<",  // 59: 33, none shorter than 25
-    ">R>U<<L<L<D<D<<U>U>>",  // 60: 20, none shorter than 18
-    "RU>LL<R<R<D<LD<R<<LL<<U<D>RR<U>LD<UU>",  // 61: 37, none shorter than 19
-    "LD>RU<D>>>RU>L<LD>UU<<D<D<<RR<",  // 62: 30, none shorter than 20
+    "<U>RRR<<DD>L<D>RD>>>>LLL<",  // 55: 25, shortest
+    "RRUU<R>>>LD>>DDD<D>>>L<UU>",  // 56: 26, shortest
+    "LDDD<<U<<LLUUU<UU<D>>>>RRR<R>>",  // 57: 30, shortest
+    "LU<<<RR>>>DD>L>L<<<UU>>",  // 58: 23, shortest
+    "D<<DD>RUUU<RRU<LU>L>L>>LL<D>RU<",  // 59: 31, shortest
+    ">R>U<<L<L<D<D<<U>U>>",  // 60: 20, shortest
+    "RU>LL<R<R<D<LD<R<<LL<<U<D>RR<U>LD<UU>",  // 61: 37, none shorter than 22
+    "L>>U>>>>D>D<U<RRD<U>D<L>L<",  // 62: 26, shortest
     "<R>>>>L<D>>>>R<L<",  // 63: 17, shortest
-    "RU<D<L>>D<L<<<R<L<U>U<<<RR>",  // 64: 27, none shorter than 18
+    "<L<U>>RD<<R>>LD<<U<LD>",  // 64: 22, shortest
     "<<<R<<D>L>U<<<D<",  // 65: 16, shortest
-    "U<L>>R>LD>DD>>RU<D>RU<<<D>R<",  // 66: 28, none shorter than 20
-    "LD<<U>>U<D<DD<R>U<D>RR<LL>LU>",  // 67: 29, none shorter than 20
-    "U<L>>>>R<R>R>LDD<RD>L<L<U<R>R>",  // 68: 30, none shorter than 21
-    "U<L>>DDD<<R<R<<RU>L<L<<D<RUU<U<",  // 69: 31, none shorter than 23
-    "RRU<D<D>D>L>R<L>U>LL<UU<DDD<<UUU<RR<DD>",  // 70: 39, none shorter than 22
-    "LD<<RD<R>>RU>D>>LU>LD<RU>LU>RU<RD>DD<L<LL<R>",  // 71: 44, none shorter than 21
-    "R<U>>>R<DDD<<LL<<L>R>U<L<<<",  // 72: 27, none shorter than 19
+    "RU<<RD>DD<U>>>L>L<D>L<R>",  // 66: 24, shortest
+    "LU<D<D>R<R<R<LD<<R<LL<L<<",  // 67: 25, shortest
+    "R>>>RD<D>L>>RUUU>LL>L<<<",  // 68: 24, shortest
+    "U>R<D<<DD<<LL>U>U<RRR<<<D>",  // 69: 26, shortest
+    "RRU<D<D>D>L>R<L>U>LL<UU<DDD<<UUU<RR<DD>",  // 70: 39, none shorter than 25
+    "LD<<RD<R>>RU>D>>LU>LD<RU>LU>RU<RD>DD<L<LL<R>",  // 71: 44, none shorter than 22
+    "R>U>>>LDDD<L>U<<D>RRR<<",  // 72: 23, shortest
 };
 // clang-format on
 

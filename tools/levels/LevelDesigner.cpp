@@ -9,7 +9,6 @@
 
 #include "game/LevelShapes.h"
 #include "levels/Polisher.h"
-#include "levels/Solver.h"
 
 namespace bt::levels {
 
@@ -155,7 +154,7 @@ std::vector<Turn> scramble(const PuzzleBoard& board, const Solver& goal, Positio
   auto distanceOf = [&](Position p) {
     p.cursorX = homeX;
     p.cursorY = homeY;
-    return goal.lowerBound(p);
+    return goal.plainBound(p);
   };
   int x = homeX, y = homeY;
   for (int i = 0; i < count; ++i) {
@@ -233,7 +232,8 @@ int quickLength(const PuzzleBoard& board, const std::vector<Turn>& scrambleTurns
   const std::vector<Turn> fallback = simplifyTurns(undoing(scrambleTurns));
   const int fallbackLength = solutionLength(board, fallback);
   Solver solver(board);
-  const SearchOutcome outcome = solver.search(board.start(), {2.0, kQuickBudget, fallbackLength});
+  const SearchOutcome outcome =
+      solver.search(board.start(), {2.0, kQuickBudget, fallbackLength, false});
   return outcome.turns ? solutionLength(board, *outcome.turns) : fallbackLength;
 }
 
@@ -266,7 +266,10 @@ Level fixedLevel(int number) {
 }
 
 SolveReport solveLevel(const Level& level, const std::string& fallback, uint64_t nodeBudget) {
-  const PuzzleBoard board(level);
+  return solveBoard(PuzzleBoard(level), fallback, nodeBudget);
+}
+
+SolveReport solveBoard(const PuzzleBoard& board, const std::string& fallback, uint64_t nodeBudget) {
   std::vector<Turn> best = turnsOfMoves(board, fallback);
   bool known = !fallback.empty();
   if (known) best = polishSolution(board, best, {6, nodeBudget / 64, 3});

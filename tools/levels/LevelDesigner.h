@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "game/LevelData.h"
-#include "levels/PuzzleBoard.h"
+#include "levels/PuzzleNames.h"
 
 namespace bt::levels {
 
@@ -50,5 +50,8 @@ struct SolveReport {
   uint64_t nodes = 0;
 };
 SolveReport solveLevel(const Level& level, const std::string& fallback, uint64_t nodeBudget);
+// The same from the board's start, which may be any position (setStart); the
+// fallback is a move string from there.
+SolveReport solveBoard(const PuzzleBoard& board, const std::string& fallback, uint64_t nodeBudget);
 
 }  // namespace bt::levels

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "levels/LevelDesigner.h"
-#include "levels/PuzzleBoard.h"
+#include "levels/PuzzleNames.h"
 
 namespace bt::levels {
 

@@ -2,8 +2,11 @@
 
 #include <charconv>
 #include <chrono>
+#include <iomanip>
+#include <optional>
 
 #include "game/LevelData.h"
+#include "levels/LevelCache.h"
 #include "levels/LevelDesigner.h"
 #include "levels/LevelFiles.h"
 #include "platform/os/FileSystem.h"
@@ -13,19 +16,28 @@ namespace bt::levels {
 namespace {
 
 const std::string kUsage =
-    "usage: brambletop-levels generate ROOT   design and solve all " + std::to_string(kLevelCount) +
+    "usage: brambletop-levels generate ROOT [--cache FOLDER]\n"
+    "                                         design and solve all " +
+    std::to_string(kLevelCount) +
     " levels, write\n"
     "                                         ROOT/src/game/LevelData.cpp,\n"
     "                                         ROOT/src/game/LevelSolutions.cpp and\n"
-    "                                         ROOT/docs/levels.md\n"
+    "                                         ROOT/docs/levels.md; with a cache, each\n"
+    "                                         level is kept there when done and not\n"
+    "                                         made again by a later run\n"
     "       brambletop-levels print N         built-in level N (1 to " +
     std::to_string(kLevelCount) +
     ") as a picture\n"
     "                                         with its recorded solution\n"
-    "       brambletop-levels solve N         solve built-in level N afresh and time it\n"
+    "       brambletop-levels solve N [MOVES] [--nodes COUNT]\n"
+    "                                         a shortest solution of level N from its\n"
+    "                                         start after MOVES (U D L R < >), proven\n"
+    "                                         or the best found within COUNT solver\n"
+    "                                         nodes (default 5000000, about 10 s)\n"
     "       brambletop-levels --help          this text\n";
 
-constexpr uint64_t kSolveBudget = 12'000'000;
+// About ten seconds of one core here; a proof may need more (--nodes).
+constexpr uint64_t kSolveBudget = 5'000'000;
 
 int usageError(const std::string& fault, std::ostream& err) {
   err << "brambletop-levels: " << fault << '\n' << kUsage;
@@ -41,12 +53,35 @@ int levelNumber(const std::string& text) {
 }
 
 Level builtInLevel(int number) {
-  const LevelData& data = builtInLevels()[number - 1];
-  Level level;
-  level.side = data.side;
-  for (const LevelPiece& p : data.markers) level.markers.push_back({p.column, p.row, p.colour});
-  for (const LevelPiece& p : data.tiles) level.tiles.push_back({p.column, p.row, p.colour});
-  return level;
+  return puzzle::levelOf(builtInLevels()[number - 1]);
+}
+
+// The moves that undo a move string played without a refusal.
+std::string undoingMoves(std::string_view moves) {
+  std::string undo(moves.rbegin(), moves.rend());
+  for (char& move : undo) {
+    switch (move) {
+      case puzzle::kUp:
+        move = puzzle::kDown;
+        break;
+      case puzzle::kDown:
+        move = puzzle::kUp;
+        break;
+      case puzzle::kLeft:
+        move = puzzle::kRight;
+        break;
+      case puzzle::kRight:
+        move = puzzle::kLeft;
+        break;
+      case kTurnLeft:
+        move = kTurnRight;
+        break;
+      default:
+        move = kTurnLeft;
+        break;
+    }
+  }
+  return undo;
 }
 
 bool writeText(const std::string& path, const std::string& text, std::ostream& err) {
@@ -57,9 +92,12 @@ bool writeText(const std::string& path, const std::string& text, std::ostream& e
   return false;
 }
 
-int generate(const std::string& root, std::ostream& out, std::ostream& err) {
+int generate(const std::string& root, const std::string& cache, std::ostream& out,
+             std::ostream& err) {
   // Found out before the designing, which takes minutes.
-  for (const std::string& folder : {root + "/src/game", root + "/docs"}) {
+  std::vector<std::string> folders = {root + "/src/game", root + "/docs"};
+  if (!cache.empty()) folders.push_back(cache);
+  for (const std::string& folder : folders) {
     if (!os::isWritableFolder(folder)) {
       err << "brambletop-levels: " << folder << ": not a folder that can be written\n";
       return kExitFailed;
@@ -67,11 +105,18 @@ int generate(const std::string& root, std::ostream& out, std::ostream& err) {
   }
   std::vector<DesignedLevel> levels;
   for (int number = 1; number <= kLevelCount; ++number) {
-    levels.push_back(designLevel(number));
+    const std::optional<DesignedLevel> cached =
+        cache.empty() ? std::nullopt : readCachedLevel(cache, number);
+    levels.push_back(cached ? *cached : designLevel(number));
     const DesignedLevel& d = levels.back();
     out << "level " << number << ": " << d.solution.size() << " moves"
-        << (d.shortest ? " (shortest)" : "") << ", " << d.seconds << " s\n"
+        << (d.shortest ? " (shortest)" : "") << ", " << d.seconds << " s"
+        << (cached ? " (cached)" : "") << '\n'
         << std::flush;
+    if (!cached && !cache.empty() && !writeCachedLevel(cache, number, d)) {
+      err << "brambletop-levels: " << cachedLevelPath(cache, number) << ": cannot write\n";
+      return kExitFailed;
+    }
   }
   const bool written =
       writeText(root + "/src/game/LevelData.cpp", levelDataSource(levels), err) &&
@@ -90,20 +135,68 @@ int print(int number, std::ostream& out) {
   return kExitDone;
 }
 
-int solve(int number, std::ostream& out) {
-  const Level level = builtInLevel(number);
+struct SolveRequest {
+  int number = 0;
+  std::string moves;
+  uint64_t nodes = kSolveBudget;
+};
+
+// Parses "N [MOVES] [--nodes COUNT]"; a fault is a message, else empty.
+std::string parseSolve(const std::vector<std::string>& args, SolveRequest& request) {
+  std::vector<std::string> plain;
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] != "--nodes") {
+      plain.push_back(args[i]);
+      continue;
+    }
+    if (i + 1 == args.size()) return "--nodes needs a count";
+    const std::string& text = args[++i];
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), request.nodes);
+    if (error != std::errc() || end != text.data() + text.size() || request.nodes == 0) {
+      return "--nodes needs a count above 0, not \"" + text + "\"";
+    }
+  }
+  if (plain.empty() || plain.size() > 2) return "solve takes a level and moves";
+  request.number = levelNumber(plain[0]);
+  if (request.number == 0)
+    return "no level \"" + plain[0] + "\" (levels are 1 to " + std::to_string(kLevelCount) + ")";
+  if (plain.size() == 2) request.moves = plain[1];
+  return {};
+}
+
+int solve(const SolveRequest& request, std::ostream& out, std::ostream& err) {
+  PuzzleBoard board(builtInLevel(request.number));
+  Position position = board.start();
+  for (size_t i = 0; i < request.moves.size(); ++i) {
+    if (!board.apply(position, request.moves[i])) {
+      return usageError("move " + std::to_string(i + 1) + " '" + request.moves[i] + "' of \"" +
+                            request.moves + "\" is refused there",
+                        err);
+    }
+  }
+  board.setStart(position);
+  // A known solution from there: the rest of the recorded one, or undoing
+  // the moves and playing the recorded one.
+  const std::string_view recorded = levelSolutions()[request.number - 1];
+  const std::string fallback = recorded.starts_with(request.moves)
+                                   ? std::string(recorded.substr(request.moves.size()))
+                                   : undoingMoves(request.moves) + std::string(recorded);
   const auto began = std::chrono::steady_clock::now();
-  const SolveReport report =
-      solveLevel(level, std::string(levelSolutions()[number - 1]), kSolveBudget);
+  const SolveReport report = solveBoard(board, fallback, request.nodes);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
-  out << "Level " << number << ": " << report.solution.size() << " moves";
+  out << "Level " << request.number;
+  if (!request.moves.empty()) out << " after " << request.moves.size() << " moves";
+  out << ": " << report.solution.size() << " moves, ";
   if (report.shortest) {
-    out << " (shortest)";
+    out << "proven shortest";
   } else {
-    out << " (none shorter than " << report.provenAtLeast << ")";
+    out << "best found, none shorter than " << report.provenAtLeast;
   }
-  out << ", " << report.nodes << " nodes, " << seconds << " s\n" << report.solution << '\n';
+  out << ", " << report.nodes << " nodes, " << std::fixed << std::setprecision(2) << seconds
+      << " s\n"
+      << report.solution << '\n';
   return kExitDone;
 }
 
@@ -119,13 +212,23 @@ int runLevelsTool(const std::vector<std::string>& args, std::ostream& out, std::
   if (command != "generate" && command != "print" && command != "solve") {
     return usageError("unknown command \"" + command + "\"", err);
   }
+  if (command == "solve") {
+    SolveRequest request;
+    const std::string fault = parseSolve(args, request);
+    return fault.empty() ? solve(request, out, err) : usageError(fault, err);
+  }
+  if (command == "generate") {
+    const bool withCache = args.size() == 4 && args[2] == "--cache";
+    if (args.size() != 2 && !withCache)
+      return usageError("generate takes ROOT [--cache FOLDER]", err);
+    return generate(args[1], withCache ? args[3] : std::string(), out, err);
+  }
   if (args.size() != 2) return usageError(command + " takes one argument", err);
-  if (command == "generate") return generate(args[1], out, err);
   const int number = levelNumber(args[1]);
   if (number == 0)
     return usageError(
         "no level \"" + args[1] + "\" (levels are 1 to " + std::to_string(kLevelCount) + ")", err);
-  return command == "print" ? print(number, out) : solve(number, out);
+  return print(number, out);
 }
 
 }  // namespace bt::levels

@@ -6,8 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "levels/PuzzleBoard.h"
-#include "levels/Solver.h"
+#include "levels/PuzzleNames.h"
 
 namespace bt::levels {
 

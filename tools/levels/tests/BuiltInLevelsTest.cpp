@@ -4,18 +4,24 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cctype>
+#include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 
 #include "game/LevelData.h"
 #include "game/LevelTable.h"
 #include "game/Rules.h"
 #include "levels/LevelDesigner.h"
-#include "levels/PuzzleBoard.h"
-#include "levels/Solver.h"
+#include "levels/PuzzleNames.h"
 
 namespace bt {
 namespace {
+
+// Enough for the quicker proofs, so that the test stays short under the
+// sanitizers too; the longest proofs run with brambletop-levels alone.
+constexpr uint64_t kProofBudget = 300'000;
 
 levels::Level toolLevel(const LevelData& data) {
   levels::Level level;
@@ -115,6 +121,65 @@ TEST(BuiltInLevelsTest, SolverFindsTheOpeningLevelsShortestSolutions) {
     EXPECT_TRUE(shorter.complete);
     EXPECT_FALSE(shorter.turns.has_value());
   }
+}
+
+// The designer still makes the built-in levels: it chooses among scrambles
+// with searches that must not change with the solver's strength, or
+// `generate` would silently make other levels.
+TEST(BuiltInLevelsTest, DesignerStillMakesTheBuiltInLevels) {
+  for (int number : {4, 5, 10}) {
+    SCOPED_TRACE("level " + std::to_string(number));
+    const levels::DesignedLevel designed = levels::designLevel(number);
+    EXPECT_EQ(designed.level.markers, toolLevel(builtInLevels()[number - 1]).markers);
+    EXPECT_EQ(designed.level.tiles, toolLevel(builtInLevels()[number - 1]).tiles);
+  }
+}
+
+struct MarkedShortest {
+  int level = 0;
+  int length = 0;
+  uint64_t nodes = 0;  // the proof's nodes as the table gives them
+};
+
+// The levels docs/levels.md marks proven shortest.
+std::vector<MarkedShortest> levelsMarkedShortest() {
+  std::ifstream table(BT_DOCS_DIR "/levels.md");
+  std::vector<MarkedShortest> marked;
+  std::string line;
+  while (std::getline(table, line)) {
+    // | Level | Side | Pairs | Colours | Par | Proven | Scramble turns | Nodes | ...
+    std::vector<std::string> columns;
+    std::istringstream row(line);
+    for (std::string column; std::getline(row, column, '|');) columns.push_back(column);
+    if (columns.size() < 9 || !std::isdigit(static_cast<unsigned char>(columns[1][1]))) continue;
+    if (columns[6].find("yes") == std::string::npos) continue;
+    marked.push_back({std::stoi(columns[1]), std::stoi(columns[5]), std::stoull(columns[8])});
+  }
+  return marked;
+}
+
+// Each solution the table marks shortest has the table's length, and the
+// solver proves that no shorter one exists, for the proofs that take at most
+// a modest budget (the longer ones are repeated with brambletop-levels).
+TEST(BuiltInLevelsTest, SolutionsMarkedShortestAreProvenShortest) {
+  const auto marked = levelsMarkedShortest();
+  ASSERT_GE(marked.size(), 3u);
+  int proved = 0;
+  for (const MarkedShortest& m : marked) {
+    SCOPED_TRACE("level " + std::to_string(m.level));
+    ASSERT_GE(m.level, 1);
+    ASSERT_LE(m.level, kLevelCount);
+    EXPECT_EQ(static_cast<int>(levelSolutions()[m.level - 1].size()), m.length);
+    if (m.nodes > kProofBudget) continue;
+    const levels::PuzzleBoard board(puzzle::levelOf(builtInLevels()[m.level - 1]));
+    levels::Solver solver(board);
+    const levels::SearchOutcome shorter =
+        solver.search(board.start(), {1.0, kProofBudget, m.length});
+    EXPECT_TRUE(shorter.complete) << shorter.nodes << " nodes";
+    EXPECT_FALSE(shorter.turns.has_value());
+    ++proved;
+  }
+  EXPECT_GE(proved, 3);
 }
 
 }  // namespace

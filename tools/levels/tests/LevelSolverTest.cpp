@@ -5,8 +5,7 @@
 
 #include "levels/LevelDesigner.h"
 #include "levels/Polisher.h"
-#include "levels/PuzzleBoard.h"
-#include "levels/Solver.h"
+#include "levels/PuzzleNames.h"
 
 namespace bt::levels {
 namespace {

@@ -21,8 +21,16 @@ TEST(LevelToolTest, MistakesGetTheUsageAndStatusTwo) {
       {"print", "4x"},
       {"print", "-1"},
       {"solve", ""},
+      {"solve", "3", "UUU"},
+      {"solve", "3", "RX"},
+      {"solve", "3", "R", "R"},
+      {"solve", "3", "--nodes"},
+      {"solve", "3", "--nodes", "0"},
+      {"solve", "3", "--nodes", "1e6"},
       {"print", "4", "5"},
       {"generate"},
+      {"generate", "root", "--cache"},
+      {"generate", "root", "--keep", "folder"},
   };
   for (const auto& args : mistakes) {
     SCOPED_TRACE(::testing::PrintToString(args));
@@ -51,6 +59,41 @@ TEST(LevelToolTest, PrintShowsTheLevelAndItsSolution) {
             "     .. .. .. .. .. .. ..\n"
             "(marker colour 1-4 or ., then tile colour A-D or .)\n"
             "RRRDD<U<U<U<U<\n");
+}
+
+// solve prints a shortest solution from the position after the moves, its
+// length and whether it is proven; a budget too small for a proof still
+// gives a solution, marked as the best found.
+TEST(LevelToolTest, SolveAnswersFromThePositionAfterTheMoves) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string firstLine;  // up to the node count, which the search may change
+    std::string solution;
+  };
+  const Case cases[] = {
+      {{"solve", "3"}, "Level 3: 14 moves, proven shortest, ", "RRRDD<U<U<U<U<"},
+      {{"solve", "3", "RRR"}, "Level 3 after 3 moves: 11 moves, proven shortest, ", "DD<U<U<U<U<"},
+      {{"solve", "3", "UU"},
+       "Level 3 after 2 moves: 16 moves, proven shortest, ",
+       "RRRDDDD<U<U<U<U<"},
+      {{"solve", "3", "RRRDD<U<U<U<U<"}, "Level 3 after 14 moves: 0 moves, proven shortest, ", ""},
+      {{"solve", "1", "--nodes", "5000000"}, "Level 1: 9 moves, proven shortest, ", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::PrintToString(c.args));
+    std::ostringstream out, err;
+    ASSERT_EQ(runLevelsTool(c.args, out, err), kExitDone);
+    EXPECT_TRUE(err.str().empty());
+    const std::string text = out.str();
+    EXPECT_EQ(text.rfind(c.firstLine, 0), 0u) << text;
+    if (!c.solution.empty()) {
+      EXPECT_EQ(text.substr(text.find('\n') + 1), c.solution + "\n");
+    }
+  }
+  std::ostringstream out, err;
+  ASSERT_EQ(runLevelsTool({"solve", "2", "--nodes", "10"}, out, err), kExitDone);
+  EXPECT_NE(out.str().find(": 17 moves, best found, none shorter than "), std::string::npos)
+      << out.str();
 }
 
 TEST(LevelToolTest, AnUnwritableRootFailsWithStatusOne) {

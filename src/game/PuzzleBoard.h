@@ -1,7 +1,7 @@
 #pragma once
-// The level tool's own compact model of the puzzle: the tiles of a level,
-// and a position (the markers and the cursor) that rotations change. It keeps
-// the game's cell numbering (column x and row y from 0, cell 10 y + x), ring
+// A compact model of the puzzle for searching: the tiles of a level, and a
+// position (the markers and the cursor) that rotations change. It keeps the
+// rules' cell numbering (column x and row y from 0, cell 10 y + x), ring
 // order and cursor bounds, so that a move string found here plays the same
 // in the game.
 #include <array>
@@ -9,7 +9,9 @@
 #include <string_view>
 #include <vector>
 
-namespace bt::levels {
+#include "game/LevelData.h"
+
+namespace bt::puzzle {
 
 inline constexpr int kMaxSide = 10;
 inline constexpr int kCells = kMaxSide * kMaxSide;
@@ -75,12 +77,18 @@ class PuzzleBoard {
   bool apply(Position& position, char move) const;
   // Plays a whole move string; false when any move is refused.
   bool play(Position& position, std::string_view moves) const;
+  // Searches, polishing and solution lengths then start from `position`
+  // instead of the level's own start.
+  void setStart(const Position& position) { start_ = position; }
 
  private:
   int side_;
   std::array<uint8_t, kCells> tiles_{};
   Position start_;
 };
+
+// A built-in level as the search sees it.
+Level levelOf(const LevelData& data);
 
 // The cursor a board of this side starts with.
 inline int initialCursorX(int side) {
@@ -93,4 +101,4 @@ inline int initialCursorY(int side) {
 // Turns the ring at the position's cursor one step.
 void rotateRing(Position& position, bool counterClockwise);
 
-}  // namespace bt::levels
+}  // namespace bt::puzzle

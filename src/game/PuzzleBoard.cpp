@@ -1,6 +1,6 @@
-#include "levels/PuzzleBoard.h"
+#include "game/PuzzleBoard.h"
 
-namespace bt::levels {
+namespace bt::puzzle {
 
 PuzzleBoard::PuzzleBoard(const Level& level) : side_(level.side) {
   tiles_.fill(kNone);
@@ -14,6 +14,14 @@ PuzzleBoard::PuzzleBoard(const Level& level) : side_(level.side) {
   }
   start_.cursorX = initialCursorX(side_);
   start_.cursorY = initialCursorY(side_);
+}
+
+Level levelOf(const LevelData& data) {
+  Level level;
+  level.side = data.side;
+  for (const LevelPiece& p : data.markers) level.markers.push_back({p.column, p.row, p.colour});
+  for (const LevelPiece& p : data.tiles) level.tiles.push_back({p.column, p.row, p.colour});
+  return level;
 }
 
 bool PuzzleBoard::inPlay(int x, int y) const {
@@ -80,4 +88,4 @@ void rotateRing(Position& position, bool counterClockwise) {
   for (int k = 0; k < 8; ++k) position.markers[cells[(k + step) % 8]] = lifted[k];
 }
 
-}  // namespace bt::levels
+}  // namespace bt::puzzle

@@ -1,16 +1,21 @@
-#include "levels/Solver.h"
+#include "game/Solver.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <deque>
 #include <limits>
 
-namespace bt::levels {
+namespace bt::puzzle {
 
 namespace {
 
 constexpr int kMaxDistance = 40;
 constexpr uint8_t kFar = 0xFF;
+// The transposition table has about one entry per node of the budget, from
+// 2^10 up to 2^21 entries of 16 bytes (32 MB), so small searches stay cheap.
+constexpr int kFewestTableBits = 10;
+constexpr int kMostTableBits = 21;
 // In a shortest solution a ring turns at most three times in a row
 // counter-clockwise (five would be three clockwise) and at most four times
 // clockwise (four either way are the same).
@@ -18,6 +23,14 @@ constexpr int kLongestRun[2] = {4, 3};  // clockwise, counter-clockwise
 
 // Cursor moves needed on one axis to visit both a coordinate >= a and one
 // <= b, starting from c.
+// A fixed sequence of well-mixed 64-bit numbers, for the position keys.
+uint64_t splitMix(uint64_t& state) {
+  uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
+  z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+  z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+  return z ^ (z >> 31);
+}
+
 int axisTravel(int c, int a, int b) {
   if (a <= b) return c < a ? a - c : (c > b ? c - b : 0);
   return (a - b) + std::min(std::abs(c - a), std::abs(c - b));
@@ -47,7 +60,12 @@ struct Solver::Bounds {
   std::array<std::array<int, kMaxSide + 1>, 4> cover{};  // counts by loX, hiX, loY, hiY
 };
 
-Solver::Solver(const PuzzleBoard& board) : board_(board) {
+Solver::Solver(const PuzzleBoard& board) : board_(board), patterns_(board, board.start()) {
+  uint64_t seed = 0x706172;
+  for (auto& keys : cellKeys_) {
+    for (uint64_t& k : keys) k = splitMix(seed);
+  }
+  for (uint64_t& k : cursorKeys_) k = splitMix(seed);
   const int n = board.side();
   for (int y = 0; y < n; ++y) {
     for (int x = 0; x < n; ++x) {
@@ -109,11 +127,15 @@ void Solver::addCell(Bounds& bounds, int cell, uint8_t marker, int sign) const {
   for (int i = 0; i < 4; ++i) bounds.cover[i][cover_[cell][i]] += sign;
 }
 
-int Solver::estimate(const Bounds& bounds, int cursorX, int cursorY) const {
+int Solver::estimate(const Bounds& bounds, const Position& position, bool strong) const {
   if (bounds.misplaced == 0) return 0;
+  const int cursorX = position.cursorX, cursorY = position.cursorY;
+  const PatternTables::PairBounds pairs =
+      strong ? patterns_.bounds(position, patterns_.cursorNumber(cursorX, cursorY))
+             : PatternTables::PairBounds{};
   int farthest = kMaxDistance;
   while (bounds.distances[farthest] == 0) --farthest;
-  const int turns = std::max(farthest, (bounds.distanceSum + 7) / 8);
+  const int turns = std::max({farthest, (bounds.distanceSum + 7) / 8, pairs.turns});
   auto highest = [](const std::array<int, kMaxSide + 1>& counts) {
     int v = kMaxSide;
     while (counts[v] == 0) --v;
@@ -126,13 +148,27 @@ int Solver::estimate(const Bounds& bounds, int cursorX, int cursorY) const {
   };
   const int travel = axisTravel(cursorX, highest(bounds.cover[0]), lowest(bounds.cover[1])) +
                      axisTravel(cursorY, highest(bounds.cover[2]), lowest(bounds.cover[3]));
-  return turns + travel;
+  return std::max(turns + travel, pairs.keys);
+}
+
+uint64_t Solver::key(const Position& position) const {
+  uint64_t k = cursorKeys_[cellIndex(position.cursorX, position.cursorY)];
+  for (int cell : playCells_) {
+    if (position.markers[cell] != kNone) k ^= cellKeys_[position.markers[cell]][cell];
+  }
+  return k;
 }
 
 int Solver::lowerBound(const Position& position) const {
   Bounds bounds;
   for (int cell : playCells_) addCell(bounds, cell, position.markers[cell], 1);
-  return estimate(bounds, position.cursorX, position.cursorY);
+  return estimate(bounds, position, true);
+}
+
+int Solver::plainBound(const Position& position) const {
+  Bounds bounds;
+  for (int cell : playCells_) addCell(bounds, cell, position.markers[cell], 1);
+  return estimate(bounds, position, false);
 }
 
 void Solver::turn(Position& position, Bounds& bounds, int cursor, bool counterClockwise) const {
@@ -151,7 +187,7 @@ void Solver::turn(Position& position, Bounds& bounds, int cursor, bool counterCl
 }
 
 bool Solver::descend(Position& position, Bounds& bounds, int cost, int lastRun, bool lastCcw) {
-  const int h = estimate(bounds, position.cursorX, position.cursorY);
+  const int h = estimate(bounds, position, strong_);
   if (h == 0) return true;
   if (cost + h >= costBelow_) return false;
   const double f = cost + weight_ * h;
@@ -188,9 +224,11 @@ bool Solver::descend(Position& position, Bounds& bounds, int cost, int lastRun, 
       position.cursorX = x;
       position.cursorY = y;
       turn(position, bounds, cursor, ccw);
-      path_.push_back({x, y, ccw});
-      if (descend(position, bounds, next, run, ccw)) return true;
-      path_.pop_back();
+      if (!strong_ || !seen_->reachedBefore(key(position), next)) {
+        path_.push_back({x, y, ccw});
+        if (descend(position, bounds, next, run, ccw)) return true;
+        path_.pop_back();
+      }
       turn(position, bounds, cursor, !ccw);
       bounds = saved;
       position.cursorX = fromX;
@@ -207,14 +245,22 @@ SearchOutcome Solver::search(const Position& start, const SearchLimits& limits) 
   Bounds bounds;
   for (int cell : playCells_) addCell(bounds, cell, position.markers[cell], 1);
   weight_ = limits.weight;
+  strong_ = limits.strong;
   budget_ = limits.nodeBudget;
   costBelow_ = limits.costBelow;
   nodes_ = 0;
   outOfBudget_ = false;
   path_.clear();
-  bound_ = weight_ * estimate(bounds, position.cursorX, position.cursorY);
+  if (strong_) {
+    patterns_.buildTripleTables();
+    const int bits = std::clamp(static_cast<int>(std::bit_width(limits.nodeBudget)),
+                                kFewestTableBits, kMostTableBits);
+    if (!seen_ || seen_->bits() < bits) seen_ = std::make_unique<TranspositionTable>(bits);
+  }
+  bound_ = weight_ * estimate(bounds, position, strong_);
   for (;;) {
     nextBound_ = std::numeric_limits<double>::infinity();
+    if (strong_) seen_->nextRound();
     if (descend(position, bounds, 0, 0, false)) {
       outcome.turns = path_;
       outcome.complete = true;
@@ -240,4 +286,4 @@ SearchOutcome Solver::search(const Position& start, const SearchLimits& limits) 
   return outcome;
 }
 
-}  // namespace bt::levels
+}  // namespace bt::puzzle

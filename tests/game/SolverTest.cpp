@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "game/PuzzleBoard.h"
+#include "game/Solver.h"
+
+namespace bt::puzzle {
+namespace {
+
+constexpr char kKeys[] = {kUp, kDown, kLeft, kRight, kTurnLeft, kTurnRight};
+
+// A position as a number: its markers in cell order, then its cursor.
+uint64_t codeOf(const Position& position) {
+  uint64_t code = 0;
+  for (int cell = 0; cell < kCells; ++cell) {
+    if (position.markers[cell] != kNone) code = code * 512 + cell * 4 + position.markers[cell];
+  }
+  return code * 128 + cellIndex(position.cursorX, position.cursorY);
+}
+
+// Every position reachable from the board's start with its true shortest
+// solution length: the whole component by breadth-first search over keys,
+// then distances from every solved position in it (each key has an inverse,
+// so the graph is undirected).
+struct Component {
+  std::vector<Position> positions;
+  std::vector<int> distance;  // to the nearest solved position
+};
+
+Component exploreByBreadthFirst(const PuzzleBoard& board) {
+  Component c;
+  std::unordered_map<uint64_t, int> index;
+  std::vector<std::vector<int>> edges;
+  c.positions.push_back(board.start());
+  index[codeOf(board.start())] = 0;
+  for (size_t i = 0; i < c.positions.size(); ++i) {
+    edges.emplace_back();
+    for (char key : kKeys) {
+      Position next = c.positions[i];
+      if (!board.apply(next, key) || next == c.positions[i]) continue;
+      const auto [it, added] = index.try_emplace(codeOf(next), int(c.positions.size()));
+      if (added) c.positions.push_back(next);
+      edges[i].push_back(it->second);
+    }
+  }
+  c.distance.assign(c.positions.size(), -1);
+  std::vector<int> queue;
+  for (size_t i = 0; i < c.positions.size(); ++i) {
+    if (board.solved(c.positions[i])) {
+      c.distance[i] = 0;
+      queue.push_back(int(i));
+    }
+  }
+  for (size_t head = 0; head < queue.size(); ++head) {
+    for (int next : edges[queue[head]]) {
+      if (c.distance[next] >= 0) continue;
+      c.distance[next] = c.distance[queue[head]] + 1;
+      queue.push_back(next);
+    }
+  }
+  return c;
+}
+
+// Tiles on random cells of the playing area, the markers on them, then
+// scrambled by random keys (so the level can be solved).
+Level randomLevel(int side, int pairs, int colours, std::mt19937& random) {
+  Level level{side, {}, {}};
+  const PuzzleBoard blank(level);
+  std::vector<std::pair<int, int>> cells;
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) {
+      if (blank.inPlay(x, y)) cells.push_back({x + 1, y + 1});
+    }
+  }
+  std::shuffle(cells.begin(), cells.end(), random);
+  for (int i = 0; i < pairs; ++i) {
+    level.tiles.push_back({cells[i].first, cells[i].second, 1 + i % colours});
+  }
+  level.markers = level.tiles;
+  const PuzzleBoard solved(level);
+  Position position = solved.start();
+  for (int i = 0; i < 60; ++i) solved.apply(position, kKeys[random() % 6]);
+  level.markers.clear();
+  for (int cell = 0; cell < kCells; ++cell) {
+    const uint8_t marker = position.markers[cell];
+    if (marker != kNone)
+      level.markers.push_back({cell % kMaxSide + 1, cell / kMaxSide + 1, marker + 1});
+  }
+  return level;
+}
+
+// On small boards the whole puzzle fits in memory: the bound never exceeds
+// the true distance of any position, and the solver's proven length is the
+// true distance from positions all over the component.
+TEST(SolverTest, BoundIsAdmissibleAndSearchIsExactOnSmallBoards) {
+  struct Case {
+    int side, pairs, colours;
+  };
+  const Case cases[] = {{5, 4, 2}, {5, 3, 3}, {5, 4, 1}, {6, 3, 2}, {6, 3, 1}};
+  std::mt19937 random(20);
+  for (const Case& k : cases) {
+    for (int layout = 0; layout < 2; ++layout) {
+      SCOPED_TRACE("side " + std::to_string(k.side) + ", " + std::to_string(k.pairs) + " pairs, " +
+                   std::to_string(k.colours) + " colours, layout " + std::to_string(layout));
+      const PuzzleBoard board(randomLevel(k.side, k.pairs, k.colours, random));
+      const Component c = exploreByBreadthFirst(board);
+      Solver solver(board);
+      // Searches first: the first one adds the tables for triples of markers.
+      for (int sample = 0; sample < 12; ++sample) {
+        const size_t i = random() % c.positions.size();
+        const SearchOutcome outcome = solver.search(c.positions[i], {1.0, 20'000'000});
+        ASSERT_TRUE(outcome.complete);
+        ASSERT_TRUE(outcome.turns.has_value());
+        const std::string moves =
+            movesForTurns(*outcome.turns, c.positions[i].cursorX, c.positions[i].cursorY);
+        EXPECT_EQ(static_cast<int>(moves.size()), c.distance[i]);
+        Position played = c.positions[i];
+        EXPECT_TRUE(board.play(played, moves));
+        EXPECT_TRUE(board.solved(played));
+      }
+      int exceeded = 0, tight = 0;
+      for (size_t i = 0; i < c.positions.size(); ++i) {
+        ASSERT_GE(c.distance[i], 0);
+        const int bound = solver.lowerBound(c.positions[i]);
+        exceeded += bound > c.distance[i];
+        tight += bound == c.distance[i];
+      }
+      EXPECT_EQ(exceeded, 0);
+      EXPECT_GT(tight, 0);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace bt::puzzle
