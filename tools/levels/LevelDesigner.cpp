@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <random>
+#include <set>
 #include <stdexcept>
 #include <tuple>
 
 #include "game/LevelShapes.h"
+#include "levels/LevelCriteria.h"
 #include "levels/Polisher.h"
 
 namespace bt::levels {
@@ -15,31 +19,24 @@ namespace bt::levels {
 namespace {
 
 constexpr uint32_t kSeed = 0x6272616dU;
-constexpr int kAttempts = 16;
+// Candidates tried per level, and the solver nodes each may take to find
+// its shortest solution: a level whose proof takes longer is passed over.
+constexpr int kAttempts = 48;
+constexpr int kLayoutTries = 40;
+constexpr uint64_t kScreenBudget = 2'000'000;
 constexpr uint64_t kSolveBudget = 12'000'000;
-constexpr uint64_t kQuickBudget = 200'000;
-constexpr int kMostScrambleTurns = 60;
+constexpr int kMostScrambleTurns = 40;
+// A level that no candidate within its window fits takes the nearest one up
+// to this many keys beyond it.
+constexpr int kSlack = 4;
+// Each scramble turn adds about this many moves to the solution, cursor
+// moves included.
+constexpr double kMovesPerTurn = 2.6;
 
 // Colour notes of the plan: level 6 is nine markers of colour 1 alone, the
 // last level twenty-five of colour 3.
 constexpr int kOnlyColourOfLevel6 = 1;
 constexpr int kOnlyColourOfTheLastLevel = 3;
-
-bool isBreather(int number) {
-  return number % 6 == 0 && number != kLevelCount;
-}
-
-// The solution length a level aims at: twelve moves at level 4 rising to
-// about forty-five at the last level, some thirty per cent less on a breather.
-int wantedLengthFor(int number) {
-  const double progress = (number - 4) / double(kLevelCount - 4);
-  const double length = 12 + 33 * progress;
-  return static_cast<int>(std::lround(isBreather(number) ? length * 0.7 : length));
-}
-
-// Each scramble turn adds about this many moves to the solution, cursor
-// moves included.
-constexpr double kMovesPerTurn = 2.6;
 
 using Random = std::mt19937;
 
@@ -147,19 +144,32 @@ bool turnChanges(const Position& position, int cursorX, int cursorY) {
 // between them, so that the rings overlap and the turns depend on each other.
 // Turns that take the markers farther from their tiles (by the solver's lower
 // bound) are preferred, so that later turns do not simply undo earlier ones.
+// The scramble goes on past `count` turns while more than `home` markers
+// stand on tiles of their colour.
 std::vector<Turn> scramble(const PuzzleBoard& board, const Solver& goal, Position& position,
-                           int count, Random& random) {
+                           int count, int home, Random& random) {
   std::vector<Turn> turns;
   const int homeX = position.cursorX, homeY = position.cursorY;
+  auto markersHome = [&](const Position& p) {
+    int markers = 0;
+    for (int cell = 0; cell < kCells; ++cell) {
+      markers += p.markers[cell] != kNone && goal.markerDistance(cell, p.markers[cell]) == 0;
+    }
+    return markers;
+  };
+  // Fewer markers on their own tiles first, then farther from them within
+  // `count` turns, nearer past them.
+  int sign = 1;
   auto distanceOf = [&](Position p) {
     p.cursorX = homeX;
     p.cursorY = homeY;
-    return goal.plainBound(p);
+    return sign * goal.plainBound(p) - 64 * markersHome(p);
   };
   int x = homeX, y = homeY;
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < kMostScrambleTurns && (i < count || markersHome(position) > home); ++i) {
+    sign = i < count ? 1 : -1;
     std::vector<Turn> choices;
-    int bestScore = -1;
+    int bestScore = std::numeric_limits<int>::min();
     for (int reach = 2; choices.empty() && reach <= 2 * kMaxSide; reach += 2) {
       for (int cy = board.minCursorY(); cy <= board.maxCursorY(); ++cy) {
         for (int cx = board.minCursorX(); cx <= board.maxCursorX(); ++cx) {
@@ -193,12 +203,6 @@ std::vector<Turn> scramble(const PuzzleBoard& board, const Solver& goal, Positio
   return turns;
 }
 
-std::vector<Turn> undoing(const std::vector<Turn>& scrambleTurns) {
-  std::vector<Turn> turns(scrambleTurns.rbegin(), scrambleTurns.rend());
-  for (Turn& t : turns) t.counterClockwise = !t.counterClockwise;
-  return turns;
-}
-
 std::vector<Turn> turnsOfMoves(const PuzzleBoard& board, const std::string& moves) {
   std::vector<Turn> turns;
   Position position = board.start();
@@ -225,16 +229,6 @@ Level levelOf(int side, const std::vector<Cell>& cells, const std::vector<int>& 
     }
   }
   return level;
-}
-
-// A quick, rough solution length, to choose among scrambles.
-int quickLength(const PuzzleBoard& board, const std::vector<Turn>& scrambleTurns) {
-  const std::vector<Turn> fallback = simplifyTurns(undoing(scrambleTurns));
-  const int fallbackLength = solutionLength(board, fallback);
-  Solver solver(board);
-  const SearchOutcome outcome =
-      solver.search(board.start(), {2.0, kQuickBudget, fallbackLength, false});
-  return outcome.turns ? solutionLength(board, *outcome.turns) : fallbackLength;
 }
 
 }  // namespace
@@ -306,47 +300,117 @@ SolveReport solveBoard(const PuzzleBoard& board, const std::string& fallback, ui
   return report;
 }
 
-DesignedLevel designLevel(int number) {
+namespace {
+
+// The pars a candidate for level `number` may have, the preferred one first
+// (lowest to highest), given the levels before it.
+struct ParWindow {
+  int low = 0;
+  int high = 0;
+  int preferred = 0;
+};
+
+ParWindow parWindow(int number, const std::vector<DesignedLevel>& earlier) {
+  const int chapter = chapterOf(number);
+  if (!isBreather(number)) {
+    const int target = chapterTarget(chapter);
+    return {target, target + 1, target};
+  }
+  std::vector<int> pars;
+  for (int n = std::max(4, (chapter - 1) * 6 + 1); n < number; ++n) {
+    pars.push_back(static_cast<int>(earlier.at(n - 1).solution.size()));
+  }
+  const int median = medianOf(pars);
+  const int high = easiestBreather(median);
+  return {median / 2, high, high};
+}
+
+struct Candidate {
+  Level level;
+  std::string solution;
+  int scrambleTurns = 0;
+};
+
+// One candidate layout: tiles, their colours and markers scrambled off them
+// by `turns` turns; nullopt when the scramble left more markers on their
+// own tiles than the layout forces.
+std::optional<Candidate> makeCandidate(int number, int turns, Random& random) {
   const LevelPlan plan = levelPlans().at(number - 1);
+  const Level empty{plan.side, {}, {}};
+  const PuzzleBoard blank(empty);
+  const std::vector<Cell> cells = tileLayout(blank, plan.pairs, random);
+  const std::vector<int> colours = tileColours(number, plan.pairs, random);
+  Level solvedLevel = levelOf(plan.side, cells, colours, Position{});
+  solvedLevel.markers = solvedLevel.tiles;
+  const PuzzleBoard solvedBoard(solvedLevel);
+  const Solver goal(solvedBoard);
+  Position position = solvedBoard.start();
+  const std::vector<Turn> scrambleTurns =
+      scramble(blank, goal, position, turns, forcedHome(solvedLevel), random);
+  Candidate candidate{
+      levelOf(plan.side, cells, colours, position), {}, static_cast<int>(scrambleTurns.size())};
+  const LevelFigures figures = measureLevel(candidate.level, 0);
+  if (figures.home > figures.forcedHome) return std::nullopt;
+  return candidate;
+}
+
+}  // namespace
+
+int medianOf(std::vector<int> values) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+DesignedLevel designLevel(int number, const std::vector<DesignedLevel>& earlier) {
   DesignedLevel designed;
   std::string fallback;
   if (number <= 3) {
     designed.level = fixedLevel(number);
   } else {
-    const int wanted = wantedLengthFor(number);
-    // Scrambles often undo part of themselves; when one falls short the
-    // next attempt scrambles longer.
-    int turns = static_cast<int>(std::ceil(wanted / kMovesPerTurn));
-    int bestMiss = 1 << 30;
-    for (int attempt = 0; attempt < kAttempts && bestMiss > wanted / 8; ++attempt) {
+    std::set<std::string> shapes;
+    for (const DesignedLevel& e : earlier) shapes.insert(canonicalShape(e.level));
+    const ParWindow window = parWindow(number, earlier);
+    int turns = static_cast<int>(std::ceil(window.preferred / kMovesPerTurn));
+    std::optional<Candidate> kept;
+    int keptMiss = 1 << 30;
+    for (int attempt = 0; attempt < kAttempts && keptMiss > 0; ++attempt) {
       Random random(kSeed ^ (number * 7919u) ^ (attempt * 104729u));
-      const Level empty{plan.side, {}, {}};
-      const PuzzleBoard blank(empty);
-      const std::vector<Cell> cells = tileLayout(blank, plan.pairs, random);
-      const std::vector<int> colours = tileColours(number, plan.pairs, random);
-      Level solvedLevel = levelOf(plan.side, cells, colours, Position{});
-      solvedLevel.markers = solvedLevel.tiles;
-      const PuzzleBoard solvedBoard(solvedLevel);
-      const Solver goal(solvedBoard);
-      Position position = solvedBoard.start();
-      const std::vector<Turn> scrambleTurns = scramble(blank, goal, position, turns, random);
-      const Level level = levelOf(plan.side, cells, colours, position);
-      const PuzzleBoard board(level);
-      if (board.solved(board.start())) continue;
-      const int length = quickLength(board, scrambleTurns);
-      const int miss = std::abs(length - wanted);
-      if (miss < bestMiss) {
-        bestMiss = miss;
-        designed.level = level;
-        designed.scrambleTurns = static_cast<int>(scrambleTurns.size());
-        designed.attempts = attempt + 1;
-        fallback =
-            movesForTurns(undoing(scrambleTurns), board.start().cursorX, board.start().cursorY);
+      std::optional<Candidate> candidate;
+      for (int i = 0; i < kLayoutTries && !candidate; ++i) {
+        candidate = makeCandidate(number, turns, random);
       }
-      const double ratio = std::clamp(wanted / double(std::max(length, 1)), 0.7, 1.6);
-      turns = std::clamp(static_cast<int>(std::lround(turns * ratio)), 2, kMostScrambleTurns);
+      if (!candidate || shapes.count(canonicalShape(candidate->level))) continue;
+      const PuzzleBoard board(candidate->level);
+      Solver solver(board);
+      const SearchOutcome outcome =
+          solver.search(board.start(), {1.0, kScreenBudget, window.high + 1 + kSlack});
+      if (!outcome.complete) continue;  // too slow to prove
+      designed.attempts = attempt + 1;
+      if (!outcome.turns) {  // longer than wanted
+        turns = std::max(2, turns - 1);
+        continue;
+      }
+      const std::string moves =
+          movesForTurns(*outcome.turns, board.start().cursorX, board.start().cursorY);
+      const int par = static_cast<int>(moves.size());
+      if (par < window.low) turns = std::min(kMostScrambleTurns, turns + 1);
+      if (par > window.high) turns = std::max(2, turns - 1);
+      if (measureLevel(candidate->level, par).margin() < wantedMargin(par)) continue;
+      const int miss = par < window.low ? 2 * (window.low - par) + 1
+                       : par > window.high
+                           ? 2 * (par - window.high) + 1
+                           : std::abs(par - window.preferred) * (par > window.preferred);
+      if (miss < keptMiss) {
+        keptMiss = miss;
+        candidate->solution = moves;
+        kept = candidate;
+      }
     }
-    if (designed.level.side == 0) throw std::logic_error("no scramble left the level unsolved");
+    if (!kept) throw std::runtime_error("no candidate for level " + std::to_string(number));
+    designed.level = kept->level;
+    designed.scrambleTurns = kept->scrambleTurns;
+    fallback = kept->solution;
   }
   const auto began = std::chrono::steady_clock::now();
   const SolveReport report = solveLevel(designed.level, fallback, kSolveBudget);

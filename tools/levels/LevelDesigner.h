@@ -1,11 +1,13 @@
 #pragma once
 // Designs the built-in levels. Levels 1 to 3 are fixed; every later level
-// keeps its side and number of pairs from the level plan, lays its tiles out
-// in one of a few patterns, puts the markers on them and scrambles them with
-// random turns from a fixed seed, more turns as the game goes on, fewer on
-// the breathers. Each level is solved as it is made, and the solution
-// recorded is the shortest the solver finds (never longer than undoing the
-// scramble).
+// keeps its side and number of pairs from the level plan and is chosen among
+// candidates from a fixed seed: tiles laid out in one of a few patterns,
+// markers scrambled off them by random turns until no marker stays on a tile
+// of its colour (unless the layout forces it). A candidate is kept when the
+// solver proves its shortest solution within a small budget, that par lies
+// in the window of the level's chapter (LevelCriteria.h), the markers get in
+// each other's way (the margin over the solo bound) and no earlier level has
+// its shape. The same number and earlier levels always give the same level.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -32,13 +34,17 @@ struct DesignedLevel {
   bool shortest = false;  // the solver proved no shorter solution exists
   int provenAtLeast = 0;  // and that none is shorter than this
   int scrambleTurns = 0;  // 0 for the fixed levels
-  int attempts = 0;       // scrambles tried before this one was kept
+  int attempts = 0;       // candidates tried, the kept one's included
   uint64_t nodes = 0;     // solver nodes spent on the kept scramble
   double seconds = 0;     // solver time spent on the kept scramble
 };
 
-// Level `number` (1 to kLevelCount); the same number always gives the same level.
-DesignedLevel designLevel(int number);
+// Level `number` (1 to kLevelCount) after the levels before it (`earlier`,
+// level 1 first); the same arguments always give the same level.
+DesignedLevel designLevel(int number, const std::vector<DesignedLevel>& earlier);
+
+// The middle value (the upper one of an even count); 0 when there is none.
+int medianOf(std::vector<int> values);
 
 // The solving step alone, for a level from anywhere: a shortest solution
 // within the budget, else the best of a weighted search and the polished

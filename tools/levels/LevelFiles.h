@@ -22,4 +22,8 @@ std::string levelDataSource(const std::vector<DesignedLevel>& levels);
 std::string levelSolutionsSource(const std::vector<DesignedLevel>& levels);
 std::string levelsReport(const std::vector<DesignedLevel>& levels);
 
+// The median par of each chapter's ordinary levels (LevelCriteria.h), the
+// first chapter first; `pars` holds each level's par, level 1 first.
+std::vector<int> chapterMedians(const std::vector<int>& pars);
+
 }  // namespace bt::levels

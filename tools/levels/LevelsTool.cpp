@@ -107,7 +107,7 @@ int generate(const std::string& root, const std::string& cache, std::ostream& ou
   for (int number = 1; number <= kLevelCount; ++number) {
     const std::optional<DesignedLevel> cached =
         cache.empty() ? std::nullopt : readCachedLevel(cache, number);
-    levels.push_back(cached ? *cached : designLevel(number));
+    levels.push_back(cached ? *cached : designLevel(number, levels));
     const DesignedLevel& d = levels.back();
     out << "level " << number << ": " << d.solution.size() << " moves"
         << (d.shortest ? " (shortest)" : "") << ", " << d.seconds << " s"
