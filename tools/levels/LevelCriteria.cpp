@@ -69,20 +69,33 @@ int loneMarkerKeys(const PuzzleBoard& board, int cell, uint8_t colour) {
   return kUnreachable;
 }
 
-LevelFigures measureLevel(const Level& level, int par) {
+int markersHome(const Level& level) {
+  int home = 0;
+  for (const Piece& marker : level.markers) {
+    for (const Piece& tile : level.tiles) {
+      home +=
+          tile.column == marker.column && tile.row == marker.row && tile.colour == marker.colour;
+    }
+  }
+  return home;
+}
+
+LevelFigures measureLevel(const Level& level, int par, bool withPairBound) {
   LevelFigures f;
   f.par = par;
   const PuzzleBoard board(level);
   for (const Piece& p : level.markers) {
     const int cell = cellIndex(p.column - 1, p.row - 1);
-    const uint8_t colour = static_cast<uint8_t>(p.colour - 1);
-    if (board.tile(cell) == colour) ++f.home;
-    f.loneMost = std::max(f.loneMost, loneMarkerKeys(board, cell, colour));
+    f.loneMost =
+        std::max(f.loneMost, loneMarkerKeys(board, cell, static_cast<uint8_t>(p.colour - 1)));
   }
+  f.home = markersHome(level);
   f.forcedHome = forcedHome(level);
-  const Solver solver(board);
-  f.plainBound = solver.plainBound(board.start());
-  f.pairBound = solver.lowerBound(board.start());
+  // The plain bound depends on the tiles alone; a board without markers
+  // builds no pattern tables.
+  const PuzzleBoard tiles(Level{level.side, {}, level.tiles});
+  f.plainBound = Solver(tiles).plainBound(board.start());
+  if (withPairBound) f.pairBound = Solver(board).lowerBound(board.start());
   f.soloBound = std::max(f.loneMost, f.plainBound);
   return f;
 }

@@ -37,8 +37,12 @@ struct LevelFigures {
   int margin() const { return par - soloBound; }
 };
 
-// Figures of a level and its (shortest) solution's length.
-LevelFigures measureLevel(const Level& level, int par);
+// Figures of a level and its (shortest) solution's length; the pair bound
+// (which builds the solver's pattern tables) only when asked for.
+LevelFigures measureLevel(const Level& level, int par, bool withPairBound = true);
+
+// Markers on a tile of their own colour at the level's start.
+int markersHome(const Level& level);
 
 // Fewest markers on tiles of their own colour that any arrangement of the
 // level's markers on its cells has.

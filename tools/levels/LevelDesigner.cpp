@@ -29,6 +29,11 @@ constexpr int kMostScrambleTurns = 40;
 // A level that no candidate within its window fits takes the nearest one up
 // to this many keys beyond it.
 constexpr int kSlack = 4;
+constexpr int kBreatherSlack = 12;
+constexpr int kWideSlack = 24;
+constexpr uint64_t kWideBudget = 10'000'000;
+constexpr int kWideAttempts = 12;
+constexpr uint32_t kWideSalt = 0x77696465U;
 // Each scramble turn adds about this many moves to the solution, cursor
 // moves included.
 constexpr double kMovesPerTurn = 2.6;
@@ -308,6 +313,7 @@ struct ParWindow {
   int low = 0;
   int high = 0;
   int preferred = 0;
+  int slack = kSlack;  // how far past high a candidate may still be kept
 };
 
 ParWindow parWindow(int number, const std::vector<DesignedLevel>& earlier) {
@@ -322,7 +328,9 @@ ParWindow parWindow(int number, const std::vector<DesignedLevel>& earlier) {
   }
   const int median = medianOf(pars);
   const int high = easiestBreather(median);
-  return {median / 2, high, high};
+  // A breather with many pairs may not get that easy with every marker off
+  // its tile: it takes the easiest candidate within a wider slack.
+  return {median / 2, high, high, kBreatherSlack};
 }
 
 struct Candidate {
@@ -340,17 +348,21 @@ std::optional<Candidate> makeCandidate(int number, int turns, Random& random) {
   const PuzzleBoard blank(empty);
   const std::vector<Cell> cells = tileLayout(blank, plan.pairs, random);
   const std::vector<int> colours = tileColours(number, plan.pairs, random);
-  Level solvedLevel = levelOf(plan.side, cells, colours, Position{});
+  // The goal's solver gives the markers' distances and the plain bound,
+  // which depend on the tiles alone: built without markers, it builds no
+  // pattern tables.
+  const Level tilesAlone = levelOf(plan.side, cells, colours, Position{});
+  Level solvedLevel = tilesAlone;
   solvedLevel.markers = solvedLevel.tiles;
   const PuzzleBoard solvedBoard(solvedLevel);
-  const Solver goal(solvedBoard);
+  const PuzzleBoard tileBoard(tilesAlone);
+  const Solver goal(tileBoard);
   Position position = solvedBoard.start();
   const std::vector<Turn> scrambleTurns =
       scramble(blank, goal, position, turns, forcedHome(solvedLevel), random);
   Candidate candidate{
       levelOf(plan.side, cells, colours, position), {}, static_cast<int>(scrambleTurns.size())};
-  const LevelFigures figures = measureLevel(candidate.level, 0);
-  if (figures.home > figures.forcedHome) return std::nullopt;
+  if (markersHome(candidate.level) > forcedHome(candidate.level)) return std::nullopt;
   return candidate;
 }
 
@@ -362,6 +374,62 @@ int medianOf(std::vector<int> values) {
   return values[values.size() / 2];
 }
 
+namespace {
+
+struct Choice {
+  std::optional<Candidate> kept;     // the best that meets the criteria
+  std::optional<Candidate> easiest;  // the lowest par solved at all
+  int attempts = 0;                  // up to the last candidate solved
+};
+
+// Tries up to `attempts` candidates from the level's seed (and `salt`), each
+// solved within `budget` nodes, and keeps the nearest to the window whose
+// margin is wide enough.
+Choice chooseCandidate(int number, const ParWindow& window, const std::set<std::string>& shapes,
+                       uint64_t budget, int attempts, uint32_t salt) {
+  Choice choice;
+  int turns = static_cast<int>(std::ceil(window.preferred / kMovesPerTurn));
+  int keptMiss = 1 << 30;
+  for (int attempt = 0; attempt < attempts && keptMiss > 0; ++attempt) {
+    Random random(kSeed ^ (number * 7919u) ^ (attempt * 104729u) ^ salt);
+    std::optional<Candidate> candidate;
+    for (int i = 0; i < kLayoutTries && !candidate; ++i) {
+      candidate = makeCandidate(number, turns, random);
+    }
+    if (!candidate || shapes.count(canonicalShape(candidate->level))) continue;
+    const PuzzleBoard board(candidate->level);
+    Solver solver(board);
+    const SearchOutcome outcome =
+        solver.search(board.start(), {1.0, budget, window.high + 1 + window.slack});
+    if (!outcome.complete) continue;  // too slow to prove
+    choice.attempts = attempt + 1;
+    if (!outcome.turns) {  // longer than wanted
+      turns = std::max(2, turns - 1);
+      continue;
+    }
+    candidate->solution =
+        movesForTurns(*outcome.turns, board.start().cursorX, board.start().cursorY);
+    const int par = static_cast<int>(candidate->solution.size());
+    if (par < window.low) turns = std::min(kMostScrambleTurns, turns + 1);
+    if (par > window.high) turns = std::max(2, turns - 1);
+    if (!choice.easiest || par < static_cast<int>(choice.easiest->solution.size())) {
+      choice.easiest = candidate;
+    }
+    if (measureLevel(candidate->level, par, false).margin() < wantedMargin(par)) continue;
+    const int miss = par < window.low ? 2 * (window.low - par) + 1
+                     : par > window.high
+                         ? 2 * (par - window.high) + 1
+                         : std::abs(par - window.preferred) * (par > window.preferred);
+    if (miss < keptMiss) {
+      keptMiss = miss;
+      choice.kept = candidate;
+    }
+  }
+  return choice;
+}
+
+}  // namespace
+
 DesignedLevel designLevel(int number, const std::vector<DesignedLevel>& earlier) {
   DesignedLevel designed;
   std::string fallback;
@@ -370,46 +438,22 @@ DesignedLevel designLevel(int number, const std::vector<DesignedLevel>& earlier)
   } else {
     std::set<std::string> shapes;
     for (const DesignedLevel& e : earlier) shapes.insert(canonicalShape(e.level));
-    const ParWindow window = parWindow(number, earlier);
-    int turns = static_cast<int>(std::ceil(window.preferred / kMovesPerTurn));
-    std::optional<Candidate> kept;
-    int keptMiss = 1 << 30;
-    for (int attempt = 0; attempt < kAttempts && keptMiss > 0; ++attempt) {
-      Random random(kSeed ^ (number * 7919u) ^ (attempt * 104729u));
-      std::optional<Candidate> candidate;
-      for (int i = 0; i < kLayoutTries && !candidate; ++i) {
-        candidate = makeCandidate(number, turns, random);
-      }
-      if (!candidate || shapes.count(canonicalShape(candidate->level))) continue;
-      const PuzzleBoard board(candidate->level);
-      Solver solver(board);
-      const SearchOutcome outcome =
-          solver.search(board.start(), {1.0, kScreenBudget, window.high + 1 + kSlack});
-      if (!outcome.complete) continue;  // too slow to prove
-      designed.attempts = attempt + 1;
-      if (!outcome.turns) {  // longer than wanted
-        turns = std::max(2, turns - 1);
-        continue;
-      }
-      const std::string moves =
-          movesForTurns(*outcome.turns, board.start().cursorX, board.start().cursorY);
-      const int par = static_cast<int>(moves.size());
-      if (par < window.low) turns = std::min(kMostScrambleTurns, turns + 1);
-      if (par > window.high) turns = std::max(2, turns - 1);
-      if (measureLevel(candidate->level, par).margin() < wantedMargin(par)) continue;
-      const int miss = par < window.low ? 2 * (window.low - par) + 1
-                       : par > window.high
-                           ? 2 * (par - window.high) + 1
-                           : std::abs(par - window.preferred) * (par > window.preferred);
-      if (miss < keptMiss) {
-        keptMiss = miss;
-        candidate->solution = moves;
-        kept = candidate;
-      }
+    ParWindow window = parWindow(number, earlier);
+    Choice choice = chooseCandidate(number, window, shapes, kScreenBudget, kAttempts, 0);
+    if (!choice.kept && !choice.easiest) {
+      // Nothing near the window proves quickly (a breather crowded with
+      // pairs): a few candidates more, with more room and a larger budget.
+      window.slack = kWideSlack;
+      choice = chooseCandidate(number, window, shapes, kWideBudget, kWideAttempts, kWideSalt);
+      choice.attempts += kAttempts;
     }
+    // Never without a level: at worst the easiest candidate, which the
+    // criteria test then names.
+    const std::optional<Candidate> kept = choice.kept ? choice.kept : choice.easiest;
     if (!kept) throw std::runtime_error("no candidate for level " + std::to_string(number));
     designed.level = kept->level;
     designed.scrambleTurns = kept->scrambleTurns;
+    designed.attempts = choice.attempts;
     fallback = kept->solution;
   }
   const auto began = std::chrono::steady_clock::now();
