@@ -42,6 +42,7 @@ constexpr double kMovesPerTurn = 2.6;
 // last level twenty-five of colour 3.
 constexpr int kOnlyColourOfLevel6 = 1;
 constexpr int kOnlyColourOfTheLastLevel = 3;
+constexpr int kCrowded = 9;  // pairs
 
 using Random = std::mt19937;
 
@@ -53,7 +54,9 @@ int colourCountFor(int number, int pairs, Random& random) {
   if (number == 6 || number == kLevelCount) return 1;
   int count;
   if (isBreather(number)) {
-    count = 1 + pick(random, 2);
+    // One or two colours make a breather easy to read, but with many pairs
+    // every marker off its tile then takes long to bring home: three or four.
+    count = (pairs >= kCrowded ? 3 : 1) + pick(random, 2);
   } else if (number < 20) {
     count = 2 + pick(random, 3);
   } else {

@@ -29,10 +29,10 @@ namespace {
 // sanitizers too; the longest proofs run with brambletop-levels alone.
 constexpr uint64_t kProofBudget = 300'000;
 
-// Breathers whose pairs are too many for a level with every marker off its
-// tile to be that easy: each is the easiest candidate the designer found
-// (docs/levels.md).
-const std::set<int> kCrowdedBreathers = {6, 18};
+// Breathers whose markers are too many for a level with every marker off its
+// tile to be that easy: level 6, nine markers of one colour, is the easiest
+// candidate the designer found (docs/levels.md).
+const std::set<int> kCrowdedBreathers = {6};
 
 levels::Level toolLevel(const LevelData& data) {
   levels::Level level;
