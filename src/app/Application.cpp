@@ -87,6 +87,14 @@ bool Application::tick() {
   return true;
 }
 
+bool Application::still() const {
+  if (switchPending() || redrawPending() || !currentScreen_) return false;
+  for (int channel = 0; channel < SoundMixer::kChannels; ++channel) {
+    if (mixer().channelSound(channel) != nullptr) return false;
+  }
+  return currentScreen_->still();
+}
+
 void Application::requestScreen(ScreenId id) {
   mixer().stopAll();
   showLegend(false);  // the fade shows the screen's own picture

@@ -54,6 +54,9 @@ class Application : public ApplicationBase {
 
   // The current screen's frame, or one fade step while a switch is pending.
   bool tick() override;
+  // The screen is still, no switch fades, nothing waits to be shown and no
+  // sound plays.
+  bool still() const override;
   void keyUp(GameKey key) override;
   void keyDown(GameKey key) override;
   void penDown(uint16_t x, uint16_t y) override;

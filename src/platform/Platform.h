@@ -27,6 +27,11 @@ class Platform {
   // Returns when a message is waiting or the tick count has reached
   // deadline (compared with wrap-around), whichever comes first.
   virtual void waitMessage(uint32_t deadline) = 0;
+  // The program has nothing to do until a message arrives (its screen is
+  // still): a window may sleep until one does. A backend whose clock runs by
+  // the frames (headless) waits for the next frame as usual, so its runs
+  // stay frame for frame the same.
+  virtual void waitStill(uint32_t nextFrameDue) { waitMessage(nextFrameDue); }
   // Milliseconds since some fixed moment; wraps around after 49.7 days.
   virtual uint32_t tickCount() = 0;
   // Blocks the calling thread for that long; no message is handled meanwhile.

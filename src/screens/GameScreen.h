@@ -36,6 +36,7 @@ class GameScreen : public Screen {
   // Commits a running rotation, frees the sound, then writes "save.dat".
   void leave() override;
   void frame() override;
+  bool still() const override { return !redrawRequested_ && !game_.rotation.rotating; }
   void keyDown(GameKey key) override;
   void penDown(uint16_t x, uint16_t y) override;
   void penUp(uint16_t x, uint16_t y) override;

@@ -22,6 +22,7 @@ class MainMenuScreen : public Screen {
   void enter() override;
   void leave() override;
   void frame() override;
+  bool still() const override { return !dirty_; }
   void keyDown(GameKey key) override;
   // A tap on entry id: shows the cursor there, then opens it.
   void command(uint8_t id) override;

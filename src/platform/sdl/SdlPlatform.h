@@ -40,6 +40,8 @@ class SdlPlatform : public Platform {
   void post(const Message& message) override;
   std::optional<Message> takeMessage() override;
   void waitMessage(uint32_t deadline) override;
+  // Sleeps until an event, or a held pad direction's next repeat.
+  void waitStill(uint32_t nextFrameDue) override;
   uint32_t tickCount() override { return SDL_GetTicks(); }
   void sleep(uint32_t milliseconds) override { SDL_Delay(milliseconds); }
 

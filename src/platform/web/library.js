@@ -334,6 +334,7 @@ mergeInto(LibraryManager.library, {
       if (length) HEAPU8.set(bytes.subarray(0, length), pointer);
       _bt_web_fetch_done(id, status, pointer, length);
       if (pointer) _free(pointer);
+      if (Module['onExchanged']) Module['onExchanged'](status);
     }
     // The body up to maxBody bytes; the rest is not read.
     function readBody(response) {
@@ -389,8 +390,10 @@ mergeInto(LibraryManager.library, {
     return window.location.protocol === 'https:' ? 443 : 80;
   },
 
-  bt_page_paced: function(calm) {
-    if (Module['onPaced']) Module['onPaced'](!!calm);
+  // 0: a step every animation frame; 1: a 16 ms timer while the canvas is
+  // unchanged; 2: asleep until a key, a tap or the page's visibility wakes it.
+  bt_page_paced: function(pace) {
+    if (Module['onPaced']) Module['onPaced'](['frames', 'timer', 'still'][pace]);
   },
 
   bt_page_show_notice__deps: ['$BT'],
