@@ -106,3 +106,37 @@ test('a rebuilt page is taken whole at the next visit', async (t) => {
   assert.equal(await second.evaluate(() => window.rebuilt), true, 'the new program runs');
   assert.deepEqual(second.problems, []);
 });
+
+test('on a phone the keypad and the whole canvas fit, upright and sideways', async (t) => {
+  const origin = await startServer(t, scratchFolder(t));
+  for (const [width, height] of [[390, 844], [844, 390]]) {
+    const context = await openBrowser(t, { hasTouch: true, isMobile: true, deviceScaleFactor: 3,
+      viewport: { width, height } });
+    for (const display of ['240x320', '176x220']) {
+      await t.test(`${width}x${height} ${display}`, async () => {
+        const page = await openGame(context, `${origin}/?display=${display}`);
+        const layout = await page.evaluate(() => {
+          const box = (id) => document.getElementById(id).getBoundingClientRect().toJSON();
+          const canvas = document.getElementById('canvas');
+          return { canvas: box('canvas'), keypad: box('keypad'), scale: Number(canvas.dataset.scale),
+            frame: [canvas.width, canvas.height], scroll: document.documentElement.scrollHeight };
+        });
+        for (const name of ['canvas', 'keypad']) {
+          const box = layout[name];
+          assert.ok(box.left >= 0 && box.top >= 0 && box.right <= width && box.bottom <= height,
+            `${name} cut off: ${JSON.stringify(box)}`);
+        }
+        assert.ok(layout.scroll <= height, 'the page scrolls');
+        // One step larger would not fit beside (or above) the keypad.
+        const [frameWidth, frameHeight] = layout.frame;
+        const sideways = width > height;
+        const larger = (layout.scale + 1) / 3;
+        const fitsLarger = sideways
+          ? frameHeight * larger <= height && frameWidth * larger + layout.keypad.width <= width
+          : frameWidth * larger <= width && frameHeight * larger + layout.keypad.height <= height;
+        assert.ok(!fitsLarger, `scale ${layout.scale} is not the largest: ${JSON.stringify(layout)}`);
+        await page.close();
+      });
+    }
+  }
+});

@@ -111,6 +111,7 @@ void WebPlatform::animationFrame(void* platform) {
   }
   emscripten_cancel_main_loop();
   self->step_ = nullptr;
+  self->still_ = nullptr;  // it holds the program too: ended lets it go
   if (auto ended = std::move(self->ended_)) ended();
 }
 

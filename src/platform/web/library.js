@@ -30,15 +30,17 @@ mergeInto(LibraryManager.library, {
       var ratio = window.devicePixelRatio || 1;
       var scale = BT.forcedScale;
       if (!scale) {
-        // The on-page keypad, when shown, keeps its room below the canvas,
-        // and a notice its line above it; the key legend keeps its room
-        // beside it.
+        // The on-page keypad, when shown, keeps its room below the canvas
+        // (beside it on a phone held sideways), and a notice its line above
+        // it; the key legend keeps its room beside it.
         var keypad = document.getElementById('keypad');
         var notice = document.getElementById('notice');
-        var room = window.innerHeight - (keypad ? keypad.offsetHeight : 0) -
-                   (notice ? notice.offsetHeight : 0);
+        var keypadBeside = getComputedStyle(document.body).flexDirection === 'row';
+        var keypadHeight = keypad && !keypadBeside ? keypad.offsetHeight : 0;
+        var room = window.innerHeight - keypadHeight - (notice ? notice.offsetHeight : 0);
         var legend = document.getElementById('legend');
         var beside = legend && legend.offsetWidth ? legend.offsetWidth + BT.legendGap : 0;
+        if (keypad && keypadBeside) beside += keypad.offsetWidth;
         var across = Math.floor((window.innerWidth - beside) * ratio / canvas.width);
         var down = Math.floor(room * ratio / canvas.height);
         scale = Math.max(1, Math.min(across, down));
