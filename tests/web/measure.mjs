@@ -92,10 +92,14 @@ try {
     console.log(`${what}: ${(100 * used / seconds).toFixed(1)}% of one core ` +
       `(all of Chromium's processes, ${seconds} s)`);
   }
-  const empty = await context.newPage();
+  // For scale, an empty page in a browser of its own (no worker of the
+  // game's running beside it).
+  const blank = { after: (f) => cleanups.push(f) };
+  const emptyBrowser = await openBrowser(blank);
+  const empty = await emptyBrowser.newPage();
   await empty.goto('about:blank');
   await idle('an empty page');
-  await empty.close();
+  await emptyBrowser.browser().close();
 
   const page = await openGame(context, `${origin}/`);
   await page.waitForTimeout(1000);
