@@ -214,8 +214,12 @@ int runLevelsTool(const std::vector<std::string>& args, std::ostream& out, std::
     out << kUsage;
     return kExitDone;
   }
-  if (command == "puzzle") return printPuzzle(args, out, err);
-  if (command == "daily") return printDailyId(args, out, err);
+  if (command == "puzzle" || command == "daily") {
+    std::string fault;
+    const int status =
+        command == "puzzle" ? printPuzzle(args, out, fault) : printDailyId(args, out, fault);
+    return fault.empty() ? status : usageError(fault, err);
+  }
   if (command != "generate" && command != "print" && command != "solve") {
     return usageError("unknown command \"" + command + "\"", err);
   }

@@ -6,19 +6,17 @@
 #include "levels/LevelsTool.h"
 
 namespace bt::levels {
-namespace {
 
-int fault(const std::string& message, std::ostream& err) {
-  err << "brambletop-levels: " << message << '\n';
-  return kExitUsage;
-}
-
-}  // namespace
-
-int printPuzzle(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 2) return fault("puzzle takes one id, for instance 8c3p6m-k4x9q", err);
+int printPuzzle(const std::vector<std::string>& args, std::ostream& out, std::string& fault) {
+  if (args.size() != 2) {
+    fault = "puzzle takes one id, for instance 8c3p6m-k4x9q";
+    return kExitUsage;
+  }
   const auto spec = puzzle::parsePuzzleId(args[1]);
-  if (!spec) return fault("\"" + args[1] + "\" is not a puzzle id", err);
+  if (!spec) {
+    fault = "\"" + args[1] + "\" is not a puzzle id";
+    return kExitUsage;
+  }
   const puzzle::GeneratedPuzzle made = puzzle::generatePuzzle(*spec);
   out << "Puzzle " << puzzle::formatPuzzleId(*spec) << ": side " << spec->side << ", "
       << spec->colours << " colours, " << spec->pairs << " pairs, "
@@ -31,10 +29,16 @@ int printPuzzle(const std::vector<std::string>& args, std::ostream& out, std::os
   return kExitDone;
 }
 
-int printDailyId(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 2) return fault("daily takes a date, YYYY-MM-DD", err);
+int printDailyId(const std::vector<std::string>& args, std::ostream& out, std::string& fault) {
+  if (args.size() != 2) {
+    fault = "daily takes a date, YYYY-MM-DD";
+    return kExitUsage;
+  }
   const auto date = puzzle::parseDate(args[1]);
-  if (!date) return fault("\"" + args[1] + "\" is not a date (YYYY-MM-DD)", err);
+  if (!date) {
+    fault = "\"" + args[1] + "\" is not a date (YYYY-MM-DD)";
+    return kExitUsage;
+  }
   out << puzzle::dailyPuzzleId(*date) << '\n';
   return kExitDone;
 }
