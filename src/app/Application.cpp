@@ -22,6 +22,8 @@ Application::Application(platform::Platform& platform, int32_t width, int32_t he
   keepSettingsFile_ =
       loadSettings(settings_, makeDataPath(kSettingsFile)) == SettingsFile::Unreadable;
   keepScoresFile_ = loadScores(scores_, makeDataPath(kScoresFile)) == ScoresFile::Unreadable;
+  records_.load(makeDataPath(kRecordsFile));
+  movesShown_ = platform.readRegistryString(kLegendKey, kMovesShownValue) == "1";
   // The frame buffer is still black, so the first fade step ends at once and
   // the intro is entered on the first frame.
   requestScreen(ScreenId::Intro);
@@ -49,6 +51,22 @@ bool Application::writeScores() {
   if (saveScores(scores_, path, &whyNot)) return true;
   reportFailedSave("the scores", path, whyNot);
   return false;
+}
+
+bool Application::writeRecords() {
+  if (!records_.writable()) return false;
+  return writeDataFile(kRecordsFile, "the records", records_.encode());
+}
+
+void Application::showPlayLine(const std::string& text) {
+  if (text == playLine_) return;
+  playLine_ = text;
+  platform().showPlayLine(text);
+}
+
+void Application::setMovesShown(bool shown) {
+  movesShown_ = shown;
+  platform().writeRegistryString(kLegendKey, kMovesShownValue, shown ? "1" : "0");
 }
 
 bool Application::writeDataFile(std::string_view name, std::string_view what,

@@ -5,5 +5,6 @@ namespace bt {
 inline constexpr const char* kSettingsFile = "settings.dat";
 inline constexpr const char* kScoresFile = "highscores.dat";
 inline constexpr const char* kSavedGameFile = "save.dat";
+inline constexpr const char* kRecordsFile = "records.dat";
 
 }  // namespace bt

@@ -4,13 +4,17 @@
 // step forward again through what was taken back until a new step is made.
 // A rotation is undone at once by turning the same ring the other way, so
 // the board keeps every marker of the level exactly once; a restart is
-// undone by putting back the board it replaced. Kept in memory only: never
-// part of "save.dat".
+// undone by putting back the board it replaced. The level's moves go back
+// with the board: an undone turn takes out the keys from the turn on, a
+// redone one gives back the keys up to it and the turn, an undone restart
+// gives back the keys it cleared. Kept in memory only: never part of
+// "save.dat".
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <string>
 
 #include "game/Rules.h"
 
@@ -54,6 +58,11 @@ class UndoHistory {
     uint8_t cursorY = 0;
     bool counterClockwise = false;
     std::unique_ptr<const Cells> cellsBefore;  // a restart's: the board it replaced
+    // A rotation's: the cursor keys since the step before, and how many
+    // keys the level had once its turn was made.
+    std::string cursorKeys;
+    size_t movesAfter = 0;
+    std::unique_ptr<const std::string> movesReplaced;  // a restart's: the keys it cleared
   };
 
   void push(Step step, int32_t levelIndex);

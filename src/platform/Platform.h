@@ -32,6 +32,10 @@ class Platform {
   // the frames (headless) waits for the next frame as usual, so its runs
   // stay frame for frame the same.
   virtual void waitStill(uint32_t nextFrameDue) { waitMessage(nextFrameDue); }
+  // A line about the play beside the picture ("Brambletop - Level 12 -
+  // 7 moves - par 6 - best 6"): the window's title on the desktop, the line
+  // under the canvas and the page's title on the web. Never in the picture.
+  virtual void showPlayLine(std::string_view text) { (void)text; }
   // Milliseconds since some fixed moment; wraps around after 49.7 days.
   virtual uint32_t tickCount() = 0;
   // Blocks the calling thread for that long; no message is handled meanwhile.

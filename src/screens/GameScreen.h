@@ -20,6 +20,15 @@
 
 namespace bt {
 
+enum class GameStart {
+  New,       // level 1
+  Continue,  // the game kept in "save.dat"
+  // The level select's level, as practice: "save.dat", the settings' game in
+  // progress and the score are never touched; solving it or leaving returns
+  // to the level select.
+  Practice,
+};
+
 class GameScreen : public Screen {
  public:
   // HitRect ids: the indices of their places in kGameButtons.
@@ -27,10 +36,12 @@ class GameScreen : public Screen {
   static constexpr uint8_t kRotateLeftButton = 1;
   static constexpr uint8_t kRotateRightButton = 2;
   static constexpr uint8_t kRestartButton = 3;
+  // The desktop's M: the moves in the top band, shown or not.
+  static constexpr uint8_t kMovesToggle = 10;
   // Pen drags move the cursor by squares of this many pixels.
   static constexpr int32_t kPenGrid = 21;
 
-  GameScreen(Application& app, bool continueSaved);
+  GameScreen(Application& app, GameStart start);
 
   void enter() override;
   // Commits a running rotation, frees the sound, then writes "save.dat".
@@ -60,13 +71,21 @@ class GameScreen : public Screen {
   void writeSavedGame();
   // The number of levels solved, the game's score.
   int32_t score() const;
-  // Leaves for the score table when the score earned a row, else the menu.
+  // Leaves for the score table when the score earned a row, else the menu
+  // (practice: the level select).
   void quit();
+  // A level just solved: its record, and practice's way back.
+  void levelSolved();
+  // The moves, par and best beside the picture (and in it, when shown).
+  std::string playLine(GameStatus status) const;
+  // "7 / par 6", for the top band.
+  std::string movesText(GameStatus status) const;
+  bool practice() const { return start_ == GameStart::Practice; }
 
   GameView view_;
   Game game_;
   UndoHistory history_;
-  const bool continueSaved_;
+  const GameStart start_;
   std::unique_ptr<WaveSound> rotationSound_;
   std::string statusText_;
   bool redrawRequested_ = false;

@@ -65,6 +65,11 @@ void GameView::drawCursor(FrameBuffer& fb, const Board& board) const {
   }
 }
 
+void GameView::drawMoves(FrameBuffer& fb, Font& font, std::string_view text) const {
+  font.setColour(kWhite);
+  font.drawTextCentred(places_.buttonsShown ? kRestartLabelY : 3, text, fb);
+}
+
 void GameView::drawStatus(FrameBuffer& fb, Font& font, std::string_view text) const {
   const int32_t w = fb.width();
   const int32_t h = fb.height();

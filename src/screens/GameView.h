@@ -48,6 +48,9 @@ class GameView {
   // The status bar and its black text; on the 240x320 art set the three
   // buttons and the white "Restart" label too.
   void drawStatus(FrameBuffer& fb, Font& font, std::string_view text) const;
+  // The moves against par ("7 / par 6") in the band above the board,
+  // centred, clear of the 240x320 layout's "Restart" and menu button.
+  void drawMoves(FrameBuffer& fb, Font& font, std::string_view text) const;
   // The eight pieces of the board's rotation, each as far from its ring cell
   // towards the next as the rotation's frames go: one pixel a frame on each
   // axis the piece moves along.

@@ -29,6 +29,8 @@ class MainMenuScreen : public Screen {
   Controls controls() const override;
 
   static constexpr int kEntryCount = 5;
+  // The desktop's L: the level select, beside the phone's entries.
+  static constexpr uint8_t kLevelsCommand = 100;
 
  private:
   bool savedGameInProgress();

@@ -23,6 +23,7 @@ Controls mainMenuControls();
 // so that they can be given to an action.
 Controls optionsControls(bool awaitingKey, int32_t captionTop);
 Controls helpControls(int32_t captionTop);
+Controls levelSelectControls(int32_t captionTop);
 Controls confirmNewGameControls();
 Controls scoreTableControls(bool namingRow, int32_t captionTop);
 Controls onlineScoreControls(int32_t captionTop);

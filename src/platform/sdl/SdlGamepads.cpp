@@ -30,6 +30,9 @@ std::optional<uint32_t> virtualKeyOfButton(uint8_t button) {
       return kVkLeftSoft;
     case SDL_CONTROLLER_BUTTON_BACK:
       return kVkRightSoft;
+    // No phone key: the desktop's L (the level select, from the main menu).
+    case SDL_CONTROLLER_BUTTON_LEFTSHOULDER:
+      return letterKey('L');
     default:
       return std::nullopt;
   }

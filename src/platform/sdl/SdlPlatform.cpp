@@ -125,6 +125,10 @@ void SdlPlatform::waitMessage(uint32_t deadline) {
   SDL_WaitEventTimeout(nullptr, remaining);
 }
 
+void SdlPlatform::showPlayLine(std::string_view text) {
+  if (SDL_Window* window = display_.window()) SDL_SetWindowTitle(window, std::string(text).c_str());
+}
+
 void SdlPlatform::waitStill(uint32_t nextFrameDue) {
   (void)nextFrameDue;
   {

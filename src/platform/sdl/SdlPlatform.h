@@ -60,6 +60,8 @@ class SdlPlatform : public Platform {
   // A message box over the window; the same message again (each screen left
   // saves anew) is not shown twice in a run.
   void reportSaveFailure(std::string_view message) override;
+  // The window's title.
+  void showPlayLine(std::string_view text) override;
 
   SdlDisplay& sdlDisplay() { return display_; }
   // F11 and Alt+Enter: the other of window and fullscreen, remembered in the

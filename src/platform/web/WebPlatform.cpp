@@ -87,6 +87,10 @@ void WebPlatform::post(const Message& message) {
   bt_page_paced(calm_ ? 1 : 0);
 }
 
+void WebPlatform::showPlayLine(std::string_view text) {
+  bt_page_play_line(std::string(text).c_str());
+}
+
 void WebPlatform::runLoop(std::function<bool()> step, std::function<bool()> still,
                           std::function<void()> ended) {
   step_ = std::move(step);

@@ -52,6 +52,8 @@ class WebPlatform : public Platform {
   bool raiseRunningInstance() override { return false; }
   // A line beside the canvas (the latest failure replaces the one before).
   void reportSaveFailure(std::string_view message) override;
+  // The line under the canvas and the page's title.
+  void showPlayLine(std::string_view text) override;
 
   // Calls step once per animation frame until it returns false, then ended
   // (once). Returns at once: the browser runs the loop. While the canvas has

@@ -392,6 +392,13 @@ mergeInto(LibraryManager.library, {
     return window.location.protocol === 'https:' ? 443 : 80;
   },
 
+  bt_page_play_line: function(text) {
+    var line = UTF8ToString(text);
+    var shown = document.getElementById('play-line');
+    if (shown) shown.textContent = line;
+    document.title = line;
+  },
+
   // 0: a step every animation frame; 1: a 16 ms timer while the canvas is
   // unchanged; 2: asleep until a key, a tap or the page's visibility wakes it.
   bt_page_paced: function(pace) {

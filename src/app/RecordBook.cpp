@@ -1,0 +1,142 @@
+#include "app/RecordBook.h"
+
+#include <cstdio>
+
+#include "game/LevelTable.h"
+#include "game/Rules.h"
+#include "platform/os/FileSystem.h"
+#include "platform/os/Quote.h"
+#include "platform/os/Warning.h"
+#include "storage/ByteWriter.h"
+#include "storage/StoredFile.h"
+
+namespace bt {
+namespace {
+
+constexpr uint8_t kVersion = 1;
+constexpr uint8_t kReached = 1, kSolved = 2, kHinted = 4;
+// No level's record is anywhere near this long; a longer one is damage.
+constexpr size_t kMaxRecordMoves = 4096;
+
+bool isMoveLetter(char c) {
+  return c == 'U' || c == 'D' || c == 'L' || c == 'R' || c == '<' || c == '>';
+}
+
+}  // namespace
+
+bool solvesLevel(int levelIndex, std::string_view moves) {
+  if (levelIndex < 0 || levelIndex >= kLevelCount) return false;
+  Game game;
+  game.board.levelIndex = levelIndex;
+  if (!LevelTable::loadLevel(game.board, levelIndex)) return false;
+  for (char move : moves) {
+    if (checkCompletion(game) != GameStatus::Playing) return false;  // solved before the end
+    if (!playMove(game, move)) return false;
+  }
+  return checkCompletion(game) != GameStatus::Playing && game.lastSolved.levelIndex == levelIndex;
+}
+
+RecordBook::RecordBook() {
+  levels_[0].reached = true;
+}
+
+const LevelRecord& RecordBook::level(int levelIndex) const {
+  return levels_.at(static_cast<size_t>(levelIndex));
+}
+
+bool RecordBook::markReached(int levelIndex) {
+  if (levelIndex < 0 || levelIndex >= kLevelCount) return false;
+  LevelRecord& record = levels_[static_cast<size_t>(levelIndex)];
+  if (record.reached) return false;
+  record.reached = true;
+  return true;
+}
+
+bool RecordBook::noteSolve(int levelIndex, std::string_view moves, bool hinted) {
+  if (levelIndex < 0 || levelIndex >= kLevelCount) return false;
+  bool changed = markReached(levelIndex) | markReached(levelIndex + 1);
+  LevelRecord& record = levels_[static_cast<size_t>(levelIndex)];
+  if (hinted) {
+    changed |= !record.hinted;
+    record.hinted = true;
+    return changed;
+  }
+  const bool better = !record.solved || moves.size() < record.moves.size();
+  if (!better || moves.size() > kMaxRecordMoves || !solvesLevel(levelIndex, moves)) return changed;
+  record.solved = true;
+  record.moves = std::string(moves);
+  return true;
+}
+
+std::vector<uint8_t> RecordBook::encode() const {
+  ByteWriter writer;
+  writer.appendByte(kVersion);
+  writer.appendByte(static_cast<uint8_t>(kLevelCount));
+  for (const LevelRecord& record : levels_) {
+    writer.appendByte(static_cast<uint8_t>((record.reached ? kReached : 0) |
+                                           (record.solved ? kSolved : 0) |
+                                           (record.hinted ? kHinted : 0)));
+    const std::string moves = record.solved ? record.moves : std::string();
+    writer.appendUInt16(static_cast<uint16_t>(moves.size()));
+    writer.appendBytes(moves.data(), static_cast<int32_t>(moves.size()));
+  }
+  return encodeStored(writer.data(), static_cast<size_t>(writer.length()));
+}
+
+std::optional<RecordBook> RecordBook::decode(std::span<const uint8_t> bytes) {
+  ByteReader reader;
+  if (!decodeStored(bytes.data(), bytes.size(), reader)) return std::nullopt;
+  const auto* data = reader.data();
+  const size_t size = static_cast<size_t>(reader.length());
+  if (size < 2 || data[0] != kVersion || data[1] != kLevelCount) return std::nullopt;
+  RecordBook book;
+  size_t at = 2;
+  for (LevelRecord& record : book.levels_) {
+    if (size - at < 3) return std::nullopt;
+    const uint8_t flags = data[at];
+    const size_t length = data[at + 1] | (static_cast<size_t>(data[at + 2]) << 8);
+    at += 3;
+    if ((flags & ~(kReached | kSolved | kHinted)) != 0 || length > kMaxRecordMoves ||
+        size - at < length || ((flags & kSolved) != 0) != (length > 0)) {
+      return std::nullopt;
+    }
+    record.reached = (flags & kReached) != 0 || &record == &book.levels_[0];
+    record.solved = (flags & kSolved) != 0;
+    record.hinted = (flags & kHinted) != 0;
+    record.moves.assign(reinterpret_cast<const char*>(data + at), length);
+    for (char c : record.moves) {
+      if (!isMoveLetter(c)) return std::nullopt;
+    }
+    at += length;
+  }
+  if (at != size) return std::nullopt;
+  return book;
+}
+
+RecordsFile RecordBook::load(const std::string& path) {
+  *this = RecordBook();
+  std::string whyNot;
+  const std::optional<std::vector<uint8_t>> bytes = os::readFile(path, 1u << 20, &whyNot);
+  if (!bytes) {
+    if (!os::exists(path)) return RecordsFile::Missing;
+    writable_ = false;
+    warn("cannot read " + quote(path) + " (" + whyNot +
+         "); no records are kept this time and the file is left as it is");
+    return RecordsFile::Unreadable;
+  }
+  if (std::optional<RecordBook> read = decode(*bytes)) {
+    *this = std::move(*read);
+    return RecordsFile::Read;
+  }
+  const std::string aside = path + ".damaged";
+  if (std::rename(path.c_str(), aside.c_str()) == 0) {
+    warn(quote(path) + " is damaged; the records start afresh and the file is kept as " +
+         quote(aside));
+  } else {
+    writable_ = false;
+    warn(quote(path) + " is damaged and cannot be set aside; no records are kept this time");
+  }
+  return RecordsFile::Damaged;
+}
+
+}  // namespace bt
