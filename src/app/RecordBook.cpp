@@ -18,6 +18,14 @@ constexpr uint8_t kReached = 1, kSolved = 2, kHinted = 4;
 // No level's record is anywhere near this long; a longer one is damage.
 constexpr size_t kMaxRecordMoves = 4096;
 
+// FNV-1a of the contents before it: a stored file cut short reads as zeros
+// to its end, which the sum then refuses.
+uint32_t checkSum(const uint8_t* data, size_t n) {
+  uint32_t hash = 0x811c9dc5u;
+  for (size_t i = 0; i < n; ++i) hash = (hash ^ data[i]) * 0x01000193u;
+  return hash;
+}
+
 bool isMoveLetter(char c) {
   return c == 'U' || c == 'D' || c == 'L' || c == 'R' || c == '<' || c == '>';
 }
@@ -80,6 +88,8 @@ std::vector<uint8_t> RecordBook::encode() const {
     writer.appendUInt16(static_cast<uint16_t>(moves.size()));
     writer.appendBytes(moves.data(), static_cast<int32_t>(moves.size()));
   }
+  writer.appendInt32(
+      static_cast<int32_t>(checkSum(writer.data(), static_cast<size_t>(writer.length()))));
   return encodeStored(writer.data(), static_cast<size_t>(writer.length()));
 }
 
@@ -87,8 +97,13 @@ std::optional<RecordBook> RecordBook::decode(std::span<const uint8_t> bytes) {
   ByteReader reader;
   if (!decodeStored(bytes.data(), bytes.size(), reader)) return std::nullopt;
   const auto* data = reader.data();
-  const size_t size = static_cast<size_t>(reader.length());
-  if (size < 2 || data[0] != kVersion || data[1] != kLevelCount) return std::nullopt;
+  if (reader.length() < 6) return std::nullopt;
+  const size_t size = static_cast<size_t>(reader.length()) - 4;
+  const uint32_t sum = static_cast<uint32_t>(data[size]) | (static_cast<uint32_t>(data[size + 1]) << 8) |
+                       (static_cast<uint32_t>(data[size + 2]) << 16) |
+                       (static_cast<uint32_t>(data[size + 3]) << 24);
+  if (sum != checkSum(data, size)) return std::nullopt;
+  if (data[0] != kVersion || data[1] != kLevelCount) return std::nullopt;
   RecordBook book;
   size_t at = 2;
   for (LevelRecord& record : book.levels_) {

@@ -9,8 +9,9 @@
 // The file holds, in the stored-file layout of "save.dat": a version byte
 // (1), the number of levels (72), then for each level a flags byte (1
 // reached, 2 solved, 4 solved after a hint), the record's length (2 bytes,
-// least significant first) and its moves (U D L R < >). Anything else is a
-// damaged file.
+// least significant first) and its moves (U D L R < >), and last a 32-bit
+// FNV-1a sum of all that (least significant byte first), so that a file cut
+// short is found out. Anything else is a damaged file.
 #include <array>
 #include <cstdint>
 #include <optional>
