@@ -171,7 +171,7 @@ mergeInto(LibraryManager.library, {
 
     // The on-page keypad: each button is the key its data-code names (with
     // Ctrl when data-ctrl is set), held while it is touched.
-    document.querySelectorAll('#keypad button[data-code]').forEach(function(button) {
+    document.querySelectorAll('#keypad button[data-code], #page-keys button[data-code]').forEach(function(button) {
       var held = false;
       function press(down, event) {
         event.preventDefault();
