@@ -1,7 +1,7 @@
 #include "game/GameProof.h"
 
-#include <algorithm>
 #include <cstdlib>
+#include <unordered_map>
 
 #include "game/LevelTable.h"
 #include "game/Rules.h"
@@ -9,10 +9,6 @@
 namespace bt {
 
 namespace {
-
-bool isProofKey(char c) {
-  return cursorMoveOf(c).has_value() || c == '<' || c == '>';
-}
 
 bool startLevel(Game& game, int32_t levelIndex) {
   game = Game{};
@@ -25,7 +21,22 @@ void appendStraightPath(std::string& out, int fromX, int fromY, int toX, int toY
   out.append(static_cast<size_t>(std::abs(toY - fromY)), toY < fromY ? 'U' : 'D');
 }
 
+std::string arrangementOf(const Board& board) {
+  return std::string(reinterpret_cast<const char*>(board.cells.data()), board.cells.size());
+}
+
+// One accepted turn of a shortened play: where the cursor stood and which way.
+struct Turn {
+  uint8_t cursorX, cursorY;
+  char move;
+  std::string arrangement;  // the board after it
+};
+
 }  // namespace
+
+bool isProofKey(char c) {
+  return c == 'U' || c == 'D' || c == 'L' || c == 'R' || c == '<' || c == '>';
+}
 
 bool replaySolvesLevel(int32_t levelIndex, std::string_view moves) {
   Game game;
@@ -59,53 +70,64 @@ std::string formatProof(const GameProof& proof) {
   return text;
 }
 
-std::optional<GameProof> parseProof(std::string_view text, std::string* why) {
-  auto refuse = [why](std::string reason) -> std::optional<GameProof> {
-    if (why) *why = std::move(reason);
-    return std::nullopt;
-  };
+ParsedProof parseProof(std::string_view text) {
+  auto refuse = [](std::string reason) { return ParsedProof{std::nullopt, std::move(reason)}; };
   GameProof proof;
-  if (text.empty()) return proof;
-  if (text.size() > kMaxProofTextBytes) return refuse("the proof is over its size");
+  if (text.empty()) return {proof, {}};
+  if (text.size() > kMaxProofTextBytes) {
+    return refuse("the proof is over " + std::to_string(kMaxProofTextBytes) + " bytes");
+  }
   size_t start = 0;
-  while (true) {
-    const size_t end = std::min(text.find(kProofLevelSeparator, start), text.size());
+  for (;;) {
+    const size_t separator = text.find(kProofLevelSeparator, start);
+    const size_t end = separator == std::string_view::npos ? text.size() : separator;
     const std::string_view moves = text.substr(start, end - start);
-    const std::string level = std::to_string(proof.levels.size() + 1);
     if (proof.levels.size() == static_cast<size_t>(kLevelCount)) {
       return refuse("the proof has more levels than the game");
     }
-    if (moves.empty()) return refuse("level " + level + " has no moves");
+    const std::string level = "level " + std::to_string(proof.levels.size() + 1);
+    if (moves.empty()) return refuse(level + " has no moves");
     if (moves.size() > kMaxProofKeysPerLevel) {
-      return refuse("level " + level + " has over " + std::to_string(kMaxProofKeysPerLevel) +
-                    " moves");
+      return refuse(level + " has over " + std::to_string(kMaxProofKeysPerLevel) + " moves");
     }
     for (char c : moves) {
-      if (!isProofKey(c)) return refuse("level " + level + " has a byte outside U D L R < >");
+      if (!isProofKey(c)) return refuse(level + " has a byte outside U D L R < >");
     }
     proof.levels.emplace_back(moves);
-    if (end == text.size()) return proof;
+    if (end == text.size()) return {std::move(proof), {}};
     start = end + 1;
   }
 }
 
-std::string shortenCursorRuns(int32_t levelIndex, std::string_view moves) {
+std::string shortenLevelMoves(int32_t levelIndex, std::string_view moves) {
   Game game;
   if (!startLevel(game, levelIndex)) return std::string(moves);
-  std::string out;
-  int runX = game.board.cursorX, runY = game.board.cursorY;
+  const uint8_t startX = game.board.cursorX, startY = game.board.cursorY;
+  std::vector<Turn> turns;
+  // Each arrangement reached, with the number of turns kept when it was.
+  std::unordered_map<std::string, size_t> reached{{arrangementOf(game.board), 0}};
   for (char move : moves) {
-    if (cursorMoveOf(move)) {
-      playMove(game, move);
+    const uint8_t x = game.board.cursorX, y = game.board.cursorY;
+    if (!playMove(game, move) || cursorMoveOf(move)) continue;
+    std::string arrangement = arrangementOf(game.board);
+    if (const auto seen = reached.find(arrangement); seen != reached.end()) {
+      // Back where the play was: the turns since then changed nothing.
+      for (size_t i = seen->second; i < turns.size(); ++i) reached.erase(turns[i].arrangement);
+      turns.resize(seen->second);
       continue;
     }
-    if (!isProofKey(move)) continue;
-    appendStraightPath(out, runX, runY, game.board.cursorX, game.board.cursorY);
-    if (playMove(game, move)) out += move;
-    runX = game.board.cursorX;
-    runY = game.board.cursorY;
+    reached.emplace(arrangement, turns.size() + 1);
+    turns.push_back({x, y, move, std::move(arrangement)});
   }
-  appendStraightPath(out, runX, runY, game.board.cursorX, game.board.cursorY);
+  std::string out;
+  int atX = startX, atY = startY;
+  for (const Turn& turn : turns) {
+    appendStraightPath(out, atX, atY, turn.cursorX, turn.cursorY);
+    out += turn.move;
+    atX = turn.cursorX;
+    atY = turn.cursorY;
+  }
+  appendStraightPath(out, atX, atY, game.board.cursorX, game.board.cursorY);
   return out;
 }
 

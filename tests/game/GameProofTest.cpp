@@ -2,6 +2,7 @@
 
 #include "game/GameProof.h"
 #include "game/LevelData.h"
+#include "game/LevelTable.h"
 #include "game/Rules.h"
 
 namespace bt {
@@ -16,9 +17,12 @@ GameProof recordedProof(size_t levels) {
 TEST(GameProofTest, TheRecordedSolutionsProveEveryLevel) {
   const GameProof proof = recordedProof(kLevelCount);
   EXPECT_EQ(checkProof(proof), std::nullopt);
-  const auto parsed = parseProof(formatProof(proof));
-  ASSERT_TRUE(parsed.has_value());
-  EXPECT_EQ(*parsed, proof);
+  const std::string text = formatProof(proof);
+  EXPECT_LE(text.size(), kMaxProofTextBytes);
+  const ParsedProof parsed = parseProof(text);
+  ASSERT_TRUE(parsed.proof.has_value()) << parsed.refusal;
+  EXPECT_EQ(*parsed.proof, proof);
+  EXPECT_EQ(formatProof(recordedProof(2)), "UU<L>L<L>,LUU<RR>DDDD<<LL>>");
 }
 
 // Each case is a level's moves that must not count as its solve.
@@ -60,43 +64,79 @@ TEST(GameProofTest, ParseRefusesMalformedText) {
   const struct {
     const char* what;
     std::string text;
+    const char* reason;
   } cases[] = {
-      {"an empty level", "UU<L>L<L>,,R"},
-      {"a trailing separator", "UU<L>L<L>,"},
-      {"a byte outside the notation", "UU<L>L<l>"},
-      {"a NUL byte", std::string("UU<\0L", 5)},
-      {"a level one key over", atLimit + "U"},
+      {"an empty level", "UU<L>L<L>,,R", "level 2 has no moves"},
+      {"a leading separator", ",UU<L>L<L>", "level 1 has no moves"},
+      {"a trailing separator", "UU<L>L<L>,", "level 2 has no moves"},
+      {"a lower-case key", "UU<L>L<l>", "level 1 has a byte outside U D L R < >"},
+      {"a NUL byte", std::string("UU<\0L", 5), "level 1 has a byte outside U D L R < >"},
+      {"a line break", "UU<L>L<L>\n", "level 1 has a byte outside U D L R < >"},
+      {"a level one key over", "R," + atLimit + "U", "level 2 has over 1000 moves"},
       {"a level past the last",
        [] {
          std::string text = "U";
          for (int i = 1; i <= kLevelCount; ++i) text += ",U";
          return text;
-       }()},
+       }(),
+       "the proof has more levels than the game"},
+      {"a text over the limit", std::string(kMaxProofTextBytes + 1, ','),
+       "the proof is over 32768 bytes"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    std::string why;
-    EXPECT_FALSE(parseProof(c.text, &why).has_value());
-    EXPECT_FALSE(why.empty());
+    const ParsedProof parsed = parseProof(c.text);
+    EXPECT_FALSE(parsed.proof.has_value());
+    EXPECT_EQ(parsed.refusal, c.reason);
   }
-  EXPECT_TRUE(parseProof(atLimit).has_value());
-  EXPECT_EQ(parseProof("")->levels.size(), 0u);
+  EXPECT_TRUE(parseProof(atLimit).proof.has_value());
+  EXPECT_EQ(parseProof("").proof->levels.size(), 0u);
+  // Every level at its limit fits the text's limit only in part: the whole
+  // text is bounded on its own.
+  EXPECT_LT(kMaxProofTextBytes, kLevelCount * (kMaxProofKeysPerLevel + 1));
 }
 
-// Wandering cursor runs, with moves refused at the board's edge, shorten to
-// the straight paths of the recorded solution, and every recorded solution
-// still solves its level once shortened.
-TEST(GameProofTest, ShortenedRunsKeepTheSolve) {
+TEST(GameProofTest, ShortenedMovesKeepTheSolve) {
   ASSERT_EQ(levelSolutions()[0], "UU<L>L<L>");
-  EXPECT_EQ(shortenCursorRuns(0, "LLLLLLRRRUUDU<RLL>L<UDL>"), "UU<L>L<L>");
-  EXPECT_EQ(shortenCursorRuns(0, "RRDDLL"), "DD");
+  const struct {
+    const char* what;
+    std::string moves, shortened;
+  } cases[] = {
+      {"wandering runs and refused moves", "LLLLLLRRRUUDU<RLL>L<UDL>", "UU<L>L<L>"},
+      {"only cursor moves", "RRDDLL", "DD"},
+      {"a turn undone by the other", "UU<L><>L<L>", "UU<L>L<L>"},
+      {"a full circle of turns", "R<<<<<<<<LUU<L>L<L>", "UU<L>L<L>"},
+      {"a detour that comes back", "UU<L>R<DD<<<<<<<<UU>LL<L>", "UU<L>L<L>"},
+      {"a loop through the start", "<>UU<L>L<L>", "UU<L>L<L>"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(shortenLevelMoves(0, c.moves), c.shortened);
+  }
   for (size_t i = 0; i < levelSolutions().size(); ++i) {
     SCOPED_TRACE("level " + std::to_string(i + 1));
     const auto level = static_cast<int32_t>(i);
-    const std::string shortened = shortenCursorRuns(level, levelSolutions()[i]);
-    EXPECT_LE(shortened.size(), levelSolutions()[i].size());
-    EXPECT_TRUE(replaySolvesLevel(level, shortened)) << shortened;
+    const std::string solution(levelSolutions()[i]);
+    // The recorded solutions are shortest: there is nothing to take out.
+    EXPECT_EQ(shortenLevelMoves(level, solution), solution);
+    // Before each turn, a turn and back, and a step aside and back.
+    std::string detoured;
+    Game game;
+    ASSERT_TRUE(LevelTable::loadLevel(game.board, level));
+    for (char move : solution) {
+      if (!cursorMoveOf(move)) {
+        const char* aside = playMove(game, 'L') ? "LR" : (playMove(game, 'R'), "RL");
+        playMove(game, aside[1]);
+        // The other way and back: the way of the turn itself might solve.
+        detoured += std::string(move == '<' ? "><" : "<>") + aside;
+      }
+      detoured += move;
+      playMove(game, move);
+    }
+    ASSERT_TRUE(replaySolvesLevel(level, detoured));
+    EXPECT_EQ(shortenLevelMoves(level, detoured), solution);
   }
+  EXPECT_EQ(shortenLevelMoves(kLevelCount, "LLx"), "LLx");
 }
 
 }  // namespace
