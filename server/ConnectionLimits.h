@@ -25,7 +25,7 @@ struct ConnectionLimits {
   size_t maxRequestBytes = 16 * 1024;
   // What a body may add to them: the largest of the paths' limits, which
   // each path checks for itself.
-  size_t maxBodyBytes = 80 * 1024;
+  size_t maxBodyBytes = 33 * 1024;
   size_t maxRequestsPerConnection = 100000;
   // Connections past this are answered 503 and closed at once.
   size_t maxConnections = 512;

@@ -259,8 +259,9 @@ bool ScoreHttpServer::readCheckedHead(ConnectionStream& stream) {
   }
   // Replies are sent whole, as HTTP allows: the library would send a piece
   // of a score table, a multipart reply many times the request's size, or
-  // trust a range that runs past a streamed file's end.
-  if (check.asksRange) stream.replaceHead(withoutRangeFields(stream.head()));
+  // trust a range that runs past a streamed file's end. Bodies are read as
+  // bytes, whatever type they claim.
+  if (check.asksRange || check.typed) stream.replaceHead(withoutIgnoredFields(stream.head()));
   return true;
 }
 

@@ -11,10 +11,9 @@ std::optional<std::variant<GameProof, QueryError>> parseProofBody(std::string_vi
   if (!body.starts_with(kProofField)) return std::nullopt;
   const std::optional<std::string> text = percentDecode(body.substr(kProofField.size()));
   if (!text) return QueryError{"the proof has a bad percent-escape"};
-  std::string why;
-  std::optional<GameProof> proof = parseProof(*text, &why);
-  if (!proof) return QueryError{why};
-  return std::move(*proof);
+  ParsedProof parsed = parseProof(*text);
+  if (!parsed.proof) return QueryError{parsed.refusal};
+  return std::move(*parsed.proof);
 }
 
 std::variant<RecordSubmission, QueryError> parseRecordBody(std::string_view body) {
@@ -33,9 +32,8 @@ std::variant<RecordSubmission, QueryError> parseRecordBody(std::string_view body
   }
   if (!name || !moves) return QueryError{"a record needs name and moves"};
   if (!isScoreName(*name)) return QueryError{"name must be 1 to 15 of A-Z 0-9"};
-  std::string why;
-  const std::optional<GameProof> level = parseProof(*moves, &why);
-  if (!level || level->levels.size() != 1) {
+  const ParsedProof level = parseProof(*moves);
+  if (!level.proof || level.proof->levels.size() != 1) {
     return QueryError{"moves must be 1 to " + std::to_string(kMaxProofKeysPerLevel) +
                       " of U D L R < >"};
   }

@@ -22,13 +22,15 @@
 namespace bt::scored {
 
 inline constexpr std::string_view kProofField = "proof=";
-// The largest score body: every level's proof at its most, percent-escaped
-// turns included, would not fit, but the game sends its proofs as they stand
-// and the longest honest one is far below kMaxProofTextBytes.
-inline constexpr size_t kMaxScoreBodyBytes = 80 * 1024;
-inline constexpr size_t kMaxRecordBodyBytes = 2048;
+// The largest score body: "proof=" and the longest proof text, with a
+// kibibyte to spare. The game sends its proof as it stands; percent-escaped
+// turns take three bytes each and fit while the proof is well below its
+// bound, as every honest one is.
+inline constexpr size_t kMaxScoreBodyBytes = 33 * 1024;
 static_assert(kMaxScoreBodyBytes >= kProofField.size() + kMaxProofTextBytes);
-static_assert(kMaxRecordBodyBytes >= 40 + 3 * kMaxProofKeysPerLevel / 2);
+// A record's body: room for its name and every key percent-escaped.
+inline constexpr size_t kMaxRecordBodyBytes = 4096;
+static_assert(kMaxRecordBodyBytes >= 32 + 3 * kMaxProofKeysPerLevel);
 
 // nullopt: the body holds no proof. Else the proof, or why it cannot be read.
 std::optional<std::variant<GameProof, QueryError>> parseProofBody(std::string_view body);

@@ -23,7 +23,7 @@ TEST_P(DurabilityTest, EveryAnsweredSubmissionSurvivesSigkill) {
   // within one address's limit of 30 a minute.
   constexpr int kClients = 4, kEach = 7;
   {
-    ScoredProcess server({"--db", database.location(), "--quiet"});
+    ScoredProcess server({"--db", database.location(), "--quiet", "--accept-unproven"});
     ASSERT_NE(server.port(), 0) << server.errorOutput();
     std::atomic<int> answered{0};
     std::vector<std::thread> clients;
@@ -64,8 +64,8 @@ INSTANTIATE_TEST_SUITE_P(Postgres, DurabilityTest, ::testing::Values(Backend::Po
 TEST(PostgresSharedDatabase, TwoServersTakeInterleavedSubmissionsAndAnswerOneTable) {
   TestDatabase database(Backend::Postgres);
   if (database.location().empty()) GTEST_SKIP() << "no test PostgreSQL server";
-  ScoredProcess first({"--db", database.location(), "--quiet"});
-  ScoredProcess second({"--db", database.location(), "--quiet"});
+  ScoredProcess first({"--db", database.location(), "--quiet", "--accept-unproven"});
+  ScoredProcess second({"--db", database.location(), "--quiet", "--accept-unproven"});
   ASSERT_NE(first.port(), 0) << first.errorOutput();
   ASSERT_NE(second.port(), 0) << second.errorOutput();
   // Two clients, each alternating between the servers, submit rising scores

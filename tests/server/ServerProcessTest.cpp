@@ -131,7 +131,7 @@ TEST(ScoredRequestLog, AStandardErrorNobodyReadsStopsNeitherServingNorStopping) 
 
 TEST(ScoredStop, ARequestInFlightIsFinishedBeforeTheServerStops) {
   TempDatabaseFile file;
-  ScoredProcess server({"--db", file.path(), "--quiet"});
+  ScoredProcess server({"--db", file.path(), "--quiet", "--accept-unproven"});
   ASSERT_NE(server.port(), 0);
   RawConnection idle(server.port());
   RawConnection busy(server.port());
@@ -164,7 +164,8 @@ TEST(ScoredProxy, AForwardedAddressCountsOnlyFromATrustedProxy) {
     return r ? r->status : 0;
   };
   {
-    ScoredProcess trusting({"--db", file.path(), "--quiet", "--trusted-proxy", "127.0.0.1"});
+    ScoredProcess trusting(
+        {"--db", file.path(), "--quiet", "--trusted-proxy", "127.0.0.1", "--accept-unproven"});
     ASSERT_NE(trusting.port(), 0) << trusting.errorOutput();
     auto c = clientFor(trusting.port());
     // The proxy appends the client it saw; what the client wrote before is
