@@ -174,7 +174,7 @@ TEST(ScoredProxy, AForwardedAddressCountsOnlyFromATrustedProxy) {
     EXPECT_EQ(submitFrom(c, "192.0.2.2, 198.51.100.7", 30), 429);
     EXPECT_EQ(submitFrom(c, "198.51.100.8", 31), 200);
   }
-  ScoredProcess plain({"--db", file.path(), "--quiet"});
+  ScoredProcess plain({"--db", file.path(), "--quiet", "--accept-unproven"});
   ASSERT_NE(plain.port(), 0);
   auto c = clientFor(plain.port());
   for (int i = 0; i < 30; ++i) ASSERT_EQ(submitFrom(c, numbered("203.0.113.", i), i), 200);
