@@ -11,7 +11,7 @@ std::optional<ScoreSubmission> submissionFrom(const ScoreTable& table) {
   const int32_t row = table.getHighlighted();
   if (row < 0 || row >= ScoreTable::kEntries) return std::nullopt;
   const ScoreEntry& entry = table.entries[static_cast<size_t>(row)];
-  return ScoreSubmission{std::string(entry.name.data()), entry.score};
+  return ScoreSubmission{std::string(entry.name.data()), entry.score, std::nullopt};
 }
 
 void applyScoreReply(const ScoreReply& reply, ScoreTable& table) {
