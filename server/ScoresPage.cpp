@@ -42,7 +42,7 @@ constexpr const char* kHead =
     "<style>body{font-family:sans-serif;margin:1em auto;max-width:30em;padding:0 .5em}"
     "table{border-collapse:collapse;width:100%;margin-bottom:1.5em}"
     "th,td{text-align:left;padding:.2em .4em;border-bottom:1px solid #ccc}"
-    "td.n{text-align:right}</style>\n</head>\n<body>\n";
+    "th.n,td.n{text-align:right}</style>\n</head>\n<body>\n";
 
 void appendTopTen(std::string& page, const std::vector<ScoreEntry>& topTen) {
   page += "<h1>Brambletop scores</h1>\n<h2>Top ten</h2>\n";
@@ -61,7 +61,8 @@ void appendTopTen(std::string& page, const std::vector<ScoreEntry>& topTen) {
 void appendLevels(std::string& page, const std::vector<LevelBest>& bests) {
   page +=
       "<h2>Best of every level</h2>\n<table>\n"
-      "<tr><th>Level</th><th>Par</th><th>Record</th><th>Name</th></tr>\n";
+      "<tr><th class=\"n\">Level</th><th class=\"n\">Par</th><th class=\"n\">Record</th>"
+      "<th>Name</th></tr>\n";
   size_t next = 0;
   for (int level = 1; level <= kLevelCount; ++level) {
     while (next < bests.size() && bests[next].level < level) ++next;
