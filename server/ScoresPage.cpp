@@ -50,7 +50,7 @@ void appendTopTen(std::string& page, const std::vector<ScoreEntry>& topTen) {
     page += "<p>No scores yet.</p>\n";
     return;
   }
-  page += "<table>\n<tr><th>#</th><th>Name</th><th>Levels</th></tr>\n";
+  page += "<table>\n<tr><th class=\"n\">#</th><th>Name</th><th class=\"n\">Levels</th></tr>\n";
   for (size_t i = 0; i < topTen.size() && i < 10; ++i) {
     page += "<tr><td class=\"n\">" + std::to_string(i + 1) + "</td><td>" + escaped(topTen[i].name) +
             "</td><td class=\"n\">" + std::to_string(topTen[i].score) + "</td></tr>\n";
