@@ -3,6 +3,8 @@
 // with one line of reason and changes nothing.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "MemoryStore.h"
 #include "ScoreService.h"
 #include "game/GameProof.h"
@@ -190,6 +192,21 @@ TEST_F(ProofServiceTest, TheScoresPageShowsTheTablesWithPar) {
   // Without the web page there is no such path.
   ScoreService plain(store_, limit_);
   EXPECT_EQ(send("GET", "/scores", "", "", plain).status, 404);
+}
+
+TEST_F(ProofServiceTest, AnUnreachableStoreIsA503ForRecordsAndThePage) {
+  service_.serveScoresPage();
+  store_.failing = true;
+  for (const auto& [method, path, body] : std::vector<std::array<std::string, 3>>{
+           {"GET", "/records/brambletop", ""},
+           {"GET", "/records/brambletop/1", ""},
+           {"POST", "/records/brambletop/1", "name=AB&moves=" + solution(1)},
+           {"GET", "/scores", ""}}) {
+    SCOPED_TRACE(method + " " + path);
+    const ScoreReply reply = send(method, path, "", body, service_);
+    EXPECT_EQ(reply.status, 503);
+    EXPECT_EQ(reply.body, "the score table cannot be reached now\n");
+  }
 }
 
 }  // namespace
