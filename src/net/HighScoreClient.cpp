@@ -128,7 +128,7 @@ bool HighScoreClient::report(ExchangeStatus status) {
 }
 
 void HighScoreClient::runExchange(Order order) {
-  if (!openExchange()) return;
+  if (!openExchange(order.outcome)) return;
   const std::optional<platform::HttpResponse> own = sendRequest(order.own);
   ExtrasOutcome extras = std::move(order.outcome);
   if (own) {
@@ -142,7 +142,7 @@ void HighScoreClient::runExchange(Order order) {
 }
 
 void HighScoreClient::startExchange(Order order) {
-  if (!openExchange()) return;
+  if (!openExchange(order.outcome)) return;
   auto chain = std::make_shared<Chain>();
   chain->extras = std::move(order.outcome);
   chain->order = std::move(order);
@@ -182,10 +182,10 @@ void HighScoreClient::sendLater(std::shared_ptr<Chain> chain) {
   finishWith(chain->own, std::move(chain->extras));
 }
 
-bool HighScoreClient::openExchange() {
+bool HighScoreClient::openExchange(const ExtrasOutcome& nothingSent) {
   if (!report(ExchangeStatus::Connecting)) return false;
   if (!holdDataConnection()) {
-    finish(std::nullopt);
+    finish(std::nullopt, nothingSent);
     return false;
   }
   return report(ExchangeStatus::Exchanging);

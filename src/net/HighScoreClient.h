@@ -60,7 +60,8 @@ class HighScoreClient {
   // Called, before the Failed report and from the same thread, when the
   // server answers the exchange's own request with a status other than 200:
   // the status and the first line of the answer, printable bytes only
-  // ("the score server answered 403: the score has no proof of play").
+  // ("the score server answered 403: the score has no proof of play"). It
+  // runs under the client's lock: it must not call the client.
   void setRefusalReporter(RefusalReporter reporter) { refusalReporter_ = std::move(reporter); }
 
   // Starts an exchange that reports to listener: a fetch, or the submission
@@ -93,8 +94,8 @@ class HighScoreClient {
   void sendLater(std::shared_ptr<Chain> chain);
   // Reports Connecting, brings up the data connection and reports
   // Exchanging; false when the exchange ends there (stopped, or failed with
-  // its last report made).
-  bool openExchange();
+  // its last report made and nothing of the extras sent).
+  bool openExchange(const ExtrasOutcome& nothingSent);
   // Opens or keeps the data connection; false when there is none.
   bool holdDataConnection();
   std::unique_ptr<platform::HttpPost> makePost(const RequestPlan& plan);

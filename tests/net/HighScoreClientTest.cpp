@@ -164,6 +164,14 @@ TEST_F(HighScoreClientTest, TheProofGoesInTheBodyAndTheExtrasFollow) {
   EXPECT_EQ(outcome->records, std::vector<RecordOutcome>(3, RecordOutcome::NotSent));
   EXPECT_FALSE(outcome->worldRecords.has_value());
   EXPECT_EQ(refusals.size(), 1u);
+
+  platform_.headlessNetwork().refuseDataConnection(true);
+  listener_.clear();
+  ASSERT_TRUE(client_.start(listener_, std::nullopt, extras));
+  EXPECT_EQ(listener_.waitForEnd(), (Reports{kConnecting, kFailed}));
+  outcome = client_.takeExtras();
+  ASSERT_TRUE(outcome.has_value());
+  EXPECT_EQ(outcome->records, std::vector<RecordOutcome>(3, RecordOutcome::NotSent));
 }
 
 // A reply nobody took is not handed out after the next exchange, whatever
