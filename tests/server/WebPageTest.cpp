@@ -124,7 +124,7 @@ class WebFolder {
 TEST(ScoredWebPage, ServesThePageWithItsTypesBesideTheScoreTable) {
   WebFolder folder;
   TempDatabaseFile database;
-  ScoredProcess server({"--db", database.path(), "--web", folder.path()});
+  ScoredProcess server({"--db", database.path(), "--web", folder.path(), "--accept-unproven"});
   ASSERT_NE(server.port(), 0) << server.errorOutput();
   const int port = server.port();
 

@@ -34,8 +34,10 @@ int bt_registry_remove(const char* key, const char* name);
 // make one more copy after it).
 void bt_files_persist(void);
 
-// fetch: a POST whose end is reported to bt_web_fetch_done with the same id.
-void bt_fetch_start(int id, const char* url, const char* body, int maxBody, int timeoutMs);
+// fetch: a POST, or a GET without the body, whose end is reported to
+// bt_web_fetch_done with the same id.
+void bt_fetch_start(int id, const char* method, const char* url, const char* body, int maxBody,
+                    int timeoutMs);
 void bt_fetch_cancel(int id);
 
 // The page's address: the query text after '?' and the origin's host and

@@ -321,7 +321,7 @@ mergeInto(LibraryManager.library, {
   },
 
   bt_fetch_start__deps: ['$BT', 'malloc', 'free'],
-  bt_fetch_start: function(id, url, body, maxBody, timeoutMs) {
+  bt_fetch_start: function(id, method, url, body, maxBody, timeoutMs) {
     // One deadline for the whole exchange: the abort also ends a body that
     // is still arriving.
     var controller = new AbortController();
@@ -359,8 +359,10 @@ mergeInto(LibraryManager.library, {
       }
       return next();
     }
-    fetch(UTF8ToString(url), {method: 'POST', body: UTF8ToString(body), cache: 'no-store',
-                              signal: controller.signal})
+    // A GET carries no body: fetch refuses one.
+    var options = {method: UTF8ToString(method), cache: 'no-store', signal: controller.signal};
+    if (options.method !== 'GET') options.body = UTF8ToString(body);
+    fetch(UTF8ToString(url), options)
         .then(function(response) {
           return readBody(response).then(function(bytes) { done(response.status, bytes); });
         })
