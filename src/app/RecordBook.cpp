@@ -2,8 +2,7 @@
 
 #include <cstdio>
 
-#include "game/LevelTable.h"
-#include "game/Rules.h"
+#include "game/GameProof.h"
 #include "platform/os/FileSystem.h"
 #include "platform/os/Quote.h"
 #include "platform/os/Warning.h"
@@ -32,18 +31,6 @@ bool isMoveLetter(char c) {
 
 }  // namespace
 
-bool solvesLevel(int levelIndex, std::string_view moves) {
-  if (levelIndex < 0 || levelIndex >= kLevelCount) return false;
-  Game game;
-  game.board.levelIndex = levelIndex;
-  if (!LevelTable::loadLevel(game.board, levelIndex)) return false;
-  for (char move : moves) {
-    if (checkCompletion(game) != GameStatus::Playing) return false;  // solved before the end
-    if (!playMove(game, move)) return false;
-  }
-  return checkCompletion(game) != GameStatus::Playing && game.lastSolved.levelIndex == levelIndex;
-}
-
 RecordBook::RecordBook() {
   levels_[0].reached = true;
 }
@@ -70,7 +57,7 @@ bool RecordBook::noteSolve(int levelIndex, std::string_view moves, bool hinted) 
     return changed;
   }
   const bool better = !record.solved || moves.size() < record.moves.size();
-  if (!better || moves.size() > kMaxRecordMoves || !solvesLevel(levelIndex, moves)) return changed;
+  if (!better || moves.size() > kMaxRecordMoves || !replaySolvesLevel(levelIndex, moves)) return changed;
   record.solved = true;
   record.moves = std::string(moves);
   return true;

@@ -64,7 +64,4 @@ class RecordBook {
   bool writable_ = true;
 };
 
-// Whether the moves solve level levelIndex from its start, ending solved.
-bool solvesLevel(int levelIndex, std::string_view moves);
-
 }  // namespace bt

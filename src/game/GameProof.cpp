@@ -10,7 +10,7 @@ namespace bt {
 
 namespace {
 
-bool startLevel(Game& game, int32_t levelIndex) {
+bool setUpLevel(Game& game, int32_t levelIndex) {
   game = Game{};
   game.board.levelIndex = levelIndex;
   return LevelTable::loadLevel(game.board, levelIndex);
@@ -40,7 +40,7 @@ bool isProofKey(char c) {
 
 bool replaySolvesLevel(int32_t levelIndex, std::string_view moves) {
   Game game;
-  if (moves.empty() || !startLevel(game, levelIndex)) return false;
+  if (moves.empty() || !setUpLevel(game, levelIndex)) return false;
   for (size_t i = 0; i < moves.size(); ++i) {
     if (!playMove(game, moves[i])) return false;
     // Only a turn can solve the board; the game ends the level at once then.
@@ -101,7 +101,7 @@ ParsedProof parseProof(std::string_view text) {
 
 std::string shortenLevelMoves(int32_t levelIndex, std::string_view moves) {
   Game game;
-  if (!startLevel(game, levelIndex)) return std::string(moves);
+  if (!setUpLevel(game, levelIndex)) return std::string(moves);
   const uint8_t startX = game.board.cursorX, startY = game.board.cursorY;
   std::vector<Turn> turns;
   // Each arrangement reached, with the number of turns kept when it was.

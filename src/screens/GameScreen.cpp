@@ -24,7 +24,7 @@ constexpr int kRotationChannel = 1;
 }  // namespace
 
 GameScreen::GameScreen(Application& app, GameStart start)
-    : Screen(app), view_(app.artSet()), start_(start) {}
+    : Screen(app), view_(app.artSet()), start_(start), proof_(app) {}
 
 void GameScreen::enter() {
   Application& a = app();
@@ -48,11 +48,13 @@ void GameScreen::enter() {
   }
   if (start_ == GameStart::Continue) {
     readSavedGame();
+    proof_.load();
   } else if (practice()) {
     startLevel(game_, std::clamp(a.practiceLevel(), 0, kLastLevelIndex));
   } else {
     a.settings().gameInProgress = 0;
     startNewGame(game_);
+    proof_.clear();
   }
   if (a.records().markReached(game_.board.levelIndex)) a.writeRecords();
   scoreOnEnter_ = score();
@@ -117,6 +119,7 @@ void GameScreen::levelSolved() {
   if (solved.levelIndex < 0 || solved.levelIndex > kLastLevelIndex) return;
   Application& a = app();
   if (a.records().noteSolve(solved.levelIndex, solved.moves, solved.hintUsed)) a.writeRecords();
+  if (!practice()) proof_.levelSolved(solved.levelIndex, solved.moves);
   if (practice()) {
     a.setPracticeLevel(std::min(solved.levelIndex + 1, kLastLevelIndex));
     if (!leaving_) {
@@ -274,6 +277,7 @@ void GameScreen::readSavedGame() {
     // Nothing playable was kept: a new game, as the new-game screen starts it.
     app().settings().gameInProgress = 0;
     startNewGame(game_);
+    proof_.clear();
   }
 }
 

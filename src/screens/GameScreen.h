@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "app/GameProofFile.h"
 #include "app/Screen.h"
 #include "game/Rules.h"
 #include "game/UndoHistory.h"
@@ -86,6 +87,7 @@ class GameScreen : public Screen {
   Game game_;
   UndoHistory history_;
   const GameStart start_;
+  GameProofFile proof_;  // the moves of each level this game solved
   std::unique_ptr<WaveSound> rotationSound_;
   std::string statusText_;
   bool redrawRequested_ = false;
