@@ -27,6 +27,7 @@ size_t nextRingPosition(const Rotation& rotation, size_t k) {
 void startNewGame(Game& game) {
   game.rotation = Rotation{};
   game.gameOver = false;
+  game.hintUsed = false;
   game.board.levelIndex = 0;
   LevelTable::loadLevel(game.board, 0);
 }
@@ -93,6 +94,7 @@ GameStatus checkCompletion(Game& game) {
       return GameStatus::GameOver;
     }
     LevelTable::loadLevel(board, board.levelIndex);
+    game.hintUsed = false;
     return GameStatus::LevelComplete;
   }
   return GameStatus::Playing;
@@ -102,6 +104,7 @@ void restartLevel(Game& game) {
   if (!game.board.isSetUp()) return;
   if (!LevelTable::loadLevel(game.board, game.board.levelIndex)) return;
   game.rotation.rotating = false;
+  game.hintUsed = false;
 }
 
 std::optional<Move> cursorMoveOf(char letter) {

@@ -52,6 +52,9 @@ struct Game {
   Board board;
   Rotation rotation;
   bool gameOver = false;  // the last level has been solved
+  // A hint was shown on this level; cleared when a level is set up afresh
+  // (a new game, the next level, a restart). Not part of "save.dat".
+  bool hintUsed = false;
 };
 
 enum class Move { Up, Down, Left, Right };
