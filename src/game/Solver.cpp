@@ -190,15 +190,17 @@ void Solver::turn(Position& position, Bounds& bounds, int cursor, bool counterCl
 bool Solver::descend(Position& position, Bounds& bounds, int cost, int lastRun, bool lastCcw) {
   const int h = estimate(bounds, position, strong_);
   if (h == 0) return true;
-  if (cost + h >= costBelow_) return false;
+  const size_t depth = path_.size();
   const double f = cost + weight_ * h;
-  if (f > bound_) {
-    nextBound_ = std::min(nextBound_, f);
+  if (cost + h >= costBelow_ || f > bound_) {
+    // Tables built since the pause can cut the way back down short: the
+    // search goes on from here.
+    if (depth < resume_.size()) resume_.clear();
+    if (cost + h < costBelow_) nextBound_ = std::min(nextBound_, f);
     return false;
   }
   // A paused search comes straight back down the choices it had made, to
   // the turn it had not tried: the turns before them were searched already.
-  const size_t depth = path_.size();
   const bool resuming = depth < resume_.size();
   const bool pendingHere = resuming && depth + 1 == resume_.size();
   const Choice from = resuming ? resume_[depth] : Choice{};

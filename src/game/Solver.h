@@ -67,7 +67,8 @@ class Solver {
 
   // Builds one more of the tables for pairs of markers (a few milliseconds
   // at most); false once all are built. Bounds and searches use the tables
-  // built so far, so a search started before them is still exact, only slower.
+  // built so far, so a search started before them is still exact, only slower
+  // (a search in pieces takes up the new tables from its next piece on).
   bool buildNextTable() { return patterns_.buildNextPairTable(); }
   bool tablesBuilt() const { return patterns_.pairTablesBuilt(); }
 
