@@ -8,6 +8,7 @@
 #include "app/KeyMap.h"
 #include "app/ScoreRanking.h"
 #include "art/BoardSprites.h"
+#include "game/GamePuzzle.h"
 #include "game/LevelData.h"
 #include "game/SavedGame.h"
 #include "screens/ScreenControls.h"
@@ -77,6 +78,7 @@ void GameScreen::leave() {
 }
 
 void GameScreen::frame() {
+  followHint();
   if (redrawRequested_) draw();
   if (game_.rotation.rotating) {
     stepRotation(game_);
@@ -94,6 +96,7 @@ void GameScreen::draw() {
   statusText_ = GameView::statusText(status, game_.board.levelIndex);
   view_.drawCursor(fb, game_.board);
   view_.drawStatus(fb, a.font(), statusText_);
+  view_.drawHint(fb, game_.board, hint_);
   a.setRedrawPending();
   redrawRequested_ = false;
 }
@@ -140,6 +143,26 @@ void GameScreen::keyDown(GameKey key) {
   redrawRequested_ = true;
 }
 
+void GameScreen::showHint() {
+  hint_ = hints_.ask(game_, history_.turnsSinceRestart(game_));
+  hintPosition_ = puzzlePositionOf(game_);
+  hintAsked_ = true;
+  if (hint_.key != 0) game_.hintUsed = true;
+}
+
+void GameScreen::followHint() {
+  if (hintAsked_ && puzzlePositionOf(game_) != hintPosition_) {
+    hintAsked_ = false;
+    if (hint_.key != 0) redrawRequested_ = true;
+    hint_ = Hint{};
+  }
+  if (game_.rotation.rotating) return;
+  if (hints_.work(game_, HintSearch::kSliceNodes) && hintAsked_) {
+    showHint();
+    redrawRequested_ = true;
+  }
+}
+
 void GameScreen::restart() {
   history_.recordRestart(game_);
   restartLevel(game_);
@@ -170,6 +193,9 @@ void GameScreen::command(uint8_t id) {
       break;
     case kRestartButton:
       if (!game_.gameOver) restart();
+      break;
+    case kHintCommand:
+      showHint();
       break;
     default:
       break;

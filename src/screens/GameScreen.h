@@ -13,6 +13,8 @@
 #include <string>
 
 #include "app/Screen.h"
+#include "game/HintSearch.h"
+#include "game/PuzzleBoard.h"
 #include "game/Rules.h"
 #include "game/UndoHistory.h"
 #include "screens/GameView.h"
@@ -27,6 +29,9 @@ class GameScreen : public Screen {
   static constexpr uint8_t kRotateLeftButton = 1;
   static constexpr uint8_t kRotateRightButton = 2;
   static constexpr uint8_t kRestartButton = 3;
+  // The hint (the desktop's H, the page's button, a pad's button): no pen
+  // target, only a command.
+  static constexpr uint8_t kHintCommand = 4;
   // Pen drags move the cursor by squares of this many pixels.
   static constexpr int32_t kPenGrid = 21;
 
@@ -48,6 +53,8 @@ class GameScreen : public Screen {
   Controls controls() const override;
 
   const Game& game() const { return game_; }
+  // The hint shown (its key is 0 when none is).
+  const Hint& hint() const { return hint_; }
   // The status text of the last picture drawn.
   const std::string& statusText() const { return statusText_; }
 
@@ -55,6 +62,13 @@ class GameScreen : public Screen {
   void draw();
   void rotate(bool counterClockwise);
   void restart();
+  // Asks for the hint from the position now; it shows until the position
+  // changes (see followHint).
+  void showHint();
+  // Once a frame: drops a hint the position has left, and gives the hint
+  // search a slice of work (not while a rotation slides), showing what it
+  // improves.
+  void followHint();
   void readSavedGame();
   void writeSavedGame();
   // The number of levels solved, the game's score.
@@ -65,6 +79,10 @@ class GameScreen : public Screen {
   GameView view_;
   Game game_;
   UndoHistory history_;
+  HintSearch hints_;
+  Hint hint_;
+  puzzle::Position hintPosition_;  // where the hint was asked for
+  bool hintAsked_ = false;         // and the game still stands there
   const bool continueSaved_;
   std::unique_ptr<WaveSound> rotationSound_;
   std::string statusText_;

@@ -50,6 +50,7 @@ std::vector<DesktopBinding> gameKeyBindings() {
       {letterKey('U', true), kRedoStep},
       {kVkUndo, kUndoStep},
       {kVkRedo, kRedoStep},
+      {letterKey('H'), runCommand(GameScreen::kHintCommand)},
   };
 }
 
@@ -147,6 +148,7 @@ Controls gameControls() {
   addActionLines(controls);
   controls.line("Undo", {legendCode(letterKey('U')), legendCode(kVkUndo)})
       .line("Redo", {legendCode(letterKey('U', true)), legendCode(kVkRedo)})
+      .line("Hint", {legendCode(letterKey('H'))})
       .line(kThisList, {legendCode(kVkLegend)});
   return controls;
 }
