@@ -30,6 +30,8 @@ std::optional<uint32_t> virtualKeyOfButton(uint8_t button) {
       return kVkLeftSoft;
     case SDL_CONTROLLER_BUTTON_BACK:
       return kVkRightSoft;
+    case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
+      return letterKey('H');  // the desktop's H: a hint in the game
     default:
       return std::nullopt;
   }
