@@ -89,6 +89,14 @@ Hint HintSearch::ask(const Game& game, std::span<const UndoHistory::MadeTurn> tu
   return answer();
 }
 
+void HintSearch::prepare(const Game& game) {
+  if (!game.board.isSetUp()) return;
+  wanted_ = true;
+  Level& level = levelOf(game);
+  while (level.solver.buildNextTable()) {
+  }
+}
+
 bool HintSearch::busy() const {
   if (!wanted_ || !level_) return false;
   return !level_->solver.tablesBuilt() || (pending_.asked && pending_.stage != Stage::Done);

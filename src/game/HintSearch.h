@@ -50,7 +50,7 @@ struct HintLimits {
   // An answer searches at most this many nodes: under 100 ms on the slowest
   // level (see the README's hint benchmark). A quarter goes to a weighted
   // search, a quarter more when that found nothing, the rest to the exact one.
-  uint64_t answerNodes = 50'000;
+  uint64_t answerNodes = 40'000;
   // The search of one position stops here, answered or not.
   uint64_t mostNodes = 2'000'000;
 };
@@ -77,6 +77,9 @@ class HintSearch {
   // search for the position last asked about while the game still stands
   // there. True when its answer got better (ask again for it).
   bool work(const Game& game, uint64_t nodes);
+  // Builds the tables of the game's level at once (the game leaves them to
+  // work(), between frames), and counts as asking for hints from then on.
+  void prepare(const Game& game);
   // work() has something to do for the position last asked about: tables to
   // build or a search to go on with.
   bool busy() const;
