@@ -134,6 +134,7 @@ void restartLevel(Game& game) {
   if (!LevelTable::loadLevel(game.board, game.board.levelIndex)) return;
   game.rotation.rotating = false;
   game.moves.clear();
+  game.hintUsed = false;
 }
 
 std::optional<Move> cursorMoveOf(char letter) {

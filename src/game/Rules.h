@@ -65,7 +65,9 @@ struct Game {
   // left, '>' right). A restart, a new level and a restored game start it
   // empty; undo and redo (UndoHistory) put it back with the board.
   std::string moves;
-  bool hintUsed = false;  // a hint was shown on this level (a new level clears it)
+  // A hint was shown on this level; cleared when a level is set up afresh
+  // (a new game, the next level, a restart). Not part of "save.dat".
+  bool hintUsed = false;
   SolvedLevel lastSolved;
 };
 

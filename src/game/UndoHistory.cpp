@@ -81,6 +81,17 @@ bool UndoHistory::turn(Game& game, uint8_t cursorX, uint8_t cursorY, bool counte
   return true;
 }
 
+std::vector<UndoHistory::MadeTurn> UndoHistory::turnsSinceRestart(const Game& game) const {
+  std::vector<MadeTurn> turns;
+  if (game.board.levelIndex != levelIndex_) return turns;
+  size_t first = done_;
+  while (first > 0 && !steps_[first - 1].cellsBefore) --first;
+  for (size_t i = first; i < done_; ++i) {
+    turns.push_back({steps_[i].cursorX, steps_[i].cursorY, steps_[i].counterClockwise});
+  }
+  return turns;
+}
+
 bool UndoHistory::undo(Game& game) {
   if (!playable(game)) return false;
   forgetOtherLevel(game);

@@ -15,6 +15,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "game/Rules.h"
 
@@ -22,6 +23,13 @@ namespace bt {
 
 class UndoHistory {
  public:
+  // A rotation made: the ring's cursor place and the way it turned.
+  struct MadeTurn {
+    uint8_t cursorX = 0;
+    uint8_t cursorY = 0;
+    bool counterClockwise = false;
+  };
+
   // Far more than any level needs; past it the oldest step is forgotten, so
   // that a history never grows without bound.
   static constexpr size_t kMaxSteps = 1u << 16;
@@ -45,6 +53,10 @@ class UndoHistory {
   // its ring). Refused as undo is, and when nothing was undone since the
   // last step.
   bool redo(Game& game);
+  // The rotations made on the board's level since it was last restarted (or
+  // since the oldest step kept), oldest first; none when the steps kept are
+  // another level's. Turned back, newest first, they lead back there.
+  std::vector<MadeTurn> turnsSinceRestart(const Game& game) const;
   // For a new game: nothing to undo or redo.
   void clear();
   // Steps that undo can take back, and that redo can make again.

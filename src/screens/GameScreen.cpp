@@ -8,6 +8,7 @@
 #include "app/KeyMap.h"
 #include "app/ScoreRanking.h"
 #include "art/BoardSprites.h"
+#include "game/GamePuzzle.h"
 #include "game/LevelData.h"
 #include "game/LevelPar.h"
 #include "game/SavedGame.h"
@@ -88,6 +89,7 @@ void GameScreen::leave() {
 }
 
 void GameScreen::frame() {
+  followHint();
   if (redrawRequested_) draw();
   if (game_.rotation.rotating) {
     stepRotation(game_);
@@ -109,6 +111,7 @@ void GameScreen::draw() {
   const std::string line = playLine(status);
   if (a.movesShown()) view_.drawMoves(fb, a.font(), movesText(status));
   a.showPlayLine(line);
+  view_.drawHint(fb, game_.board, hint_);
   a.setRedrawPending();
   redrawRequested_ = false;
 }
@@ -194,6 +197,26 @@ void GameScreen::keyDown(GameKey key) {
   redrawRequested_ = true;
 }
 
+void GameScreen::showHint() {
+  hint_ = hints_.ask(game_, history_.turnsSinceRestart(game_));
+  hintPosition_ = puzzlePositionOf(game_);
+  hintAsked_ = true;
+  if (hint_.key != 0) game_.hintUsed = true;
+}
+
+void GameScreen::followHint() {
+  if (hintAsked_ && puzzlePositionOf(game_) != hintPosition_) {
+    hintAsked_ = false;
+    if (hint_.key != 0) redrawRequested_ = true;
+    hint_ = Hint{};
+  }
+  if (game_.rotation.rotating) return;
+  if (hints_.work(game_, HintSearch::kSliceNodes) && hintAsked_) {
+    showHint();
+    redrawRequested_ = true;
+  }
+}
+
 void GameScreen::restart() {
   history_.recordRestart(game_);
   restartLevel(game_);
@@ -227,6 +250,9 @@ void GameScreen::command(uint8_t id) {
       break;
     case kMovesToggle:
       app().setMovesShown(!app().movesShown());
+      break;
+    case kHintCommand:
+      showHint();
       break;
     default:
       break;

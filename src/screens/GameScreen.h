@@ -14,6 +14,8 @@
 
 #include "app/GameProofFile.h"
 #include "app/Screen.h"
+#include "game/HintSearch.h"
+#include "game/PuzzleBoard.h"
 #include "game/Rules.h"
 #include "game/UndoHistory.h"
 #include "screens/GameView.h"
@@ -39,6 +41,9 @@ class GameScreen : public Screen {
   static constexpr uint8_t kRestartButton = 3;
   // The desktop's M: the moves in the top band, shown or not.
   static constexpr uint8_t kMovesToggle = 10;
+  // The hint (the desktop's H, the page's button, a pad's button): no pen
+  // target, only a command.
+  static constexpr uint8_t kHintCommand = 4;
   // Pen drags move the cursor by squares of this many pixels.
   static constexpr int32_t kPenGrid = 21;
 
@@ -61,6 +66,8 @@ class GameScreen : public Screen {
   Controls controls() const override;
 
   const Game& game() const { return game_; }
+  // The hint shown (its key is 0 when none is).
+  const Hint& hint() const { return hint_; }
   // The status text of the last picture drawn.
   const std::string& statusText() const { return statusText_; }
 
@@ -68,6 +75,13 @@ class GameScreen : public Screen {
   void draw();
   void rotate(bool counterClockwise);
   void restart();
+  // Asks for the hint from the position now; it shows until the position
+  // changes (see followHint).
+  void showHint();
+  // Once a frame: drops a hint the position has left, and gives the hint
+  // search a slice of work (not while a rotation slides), showing what it
+  // improves.
+  void followHint();
   void readSavedGame();
   void writeSavedGame();
   // The number of levels solved, the game's score.
@@ -88,6 +102,10 @@ class GameScreen : public Screen {
   UndoHistory history_;
   const GameStart start_;
   GameProofFile proof_;  // the moves of each level this game solved
+  HintSearch hints_;
+  Hint hint_;
+  puzzle::Position hintPosition_;  // where the hint was asked for
+  bool hintAsked_ = false;         // and the game still stands there
   std::unique_ptr<WaveSound> rotationSound_;
   std::string statusText_;
   bool redrawRequested_ = false;

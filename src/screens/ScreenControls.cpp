@@ -52,6 +52,7 @@ std::vector<DesktopBinding> gameKeyBindings() {
       {letterKey('U', true), kRedoStep},
       {kVkUndo, kUndoStep},
       {kVkRedo, kRedoStep},
+      {letterKey('H'), runCommand(GameScreen::kHintCommand)},
   };
 }
 
@@ -152,6 +153,7 @@ Controls gameControls() {
   controls.line("Undo", {legendCode(letterKey('U')), legendCode(kVkUndo)})
       .line("Redo", {legendCode(letterKey('U', true)), legendCode(kVkRedo)})
       .line("moves shown", {legendCode(letterKey('M'))})
+      .line("Hint", {legendCode(letterKey('H'))})
       .line(kThisList, {legendCode(kVkLegend)});
   return controls;
 }
