@@ -35,13 +35,13 @@ RecordBook::RecordBook() {
   levels_[0].reached = true;
 }
 
-const LevelRecord& RecordBook::level(int levelIndex) const {
+const PersonalRecord& RecordBook::level(int levelIndex) const {
   return levels_.at(static_cast<size_t>(levelIndex));
 }
 
 bool RecordBook::markReached(int levelIndex) {
   if (levelIndex < 0 || levelIndex >= kLevelCount) return false;
-  LevelRecord& record = levels_[static_cast<size_t>(levelIndex)];
+  PersonalRecord& record = levels_[static_cast<size_t>(levelIndex)];
   if (record.reached) return false;
   record.reached = true;
   return true;
@@ -50,7 +50,7 @@ bool RecordBook::markReached(int levelIndex) {
 bool RecordBook::noteSolve(int levelIndex, std::string_view moves, bool hinted) {
   if (levelIndex < 0 || levelIndex >= kLevelCount) return false;
   bool changed = markReached(levelIndex) | markReached(levelIndex + 1);
-  LevelRecord& record = levels_[static_cast<size_t>(levelIndex)];
+  PersonalRecord& record = levels_[static_cast<size_t>(levelIndex)];
   if (hinted) {
     changed |= !record.hinted;
     record.hinted = true;
@@ -67,7 +67,7 @@ std::vector<uint8_t> RecordBook::encode() const {
   ByteWriter writer;
   writer.appendByte(kVersion);
   writer.appendByte(static_cast<uint8_t>(kLevelCount));
-  for (const LevelRecord& record : levels_) {
+  for (const PersonalRecord& record : levels_) {
     writer.appendByte(static_cast<uint8_t>((record.reached ? kReached : 0) |
                                            (record.solved ? kSolved : 0) |
                                            (record.hinted ? kHinted : 0)));
@@ -93,7 +93,7 @@ std::optional<RecordBook> RecordBook::decode(std::span<const uint8_t> bytes) {
   if (data[0] != kVersion || data[1] != kLevelCount) return std::nullopt;
   RecordBook book;
   size_t at = 2;
-  for (LevelRecord& record : book.levels_) {
+  for (PersonalRecord& record : book.levels_) {
     if (size - at < 3) return std::nullopt;
     const uint8_t flags = data[at];
     const size_t length = data[at + 1] | (static_cast<size_t>(data[at + 2]) << 8);

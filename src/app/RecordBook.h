@@ -24,7 +24,7 @@
 
 namespace bt {
 
-struct LevelRecord {
+struct PersonalRecord {
   bool reached = false;
   bool solved = false;  // best and moves hold a record
   bool hinted = false;  // solved after a hint at least once
@@ -48,7 +48,7 @@ class RecordBook {
   // False when the file could not be read at load: it is never replaced.
   bool writable() const { return writable_; }
 
-  const LevelRecord& level(int levelIndex) const;
+  const PersonalRecord& level(int levelIndex) const;
   // True when the level was not reached before.
   bool markReached(int levelIndex);
   // A solve of the level in these moves: a first or a better record unless
@@ -60,7 +60,7 @@ class RecordBook {
   static std::optional<RecordBook> decode(std::span<const uint8_t> bytes);
 
  private:
-  std::array<LevelRecord, kLevelCount> levels_{};
+  std::array<PersonalRecord, kLevelCount> levels_{};
   bool writable_ = true;
 };
 

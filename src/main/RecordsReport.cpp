@@ -8,7 +8,7 @@ std::string recordsReport(const RecordBook& records) {
   std::string text;
   int solved = 0, atPar = 0;
   for (int level = 0; level < kLevelCount; ++level) {
-    const LevelRecord& record = records.level(level);
+    const PersonalRecord& record = records.level(level);
     if (!record.reached) continue;
     const int par = levelPar(level);
     text += std::to_string(level + 1) + ' ' +

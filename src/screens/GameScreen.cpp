@@ -142,7 +142,7 @@ std::string GameScreen::playLine(GameStatus status) const {
   line += practice() ? " - Practice - Level " : " - Level ";
   line += std::to_string(level + 1) + (complete ? " - solved in " : " - ") + std::to_string(moves) +
           (moves == 1 ? " move" : " moves") + " - par " + std::to_string(levelPar(level));
-  const LevelRecord& record = app().records().level(level);
+  const PersonalRecord& record = app().records().level(level);
   if (record.solved) line += " - best " + std::to_string(record.best());
   return line;
 }

@@ -96,7 +96,7 @@ void LevelSelectScreen::draw() {
 
 void LevelSelectScreen::drawCell(int levelIndex, const Grid& g) {
   FrameBuffer& fb = app().frameBuffer();
-  const LevelRecord& record = app().records().level(levelIndex);
+  const PersonalRecord& record = app().records().level(levelIndex);
   const int32_t x = g.x0 + (levelIndex % kColumns) * g.cell;
   const int32_t y = g.y0 + (levelIndex / kColumns) * g.cell;
   uint16_t fill = kUnreached;
@@ -120,7 +120,7 @@ void LevelSelectScreen::drawCell(int levelIndex, const Grid& g) {
 
 void LevelSelectScreen::drawDetails(int32_t y) {
   Application& a = app();
-  const LevelRecord& record = a.records().level(selected_);
+  const PersonalRecord& record = a.records().level(selected_);
   const int par = levelPar(selected_);
   std::string line = "Level " + std::to_string(selected_ + 1) + ": ";
   if (!record.reached) {
