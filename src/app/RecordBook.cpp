@@ -49,7 +49,9 @@ bool RecordBook::markReached(int levelIndex) {
 
 bool RecordBook::noteSolve(int levelIndex, std::string_view moves, bool hinted) {
   if (levelIndex < 0 || levelIndex >= kLevelCount) return false;
-  bool changed = markReached(levelIndex) | markReached(levelIndex + 1);
+  // Both are marked, whatever the first answers.
+  const bool reached = markReached(levelIndex);
+  bool changed = markReached(levelIndex + 1) || reached;
   PersonalRecord& record = levels_[static_cast<size_t>(levelIndex)];
   if (hinted) {
     changed |= !record.hinted;
