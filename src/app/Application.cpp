@@ -24,6 +24,7 @@ Application::Application(platform::Platform& platform, int32_t width, int32_t he
   keepScoresFile_ = loadScores(scores_, makeDataPath(kScoresFile)) == ScoresFile::Unreadable;
   records_.load(makeDataPath(kRecordsFile));
   movesShown_ = platform.readRegistryString(kLegendKey, kMovesShownValue) == "1";
+  platform.showMovesChoice(movesShown_);
   // The frame buffer is still black, so the first fade step ends at once and
   // the intro is entered on the first frame.
   requestScreen(ScreenId::Intro);
@@ -67,6 +68,8 @@ void Application::showPlayLine(const std::string& text) {
 void Application::setMovesShown(bool shown) {
   movesShown_ = shown;
   platform().writeRegistryString(kLegendKey, kMovesShownValue, shown ? "1" : "0");
+  platform().showMovesChoice(shown);
+  if (currentScreen_) currentScreen_->movesShownChanged();
 }
 
 bool Application::writeDataFile(std::string_view name, std::string_view what,
@@ -163,6 +166,10 @@ void Application::desktopKeyDown(uint32_t code) {
   if (!currentScreen_) return;
   if (code == platform::kVkLegend || legendShown_) {
     showLegend(!legendShown_);
+    return;
+  }
+  if (code == platform::kVkMovesShown || code == platform::kVkMovesHidden) {
+    setMovesShown(code == platform::kVkMovesShown);
     return;
   }
   perform(currentScreen_->controls().resolve(code));

@@ -32,6 +32,8 @@ class Screen {
   // tap or a message arrives, so that the frame loop may sleep until one
   // does. A screen that counts frames (a slide, a timeout) is not still.
   virtual bool still() const { return false; }
+  // The player switched the moves in the picture (Application::movesShown).
+  virtual void movesShownChanged() {}
   virtual void keyUp(GameKey) {}
   virtual void keyDown(GameKey) {}
   // The desktop's undo and redo keys; only the game screen answers them.

@@ -36,6 +36,8 @@ class Platform {
   // 7 moves - par 6 - best 6"): the window's title on the desktop, the line
   // under the canvas and the page's title on the web. Never in the picture.
   virtual void showPlayLine(std::string_view text) { (void)text; }
+  // Whether the moves show in the picture, for a page's checkbox.
+  virtual void showMovesChoice(bool shown) { (void)shown; }
   // Milliseconds since some fixed moment; wraps around after 49.7 days.
   virtual uint32_t tickCount() = 0;
   // Blocks the calling thread for that long; no message is handled meanwhile.

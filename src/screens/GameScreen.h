@@ -64,6 +64,7 @@ class GameScreen : public Screen {
   void undo() override;
   void redo() override;
   Controls controls() const override;
+  void movesShownChanged() override { redrawRequested_ = true; }
 
   const Game& game() const { return game_; }
   // The hint shown (its key is 0 when none is).

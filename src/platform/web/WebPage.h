@@ -48,8 +48,10 @@ int bt_page_port(void);
 // Tells the page what drives the loop now: a 16 ms timer (calm) or the
 // animation frames.
 void bt_page_paced(int pace);
-void bt_page_play_line(const char* text);  // under the canvas and as the page's title  // 0 frames,
-                                           // 1 timer, 2 asleep while still
+void bt_page_play_line(const char* text);
+void bt_page_moves_choice(
+    int shown);  // the checkbox for the moves in the picture  // under the canvas and as the page's
+                 // title  // 0 frames, 1 timer, 2 asleep while still
 // Replaces the canvas with a line of text: the program has ended, or could
 // not start.
 void bt_page_show_text(const char* text);

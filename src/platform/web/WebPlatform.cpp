@@ -91,6 +91,10 @@ void WebPlatform::showPlayLine(std::string_view text) {
   bt_page_play_line(std::string(text).c_str());
 }
 
+void WebPlatform::showMovesChoice(bool shown) {
+  bt_page_moves_choice(shown ? 1 : 0);
+}
+
 void WebPlatform::runLoop(std::function<bool()> step, std::function<bool()> still,
                           std::function<void()> ended) {
   step_ = std::move(step);
@@ -183,6 +187,14 @@ extern "C" EMSCRIPTEN_KEEPALIVE void bt_web_pen(int kind, int x, int y) {
       bt::platform::kMessagePenDown, bt::platform::kMessagePenMove, bt::platform::kMessagePenUp};
   if (current == nullptr || kind < 0 || kind > 2) return;
   current->penChanged(kMessages[kind], x, y);
+}
+
+// The page's checkbox for the moves in the picture.
+extern "C" EMSCRIPTEN_KEEPALIVE void bt_web_show_moves(int shown) {
+  if (current == nullptr) return;
+  const uint32_t code = shown != 0 ? bt::platform::kVkMovesShown : bt::platform::kVkMovesHidden;
+  current->post(bt::platform::keyMessage(bt::platform::kMessageKeyDown, code));
+  current->post(bt::platform::keyMessage(bt::platform::kMessageKeyUp, code));
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE double bt_web_wakes() {

@@ -54,6 +54,7 @@ class WebPlatform : public Platform {
   void reportSaveFailure(std::string_view message) override;
   // The line under the canvas and the page's title.
   void showPlayLine(std::string_view text) override;
+  void showMovesChoice(bool shown) override;
 
   // Calls step once per animation frame until it returns false, then ended
   // (once). Returns at once: the browser runs the loop. While the canvas has

@@ -167,6 +167,14 @@ mergeInto(LibraryManager.library, {
       if (used) event.preventDefault();
     }
     window.addEventListener('keydown', function(event) { key(true, event); });
+    // The checkbox for the moves in the picture, as M switches them.
+    var movesBox = document.getElementById('moves-shown');
+    if (movesBox) {
+      movesBox.addEventListener('change', function() {
+        _bt_web_show_moves(movesBox.checked ? 1 : 0);
+        BT.canvas.focus();
+      });
+    }
     window.addEventListener('keyup', function(event) { key(false, event); });
 
     // The on-page keypad: each button is the key its data-code names (with
@@ -392,6 +400,11 @@ mergeInto(LibraryManager.library, {
     var port = parseInt(window.location.port, 10);
     if (port > 0) return port;
     return window.location.protocol === 'https:' ? 443 : 80;
+  },
+
+  bt_page_moves_choice: function(shown) {
+    var box = document.getElementById('moves-shown');
+    if (box) box.checked = !!shown;
   },
 
   bt_page_play_line: function(text) {
