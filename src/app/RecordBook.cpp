@@ -59,7 +59,8 @@ bool RecordBook::noteSolve(int levelIndex, std::string_view moves, bool hinted) 
     return changed;
   }
   const bool better = !record.solved || moves.size() < record.moves.size();
-  if (!better || moves.size() > kMaxRecordMoves || !replaySolvesLevel(levelIndex, moves)) return changed;
+  if (!better || moves.size() > kMaxRecordMoves || !replaySolvesLevel(levelIndex, moves))
+    return changed;
   record.solved = true;
   record.moves = std::string(moves);
   return true;
@@ -88,9 +89,9 @@ std::optional<RecordBook> RecordBook::decode(std::span<const uint8_t> bytes) {
   const auto* data = reader.data();
   if (reader.length() < 6) return std::nullopt;
   const size_t size = static_cast<size_t>(reader.length()) - 4;
-  const uint32_t sum = static_cast<uint32_t>(data[size]) | (static_cast<uint32_t>(data[size + 1]) << 8) |
-                       (static_cast<uint32_t>(data[size + 2]) << 16) |
-                       (static_cast<uint32_t>(data[size + 3]) << 24);
+  const uint32_t sum =
+      static_cast<uint32_t>(data[size]) | (static_cast<uint32_t>(data[size + 1]) << 8) |
+      (static_cast<uint32_t>(data[size + 2]) << 16) | (static_cast<uint32_t>(data[size + 3]) << 24);
   if (sum != checkSum(data, size)) return std::nullopt;
   if (data[0] != kVersion || data[1] != kLevelCount) return std::nullopt;
   RecordBook book;

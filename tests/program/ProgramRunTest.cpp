@@ -111,7 +111,8 @@ TEST_F(ProgramRun, RecordsArePrintedOnePerReachedLevel) {
   EXPECT_EQ(program("--records --data-dir d > out.txt").status, 0);
   EXPECT_EQ(read("out.txt"), "1 - 9\n0 of 72 levels solved, 0 at par\n");
   write("solve.txt",
-        "wait 60\npress Action\nwait 60\npress Action\nwait 60\npress Up\npress Up\npress Action\nwait 20\n"
+        "wait 60\npress Action\nwait 60\npress Action\nwait 60\npress Up\npress Up\npress "
+        "Action\nwait 20\n"
         "press Left\npress Back\nwait 20\npress Left\npress Action\nwait 20\npress Left\n"
         "press Back\nwait 20\n");
   ASSERT_EQ(program("--headless --script solve.txt --data-dir d").status, 0);

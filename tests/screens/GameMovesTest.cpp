@@ -158,7 +158,8 @@ TEST(RecordBook, ADamagedFileIsSetAsideAndAnUnreadableOneIsNeverWritten) {
   const Case damaged[] = {
       {"empty", {}},
       {"short", {bytes.begin(), bytes.begin() + 20}},
-      {"a byte changed", [&] {
+      {"a byte changed",
+       [&] {
          auto changed = bytes;
          changed[6] ^= 0x10;  // the count of levels
          return changed;
