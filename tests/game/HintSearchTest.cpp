@@ -76,8 +76,10 @@ TEST(HintSearchTest, FollowingHintsFromEveryStartSolvesTheLevelInPar) {
 // shortest, marked so, wherever a search with fewer nodes than the hint's
 // proves it.
 TEST(HintSearchTest, HintsFromRandomPositionsAreNoLongerThanTheSolversBest) {
-  constexpr uint64_t kReferenceNodes = 15'000;
-  const HintLimits limits{20'000, 60'000};
+  // The hint's exact search may use more nodes than the reference's, so that
+  // it ends wherever the reference does.
+  constexpr uint64_t kReferenceNodes = 9'000;
+  const HintLimits limits{12'000, 36'000};
   std::mt19937 random(2024);
   const auto solutions = levelSolutions();
   int proven = 0, samples = 0;
