@@ -52,8 +52,10 @@ struct Game {
   Board board;
   Rotation rotation;
   bool gameOver = false;  // the last level has been solved
-  // A hint was shown on this level; cleared when a level is set up afresh
-  // (a new game, the next level, a restart). Not part of "save.dat".
+  // A hint was shown on this level; cleared when a level is set up afresh:
+  // a new game, a restart, and the next level that checkCompletion sets up
+  // (so for the level it reports solved, read the flag before that call).
+  // Not part of "save.dat".
   bool hintUsed = false;
 };
 
