@@ -201,5 +201,25 @@ TEST(HintSearchTest, ABoardWithOtherTilesIsSolvedAsItStands) {
   EXPECT_NE(hints.solution(), levelSolutions()[0]);
 }
 
+// The game's note that a hint was shown lasts through the level's moves and
+// until the level is set up afresh: a restart, the next level, a new game.
+TEST(HintSearchTest, TheHintNoteLastsUntilTheLevelIsSetUpAfresh) {
+  const std::string_view solution = levelSolutions()[0];
+  Game game = levelStart(0);
+  game.hintUsed = true;
+  for (char key : solution.substr(0, solution.size() - 1)) ASSERT_TRUE(playMove(game, key));
+  EXPECT_TRUE(game.hintUsed);
+  restartLevel(game);
+  EXPECT_FALSE(game.hintUsed);
+  game.hintUsed = true;
+  for (char key : solution) ASSERT_TRUE(playMove(game, key));
+  EXPECT_TRUE(game.hintUsed) << "solved, the next level not yet set up";
+  ASSERT_EQ(checkCompletion(game), GameStatus::LevelComplete);
+  EXPECT_FALSE(game.hintUsed);
+  game.hintUsed = true;
+  startNewGame(game);
+  EXPECT_FALSE(game.hintUsed);
+}
+
 }  // namespace
 }  // namespace bt
