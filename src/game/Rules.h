@@ -66,7 +66,8 @@ struct Game {
   // empty; undo and redo (UndoHistory) put it back with the board.
   std::string moves;
   // A hint was shown on this level; cleared when a level is set up afresh
-  // (a new game, the next level, a restart). Not part of "save.dat".
+  // (a new game, the next level, a restart), so the level checkCompletion
+  // reports solved keeps its flag in lastSolved. Not part of "save.dat".
   bool hintUsed = false;
   SolvedLevel lastSolved;
 };

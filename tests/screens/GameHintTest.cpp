@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -80,6 +81,11 @@ TEST_F(GameHintTest, HShowsTheHintWithoutChangingTheBoard) {
       const int cx = x + cell.dx * p + p / 2, cy = y + cell.dy * p + p / 2;
       EXPECT_EQ(hintPixels(cx - p / 4, cy - p / 4, cx + p / 4, cy + p / 4), 0);
     }
+
+    // The picture checked here is the README's (docs/hint*.png).
+    const std::string size = std::to_string(d.width) + "x" + std::to_string(d.height);
+    std::filesystem::create_directories(std::string(BT_BINARY_DIR) + "/shots");
+    EXPECT_TRUE(saveShown(std::string(BT_BINARY_DIR) + "/shots/hint" + size + ".png"));
 
     press(kKeyUp);
     EXPECT_EQ(screen().hint().key, 0);
