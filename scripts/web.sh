@@ -27,8 +27,18 @@ emcmake cmake -S . -B build-web/wasm -DCMAKE_BUILD_TYPE=Release -DBT_WERROR=ON \
 cmake --build build-web/wasm -j"$(nproc)" --target brambletop web_page
 
 out=build-web
-for file in index.html icon32.png brambletop.js brambletop.wasm brambletop.data; do
-  cp -f "build-web/wasm/bin/$file" "$out/$file"
+files=(index.html manifest.webmanifest sw.js icon32.png icon192.png icon512.png
+  icon512-maskable.png brambletop.js brambletop.wasm brambletop.data)
+# The build's version: a digest of every file of the page, so that any change
+# makes a new one. The page asks for its files by it and the service worker
+# keeps one cache for each (see sw.js).
+version="$(cd build-web/wasm/bin && cat "${files[@]}" | sha256sum | cut -c1-16)"
+for file in "${files[@]}"; do
+  case "$file" in
+    index.html | sw.js) sed "s/@BT_VERSION@/$version/g" "build-web/wasm/bin/$file" >"$out/$file.new" ;;
+    *) cp -f "build-web/wasm/bin/$file" "$out/$file.new" ;;
+  esac
+  mv -f "$out/$file.new" "$out/$file"
   # The score server sends the .gz copy to browsers that take gzip (a PNG is
   # compressed already).
   if [ "${file%.png}" = "$file" ]; then gzip -9 -n -k -f "$out/$file"; fi

@@ -21,8 +21,11 @@ struct ConnectionLimits {
   // minutes, which a phone on a poor 2G link still manages, while a reader
   // that takes a byte now and then holds its connection no longer than that.
   size_t minSendRate = 4096;
-  // Request line, headers and body together.
+  // Request line and headers.
   size_t maxRequestBytes = 16 * 1024;
+  // What a body may add to them: the largest of the paths' limits, which
+  // each path checks for itself.
+  size_t maxBodyBytes = 33 * 1024;
   size_t maxRequestsPerConnection = 100000;
   // Connections past this are answered 503 and closed at once.
   size_t maxConnections = 512;

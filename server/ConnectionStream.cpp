@@ -150,7 +150,8 @@ ssize_t ConnectionStream::receive() {
 
 ssize_t ConnectionStream::read(char* ptr, size_t size) {
   if (cutOff_ != CutOff::None) return -1;
-  if (consumed_ >= limits_.maxRequestBytes) {
+  const size_t most = limits_.maxRequestBytes + limits_.maxBodyBytes;
+  if (consumed_ >= most) {
     cutOff_ = CutOff::TooLarge;
     return -1;
   }
@@ -158,7 +159,7 @@ ssize_t ConnectionStream::read(char* ptr, size_t size) {
     const ssize_t got = fill();
     if (got <= 0) return got;
   }
-  const size_t n = std::min({size, end_ - begin_, limits_.maxRequestBytes - consumed_});
+  const size_t n = std::min({size, end_ - begin_, most - consumed_});
   std::memcpy(ptr, buffer_.data() + begin_, n);
   begin_ += n;
   consumed_ += n;

@@ -26,6 +26,21 @@ constexpr const char* kUpsertSql =
     "ON CONFLICT (game, name) DO UPDATE SET score = EXCLUDED.score, "
     "achieved = EXCLUDED.achieved WHERE EXCLUDED.score > scores.score";
 
+constexpr const char* kUpsertMovesSql =
+    "INSERT INTO records (game, level, name, count, moves, achieved) "
+    "VALUES ($1, $2::int, $3, length($4), $4, clock_timestamp()) "
+    "ON CONFLICT (game, level, name) DO UPDATE SET count = EXCLUDED.count, "
+    "moves = EXCLUDED.moves, achieved = EXCLUDED.achieved WHERE EXCLUDED.count < records.count";
+
+constexpr const char* kLevelRecordsSql =
+    "SELECT name, moves FROM records WHERE game = $1 AND level = $2::int "
+    "ORDER BY count, achieved, name LIMIT 10";
+
+constexpr const char* kLevelBestsSql =
+    "SELECT level, name, moves FROM (SELECT level, name, moves, row_number() OVER "
+    "(PARTITION BY level ORDER BY count, achieved, name) AS rank FROM records "
+    "WHERE game = $1) AS ranked WHERE rank = 1 ORDER BY level";
+
 std::string firstLine(const char* text) {
   std::string line = text ? text : "";
   const size_t end = line.find('\n');
@@ -96,7 +111,7 @@ void PgConnection::connect(Clock::time_point deadline) {
   // game. Without fresh statistics (a new table, or one that grew in the
   // last minute) the planner would instead collect the whole game and sort
   // it, 100 times slower at a few thousand rows; these connections run only
-  // the two statements above, for which the indexes are always the way.
+  // the statements above, for which the indexes are always the way.
   // The server gives up on a statement when this side does.
   const std::string settings =
       "SET enable_seqscan = off; SET enable_bitmapscan = off; SET statement_timeout = " +
@@ -110,7 +125,10 @@ void PgConnection::connect(Clock::time_point deadline) {
 }
 
 void PgConnection::prepare(Clock::time_point deadline) {
-  for (const auto& [name, sql] : {std::pair{kTopTen, kTopTenSql}, std::pair{kUpsert, kUpsertSql}}) {
+  for (const auto& [name, sql] :
+       {std::pair{kTopTen, kTopTenSql}, std::pair{kUpsert, kUpsertSql},
+        std::pair{kUpsertMoves, kUpsertMovesSql}, std::pair{kLevelRecords, kLevelRecordsSql},
+        std::pair{kLevelBests, kLevelBestsSql}}) {
     if (!PQsendPrepare(conn_, name, sql, 0, nullptr)) lost();
     try {
       finish(deadline);

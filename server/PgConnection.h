@@ -51,7 +51,7 @@ class PgConnection {
 
   // The deadline of a call that starts now.
   Clock::time_point deadlineFromNow() const { return Clock::now() + timeout_; }
-  // Runs a prepared statement (kTopTen or kUpsert) with text parameters;
+  // Runs a prepared statement (one of the k names below) with text parameters;
   // reconnects and retries once on a lost connection, all by `deadline`.
   // Throws PgError.
   PgResult run(const char* statement, const std::vector<std::string>& parameters,
@@ -62,6 +62,9 @@ class PgConnection {
 
   static constexpr const char* kTopTen = "top_ten";
   static constexpr const char* kUpsert = "upsert";
+  static constexpr const char* kUpsertMoves = "upsert_moves";
+  static constexpr const char* kLevelRecords = "level_records";
+  static constexpr const char* kLevelBests = "level_bests";
 
  private:
   void connect(Clock::time_point deadline);

@@ -14,6 +14,10 @@ constexpr const char* kSchema =
     " game text NOT NULL, name text NOT NULL, score integer NOT NULL,"
     " achieved timestamptz NOT NULL, PRIMARY KEY (game, name));"
     "CREATE INDEX IF NOT EXISTS scores_rank ON scores (game, score DESC, achieved, name);"
+    "CREATE TABLE IF NOT EXISTS records ("
+    " game text NOT NULL, level integer NOT NULL, name text NOT NULL, count integer NOT NULL,"
+    " moves text NOT NULL, achieved timestamptz NOT NULL, PRIMARY KEY (game, level, name));"
+    "CREATE INDEX IF NOT EXISTS records_rank ON records (game, level, count, achieved, name);"
     "COMMIT;";
 
 // A PostgreSQL array literal of the given texts, each quoted.
@@ -118,6 +122,45 @@ void PostgresScoreStore::commitBatch(const std::vector<ScoreRecord>& records) {
       if (!transient || attempt == 5) throw;
     }
   }
+}
+
+PgResult PostgresScoreStore::runOnReader(const char* statement,
+                                         const std::vector<std::string>& parameters) {
+  const Clock::time_point deadline = Clock::now() + timeout_;
+  std::unique_ptr<PgConnection> reader = takeReader(deadline);
+  try {
+    PgResult result = reader->run(statement, parameters, deadline);
+    giveBack(std::move(reader));
+    return result;
+  } catch (...) {
+    giveBack(std::move(reader));
+    throw;
+  }
+}
+
+std::vector<MovesEntry> PostgresScoreStore::levelRecords(const std::string& game, int level) {
+  PgResult result = runOnReader(PgConnection::kLevelRecords, {game, std::to_string(level)});
+  std::vector<MovesEntry> best;
+  for (int row = 0; row < PQntuples(result.get()); ++row) {
+    best.push_back({PQgetvalue(result.get(), row, 0), PQgetvalue(result.get(), row, 1)});
+  }
+  return best;
+}
+
+std::vector<LevelBest> PostgresScoreStore::levelBests(const std::string& game) {
+  PgResult result = runOnReader(PgConnection::kLevelBests, {game});
+  std::vector<LevelBest> bests;
+  for (int row = 0; row < PQntuples(result.get()); ++row) {
+    const char* level = PQgetvalue(result.get(), row, 0);
+    LevelBest best{0, {PQgetvalue(result.get(), row, 1), PQgetvalue(result.get(), row, 2)}};
+    std::from_chars(level, level + PQgetlength(result.get(), row, 0), best.level);
+    bests.push_back(std::move(best));
+  }
+  return bests;
+}
+
+void PostgresScoreStore::recordMoves(const MovesRecord& r) {
+  runOnReader(PgConnection::kUpsertMoves, {r.game, std::to_string(r.level), r.name, r.moves});
 }
 
 void PostgresScoreStore::stopWaiting(std::chrono::milliseconds grace) {

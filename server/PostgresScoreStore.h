@@ -3,7 +3,8 @@
 // machine or many, use at once. Reads go through a small pool of
 // connections; submissions are committed in groups by one writer connection,
 // as one upsert per batch that keeps the greater score, so concurrent
-// servers never lose each other's updates. Every call gives up after the
+// servers never lose each other's updates. A world record is one upsert of
+// its own on a pooled connection, committed before it returns. Every call gives up after the
 // timeout, waiting for a free connection included.
 #include <chrono>
 #include <condition_variable>
@@ -29,6 +30,9 @@ class PostgresScoreStore : public ScoreStore {
 
   std::vector<ScoreEntry> topTen(const std::string& game) override;
   void record(const ScoreRecord& record) override;
+  std::vector<MovesEntry> levelRecords(const std::string& game, int level) override;
+  std::vector<LevelBest> levelBests(const std::string& game) override;
+  void recordMoves(const MovesRecord& record) override;
   void stopWaiting(std::chrono::milliseconds grace) override;
 
  private:
@@ -37,6 +41,8 @@ class PostgresScoreStore : public ScoreStore {
   void commitBatch(const std::vector<ScoreRecord>& records);
   std::unique_ptr<PgConnection> takeReader(Clock::time_point deadline);
   void giveBack(std::unique_ptr<PgConnection> connection);
+  // Runs a statement on a connection of the pool within the timeout.
+  PgResult runOnReader(const char* statement, const std::vector<std::string>& parameters);
 
   std::chrono::milliseconds timeout_;
   StopNotice stop_;  // before the connections, which hold it

@@ -91,6 +91,7 @@ struct Fields {
   int hosts = 0;
   std::vector<std::string_view> codings;  // Transfer-Encoding, all lines
   bool asksRange = false;
+  bool typed = false;
 };
 
 RequestHeadCheck readField(std::string_view line, Fields& fields) {
@@ -126,6 +127,8 @@ RequestHeadCheck readField(std::string_view line, Fields& fields) {
     }
   } else if (sameName(name, "Range") || sameName(name, "If-Range")) {
     fields.asksRange = true;
+  } else if (sameName(name, "Content-Type")) {
+    fields.typed = true;
   }
   return {};
 }
@@ -145,7 +148,7 @@ RequestHeadCheck checkFields(const Fields& fields, bool http10) {
   if (fields.hosts > 1 || (fields.hosts == 0 && !http10)) {
     return refusal(400, "Host must be given once\n");
   }
-  return {.status = 0, .reason = {}, .asksRange = fields.asksRange};
+  return {.status = 0, .reason = {}, .asksRange = fields.asksRange, .typed = fields.typed};
 }
 
 }  // namespace
@@ -177,14 +180,16 @@ RequestHeadCheck checkRequestHead(std::string_view head) {
   return checkFields(fields, http10);
 }
 
-std::string withoutRangeFields(std::string_view head) {
+std::string withoutIgnoredFields(std::string_view head) {
   std::string kept;
   kept.reserve(head.size());
   for (size_t start = 0; start < head.size();) {
     const size_t end = std::min(head.find('\n', start), head.size() - 1) + 1;
     const std::string_view line = head.substr(start, end - start);
     const std::string_view name = line.substr(0, line.find(':'));
-    if (start == 0 || !(sameName(name, "Range") || sameName(name, "If-Range"))) kept += line;
+    const bool ignored =
+        sameName(name, "Range") || sameName(name, "If-Range") || sameName(name, "Content-Type");
+    if (start == 0 || !ignored) kept += line;
     start = end;
   }
   return kept;

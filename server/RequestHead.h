@@ -21,6 +21,7 @@ struct RequestHeadCheck {
   int status = 0;           // 0: well-formed; else the status to answer with
   std::string_view reason;  // one line ending in '\n', for a refusal
   bool asksRange = false;   // it has Range or If-Range lines
+  bool typed = false;       // it has a Content-Type line
 };
 
 // Where the head at the start of `bytes` ends (just past its blank line), or
@@ -32,7 +33,9 @@ size_t findHeadEnd(std::string_view bytes, size_t from);
 // A whole head, as findHeadEnd() delimits it.
 RequestHeadCheck checkRequestHead(std::string_view head);
 
-// The head without its Range and If-Range lines: replies are sent whole.
-std::string withoutRangeFields(std::string_view head);
+// The head without its Range, If-Range and Content-Type lines: replies are
+// sent whole, and every body is read as the bytes it is (the library would
+// refuse a form's body over 8 KiB, which a proof of play may pass).
+std::string withoutIgnoredFields(std::string_view head);
 
 }  // namespace bt::scored

@@ -20,6 +20,8 @@
 namespace bt::scored {
 namespace {
 
+static_assert(ConnectionLimits{}.maxBodyBytes == kLargestBodyBytes);
+
 // The connection being served on this thread, for the library's error and
 // log callbacks, which see only the request.
 thread_local ConnectionStream* tConnection = nullptr;
@@ -96,7 +98,7 @@ ScoreHttpServer::ScoreHttpServer(ScoreService& service, const RequestLog& log,
     listenFd_ = sock;
   });
   set_tcp_nodelay(true);
-  set_payload_max_length(kMaxBodyBytes);
+  set_payload_max_length(kLargestBodyBytes);
   set_keep_alive_timeout(
       std::chrono::duration_cast<std::chrono::seconds>(limits.idleTimeout).count());
   set_keep_alive_max_count(limits.maxRequestsPerConnection);
@@ -257,8 +259,9 @@ bool ScoreHttpServer::readCheckedHead(ConnectionStream& stream) {
   }
   // Replies are sent whole, as HTTP allows: the library would send a piece
   // of a score table, a multipart reply many times the request's size, or
-  // trust a range that runs past a streamed file's end.
-  if (check.asksRange) stream.replaceHead(withoutRangeFields(stream.head()));
+  // trust a range that runs past a streamed file's end. Bodies are read as
+  // bytes, whatever type they claim.
+  if (check.asksRange || check.typed) stream.replaceHead(withoutIgnoredFields(stream.head()));
   return true;
 }
 
@@ -282,16 +285,18 @@ bool ScoreHttpServer::answerBeforeBody(const httplib::Request& request,
     answer(request, response);
     return true;
   }
-  // A body declared over the limit is refused before it comes; the library
-  // would read it all to skip it. The connection ends after the answer.
+  // A body declared over its path's limit is refused before it comes; the
+  // library would read it all to skip it. The connection ends after the
+  // answer.
   const std::string length = request.get_header_value("Content-Length");
+  const size_t limit = bodyLimitFor(request.path);
   uint64_t declared = 0;
   const auto [end, error] = std::from_chars(length.data(), length.data() + length.size(), declared);
   const bool tooLong =
-      error == std::errc::result_out_of_range || (error == std::errc() && declared > kMaxBodyBytes);
+      error == std::errc::result_out_of_range || (error == std::errc() && declared > limit);
   if (!tooLong) return false;
   response.status = 413;
-  response.set_content("the body is over 1024 bytes\n", "text/plain");
+  response.set_content("the body is over " + std::to_string(limit) + " bytes\n", "text/plain");
   if (tConnection) {
     tConnection->markHandled();
     tConnection->endAfterAnswer();
@@ -305,16 +310,17 @@ void ScoreHttpServer::answer(const httplib::Request& request, httplib::Response&
     answerWebFile(request, response);
     return;
   }
-  ScoreRequest score{request.method, request.path, queryOf(request.target), request.body.size(),
-                     addressOf(request)};
+  ScoreRequest score{request.method, request.path,        queryOf(request.target),
+                     request.body,   request.body.size(), addressOf(request)};
   ScoreReply reply = service_.handle(score);
   response.status = reply.status;
-  if (reply.status == 405) response.set_header("Allow", "POST");
-  response.set_content(std::move(reply.body), "text/plain");
+  if (reply.status == 405) response.set_header("Allow", reply.allow);
+  response.set_content(std::move(reply.body), reply.contentType);
 }
 
 bool ScoreHttpServer::isWebFilePath(const httplib::Request& request) const {
-  return webFiles_ && request.path != kScorePath;
+  return webFiles_ && request.path != kScorePath && !request.path.starts_with("/records/") &&
+         request.path != kScoresPagePath;
 }
 
 void ScoreHttpServer::answerWebFile(const httplib::Request& request, httplib::Response& response) {

@@ -4,9 +4,12 @@
 #include <chrono>
 
 #include "LogSink.h"
+#include "RecordsText.h"
 #include "ScoreTableText.h"
+#include "ScoresPage.h"
 #include "net/protocol/ScoreCheck.h"
 #include "query/ScoreQuery.h"
+#include "query/SubmissionBody.h"
 
 namespace bt::scored {
 namespace {
@@ -25,12 +28,53 @@ void reportStoreError(const StoreError& error) {
   }
 }
 
+ScoreReply storeUnreachable(const StoreError& error) {
+  reportStoreError(error);
+  return {503, "the score table cannot be reached now\n"};
+}
+
+// Nothing when the body proves the submitted score; else the refusal.
+std::optional<ScoreReply> refuseUnproven(std::string_view body, int32_t score,
+                                         bool acceptUnproven) {
+  const auto proof = parseProofBody(body);
+  if (!proof) {
+    if (acceptUnproven) return std::nullopt;
+    return ScoreReply{403, "the score has no proof of play\n"};
+  }
+  if (const auto* error = std::get_if<QueryError>(&*proof)) {
+    return ScoreReply{403, "the proof cannot be read: " + error->reason + "\n"};
+  }
+  const GameProof& game = std::get<GameProof>(*proof);
+  if (const auto refusal = checkProof(game)) return ScoreReply{403, refusal->reason + "\n"};
+  if (game.levels.size() != static_cast<size_t>(score)) {
+    return ScoreReply{403, "the proof solves " + std::to_string(game.levels.size()) +
+                               " levels, not " + std::to_string(score) + "\n"};
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
+size_t bodyLimitFor(std::string_view path) {
+  if (path == kScorePath) return kMaxScoreBodyBytes;
+  if (path.starts_with("/records/")) return kMaxRecordBodyBytes;
+  return kMaxBodyBytes;
+}
+
 ScoreReply ScoreService::handle(const ScoreRequest& request) {
+  if (const auto records = parseRecordsPath(request.path, kScoreGameId)) {
+    return handleRecords(request, records->level);
+  }
+  if (scoresPage_ && request.path == kScoresPagePath) return scoresPage(request);
   if (request.path != kScorePath) return {404, "no such path\n"};
+  return handleScore(request);
+}
+
+ScoreReply ScoreService::handleScore(const ScoreRequest& request) {
   if (request.method != "POST") return {405, "only POST is accepted\n"};
-  if (request.bodySize > kMaxBodyBytes) return {413, "the body is over 1024 bytes\n"};
+  if (request.bodySize > kMaxScoreBodyBytes) {
+    return {413, "the body is over " + std::to_string(kMaxScoreBodyBytes) + " bytes\n"};
+  }
   auto parsed = parseScoreQuery(request.query);
   if (auto* error = std::get_if<QueryError>(&parsed)) return {400, error->reason + "\n"};
   const ScoreQuery& query = std::get<ScoreQuery>(parsed);
@@ -41,12 +85,53 @@ ScoreReply ScoreService::handle(const ScoreRequest& request) {
         return {429, "more than 30 scores a minute from this address\n"};
       }
       if (!checkValueMatches(s)) return {403, "special does not match the score\n"};
+      if (auto refusal = refuseUnproven(request.body, s.score, acceptUnproven_)) return *refusal;
       store_.record({query.game, s.name, s.score});
     }
     return {200, formatScoreTable(store_.topTen(query.game))};
   } catch (const StoreError& error) {
-    reportStoreError(error);
-    return {503, "the score table cannot be reached now\n"};
+    return storeUnreachable(error);
+  }
+}
+
+ScoreReply ScoreService::scoresPage(const ScoreRequest& request) {
+  if (request.method != "GET" && request.method != "HEAD") {
+    return {405, "only GET is accepted\n", "GET, HEAD"};
+  }
+  try {
+    return {200, renderScoresPage(store_.topTen(kScoreGameId), store_.levelBests(kScoreGameId)), "",
+            "text/html; charset=utf-8"};
+  } catch (const StoreError& error) {
+    return storeUnreachable(error);
+  }
+}
+
+ScoreReply ScoreService::handleRecords(const ScoreRequest& request, int level) {
+  const bool get = request.method == "GET" || request.method == "HEAD";
+  if (level == 0 && !get) return {405, "only GET is accepted\n", "GET, HEAD"};
+  if (!get && request.method != "POST") {
+    return {405, "only GET and POST are accepted\n", "GET, HEAD, POST"};
+  }
+  if (request.bodySize > kMaxRecordBodyBytes) {
+    return {413, "the body is over " + std::to_string(kMaxRecordBodyBytes) + " bytes\n"};
+  }
+  try {
+    if (level == 0) return {200, formatLevelBests(store_.levelBests(kScoreGameId))};
+    if (!get) {
+      if (!recordLimit_.allow(request.clientAddress, SubmissionRateLimit::Clock::now())) {
+        return {429, "more than 30 records a minute from this address\n"};
+      }
+      auto parsed = parseRecordBody(request.body);
+      if (auto* error = std::get_if<QueryError>(&parsed)) return {400, error->reason + "\n"};
+      const RecordSubmission& record = std::get<RecordSubmission>(parsed);
+      if (!replaySolvesLevel(level - 1, record.moves)) {
+        return {403, "the moves do not solve level " + std::to_string(level) + "\n"};
+      }
+      store_.recordMoves({kScoreGameId, level, record.name, record.moves});
+    }
+    return {200, formatLevelRecords(store_.levelRecords(kScoreGameId, level))};
+  } catch (const StoreError& error) {
+    return storeUnreachable(error);
   }
 }
 

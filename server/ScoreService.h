@@ -1,41 +1,73 @@
 #pragma once
 // What the server answers, apart from HTTP itself: the path and method are
-// checked, the query read, a submission limited, checked and stored, and the
-// ten best returned. Every refusal has its status and a one-line reason and
-// changes nothing.
+// checked, the query and body read, a submission limited, checked (a score
+// by replaying its proof, a world record by replaying its moves) and stored,
+// and the table returned. Every refusal has its status and a one-line reason
+// and changes nothing.
+//
+//   POST /highscorescript/highscore.asp?QUERY   the score table (ScoreQuery)
+//   GET  /records/brambletop                    each level's best (RecordsText)
+//   GET  /records/brambletop/N                  level N's ten best
+//   POST /records/brambletop/N  name=NAME&moves=MOVES   record, then as GET
+//   GET  /scores                                the tables as HTML, when asked
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "ScoreStore.h"
 #include "SubmissionRateLimit.h"
+#include "query/SubmissionBody.h"
 
 namespace bt::scored {
 
+// The body of any path but the score path and the records paths.
 inline constexpr size_t kMaxBodyBytes = 1024;
+// The largest of all paths' limits: the score path's, which holds a proof.
+inline constexpr size_t kLargestBodyBytes = kMaxScoreBodyBytes;
+// The page of the tables, served beside the web page.
+inline constexpr std::string_view kScoresPagePath = "/scores";
+
+// The largest body a request to `path` may carry.
+size_t bodyLimitFor(std::string_view path);
 
 struct ScoreRequest {
   std::string_view method;
   std::string_view path;
   std::string_view query;  // after '?', still percent-encoded
+  std::string_view body;
   size_t bodySize = 0;
   std::string clientAddress;
 };
 
 struct ScoreReply {
   int status = 200;
-  std::string body;  // text/plain
+  std::string body;            // text/plain
+  const char* allow = "POST";  // the methods a 405 names
+  const char* contentType = "text/plain";
 };
 
 class ScoreService {
  public:
-  ScoreService(ScoreStore& store, SubmissionRateLimit& limit) : store_(store), limit_(limit) {}
+  // Without `acceptUnproven`, a score whose body holds no proof is refused;
+  // with it, the check value alone lets it in, as for the phone's client.
+  ScoreService(ScoreStore& store, SubmissionRateLimit& limit, bool acceptUnproven = false)
+      : store_(store), limit_(limit), acceptUnproven_(acceptUnproven) {}
+
+  // Answers GET /scores with the tables as an HTML page (ScoresPage).
+  void serveScoresPage() { scoresPage_ = true; }
 
   ScoreReply handle(const ScoreRequest& request);
 
  private:
+  ScoreReply handleScore(const ScoreRequest& request);
+  ScoreReply handleRecords(const ScoreRequest& request, int level);
+  ScoreReply scoresPage(const ScoreRequest& request);
+
   ScoreStore& store_;
   SubmissionRateLimit& limit_;
+  SubmissionRateLimit recordLimit_;  // world records count apart from scores
+  bool acceptUnproven_;
+  bool scoresPage_ = false;
 };
 
 }  // namespace bt::scored

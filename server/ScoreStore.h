@@ -23,6 +23,26 @@ struct ScoreRecord {
   int32_t score = 0;
 };
 
+// A world record: the fewest moves that solved one level.
+struct MovesEntry {
+  std::string name;
+  std::string moves;  // in the notation of the recorded solutions
+  bool operator==(const MovesEntry&) const = default;
+};
+
+struct LevelBest {
+  int level = 0;  // from 1
+  MovesEntry best;
+  bool operator==(const LevelBest&) const = default;
+};
+
+struct MovesRecord {
+  std::string game;
+  int level = 0;
+  std::string name;
+  std::string moves;
+};
+
 // The database could not be reached or refused a read or a write.
 class StoreError : public std::runtime_error {
  public:
@@ -40,6 +60,16 @@ class ScoreStore {
   // Throws StoreError, and then nothing of it is stored, unless a database
   // server stopped answering after it was sent (it may be stored then).
   virtual void record(const ScoreRecord& record) = 0;
+  // The ten fewest-move records of a level, fewest first; equal counts rank
+  // by who reached them first. Throws StoreError.
+  virtual std::vector<MovesEntry> levelRecords(const std::string& game, int level) = 0;
+  // The best record of every level that has one, level 1 first. Throws
+  // StoreError.
+  virtual std::vector<LevelBest> levelBests(const std::string& game) = 0;
+  // Keeps the moves as the name's record of the level when it is the name's
+  // first there or fewer moves than its best, and returns only once that is
+  // committed to disk. Safe from many threads; throws StoreError as record().
+  virtual void recordMoves(const MovesRecord& record) = 0;
   // The server is stopping: calls in flight and to come wait for the
   // database at most `grace` more. From any thread. A backend whose calls
   // cannot hang on another process (a local file) has nothing to do.

@@ -12,7 +12,7 @@ const char* const kServerUsage =
     "                         [--db-timeout SECONDS] [--no-db-check]\n"
     "                         [--trusted-proxy ADDR]... [--web DIR] [--quiet]\n"
     "                         [--max-connections N] [--connections-per-address N]\n"
-    "                         [--min-send-rate BYTES]\n"
+    "                         [--min-send-rate BYTES] [--accept-unproven]\n"
     "  --listen ADDR:PORT     where to take requests (default 127.0.0.1:8750;\n"
     "                         [::1]:PORT for IPv6; port 0 takes a free one)\n"
     "  --db FILE              SQLite file (default $XDG_DATA_HOME/brambletop/scores.db)\n"
@@ -23,7 +23,7 @@ const char* const kServerUsage =
     "  --trusted-proxy ADDR   a reverse proxy at ADDR whose X-Forwarded-For names\n"
     "                         the client for the submission limit (repeatable)\n"
     "  --web DIR              also serve the web page built in DIR (index.html at /)\n"
-    "                         beside the score path\n"
+    "                         beside the score path, and the tables at /scores\n"
     "  --quiet                no line per request on standard error\n"
     "  --max-connections N    connections served at once (default 512)\n"
     "  --connections-per-address N\n"
@@ -31,7 +31,9 @@ const char* const kServerUsage =
     "                         counted by its /64 (default 32; 0: no limit); a\n"
     "                         --trusted-proxy is not limited\n"
     "  --min-send-rate BYTES  bytes a second a reply must average after its\n"
-    "                         first 4 s (default 4096; 0: no minimum)\n";
+    "                         first 4 s (default 4096; 0: no minimum)\n"
+    "  --accept-unproven      take a score without a proof of play when its check\n"
+    "                         value matches, as the phone's client sends it\n";
 
 namespace {
 
@@ -88,12 +90,15 @@ std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<s
     size_t* limit = limitNamed(name, options.limits);
     const bool takesValue = name == "--listen" || name == "--db" || name == "--db-timeout" ||
                             name == "--trusted-proxy" || name == "--web" || limit;
-    const bool flag = name == "--quiet" || name == "--help" || name == "--no-db-check";
+    const bool flag = name == "--quiet" || name == "--help" || name == "--no-db-check" ||
+                      name == "--accept-unproven";
     if (!takesValue && !flag) return OptionsError{"unknown option " + args[i]};
     if (flag) {
       if (hasValue) return OptionsError{name + " takes no value"};
       if (name == "--no-db-check") {
         options.checkDatabase = false;
+      } else if (name == "--accept-unproven") {
+        options.acceptUnproven = true;
       } else {
         (name == "--quiet" ? options.quiet : options.help) = true;
       }

@@ -4,7 +4,7 @@
 //                     [--db-timeout SECONDS] [--no-db-check]
 //                     [--trusted-proxy ADDR]... [--web DIR] [--quiet]
 //                     [--max-connections N] [--connections-per-address N]
-//                     [--min-send-rate BYTES]
+//                     [--min-send-rate BYTES] [--accept-unproven]
 #include <string>
 #include <variant>
 #include <vector>
@@ -25,6 +25,7 @@ struct ServerOptions {
   std::vector<std::string> trustedProxies;
   std::string webFolder;  // empty: no web page served
   ConnectionLimits limits;
+  bool acceptUnproven = false;  // scores without a proof of play, by the check value
   bool quiet = false;
   bool help = false;
 };

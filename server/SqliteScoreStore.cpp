@@ -17,7 +17,12 @@ constexpr const char* kSchema =
     "CREATE TABLE IF NOT EXISTS scores ("
     " game TEXT NOT NULL, name TEXT NOT NULL, score INTEGER NOT NULL,"
     " achieved INTEGER NOT NULL, PRIMARY KEY (game, name)) WITHOUT ROWID;"
-    "CREATE INDEX IF NOT EXISTS scores_rank ON scores (game, score DESC, achieved, name);";
+    "CREATE INDEX IF NOT EXISTS scores_rank ON scores (game, score DESC, achieved, name);"
+    "CREATE TABLE IF NOT EXISTS records ("
+    " game TEXT NOT NULL, level INTEGER NOT NULL, name TEXT NOT NULL, count INTEGER NOT NULL,"
+    " moves TEXT NOT NULL, achieved INTEGER NOT NULL,"
+    " PRIMARY KEY (game, level, name)) WITHOUT ROWID;"
+    "CREATE INDEX IF NOT EXISTS records_rank ON records (game, level, count, achieved, name);";
 
 int64_t nowMicroseconds() {
   using namespace std::chrono;
@@ -32,6 +37,11 @@ struct StatementUse {
     sqlite3_clear_bindings(statement);
   }
 };
+
+std::string columnText(sqlite3_stmt* statement, int column) {
+  const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+  return text ? text : "";
+}
 
 // What stands in the way is told before what SQLite made of it.
 std::string whyUnusable(const std::string& path, int code, const std::string& message) {
@@ -75,9 +85,25 @@ SqliteScoreStore::SqliteScoreStore(const std::string& path, bool checkFile)
     begin_ = prepare("BEGIN IMMEDIATE");
     commit_ = prepare("COMMIT");
     rollback_ = prepare("ROLLBACK");
+    upsertMoves_ = prepare(
+        "INSERT INTO records (game, level, name, count, moves, achieved) "
+        "VALUES (?1, ?2, ?3, length(?4), ?4, ?5) "
+        "ON CONFLICT (game, level, name) DO UPDATE SET count = excluded.count, "
+        "moves = excluded.moves, achieved = excluded.achieved "
+        "WHERE excluded.count < records.count");
+    levelRecords_ = prepare(
+        "SELECT name, moves FROM records WHERE game = ?1 AND level = ?2 "
+        "ORDER BY count, achieved, name LIMIT 10");
+    levelBests_ = prepare(
+        "SELECT level, name, moves FROM (SELECT level, name, moves, row_number() OVER "
+        "(PARTITION BY level ORDER BY count, achieved, name) AS rank FROM records "
+        "WHERE game = ?1) WHERE rank = 1 ORDER BY level");
   } catch (const StoreError& e) {
     const int code = sqlite3_errcode(db_);
-    for (sqlite3_stmt* s : {upsert_, best_, begin_, commit_, rollback_}) sqlite3_finalize(s);
+    for (sqlite3_stmt* s :
+         {upsert_, best_, begin_, commit_, rollback_, upsertMoves_, levelRecords_, levelBests_}) {
+      sqlite3_finalize(s);
+    }
     sqlite3_close(db_);
     db_ = nullptr;
     throw StoreError("cannot use " + path + ": " + whyUnusable(path, code, e.what()));
@@ -85,7 +111,10 @@ SqliteScoreStore::SqliteScoreStore(const std::string& path, bool checkFile)
 }
 
 SqliteScoreStore::~SqliteScoreStore() {
-  for (sqlite3_stmt* s : {upsert_, best_, begin_, commit_, rollback_}) sqlite3_finalize(s);
+  for (sqlite3_stmt* s :
+       {upsert_, best_, begin_, commit_, rollback_, upsertMoves_, levelRecords_, levelBests_}) {
+    sqlite3_finalize(s);
+  }
   sqlite3_close(db_);
 }
 
@@ -162,11 +191,12 @@ void SqliteScoreStore::commitBatch(const std::vector<ScoreRecord>& records) {
   }
 }
 
+void SqliteScoreStore::step(sqlite3_stmt* statement) {
+  StatementUse use{statement};
+  if (sqlite3_step(statement) != SQLITE_DONE) throw StoreError(sqlite3_errmsg(db_));
+}
+
 void SqliteScoreStore::storeBatch(const std::vector<ScoreRecord>& records) {
-  auto step = [this](sqlite3_stmt* statement) {
-    StatementUse use{statement};
-    if (sqlite3_step(statement) != SQLITE_DONE) throw StoreError(sqlite3_errmsg(db_));
-  };
   step(begin_);
   try {
     const int64_t achieved = nowMicroseconds();
@@ -198,6 +228,47 @@ std::vector<ScoreEntry> SqliteScoreStore::readTopTen(const std::string& game) {
   }
   if (status != SQLITE_DONE) throw StoreError(sqlite3_errmsg(db_));
   return best;
+}
+
+std::vector<MovesEntry> SqliteScoreStore::levelRecords(const std::string& game, int level) {
+  std::lock_guard lock(dbMutex_);
+  StatementUse use{levelRecords_};
+  sqlite3_bind_text(levelRecords_, 1, game.data(), static_cast<int>(game.size()), SQLITE_STATIC);
+  sqlite3_bind_int(levelRecords_, 2, level);
+  std::vector<MovesEntry> best;
+  int status;
+  while ((status = sqlite3_step(levelRecords_)) == SQLITE_ROW) {
+    best.push_back({columnText(levelRecords_, 0), columnText(levelRecords_, 1)});
+  }
+  if (status != SQLITE_DONE) throw StoreError(sqlite3_errmsg(db_));
+  return best;
+}
+
+std::vector<LevelBest> SqliteScoreStore::levelBests(const std::string& game) {
+  std::lock_guard lock(dbMutex_);
+  StatementUse use{levelBests_};
+  sqlite3_bind_text(levelBests_, 1, game.data(), static_cast<int>(game.size()), SQLITE_STATIC);
+  std::vector<LevelBest> bests;
+  int status;
+  while ((status = sqlite3_step(levelBests_)) == SQLITE_ROW) {
+    bests.push_back({sqlite3_column_int(levelBests_, 0),
+                     {columnText(levelBests_, 1), columnText(levelBests_, 2)}});
+  }
+  if (status != SQLITE_DONE) throw StoreError(sqlite3_errmsg(db_));
+  return bests;
+}
+
+void SqliteScoreStore::recordMoves(const MovesRecord& r) {
+  std::lock_guard lock(dbMutex_);
+  // One statement commits by itself, on disk before it returns (synchronous
+  // FULL); it waits only for a batch of scores being committed.
+  sqlite3_bind_text(upsertMoves_, 1, r.game.data(), static_cast<int>(r.game.size()), SQLITE_STATIC);
+  sqlite3_bind_int(upsertMoves_, 2, r.level);
+  sqlite3_bind_text(upsertMoves_, 3, r.name.data(), static_cast<int>(r.name.size()), SQLITE_STATIC);
+  sqlite3_bind_text(upsertMoves_, 4, r.moves.data(), static_cast<int>(r.moves.size()),
+                    SQLITE_STATIC);
+  sqlite3_bind_int64(upsertMoves_, 5, nowMicroseconds());
+  step(upsertMoves_);
 }
 
 void SqliteScoreStore::remember(const std::string& game, std::vector<ScoreEntry> best) {

@@ -3,7 +3,9 @@
 // commits, written through prepared statements by one writer thread that
 // commits submissions in groups. The file is locked for this process alone
 // (a second server on it is refused at start), which lets the ten best of
-// each game be answered from memory, refreshed after every commit.
+// each game be answered from memory, refreshed after every commit. World
+// records, fewer and rarer, are committed one at a time and read from the
+// file.
 #include <sqlite3.h>
 
 #include <mutex>
@@ -27,6 +29,9 @@ class SqliteScoreStore : public ScoreStore {
 
   std::vector<ScoreEntry> topTen(const std::string& game) override;
   void record(const ScoreRecord& record) override;
+  std::vector<MovesEntry> levelRecords(const std::string& game, int level) override;
+  std::vector<LevelBest> levelBests(const std::string& game) override;
+  void recordMoves(const MovesRecord& record) override;
 
  private:
   void execute(const char* sql);
@@ -34,6 +39,7 @@ class SqliteScoreStore : public ScoreStore {
   sqlite3_stmt* prepare(const char* sql);
   void commitBatch(const std::vector<ScoreRecord>& records);
   void storeBatch(const std::vector<ScoreRecord>& records);
+  void step(sqlite3_stmt* statement);
   // Both with dbMutex_ held.
   std::vector<ScoreEntry> readTopTen(const std::string& game);
   void remember(const std::string& game, std::vector<ScoreEntry> best);
@@ -45,6 +51,9 @@ class SqliteScoreStore : public ScoreStore {
   sqlite3_stmt* begin_ = nullptr;
   sqlite3_stmt* commit_ = nullptr;
   sqlite3_stmt* rollback_ = nullptr;
+  sqlite3_stmt* upsertMoves_ = nullptr;
+  sqlite3_stmt* levelRecords_ = nullptr;
+  sqlite3_stmt* levelBests_ = nullptr;
 
   std::shared_mutex cacheMutex_;
   std::unordered_map<std::string, std::vector<ScoreEntry>> cache_;

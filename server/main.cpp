@@ -79,7 +79,8 @@ int run(const ServerOptions& options, const StaticFiles* webFiles) {
     return 1;
   }
   SubmissionRateLimit limit;
-  ScoreService service(*store, limit);
+  ScoreService service(*store, limit, options.acceptUnproven);
+  if (webFiles) service.serveScoresPage();
   RequestLog log(!options.quiet);
   ScoreHttpServer server(service, log, options.trustedProxies, options.limits);
   if (webFiles) server.serveWebFiles(*webFiles);

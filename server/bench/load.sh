@@ -4,6 +4,9 @@
 #   fetch   fetches only
 #   submit  submissions only, for at most 10 s (the group commit's capacity;
 #           longer, the 16,000 addresses would reach their limit of 30)
+# Each submission is a score of 72 with the proof of a whole game; PROOFS=off
+# sends the phone's body "OK" instead, to a server run with
+# --accept-unproven, for comparison.
 # Usage: server/bench/load.sh [sqlite|postgres]   (default sqlite)
 # DURATION (seconds, at most 30, default 30), CONNECTIONS (default 64),
 # THREADS (wrk's, default 2) and RUNS (default "mixed fetch submit") may be
@@ -20,6 +23,17 @@ server=build/bin/brambletop-scored
 command -v wrk >/dev/null || { echo "wrk is missing (Debian package wrk)" >&2; exit 1; }
 
 work=$(mktemp -d)
+# Every submission carries the proof of a whole game: the recorded solutions
+# of all 72 levels (about par, 1,500 keys), which the server replays.
+proof_file=$work/proof.txt
+grep -o '^    "[^"]*",' src/game/LevelSolutions.cpp | sed 's/^ *"//; s/",$//' | paste -sd, >"$proof_file"
+[ "$(tr -cd , <"$proof_file" | wc -c)" -eq 71 ] || { echo "cannot read the 72 solutions" >&2; exit 1; }
+export PROOF_FILE=$proof_file
+unproven=
+if [ "${PROOFS:-on}" = off ]; then
+  export PROOF_FILE=
+  unproven=--accept-unproven
+fi
 pg_state=$work/pg
 server_pid=
 cleanup() {
@@ -40,7 +54,7 @@ case $backend in
 esac
 
 start_server() {
-  "$server" --listen 127.0.0.1:0 --db "$db" --quiet --trusted-proxy 127.0.0.1 2>"$work/server.log" &
+  "$server" --listen 127.0.0.1:0 --db "$db" --quiet --trusted-proxy 127.0.0.1 $unproven 2>"$work/server.log" &
   server_pid=$!
   for _ in $(seq 100); do
     grep -q "listening on" "$work/server.log" && break

@@ -25,7 +25,7 @@ bool isNameCharacter(char c) {
 }
 
 template <typename Predicate>
-bool allOf(const std::string& text, Predicate predicate) {
+bool allOf(std::string_view text, Predicate predicate) {
   for (char c : text) {
     if (!predicate(c)) return false;
   }
@@ -77,8 +77,7 @@ std::variant<ScoreSubmission, QueryError> readSubmission(const RawParameters& ra
     return QueryError{"a score needs init, score and special"};
   }
   ScoreSubmission submission;
-  if (raw.init->empty() || raw.init->size() > kMaxNameLength ||
-      !allOf(*raw.init, isNameCharacter)) {
+  if (!isScoreName(*raw.init)) {
     return QueryError{"init must be 1 to 15 characters of A-Z and 0-9"};
   }
   submission.name = *raw.init;
@@ -93,6 +92,10 @@ std::variant<ScoreSubmission, QueryError> readSubmission(const RawParameters& ra
 }
 
 }  // namespace
+
+bool isScoreName(std::string_view name) {
+  return !name.empty() && name.size() <= kMaxNameLength && allOf(name, isNameCharacter);
+}
 
 std::variant<ScoreQuery, QueryError> parseScoreQuery(std::string_view query) {
   auto split = splitParameters(query);

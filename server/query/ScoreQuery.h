@@ -36,6 +36,9 @@ struct QueryError {
 
 std::variant<ScoreQuery, QueryError> parseScoreQuery(std::string_view query);
 
+// Whether `name` is 1 to kMaxNameLength of A-Z 0-9.
+bool isScoreName(std::string_view name);
+
 // Whether the check value is the one that goes with the score.
 bool checkValueMatches(const ScoreSubmission& submission);
 

@@ -22,6 +22,9 @@ Application::Application(platform::Platform& platform, int32_t width, int32_t he
   keepSettingsFile_ =
       loadSettings(settings_, makeDataPath(kSettingsFile)) == SettingsFile::Unreadable;
   keepScoresFile_ = loadScores(scores_, makeDataPath(kScoresFile)) == ScoresFile::Unreadable;
+  records_.load(makeDataPath(kRecordsFile));
+  movesShown_ = platform.readRegistryString(kLegendKey, kMovesShownValue) == "1";
+  platform.showMovesChoice(movesShown_);
   // The frame buffer is still black, so the first fade step ends at once and
   // the intro is entered on the first frame.
   requestScreen(ScreenId::Intro);
@@ -49,6 +52,24 @@ bool Application::writeScores() {
   if (saveScores(scores_, path, &whyNot)) return true;
   reportFailedSave("the scores", path, whyNot);
   return false;
+}
+
+bool Application::writeRecords() {
+  if (!records_.writable()) return false;
+  return writeDataFile(kRecordsFile, "the records", records_.encode());
+}
+
+void Application::showPlayLine(const std::string& text) {
+  if (text == playLine_) return;
+  playLine_ = text;
+  platform().showPlayLine(text);
+}
+
+void Application::setMovesShown(bool shown) {
+  movesShown_ = shown;
+  platform().writeRegistryString(kLegendKey, kMovesShownValue, shown ? "1" : "0");
+  platform().showMovesChoice(shown);
+  if (currentScreen_) currentScreen_->movesShownChanged();
 }
 
 bool Application::writeDataFile(std::string_view name, std::string_view what,
@@ -85,6 +106,14 @@ bool Application::tick() {
   setSwitchPending(false);
   performSwitch();
   return true;
+}
+
+bool Application::still() const {
+  if (switchPending() || redrawPending() || !currentScreen_) return false;
+  for (int channel = 0; channel < SoundMixer::kChannels; ++channel) {
+    if (mixer().channelSound(channel) != nullptr) return false;
+  }
+  return currentScreen_->still();
 }
 
 void Application::requestScreen(ScreenId id) {
@@ -137,6 +166,10 @@ void Application::desktopKeyDown(uint32_t code) {
   if (!currentScreen_) return;
   if (code == platform::kVkLegend || legendShown_) {
     showLegend(!legendShown_);
+    return;
+  }
+  if (code == platform::kVkMovesShown || code == platform::kVkMovesHidden) {
+    setMovesShown(code == platform::kVkMovesShown);
     return;
   }
   perform(currentScreen_->controls().resolve(code));

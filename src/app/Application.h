@@ -11,6 +11,7 @@
 
 #include "app/ApplicationBase.h"
 #include "app/KeyLegend.h"
+#include "app/RecordBook.h"
 #include "app/ScoreTable.h"
 #include "app/Screen.h"
 #include "app/ScreenId.h"
@@ -54,6 +55,9 @@ class Application : public ApplicationBase {
 
   // The current screen's frame, or one fade step while a switch is pending.
   bool tick() override;
+  // The screen is still, no switch fades, nothing waits to be shown and no
+  // sound plays.
+  bool still() const override;
   void keyUp(GameKey key) override;
   void keyDown(GameKey key) override;
   void penDown(uint16_t x, uint16_t y) override;
@@ -94,6 +98,23 @@ class Application : public ApplicationBase {
   const Settings& settings() const { return settings_; }
   ScoreTable& scores() { return scores_; }
   const ScoreTable& scores() const { return scores_; }
+  RecordBook& records() { return records_; }
+  const RecordBook& records() const { return records_; }
+  // Writes "records.dat"; false when it was not written (a file that could
+  // not be read at start is left alone).
+  bool writeRecords();
+  // The level the level select chose to practise, and the one it selects.
+  int practiceLevel() const { return practiceLevel_; }
+  void setPracticeLevel(int levelIndex) { practiceLevel_ = levelIndex; }
+  // The line beside the picture (Platform::showPlayLine), told the platform
+  // when it changed.
+  void showPlayLine(const std::string& text);
+  // The moves drawn in the game's top band, switched by the desktop's M and
+  // remembered for this user (off at first).
+  bool movesShown() const { return movesShown_; }
+  void setMovesShown(bool shown);
+  static constexpr const char* kMovesShownValue = "Moves Shown";
+  static constexpr const char* kPlainTitle = "Brambletop";
   // 0 for the 176x220 art and layout, 1 for 240x320.
   int artSet() const { return artSet_; }
   Screen* currentScreen() { return currentScreen_.get(); }
@@ -121,6 +142,10 @@ class Application : public ApplicationBase {
   Font font_;
   Settings settings_;
   ScoreTable scores_;
+  RecordBook records_;
+  int practiceLevel_ = 0;
+  bool movesShown_ = false;
+  std::string playLine_;
   int artSet_ = 1;
   ScreenFactory factory_;
   bool legendShown_ = false;

@@ -28,6 +28,9 @@ class ApplicationBase {
 
   // One frame, called by the frame loop at most every 16 ms.
   virtual bool tick() = 0;
+  // True when the next frames would change nothing until a message arrives
+  // (see Screen::still); the frame loop may then sleep until one does.
+  virtual bool still() const { return false; }
   virtual void keyUp(GameKey) {}
   virtual void keyDown(GameKey) {}
   virtual void penDown(uint16_t, uint16_t) {}
@@ -57,6 +60,7 @@ class ApplicationBase {
   FrameBuffer& frameBuffer() { return frameBuffer_; }
   const FrameBuffer& frameBuffer() const { return frameBuffer_; }
   SoundMixer& mixer() { return mixer_; }
+  const SoundMixer& mixer() const { return mixer_; }
   platform::Platform& platform() { return platform_; }
   size_t frameBytes() const { return frameBytes_; }
   // Widths above 240 take the raw frame-buffer path, others the display

@@ -5,5 +5,8 @@ namespace bt {
 inline constexpr const char* kSettingsFile = "settings.dat";
 inline constexpr const char* kScoresFile = "highscores.dat";
 inline constexpr const char* kSavedGameFile = "save.dat";
+inline constexpr const char* kRecordsFile = "records.dat";
+// The proof of the game in progress (GameProofFile), beside it.
+inline constexpr const char* kProofFile = "proof.dat";
 
 }  // namespace bt

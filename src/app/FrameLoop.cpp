@@ -49,8 +49,12 @@ void runFrameLoop(ApplicationBase& app) {
         return;
       case FrameLoop::Step::Idle:
         // Sleep until the next message or the next frame is due, so that an
-        // idle screen costs no CPU.
-        app.platform().waitMessage(loop.nextFrameDue());
+        // idle screen costs no CPU; a still one needs no frame at all.
+        if (app.still()) {
+          app.platform().waitStill(loop.nextFrameDue());
+        } else {
+          app.platform().waitMessage(loop.nextFrameDue());
+        }
         break;
       case FrameLoop::Step::Message:
       case FrameLoop::Step::Frame:

@@ -28,6 +28,12 @@ class Screen {
   // Updates and draws one frame; sets the application's redraw flag when
   // anything was drawn.
   virtual void frame() {}
+  // True when frame() would neither draw nor change anything until a key, a
+  // tap or a message arrives, so that the frame loop may sleep until one
+  // does. A screen that counts frames (a slide, a timeout) is not still.
+  virtual bool still() const { return false; }
+  // The player switched the moves in the picture (Application::movesShown).
+  virtual void movesShownChanged() {}
   virtual void keyUp(GameKey) {}
   virtual void keyDown(GameKey) {}
   // The desktop's undo and redo keys; only the game screen answers them.

@@ -15,6 +15,8 @@ enum class ScreenId : uint32_t {
   Help = 7,
   Intro = 8,  // the first screen
   ConfirmNewGame = 10,
+  LevelSelect = 11,   // beside the phone's screens: every level reached
+  PracticeGame = 12,  // the game screen on the level select's level, as practice
 };
 
 }  // namespace bt

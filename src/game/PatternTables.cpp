@@ -38,7 +38,8 @@ std::vector<uint8_t> distancesToGoal(size_t count, IsGoal isGoal, ForEachNext fo
 
 }  // namespace
 
-PatternTables::PatternTables(const PuzzleBoard& board, const Position& start) : board_(board) {
+PatternTables::PatternTables(const PuzzleBoard& board, const Position& start, bool buildNow)
+    : board_(board) {
   placeOfCell_.fill(-1);
   for (int y = 0; y < board.side(); ++y) {
     for (int x = 0; x < board.side(); ++x) {
@@ -79,12 +80,25 @@ PatternTables::PatternTables(const PuzzleBoard& board, const Position& start) : 
   for (int cell = 0; cell < kCells; ++cell) {
     if (start.markers[cell] != kNone) ++count[start.markers[cell]];
   }
-  for (uint8_t a = 0; a < kColours; ++a) {
-    for (uint8_t b = a; b < kColours; ++b) {
-      if (count[a] > 0 && count[b] > (a == b ? 1 : 0)) build(tables_[a][b], a, b);
+  for (int a = kColours - 1; a >= 0; --a) {
+    for (int b = kColours - 1; b >= a; --b) {
+      if (count[a] > 0 && count[b] > (a == b ? 1 : 0))
+        pairsToBuild_.push_back({static_cast<uint8_t>(a), static_cast<uint8_t>(b)});
     }
   }
   colourCounts_ = count;
+  if (buildNow) {
+    while (buildNextPairTable()) {
+    }
+  }
+}
+
+bool PatternTables::buildNextPairTable() {
+  if (pairsToBuild_.empty()) return false;
+  const auto [a, b] = pairsToBuild_.back();
+  pairsToBuild_.pop_back();
+  build(tables_[a][b], a, b);
+  return true;
 }
 
 int PatternTables::cursorNumber(int cursorX, int cursorY) const {

@@ -23,7 +23,13 @@ class PatternTables {
  public:
   // Builds the tables for the colour pairs among the start's markers: a few
   // hundred thousand steps and at most 10 x 0.5 MB on a board of side 10.
-  PatternTables(const PuzzleBoard& board, const Position& start);
+  // With buildNow false they are left to buildNextPairTable.
+  PatternTables(const PuzzleBoard& board, const Position& start, bool buildNow = true);
+
+  // Builds one more table for a pair of colours; false once all are built.
+  // The bounds use the tables built so far.
+  bool buildNextPairTable();
+  bool pairTablesBuilt() const { return pairsToBuild_.empty(); }
 
   // Up to 25 markers, each with its play-cell number and colour.
   struct Marker {
@@ -75,7 +81,8 @@ class PatternTables {
   std::array<std::array<Table, kColours>, kColours> tables_{};
   // By (a * 4 + b) * 4 + c for colours a <= b <= c; empty where too large.
   std::vector<Table> triples_;
-  std::array<int, kColours> colourCounts_{};  // the start's markers
+  std::array<int, kColours> colourCounts_{};          // the start's markers
+  std::vector<std::array<uint8_t, 2>> pairsToBuild_;  // colour pairs, next one last
   bool triplesTried_ = false;
 };
 

@@ -25,10 +25,17 @@ size_t nextRingPosition(const Rotation& rotation, size_t k) {
 }
 
 void startNewGame(Game& game) {
+  startLevel(game, 0);
+}
+
+void startLevel(Game& game, int32_t levelIndex) {
+  game.moves.clear();
+  game.hintUsed = false;
+  game.lastSolved = SolvedLevel{};
   game.rotation = Rotation{};
   game.gameOver = false;
-  game.board.levelIndex = 0;
-  LevelTable::loadLevel(game.board, 0);
+  game.board.levelIndex = levelIndex;
+  LevelTable::loadLevel(game.board, levelIndex);
 }
 
 bool moveCursor(Board& board, Move move) {
@@ -54,6 +61,26 @@ bool moveCursor(Board& board, Move move) {
   return false;
 }
 
+bool moveCursor(Game& game, Move move) {
+  if (!moveCursor(game.board, move)) return false;
+  if (!game.gameOver) game.moves += letterOf(move);
+  return true;
+}
+
+char letterOf(Move move) {
+  switch (move) {
+    case Move::Up:
+      return 'U';
+    case Move::Down:
+      return 'D';
+    case Move::Left:
+      return 'L';
+    case Move::Right:
+      return 'R';
+  }
+  return '?';
+}
+
 RotationStart startRotation(Game& game, bool counterClockwise) {
   Board& board = game.board;
   if (game.gameOver || !board.isSetUp()) return RotationStart::Ignored;
@@ -70,6 +97,7 @@ RotationStart startRotation(Game& game, bool counterClockwise) {
   rotation.counterClockwise = counterClockwise;
   rotation.rotating = true;
   rotation.animFrame = 0;
+  game.moves += counterClockwise ? '<' : '>';
   return RotationStart::Started;
 }
 
@@ -87,6 +115,9 @@ GameStatus checkCompletion(Game& game) {
   Board& board = game.board;
   if (board.isSetUp() && !game.rotation.rotating && isSolved(board)) {
     // Every redraw of a finished game counts on; the count stops at the top.
+    game.lastSolved = SolvedLevel{board.levelIndex, std::move(game.moves), game.hintUsed};
+    game.moves.clear();
+    game.hintUsed = false;
     if (board.levelIndex < std::numeric_limits<int32_t>::max()) ++board.levelIndex;
     if (board.levelIndex > kLastLevelIndex) {
       game.gameOver = true;
@@ -102,6 +133,8 @@ void restartLevel(Game& game) {
   if (!game.board.isSetUp()) return;
   if (!LevelTable::loadLevel(game.board, game.board.levelIndex)) return;
   game.rotation.rotating = false;
+  game.moves.clear();
+  game.hintUsed = false;
 }
 
 std::optional<Move> cursorMoveOf(char letter) {
@@ -120,7 +153,7 @@ std::optional<Move> cursorMoveOf(char letter) {
 }
 
 bool playMove(Game& game, char move) {
-  if (const auto cursorMove = cursorMoveOf(move)) return moveCursor(game.board, *cursorMove);
+  if (const auto cursorMove = cursorMoveOf(move)) return moveCursor(game, *cursorMove);
   switch (move) {
     case '<':
     case '>':

@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "game/Board.h"
 #include "game/LevelData.h"
@@ -48,10 +49,27 @@ struct Rotation {
   uint8_t cursorY = 0;
 };
 
+// The level checkCompletion last found solved, and the keys that solved it.
+struct SolvedLevel {
+  int32_t levelIndex = -1;  // -1: none yet
+  std::string moves;
+  bool hintUsed = false;
+};
+
 struct Game {
   Board board;
   Rotation rotation;
   bool gameOver = false;  // the last level has been solved
+  // The keys of the current level so far, as a recorded solution writes
+  // them: a cursor move that moved the cursor, a turn that started ('<'
+  // left, '>' right). A restart, a new level and a restored game start it
+  // empty; undo and redo (UndoHistory) put it back with the board.
+  std::string moves;
+  // A hint was shown on this level; cleared when a level is set up afresh
+  // (a new game, the next level, a restart), so the level checkCompletion
+  // reports solved keeps its flag in lastSolved. Not part of "save.dat".
+  bool hintUsed = false;
+  SolvedLevel lastSolved;
 };
 
 enum class Move { Up, Down, Left, Right };
@@ -66,10 +84,17 @@ enum class GameStatus { Playing, LevelComplete, GameOver };
 
 // Sets level 1 up: levelIndex 0, no rotation, gameOver clear.
 void startNewGame(Game& game);
+// The same for any level (0 to kLastLevelIndex), as practice plays it.
+void startLevel(Game& game, int32_t levelIndex);
 // Moves the cursor one cell when the ring stays inside the board; false (and
 // no change) otherwise.
 bool moveCursor(Board& board, Move move);
-// Lifts the ring's eight markers and starts the animation.
+// The same, counted in the game's moves when the cursor moved.
+bool moveCursor(Game& game, Move move);
+// The letter of a cursor move in a solution ('U' 'D' 'L' 'R').
+char letterOf(Move move);
+// Lifts the ring's eight markers and starts the animation; a turn that
+// starts counts in the game's moves.
 RotationStart startRotation(Game& game, bool counterClockwise);
 // One frame of the slide; after the 17th frame commits the pieces to the
 // ring where the rotation started. Nothing when no rotation runs.

@@ -76,6 +76,8 @@ void restoreSavedGame(Game& game, const SavedGame& saved) {
   placeCursor(board);
   game.rotation = Rotation{};
   game.gameOver = saved.levelIndex > kLastLevelIndex;
+  game.moves.clear();
+  game.lastSolved = SolvedLevel{};
 }
 
 }  // namespace bt

@@ -60,7 +60,8 @@ struct Solver::Bounds {
   std::array<std::array<int, kMaxSide + 1>, 4> cover{};  // counts by loX, hiX, loY, hiY
 };
 
-Solver::Solver(const PuzzleBoard& board) : board_(board), patterns_(board, board.start()) {
+Solver::Solver(const PuzzleBoard& board, bool buildTables)
+    : board_(board), patterns_(board, board.start(), buildTables) {
   uint64_t seed = 0x706172;
   for (auto& keys : cellKeys_) {
     for (uint64_t& k : keys) k = splitMix(seed);
@@ -189,14 +190,24 @@ void Solver::turn(Position& position, Bounds& bounds, int cursor, bool counterCl
 bool Solver::descend(Position& position, Bounds& bounds, int cost, int lastRun, bool lastCcw) {
   const int h = estimate(bounds, position, strong_);
   if (h == 0) return true;
-  if (cost + h >= costBelow_) return false;
+  const size_t depth = path_.size();
   const double f = cost + weight_ * h;
-  if (f > bound_) {
-    nextBound_ = std::min(nextBound_, f);
+  if (cost + h >= costBelow_ || f > bound_) {
+    // Tables built since the pause can cut the way back down short: the
+    // search goes on from here.
+    if (depth < resume_.size()) resume_.clear();
+    if (cost + h < costBelow_) nextBound_ = std::min(nextBound_, f);
     return false;
   }
+  // A paused search comes straight back down the choices it had made, to
+  // the turn it had not tried: the turns before them were searched already.
+  const bool resuming = depth < resume_.size();
+  const bool pendingHere = resuming && depth + 1 == resume_.size();
+  const Choice from = resuming ? resume_[depth] : Choice{};
+  if (pendingHere) resume_.clear();
   const int fromX = position.cursorX, fromY = position.cursorY;
-  for (int cursor : cursors_) {
+  for (size_t i = from.cursor; i < cursors_.size(); ++i) {
+    const int cursor = cursors_[i];
     const int x = cursor % kMaxSide, y = cursor / kMaxSide;
     const int travel = std::abs(x - fromX) + std::abs(y - fromY);
     const int next = cost + travel + 1;
@@ -213,21 +224,32 @@ bool Solver::descend(Position& position, Bounds& bounds, int cost, int lastRun, 
     if (!changes) continue;
     const bool same = travel == 0 && lastRun > 0;
     for (bool ccw : {true, false}) {
-      if (same && ccw != lastCcw) continue;  // undoes the last turn
+      const bool first = resuming && i == from.cursor;
+      if (first && ccw && !from.counterClockwise) continue;  // searched before the pause
+      if (same && ccw != lastCcw) continue;                  // undoes the last turn
       const int run = same ? lastRun + 1 : 1;
       if (run > kLongestRun[ccw]) continue;
-      if (++nodes_ > budget_) {
-        outOfBudget_ = true;
-        return false;
+      // The choices on the way back down were counted and looked up before.
+      const bool replay = first && ccw == from.counterClockwise && !pendingHere;
+      if (!replay) {
+        if (nodes_ == budget_) {
+          resume_ = choices_;
+          resume_.push_back({i, ccw});
+          outOfBudget_ = true;
+          return false;
+        }
+        ++nodes_;
       }
       const Bounds saved = bounds;
       position.cursorX = x;
       position.cursorY = y;
       turn(position, bounds, cursor, ccw);
-      if (!strong_ || !seen_->reachedBefore(key(position), next)) {
+      if (replay || !strong_ || !seen_->reachedBefore(key(position), next)) {
         path_.push_back({x, y, ccw});
+        choices_.push_back({i, ccw});
         if (descend(position, bounds, next, run, ccw)) return true;
         path_.pop_back();
+        choices_.pop_back();
       }
       turn(position, bounds, cursor, !ccw);
       bounds = saved;
@@ -240,44 +262,71 @@ bool Solver::descend(Position& position, Bounds& bounds, int cost, int lastRun, 
 }
 
 SearchOutcome Solver::search(const Position& start, const SearchLimits& limits) {
-  SearchOutcome outcome;
-  Position position = start;
-  Bounds bounds;
-  for (int cell : playCells_) addCell(bounds, cell, position.markers[cell], 1);
+  beginSearch(start, limits);
+  return continueSearch(limits.nodeBudget);
+}
+
+void Solver::beginSearch(const Position& start, const SearchLimits& limits) {
+  start_ = start;
   weight_ = limits.weight;
   strong_ = limits.strong;
-  budget_ = limits.nodeBudget;
   costBelow_ = limits.costBelow;
   nodes_ = 0;
+  budget_ = 0;
   outOfBudget_ = false;
+  finished_ = false;
+  found_.reset();
   path_.clear();
+  choices_.clear();
+  resume_.clear();
   if (strong_) {
-    patterns_.buildTripleTables();
+    if (limits.tripleTables) patterns_.buildTripleTables();
     const int bits = std::clamp(static_cast<int>(std::bit_width(limits.nodeBudget)),
                                 kFewestTableBits, kMostTableBits);
     if (!seen_ || seen_->bits() < bits) seen_ = std::make_unique<TranspositionTable>(bits);
   }
-  bound_ = weight_ * estimate(bounds, position, strong_);
+  Bounds bounds;
+  for (int cell : playCells_) addCell(bounds, cell, start.markers[cell], 1);
+  bound_ = weight_ * estimate(bounds, start, strong_);
+}
+
+SearchOutcome Solver::continueSearch(uint64_t nodes) {
+  if (finished_) return outcome();
+  budget_ = nodes_ + nodes;
+  outOfBudget_ = false;
   for (;;) {
-    nextBound_ = std::numeric_limits<double>::infinity();
-    if (strong_) seen_->nextRound();
+    // A round starts afresh unless it goes on from a pause.
+    if (resume_.empty()) {
+      nextBound_ = std::numeric_limits<double>::infinity();
+      if (strong_) seen_->nextRound();
+    }
+    Position position = start_;
+    Bounds bounds;
+    for (int cell : playCells_) addCell(bounds, cell, position.markers[cell], 1);
     if (descend(position, bounds, 0, 0, false)) {
-      outcome.turns = path_;
-      outcome.complete = true;
+      found_ = path_;
+      finished_ = true;
       break;
     }
     if (outOfBudget_) break;
     if (nextBound_ == std::numeric_limits<double>::infinity()) {
-      outcome.complete = true;
+      finished_ = true;
       break;
     }
     bound_ = nextBound_;
   }
-  outcome.nodes = nodes_;
-  if (outcome.turns) {
+  return outcome();
+}
+
+SearchOutcome Solver::outcome() const {
+  SearchOutcome outcome;
+  outcome.turns = found_;
+  outcome.complete = finished_;
+  outcome.nodes = nodes_ + (finished_ ? 0 : 1);
+  if (found_) {
     outcome.provenAtLeast =
-        static_cast<int>(movesForTurns(*outcome.turns, start.cursorX, start.cursorY).size());
-  } else if (outcome.complete) {
+        static_cast<int>(movesForTurns(*found_, start_.cursorX, start_.cursorY).size());
+  } else if (finished_) {
     outcome.provenAtLeast = costBelow_;
   } else {
     // Every bound below the one being searched was searched to its end.

@@ -1,5 +1,6 @@
 #include "game/UndoHistory.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace bt {
@@ -30,7 +31,13 @@ void UndoHistory::push(Step step, int32_t levelIndex) {
 }
 
 void UndoHistory::record(const Game& game) {
-  push({game.rotation.cursorX, game.rotation.cursorY, game.rotation.counterClockwise, nullptr},
+  // startRotation has just counted the turn; the keys before it since the
+  // last step made are cursor moves.
+  const bool sameLevel = game.board.levelIndex == levelIndex_ && done_ > 0;
+  const size_t turnAt = game.moves.empty() ? 0 : game.moves.size() - 1;
+  const size_t since = std::min(sameLevel ? steps_[done_ - 1].movesAfter : 0, turnAt);
+  push({game.rotation.cursorX, game.rotation.cursorY, game.rotation.counterClockwise, nullptr,
+        game.moves.substr(since, turnAt - since), game.moves.size(), nullptr},
        game.board.levelIndex);
 }
 
@@ -44,7 +51,14 @@ void UndoHistory::recordRestart(const Game& game) {
   if (was.cells == will.cells && was.cursorX == will.cursorX && was.cursorY == will.cursorY) {
     return;
   }
-  push({was.cursorX, was.cursorY, false, std::make_unique<const Cells>(was.cells)}, was.levelIndex);
+  push({was.cursorX,
+        was.cursorY,
+        false,
+        std::make_unique<const Cells>(was.cells),
+        {},
+        0,
+        std::make_unique<const std::string>(game.moves)},
+       was.levelIndex);
 }
 
 void UndoHistory::forgetOtherLevel(const Game& game) {
@@ -67,6 +81,17 @@ bool UndoHistory::turn(Game& game, uint8_t cursorX, uint8_t cursorY, bool counte
   return true;
 }
 
+std::vector<UndoHistory::MadeTurn> UndoHistory::turnsSinceRestart(const Game& game) const {
+  std::vector<MadeTurn> turns;
+  if (game.board.levelIndex != levelIndex_) return turns;
+  size_t first = done_;
+  while (first > 0 && !steps_[first - 1].cellsBefore) --first;
+  for (size_t i = first; i < done_; ++i) {
+    turns.push_back({steps_[i].cursorX, steps_[i].cursorY, steps_[i].counterClockwise});
+  }
+  return turns;
+}
+
 bool UndoHistory::undo(Game& game) {
   if (!playable(game)) return false;
   forgetOtherLevel(game);
@@ -76,7 +101,10 @@ bool UndoHistory::undo(Game& game) {
     game.board.cells = *last.cellsBefore;
     game.board.cursorX = last.cursorX;
     game.board.cursorY = last.cursorY;
-  } else if (!turn(game, last.cursorX, last.cursorY, !last.counterClockwise)) {
+    game.moves = *last.movesReplaced;
+  } else if (turn(game, last.cursorX, last.cursorY, !last.counterClockwise)) {
+    game.moves.resize(std::min(last.movesAfter - 1, game.moves.size()));
+  } else {
     return false;
   }
   --done_;
@@ -90,7 +118,12 @@ bool UndoHistory::redo(Game& game) {
   const Step& next = steps_[done_];
   if (next.cellsBefore) {
     restartLevel(game);
-  } else if (!turn(game, next.cursorX, next.cursorY, next.counterClockwise)) {
+  } else if (turn(game, next.cursorX, next.cursorY, next.counterClockwise)) {
+    const size_t stepBefore = next.movesAfter - 1 - next.cursorKeys.size();
+    game.moves.resize(std::min(stepBefore, game.moves.size()));
+    game.moves += next.cursorKeys;
+    game.moves += next.counterClockwise ? '<' : '>';
+  } else {
     return false;
   }
   ++done_;

@@ -4,13 +4,18 @@
 // step forward again through what was taken back until a new step is made.
 // A rotation is undone at once by turning the same ring the other way, so
 // the board keeps every marker of the level exactly once; a restart is
-// undone by putting back the board it replaced. Kept in memory only: never
-// part of "save.dat".
+// undone by putting back the board it replaced. The level's moves go back
+// with the board: an undone turn takes out the keys from the turn on, a
+// redone one gives back the keys up to it and the turn, an undone restart
+// gives back the keys it cleared. Kept in memory only: never part of
+// "save.dat".
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "game/Rules.h"
 
@@ -18,6 +23,13 @@ namespace bt {
 
 class UndoHistory {
  public:
+  // A rotation made: the ring's cursor place and the way it turned.
+  struct MadeTurn {
+    uint8_t cursorX = 0;
+    uint8_t cursorY = 0;
+    bool counterClockwise = false;
+  };
+
   // Far more than any level needs; past it the oldest step is forgotten, so
   // that a history never grows without bound.
   static constexpr size_t kMaxSteps = 1u << 16;
@@ -41,6 +53,10 @@ class UndoHistory {
   // its ring). Refused as undo is, and when nothing was undone since the
   // last step.
   bool redo(Game& game);
+  // The rotations made on the board's level since it was last restarted (or
+  // since the oldest step kept), oldest first; none when the steps kept are
+  // another level's. Turned back, newest first, they lead back there.
+  std::vector<MadeTurn> turnsSinceRestart(const Game& game) const;
   // For a new game: nothing to undo or redo.
   void clear();
   // Steps that undo can take back, and that redo can make again.
@@ -54,6 +70,11 @@ class UndoHistory {
     uint8_t cursorY = 0;
     bool counterClockwise = false;
     std::unique_ptr<const Cells> cellsBefore;  // a restart's: the board it replaced
+    // A rotation's: the cursor keys since the step before, and how many
+    // keys the level had once its turn was made.
+    std::string cursorKeys;
+    size_t movesAfter = 0;
+    std::unique_ptr<const std::string> movesReplaced;  // a restart's: the keys it cleared
   };
 
   void push(Step step, int32_t levelIndex);

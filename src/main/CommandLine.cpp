@@ -72,6 +72,9 @@ std::optional<CommandLineError> checkCombination(const ProgramOptions& options) 
   if (!options.headless && !options.wav.empty()) {
     return CommandLineError{"--wav works only with --headless"};
   }
+  if (options.records && options.headless) {
+    return CommandLineError{"--records prints the records and runs nothing else"};
+  }
   return std::nullopt;
 }
 
@@ -106,6 +109,8 @@ std::variant<ProgramOptions, CommandLineError> parseCommandLine(
       options.headless = true;
     } else if (name == "--help" || name == "-h") {
       options.help = true;
+    } else if (name == "--records") {
+      options.records = true;
     } else {
       return CommandLineError{"unknown option " + quote(name)};
     }
@@ -117,7 +122,8 @@ std::variant<ProgramOptions, CommandLineError> parseCommandLine(
 const char* usageText() {
   return "usage: brambletop [--display 240x320|176x220] [--scale N] [--fullscreen|--windowed]\n"
          "                  [--data-dir DIR] [--art-dir DIR] [--score-server HOST[:PORT]]\n"
-         "                  [--headless --script FILE [--wav FILE]]\n";
+         "                  [--headless --script FILE [--wav FILE]]\n"
+         "       brambletop --records [--data-dir DIR]\n";
 }
 
 }  // namespace bt

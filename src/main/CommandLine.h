@@ -25,6 +25,7 @@ struct ProgramOptions {
   std::string script;
   std::string wav;
   bool help = false;
+  bool records = false;  // print the personal records and end
 };
 
 struct CommandLineError {

@@ -6,9 +6,11 @@
 #include <optional>
 
 #include "app/Application.h"
+#include "app/DataFiles.h"
 #include "app/FrameLoop.h"
 #include "main/CommandLine.h"
 #include "main/DataFolder.h"
+#include "main/RecordsReport.h"
 #include "main/ScreenFactory.h"
 #include "main/ScriptRunner.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -47,6 +49,19 @@ std::optional<Folders> chooseFolders(const ProgramOptions& options, std::string&
     return std::nullopt;
   }
   return folders;
+}
+
+// The personal records of the data folder, on stdout; never a window.
+int printRecords(const ProgramOptions& options) {
+  const auto data = chooseDataFolder(options.dataDir);
+  if (!data) {
+    warn("cannot find the data folder " + quote(options.dataDir));
+    return 1;
+  }
+  RecordBook records;
+  records.load(Folders(std::string(), *data).makeDataPath(kRecordsFile));
+  std::fputs(recordsReport(records).c_str(), stdout);
+  return 0;
 }
 
 // Runs the Application until it quits; false when the display would not open.
@@ -145,6 +160,7 @@ int runProgram(const std::vector<std::string>& arguments) {
     std::fputs(usageText(), stdout);
     return 0;
   }
+  if (options.records) return printRecords(options);
   if (options.headless) return runHeadless(options);
 #ifdef BT_HAVE_SDL
   return runDesktop(options);

@@ -6,6 +6,7 @@
 #include "screens/GameScreen.h"
 #include "screens/HelpScreen.h"
 #include "screens/IntroScreen.h"
+#include "screens/LevelSelectScreen.h"
 #include "screens/MainMenuScreen.h"
 #include "screens/OnlineScoreScreen.h"
 #include "screens/OptionsScreen.h"
@@ -16,9 +17,13 @@ namespace bt {
 std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app, const ScoreServer& server) {
   switch (id) {
     case ScreenId::NewGame:
-      return std::make_unique<GameScreen>(app, false);
+      return std::make_unique<GameScreen>(app, GameStart::New);
     case ScreenId::ContinueGame:
-      return std::make_unique<GameScreen>(app, true);
+      return std::make_unique<GameScreen>(app, GameStart::Continue);
+    case ScreenId::PracticeGame:
+      return std::make_unique<GameScreen>(app, GameStart::Practice);
+    case ScreenId::LevelSelect:
+      return std::make_unique<LevelSelectScreen>(app);
     case ScreenId::MainMenu:
       return std::make_unique<MainMenuScreen>(app);
     case ScreenId::Options:

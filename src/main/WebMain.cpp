@@ -65,7 +65,7 @@ int main() {
     return 1;
   }
   auto loop = std::make_shared<bt::FrameLoop>(*app);
-  platform->runLoop([loop] { return loop->runDue(); },
+  platform->runLoop([loop] { return loop->runDue(); }, [app] { return app->still(); },
                     [platform, app]() mutable {
                       app.reset();  // writes "settings.dat", closes the display
                       bt::platform::showPageText(kEndedText);

@@ -27,9 +27,12 @@ target_link_options(brambletop PRIVATE
   -sENVIRONMENT=web
   -sEXPORTED_FUNCTIONS=_main,_malloc,_free)
 
-# The page and its icon beside the program.
+# The page, its app manifest, its service worker and its icons beside the
+# program. web.sh writes the build's version into the page and the worker.
 set(page_files)
-foreach(file ${BT_WEB_PAGE}/index.html ${BT_WEB_ART}/icon32.png)
+foreach(file ${BT_WEB_PAGE}/index.html ${BT_WEB_PAGE}/manifest.webmanifest ${BT_WEB_PAGE}/sw.js
+             ${BT_WEB_ART}/icon32.png ${BT_WEB_ART}/icon192.png ${BT_WEB_ART}/icon512.png
+             ${BT_WEB_ART}/icon512-maskable.png)
   get_filename_component(name ${file} NAME)
   add_custom_command(OUTPUT ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${name}
     COMMAND ${CMAKE_COMMAND} -E copy ${file} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${name}

@@ -43,12 +43,29 @@ constexpr std::array<std::pair<std::string_view, DesktopKey>, 21> kCodeNames{{
 
 // Keyboard names of the phone's codes (the first key of each in the table)
 // and of the desktop's own codes other than the letters.
-constexpr std::array<std::pair<uint32_t, std::string_view>, 19> kKeyboardNames{{
-    {kVkLeft, "Left"},     {kVkUp, "Up"},           {kVkRight, "Right"}, {kVkDown, "Down"},
-    {kVkLeftSoft, "F1"},   {kVkRightSoft, "F2"},    {kVkF1, "F3"},       {kVkF2, "F4"},
-    {kVkAction, "Space"},  {kVkBack, "Backspace"},  {kVkStar, "`"},      {kVkHash, "'"},
-    {kVkVolumeUp, "PgUp"}, {kVkVolumeDown, "PgDn"}, {kVkEscape, "Esc"},  {kVkEnter, "Enter"},
-    {kVkUndo, "Ctrl+Z"},   {kVkRedo, "Ctrl+Y"},     {kVkLegend, "?"},
+constexpr std::array<std::pair<uint32_t, std::string_view>, 21> kKeyboardNames{{
+    {kVkLeft, "Left"},
+    {kVkUp, "Up"},
+    {kVkRight, "Right"},
+    {kVkDown, "Down"},
+    {kVkLeftSoft, "F1"},
+    {kVkRightSoft, "F2"},
+    {kVkF1, "F3"},
+    {kVkF2, "F4"},
+    {kVkAction, "Space"},
+    {kVkBack, "Backspace"},
+    {kVkStar, "`"},
+    {kVkHash, "'"},
+    {kVkVolumeUp, "PgUp"},
+    {kVkVolumeDown, "PgDn"},
+    {kVkEscape, "Esc"},
+    {kVkEnter, "Enter"},
+    {kVkUndo, "Ctrl+Z"},
+    {kVkRedo, "Ctrl+Y"},
+    {kVkLegend, "?"},
+    // Sent by the page's checkbox, no keyboard key.
+    {kVkMovesShown, "moves shown"},
+    {kVkMovesHidden, "moves hidden"},
 }};
 constexpr std::string_view kDigitNames[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 // The phone's "F3" to "F10": keyboard F5 to F12, with F11 taken by fullscreen.

@@ -25,6 +25,8 @@ struct HttpPostRequest {
   std::string host;
   uint16_t port = 80;
   std::string path;  // with its query, from the leading '/'
+  // "POST", or "GET", which sends no body.
+  std::string method = "POST";
   std::string body;
   std::string agent;
   size_t maxBody = 1024;  // the rest of a longer body is not read

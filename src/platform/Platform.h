@@ -27,6 +27,17 @@ class Platform {
   // Returns when a message is waiting or the tick count has reached
   // deadline (compared with wrap-around), whichever comes first.
   virtual void waitMessage(uint32_t deadline) = 0;
+  // The program has nothing to do until a message arrives (its screen is
+  // still): a window may sleep until one does. A backend whose clock runs by
+  // the frames (headless) waits for the next frame as usual, so its runs
+  // stay frame for frame the same.
+  virtual void waitStill(uint32_t nextFrameDue) { waitMessage(nextFrameDue); }
+  // A line about the play beside the picture ("Brambletop - Level 12 -
+  // 7 moves - par 6 - best 6"): the window's title on the desktop, the line
+  // under the canvas and the page's title on the web. Never in the picture.
+  virtual void showPlayLine(std::string_view text) { (void)text; }
+  // Whether the moves show in the picture, for a page's checkbox.
+  virtual void showMovesChoice(bool shown) { (void)shown; }
   // Milliseconds since some fixed moment; wraps around after 49.7 days.
   virtual uint32_t tickCount() = 0;
   // Blocks the calling thread for that long; no message is handled meanwhile.

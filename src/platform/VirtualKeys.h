@@ -38,6 +38,9 @@ inline constexpr uint32_t kVkLegend = 131;  // '?': show or hide the key legend
 inline constexpr uint32_t kVkLetterA = 132;
 inline constexpr uint32_t kVkShiftLetterA = 158;
 inline constexpr int kLetterCount = 26;
+// The page's checkbox for the moves in the picture: set, or cleared.
+inline constexpr uint32_t kVkMovesShown = 184;
+inline constexpr uint32_t kVkMovesHidden = 185;
 
 // A letter's code, alone or with Shift.
 constexpr uint32_t letterKey(char letter, bool shift = false) {
@@ -58,7 +61,7 @@ constexpr bool isShiftedLetter(uint32_t code) {
 }
 // True for the codes above: the desktop's own keys.
 constexpr bool isDesktopKey(uint32_t code) {
-  return code == kVkUndo || (code >= kVkEscape && code < kVkShiftLetterA + kLetterCount);
+  return code == kVkUndo || (code >= kVkEscape && code <= kVkMovesHidden);
 }
 
 }  // namespace bt::platform

@@ -15,6 +15,7 @@ class ConfirmNewGameScreen : public Screen {
   void enter() override;
   void leave() override { bank_.clear(); }
   void frame() override;
+  bool still() const override { return !dirty_; }
   void keyDown(GameKey key) override;
   // Id 0 is "YES", any other "NO".
   void command(uint8_t id) override { keyDown(id == 0 ? kKeyLeftSoft : kKeyRightSoft); }

@@ -8,7 +8,9 @@
 #include "app/KeyMap.h"
 #include "app/ScoreRanking.h"
 #include "art/BoardSprites.h"
+#include "game/GamePuzzle.h"
 #include "game/LevelData.h"
+#include "game/LevelPar.h"
 #include "game/SavedGame.h"
 #include "screens/ScreenControls.h"
 #include "storage/ByteReader.h"
@@ -22,8 +24,8 @@ constexpr int kRotationChannel = 1;
 
 }  // namespace
 
-GameScreen::GameScreen(Application& app, bool continueSaved)
-    : Screen(app), view_(app.artSet()), continueSaved_(continueSaved) {}
+GameScreen::GameScreen(Application& app, GameStart start)
+    : Screen(app), view_(app.artSet()), start_(start), proof_(app) {}
 
 void GameScreen::enter() {
   Application& a = app();
@@ -45,12 +47,17 @@ void GameScreen::enter() {
     rotationSound_ = std::make_unique<WaveSound>();
     if (!rotationSound_->load(a.makePath("Game_Sound\\close.wav"))) rotationSound_.reset();
   }
-  if (continueSaved_) {
+  if (start_ == GameStart::Continue) {
     readSavedGame();
+    proof_.load();
+  } else if (practice()) {
+    startLevel(game_, std::clamp(a.practiceLevel(), 0, kLastLevelIndex));
   } else {
     a.settings().gameInProgress = 0;
     startNewGame(game_);
+    proof_.clear();
   }
+  if (a.records().markReached(game_.board.levelIndex)) a.writeRecords();
   scoreOnEnter_ = score();
 }
 
@@ -63,6 +70,10 @@ void GameScreen::quit() {
   // in the table already, and the switch asked for stands.
   if (leaving_) return;
   leaving_ = true;
+  if (practice()) {
+    app().requestScreen(ScreenId::LevelSelect);
+    return;
+  }
   // A game that solved more levels here than it had on entering, and beats
   // the table's lowest row, goes to the score table for a name.
   const bool ranked = recordGameScore(app().scores(), scoreOnEnter_, score()) >= 0;
@@ -73,10 +84,12 @@ void GameScreen::leave() {
   finishRotation(game_);
   rotationSound_.reset();
   release();
-  writeSavedGame();
+  app().showPlayLine(Application::kPlainTitle);
+  if (!practice()) writeSavedGame();
 }
 
 void GameScreen::frame() {
+  followHint();
   if (redrawRequested_) draw();
   if (game_.rotation.rotating) {
     stepRotation(game_);
@@ -90,19 +103,63 @@ void GameScreen::draw() {
   FrameBuffer& fb = a.frameBuffer();
   view_.drawBoard(fb, game_.board);
   const GameStatus status = checkCompletion(game_);
-  if (status == GameStatus::GameOver) a.settings().gameInProgress = 0;
+  if (status == GameStatus::GameOver && !practice()) a.settings().gameInProgress = 0;
+  if (status != GameStatus::Playing) levelSolved();
   statusText_ = GameView::statusText(status, game_.board.levelIndex);
   view_.drawCursor(fb, game_.board);
   view_.drawStatus(fb, a.font(), statusText_);
+  const std::string line = playLine(status);
+  if (a.movesShown()) view_.drawMoves(fb, a.font(), movesText(status));
+  a.showPlayLine(line);
+  view_.drawHint(fb, game_.board, hint_);
   a.setRedrawPending();
   redrawRequested_ = false;
+}
+
+void GameScreen::levelSolved() {
+  const SolvedLevel& solved = game_.lastSolved;
+  // A finished game counts on at every redraw: only real levels count.
+  if (solved.levelIndex < 0 || solved.levelIndex > kLastLevelIndex) return;
+  Application& a = app();
+  if (a.records().noteSolve(solved.levelIndex, solved.moves, solved.hintUsed)) a.writeRecords();
+  if (!practice()) proof_.levelSolved(solved.levelIndex, solved.moves);
+  if (practice()) {
+    a.setPracticeLevel(std::min(solved.levelIndex + 1, kLastLevelIndex));
+    if (!leaving_) {
+      leaving_ = true;
+      a.requestScreen(ScreenId::LevelSelect);
+    }
+  }
+}
+
+std::string GameScreen::playLine(GameStatus status) const {
+  std::string line = Application::kPlainTitle;
+  if (status == GameStatus::GameOver) return line + " - Game Over";
+  const bool complete = status == GameStatus::LevelComplete;
+  const int32_t level = complete ? game_.lastSolved.levelIndex : game_.board.levelIndex;
+  if (level < 0 || level > kLastLevelIndex) return line;
+  const size_t moves = complete ? game_.lastSolved.moves.size() : game_.moves.size();
+  line += practice() ? " - Practice - Level " : " - Level ";
+  line += std::to_string(level + 1) + (complete ? " - solved in " : " - ") + std::to_string(moves) +
+          (moves == 1 ? " move" : " moves") + " - par " + std::to_string(levelPar(level));
+  const PersonalRecord& record = app().records().level(level);
+  if (record.solved) line += " - best " + std::to_string(record.best());
+  return line;
+}
+
+std::string GameScreen::movesText(GameStatus status) const {
+  const bool complete = status == GameStatus::LevelComplete;
+  const int32_t level = complete ? game_.lastSolved.levelIndex : game_.board.levelIndex;
+  if (status == GameStatus::GameOver || level < 0 || level > kLastLevelIndex) return {};
+  const size_t moves = complete ? game_.lastSolved.moves.size() : game_.moves.size();
+  return std::to_string(moves) + " / par " + std::to_string(levelPar(level));
 }
 
 void GameScreen::rotate(bool counterClockwise) {
   const RotationStart start = startRotation(game_, counterClockwise);
   if (start == RotationStart::Ignored) return;
   if (start == RotationStart::Started) history_.record(game_);
-  app().settings().gameInProgress = 1;
+  if (!practice()) app().settings().gameInProgress = 1;
   if (start == RotationStart::Started && rotationSound_) {
     app().mixer().play(rotationSound_.get(), false, false, kRotationChannel);
   }
@@ -111,16 +168,16 @@ void GameScreen::rotate(bool counterClockwise) {
 void GameScreen::keyDown(GameKey key) {
   switch (findAction(app().settings().keyMap, key)) {
     case kActionMoveUp:
-      moveCursor(game_.board, Move::Up);
+      moveCursor(game_, Move::Up);
       break;
     case kActionMoveDown:
-      moveCursor(game_.board, Move::Down);
+      moveCursor(game_, Move::Down);
       break;
     case kActionMoveLeft:
-      moveCursor(game_.board, Move::Left);
+      moveCursor(game_, Move::Left);
       break;
     case kActionMoveRight:
-      moveCursor(game_.board, Move::Right);
+      moveCursor(game_, Move::Right);
       break;
     case kActionRotateLeft:
       rotate(true);
@@ -138,6 +195,26 @@ void GameScreen::keyDown(GameKey key) {
       break;
   }
   redrawRequested_ = true;
+}
+
+void GameScreen::showHint() {
+  hint_ = hints_.ask(game_, history_.turnsSinceRestart(game_));
+  hintPosition_ = puzzlePositionOf(game_);
+  hintAsked_ = true;
+  if (hint_.key != 0) game_.hintUsed = true;
+}
+
+void GameScreen::followHint() {
+  if (hintAsked_ && puzzlePositionOf(game_) != hintPosition_) {
+    hintAsked_ = false;
+    if (hint_.key != 0) redrawRequested_ = true;
+    hint_ = Hint{};
+  }
+  if (game_.rotation.rotating) return;
+  if (hints_.work(game_, HintSearch::kSliceNodes) && hintAsked_) {
+    showHint();
+    redrawRequested_ = true;
+  }
 }
 
 void GameScreen::restart() {
@@ -171,6 +248,12 @@ void GameScreen::command(uint8_t id) {
     case kRestartButton:
       if (!game_.gameOver) restart();
       break;
+    case kMovesToggle:
+      app().setMovesShown(!app().movesShown());
+      break;
+    case kHintCommand:
+      showHint();
+      break;
     default:
       break;
   }
@@ -198,10 +281,10 @@ void GameScreen::penMove(uint16_t x, uint16_t y) {
   // At most one cell per axis for each event, however far the pen went.
   const int32_t gx = x / kPenGrid;
   const int32_t gy = y / kPenGrid;
-  if (gx < penAnchorX_) moveCursor(game_.board, Move::Left);
-  if (gx > penAnchorX_) moveCursor(game_.board, Move::Right);
-  if (gy < penAnchorY_) moveCursor(game_.board, Move::Up);
-  if (gy > penAnchorY_) moveCursor(game_.board, Move::Down);
+  if (gx < penAnchorX_) moveCursor(game_, Move::Left);
+  if (gx > penAnchorX_) moveCursor(game_, Move::Right);
+  if (gy < penAnchorY_) moveCursor(game_, Move::Up);
+  if (gy > penAnchorY_) moveCursor(game_, Move::Down);
   penAnchorX_ = gx;
   penAnchorY_ = gy;
   redrawRequested_ = true;
@@ -220,6 +303,7 @@ void GameScreen::readSavedGame() {
     // Nothing playable was kept: a new game, as the new-game screen starts it.
     app().settings().gameInProgress = 0;
     startNewGame(game_);
+    proof_.clear();
   }
 }
 

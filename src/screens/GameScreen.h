@@ -12,13 +12,25 @@
 #include <memory>
 #include <string>
 
+#include "app/GameProofFile.h"
 #include "app/Screen.h"
+#include "game/HintSearch.h"
+#include "game/PuzzleBoard.h"
 #include "game/Rules.h"
 #include "game/UndoHistory.h"
 #include "screens/GameView.h"
 #include "sound/WaveSound.h"
 
 namespace bt {
+
+enum class GameStart {
+  New,       // level 1
+  Continue,  // the game kept in "save.dat"
+  // The level select's level, as practice: "save.dat", the settings' game in
+  // progress and the score are never touched; solving it or leaving returns
+  // to the level select.
+  Practice,
+};
 
 class GameScreen : public Screen {
  public:
@@ -27,15 +39,21 @@ class GameScreen : public Screen {
   static constexpr uint8_t kRotateLeftButton = 1;
   static constexpr uint8_t kRotateRightButton = 2;
   static constexpr uint8_t kRestartButton = 3;
+  // The desktop's M: the moves in the top band, shown or not.
+  static constexpr uint8_t kMovesToggle = 10;
+  // The hint (the desktop's H, the page's button, a pad's button): no pen
+  // target, only a command.
+  static constexpr uint8_t kHintCommand = 4;
   // Pen drags move the cursor by squares of this many pixels.
   static constexpr int32_t kPenGrid = 21;
 
-  GameScreen(Application& app, bool continueSaved);
+  GameScreen(Application& app, GameStart start);
 
   void enter() override;
   // Commits a running rotation, frees the sound, then writes "save.dat".
   void leave() override;
   void frame() override;
+  bool still() const override { return !redrawRequested_ && !game_.rotation.rotating; }
   void keyDown(GameKey key) override;
   void penDown(uint16_t x, uint16_t y) override;
   void penUp(uint16_t x, uint16_t y) override;
@@ -46,8 +64,11 @@ class GameScreen : public Screen {
   void undo() override;
   void redo() override;
   Controls controls() const override;
+  void movesShownChanged() override { redrawRequested_ = true; }
 
   const Game& game() const { return game_; }
+  // The hint shown (its key is 0 when none is).
+  const Hint& hint() const { return hint_; }
   // The status text of the last picture drawn.
   const std::string& statusText() const { return statusText_; }
 
@@ -55,17 +76,37 @@ class GameScreen : public Screen {
   void draw();
   void rotate(bool counterClockwise);
   void restart();
+  // Asks for the hint from the position now; it shows until the position
+  // changes (see followHint).
+  void showHint();
+  // Once a frame: drops a hint the position has left, and gives the hint
+  // search a slice of work (not while a rotation slides), showing what it
+  // improves.
+  void followHint();
   void readSavedGame();
   void writeSavedGame();
   // The number of levels solved, the game's score.
   int32_t score() const;
-  // Leaves for the score table when the score earned a row, else the menu.
+  // Leaves for the score table when the score earned a row, else the menu
+  // (practice: the level select).
   void quit();
+  // A level just solved: its record, and practice's way back.
+  void levelSolved();
+  // The moves, par and best beside the picture (and in it, when shown).
+  std::string playLine(GameStatus status) const;
+  // "7 / par 6", for the top band.
+  std::string movesText(GameStatus status) const;
+  bool practice() const { return start_ == GameStart::Practice; }
 
   GameView view_;
   Game game_;
   UndoHistory history_;
-  const bool continueSaved_;
+  const GameStart start_;
+  GameProofFile proof_;  // the moves of each level this game solved
+  HintSearch hints_;
+  Hint hint_;
+  puzzle::Position hintPosition_;  // where the hint was asked for
+  bool hintAsked_ = false;         // and the game still stands there
   std::unique_ptr<WaveSound> rotationSound_;
   std::string statusText_;
   bool redrawRequested_ = false;

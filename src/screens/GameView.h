@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "art/BoardSprites.h"
+#include "game/HintSearch.h"
 #include "game/Rules.h"
 #include "gfx/Font.h"
 #include "gfx/FrameBuffer.h"
@@ -48,6 +49,14 @@ class GameView {
   // The status bar and its black text; on the 240x320 art set the three
   // buttons and the white "Restart" label too.
   void drawStatus(FrameBuffer& fb, Font& font, std::string_view text) const;
+  // The moves against par ("7 / par 6") in the band above the board,
+  // centred, clear of the 240x320 layout's "Restart" and menu button.
+  void drawMoves(FrameBuffer& fb, Font& font, std::string_view text) const;
+  // A hint (none when its key is 0): a thick cyan outline around the ring it
+  // turns next, outside where the cursor's outline goes, with arrowheads on
+  // its sides pointing the way it turns; on the 240x320 art set, when the
+  // turn is the next key, a frame around the rotate button that makes it.
+  void drawHint(FrameBuffer& fb, const Board& board, const Hint& hint) const;
   // The eight pieces of the board's rotation, each as far from its ring cell
   // towards the next as the rotation's frames go: one pixel a frame on each
   // axis the piece moves along.

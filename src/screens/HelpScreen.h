@@ -14,6 +14,7 @@ class HelpScreen : public Screen {
   void enter() override;
   void leave() override { bank_.clear(); }
   void frame() override;
+  bool still() const override { return !dirty_; }
   void keyDown(GameKey key) override;
   void command(uint8_t) override { keyDown(kKeyLeftSoft); }
   Controls controls() const override;

@@ -122,6 +122,10 @@ void MainMenuScreen::keyDown(GameKey key) {
 }
 
 void MainMenuScreen::command(uint8_t id) {
+  if (id == kLevelsCommand) {
+    app().requestScreen(ScreenId::LevelSelect);
+    return;
+  }
   if (id >= kEntryCount) return;
   selection_ = static_cast<int8_t>(id);
   dirty_ = true;

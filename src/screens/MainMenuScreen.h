@@ -22,12 +22,15 @@ class MainMenuScreen : public Screen {
   void enter() override;
   void leave() override;
   void frame() override;
+  bool still() const override { return !dirty_; }
   void keyDown(GameKey key) override;
   // A tap on entry id: shows the cursor there, then opens it.
   void command(uint8_t id) override;
   Controls controls() const override;
 
   static constexpr int kEntryCount = 5;
+  // The desktop's L: the level select, beside the phone's entries.
+  static constexpr uint8_t kLevelsCommand = 100;
 
  private:
   bool savedGameInProgress();

@@ -5,6 +5,7 @@
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
 #include "net/protocol/ScoreCheck.h"
+#include "platform/os/Warning.h"
 #include "screens/ScoreTableExchange.h"
 #include "screens/ScreenControls.h"
 
@@ -45,6 +46,8 @@ OnlineScoreScreen::OnlineScoreScreen(Application& app, const ScoreServer& server
     : Screen(app), places_(onlineScorePlaces(app.artSet())), client_(app.platform().network()) {
   client_.setGameId(kScoreGameId);
   client_.setServer(server);
+  // Why the server said no goes beside the phone's picture, never into it.
+  client_.setRefusalReporter([](std::string_view reason) { warn(reason); });
 }
 
 OnlineScoreScreen::~OnlineScoreScreen() {
@@ -113,7 +116,7 @@ void OnlineScoreScreen::keyDown(GameKey key) {
   } else if (key == kKeyRightSoft) {
     if (!isRunning(status())) {
       applyReceived();  // a table still waiting decides what this exchange does
-      client_.start(*this, submissionFrom(app().scores()));
+      client_.start(*this, provenSubmission(app()));
       return;
     }
     // "STOP": the worker is gone when stop returns. Had it completed just

@@ -20,6 +20,7 @@ class OptionsScreen : public Screen {
   void enter() override;
   void leave() override;
   void frame() override;
+  bool still() const override { return !dirty_; }
   void keyDown(GameKey key) override;
   // Ids 0 to 8 select that row (even while a key is awaited), 9 is "DONE",
   // 10 and above "CHANGE".

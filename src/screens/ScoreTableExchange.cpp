@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "app/Application.h"
+#include "app/GameProofFile.h"
+
 namespace bt {
 
 static_assert(kScoreReplyPairs == ScoreTable::kEntries, "a reply fills the whole table");
@@ -11,7 +14,16 @@ std::optional<ScoreSubmission> submissionFrom(const ScoreTable& table) {
   const int32_t row = table.getHighlighted();
   if (row < 0 || row >= ScoreTable::kEntries) return std::nullopt;
   const ScoreEntry& entry = table.entries[static_cast<size_t>(row)];
-  return ScoreSubmission{std::string(entry.name.data()), entry.score};
+  return ScoreSubmission{std::string(entry.name.data()), entry.score, std::nullopt};
+}
+
+std::optional<ScoreSubmission> provenSubmission(Application& app) {
+  std::optional<ScoreSubmission> submission = submissionFrom(app.scores());
+  if (!submission) return submission;
+  GameProofFile proof(app);
+  proof.load();
+  submission->proof = proof.proofOfScore(submission->score);
+  return submission;
 }
 
 void applyScoreReply(const ScoreReply& reply, ScoreTable& table) {

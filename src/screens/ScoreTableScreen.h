@@ -22,6 +22,8 @@ class ScoreTableScreen : public Screen {
   void enter() override;
   void leave() override;
   void frame() override;
+  // A typed letter waits to be accepted after a pause: not still then.
+  bool still() const override { return !dirty_ && !entry_.pending(); }
   void keyDown(GameKey key) override;
   // A keyboard's letter goes straight into the name being typed.
   void typeLetter(char letter) override;

@@ -3,6 +3,7 @@
 #include "app/KeyMap.h"
 #include "platform/VirtualKeys.h"
 #include "screens/GameScreen.h"
+#include "screens/MainMenuScreen.h"
 
 namespace bt {
 
@@ -46,10 +47,12 @@ std::vector<DesktopBinding> gameKeyBindings() {
       {letterKey('Q'), runCommand(GameScreen::kRotateLeftButton)},
       {letterKey('E'), runCommand(GameScreen::kRotateRightButton)},
       {letterKey('R'), runCommand(GameScreen::kRestartButton)},
+      {letterKey('M'), runCommand(GameScreen::kMovesToggle)},
       {letterKey('U'), kUndoStep},
       {letterKey('U', true), kRedoStep},
       {kVkUndo, kUndoStep},
       {kVkRedo, kRedoStep},
+      {letterKey('H'), runCommand(GameScreen::kHintCommand)},
   };
 }
 
@@ -63,10 +66,12 @@ Controls introControls() {
 
 Controls mainMenuControls() {
   Controls controls;
-  controls.bind(kVkEnter, pressKey(kKeyAction));
+  controls.bind(kVkEnter, pressKey(kKeyAction))
+      .bind(letterKey('L'), runCommand(MainMenuScreen::kLevelsCommand));
   controls.line("choose", {phone(kKeyUp), phone(kKeyDown)})
       .line("open", {phone(kKeyAction)})
       .line("SCORES", {phone(kKeyRightSoft)})
+      .line("levels", {legendCode(letterKey('L'))})
       .line("quit", {phone(kKeyBack)})
       .line(kThisList, {legendCode(kVkLegend)});
   return controls;
@@ -147,6 +152,20 @@ Controls gameControls() {
   addActionLines(controls);
   controls.line("Undo", {legendCode(letterKey('U')), legendCode(kVkUndo)})
       .line("Redo", {legendCode(letterKey('U', true)), legendCode(kVkRedo)})
+      .line("moves shown", {legendCode(letterKey('M'))})
+      .line("Hint", {legendCode(letterKey('H'))})
+      .line(kThisList, {legendCode(kVkLegend)});
+  return controls;
+}
+
+Controls levelSelectControls(int32_t captionTop) {
+  Controls controls;
+  controls.bind(kVkEscape, pressKey(kKeyLeftSoft))
+      .bind(kVkEnter, pressKey(kKeyAction))
+      .captionBand(captionTop);
+  controls.line("choose", {phone(kKeyUp), phone(kKeyDown), phone(kKeyLeft), phone(kKeyRight)})
+      .line("PLAY", {phone(kKeyAction), phone(kKeyRightSoft)})
+      .line("BACK", {phone(kKeyLeftSoft), phone(kKeyBack)})
       .line(kThisList, {legendCode(kVkLegend)});
   return controls;
 }

@@ -6,8 +6,8 @@
 // acts (the menu, the game) and "DONE" on the help, the options and the
 // score table; only the game answers Q and E (turn the ring left or right,
 // as its arrow buttons), R (restart, as its button), U and Ctrl+Z (undo),
-// Shift+U and Ctrl+Y (redo); while a name is typed every letter types
-// itself. captionTop is where a screen's caption band starts.
+// Shift+U and Ctrl+Y (redo) and H (a hint); while a name is typed every
+// letter types itself. captionTop is where a screen's caption band starts.
 #include <cstdint>
 #include <vector>
 
@@ -23,6 +23,7 @@ Controls mainMenuControls();
 // so that they can be given to an action.
 Controls optionsControls(bool awaitingKey, int32_t captionTop);
 Controls helpControls(int32_t captionTop);
+Controls levelSelectControls(int32_t captionTop);
 Controls confirmNewGameControls();
 Controls scoreTableControls(bool namingRow, int32_t captionTop);
 Controls onlineScoreControls(int32_t captionTop);

@@ -53,6 +53,12 @@ struct GamePlaces {
   // The cursor: twelve white lines around the ring and its centre, about a
   // pixel outside them.
   std::array<Line, 12> cursorOutline;
+  // A hint: a thicker outline around its ring, this many pixels outside the
+  // ring's cells and this thick, with a filled arrowhead of this size on each
+  // of its four outer sides pointing the way the ring turns.
+  int32_t hintMargin;
+  int32_t hintThickness;
+  int32_t hintArrow;
 };
 
 inline constexpr GamePlaces kGamePlaces176x220{
@@ -74,6 +80,9 @@ inline constexpr GamePlaces kGamePlaces176x220{
                        {49, 49, 49, 17},
                        {48, 16, 33, 16},
                        {32, 15, 32, 0}}},
+    .hintMargin = 2,
+    .hintThickness = 2,
+    .hintArrow = 4,
 };
 inline constexpr GamePlaces kGamePlaces240x320{
     .cellPitch = 22,
@@ -94,6 +103,9 @@ inline constexpr GamePlaces kGamePlaces240x320{
                        {65, 64, 65, 22},
                        {64, 21, 44, 21},
                        {43, 20, 43, 0}}},
+    .hintMargin = 2,
+    .hintThickness = 2,
+    .hintArrow = 5,
 };
 
 // The game screen's pen targets, the same on both art sets, in the order of

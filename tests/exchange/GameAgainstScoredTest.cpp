@@ -1,12 +1,16 @@
 // The game's own score client against the real score server: what one
 // submits, the other keeps, and the table the player then sees is the
-// server's.
+// server's. A default server takes only proven scores; the game's proof
+// comes from "proof.dat" as the online score screen sends it.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "app/GameProofFile.h"
 #include "app/ScoreTable.h"
+#include "app/ShellFixture.h"
+#include "game/LevelData.h"
 #include "net/HighScoreClient.h"
 #include "net/protocol/ScoreCheck.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -40,7 +44,9 @@ class GameAgainstScoredTest : public ::testing::Test {
   std::string name(int row) { return table_.entries[row].name.data(); }
 
   bt::scored::test::TempDatabaseFile database_;
-  bt::scored::test::ScoredProcess scored_{{"--db", database_.path(), "--quiet"}};
+  // The phone's client proves nothing: this server takes the check value alone.
+  bt::scored::test::ScoredProcess scored_{
+      {"--db", database_.path(), "--quiet", "--accept-unproven"}};
   platform::HeadlessPlatform platform_{1000};
   ScoreTable table_;
   RecordingListener listener_;
@@ -69,6 +75,75 @@ TEST_F(GameAgainstScoredTest, FetchesSubmitsAndGetsTheServersTableBack) {
   EXPECT_EQ(name(1), "ANNA");
   EXPECT_EQ(table.entries[1].score, 7) << "a name keeps its best";
   EXPECT_EQ(table.entries[2].score, 0);
+}
+
+// A server as it runs by default, and the game's application around the
+// client, with its files in a temporary folder.
+class ProvenScoresTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(scored_.port(), 0) << scored_.errorOutput();
+    start();
+    ScoreServer server;
+    server.port = static_cast<uint16_t>(scored_.port());
+    client_.setServer(server);
+    client_.setGameId(kScoreGameId);
+    client_.setRefusalReporter([this](std::string_view reason) { refusals_.emplace_back(reason); });
+  }
+
+  // The highlighted row's exchange as the online score screen makes it.
+  ExchangeStatus exchange(const ExchangeExtras& extras = {}) {
+    listener_.clear();
+    EXPECT_TRUE(client_.start(listener_, provenSubmission(*app_), extras));
+    const std::vector<ExchangeStatus> reports = listener_.waitForEnd();
+    client_.stop();
+    applyReceived(client_, app_->scores());
+    return reports.empty() ? ExchangeStatus::Idle : reports.back();
+  }
+
+  void highlight(const char* name, int32_t score) {
+    ScoreTable& table = app_->scores();
+    table.setEntryName(0, name);
+    table.entries[0].score = score;
+    table.setHighlighted(0);
+  }
+
+  bt::scored::test::TempDatabaseFile database_;
+  bt::scored::test::ScoredProcess scored_{{"--db", database_.path(), "--quiet"}};
+  RecordingListener listener_;
+  HighScoreClient client_{platform_.network()};
+  std::vector<std::string> refusals_;
+};
+
+TEST_F(ProvenScoresTest, AnHonestGameIsAcceptedAndAnUnprovenOneRefused) {
+  // Two levels solved, the first with detours the proof leaves out.
+  GameProofFile proof(*app_);
+  proof.clear();
+  proof.levelSolved(0, "LLRRUU<><L>DUL<L>");
+  proof.levelSolved(1, levelSolutions()[1]);
+
+  highlight("CURL", 999999999);  // what a forger would send
+  EXPECT_EQ(exchange(), ExchangeStatus::Failed);
+  highlight("ANNA", 3);  // one level more than the proof holds: no proof sent
+  EXPECT_EQ(exchange(), ExchangeStatus::Failed);
+  ASSERT_EQ(refusals_.size(), 2u);
+  EXPECT_EQ(refusals_[1], "the score server answered 403: the score has no proof of play");
+
+  highlight("ANNA", 2);
+  ExchangeExtras extras;
+  extras.records = {{1, "ANNA", std::string(levelSolutions()[0])}, {2, "ANNA", "LU<"}};
+  extras.fetchWorldRecords = true;
+  EXPECT_EQ(exchange(extras), ExchangeStatus::Complete);
+  EXPECT_EQ(refusals_.size(), 2u);
+  const ScoreTable& table = app_->scores();
+  EXPECT_STREQ(table.entries[0].name.data(), "ANNA");
+  EXPECT_EQ(table.entries[0].score, 2);
+  EXPECT_EQ(table.entries[1].score, 0) << "nothing else was taken";
+  std::optional<ExtrasOutcome> outcome = client_.takeExtras();
+  ASSERT_TRUE(outcome.has_value());
+  EXPECT_EQ(outcome->records,
+            (std::vector<RecordOutcome>{RecordOutcome::Kept, RecordOutcome::Refused}));
+  EXPECT_EQ(outcome->worldRecords, (std::vector<WorldRecord>{{1, {9, "ANNA"}}}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "game/LevelData.h"
 #include "game/PuzzleBoard.h"
 #include "game/Solver.h"
 
@@ -132,6 +133,64 @@ TEST(SolverTest, BoundIsAdmissibleAndSearchIsExactOnSmallBoards) {
       }
       EXPECT_EQ(exceeded, 0);
       EXPECT_GT(tight, 0);
+    }
+  }
+}
+
+// A search run in pieces of any size finds what one search with all their
+// nodes finds: the same turns, the same count of nodes, the same bound, when
+// the budget runs out and when the search ends, exact or weighted; and a
+// solver whose tables are built one by one after the search began answers
+// as one built at once.
+TEST(SolverTest, SearchInPiecesFindsWhatOneSearchFinds) {
+  struct Case {
+    int level;
+    double weight;
+    uint64_t budget;
+    bool strong;
+    bool ends;  // with a solution, within the budget
+  };
+  const Case cases[] = {
+      {35, 1.0, 20'000, true, true},  // after 14,691 nodes
+      {4, 1.0, 20'000, true, true},   // after 1,531
+      {31, 1.0, 20'000, true, false}, {47, 1.0, 20'000, true, false},
+      {20, 2.0, 20'000, true, false}, {52, 1.0, 10'000, false, false},
+  };
+  std::mt19937 pieceSizes(5);
+  for (const Case& k : cases) {
+    SCOPED_TRACE("level " + std::to_string(k.level) + ", weight " + std::to_string(k.weight));
+    const PuzzleBoard board(levelOf(builtInLevels()[k.level - 1]));
+    std::mt19937 walk(static_cast<unsigned>(k.level));
+    Position position = board.start();
+    for (int keys = 0; keys < 8; ++keys) board.apply(position, kKeys[walk() % 6]);
+    const SearchLimits limits{k.weight, k.budget, 1 << 30, k.strong, false};
+    Solver whole(board);
+    const SearchOutcome expected = whole.search(position, limits);
+    Solver pieces(board, false);
+    pieces.beginSearch(position, limits);
+    while (pieces.buildNextTable()) {
+    }
+    SearchOutcome got;
+    for (uint64_t spent = 0; spent < k.budget;) {
+      const uint64_t piece = std::min<uint64_t>(k.budget - spent, 1 + pieceSizes() % 3000);
+      got = pieces.continueSearch(piece);
+      spent += piece;
+      if (got.complete) break;
+    }
+    ASSERT_EQ(expected.complete, k.ends);
+    EXPECT_EQ(got.complete, expected.complete);
+    EXPECT_EQ(got.nodes, expected.nodes);
+    EXPECT_EQ(got.provenAtLeast, expected.provenAtLeast);
+    ASSERT_EQ(got.turns.has_value(), expected.turns.has_value());
+    if (got.turns) {
+      EXPECT_EQ(movesForTurns(*got.turns, position.cursorX, position.cursorY),
+                movesForTurns(*expected.turns, position.cursorX, position.cursorY));
+    }
+    if (got.complete) {
+      // Pieces after the end change nothing.
+      const SearchOutcome again = pieces.continueSearch(1000);
+      EXPECT_EQ(again.nodes, got.nodes);
+      EXPECT_TRUE(again.complete);
     }
   }
 }

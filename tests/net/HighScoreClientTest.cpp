@@ -67,7 +67,7 @@ TEST_F(HighScoreClientTest, FetchesThenSubmitsAgainstARealServer) {
   EXPECT_FALSE(client_.takeReceived()) << "taken once";
 
   server_.answer(200, tenPairs("S"));
-  EXPECT_EQ(exchange(ScoreSubmission{"A B&C", 100}),
+  EXPECT_EQ(exchange(ScoreSubmission{"A B&C", 100, std::nullopt}),
             (Reports{kConnecting, kExchanging, kComplete}));
   reply = client_.takeReceived();
   ASSERT_TRUE(reply.has_value());
@@ -75,7 +75,7 @@ TEST_F(HighScoreClientTest, FetchesThenSubmitsAgainstARealServer) {
 
   // A name longer than a table's row holds is sent as the row would hold it.
   server_.answer(200, tenPairs("L"));
-  EXPECT_EQ(exchange(ScoreSubmission{"ABCDEFGHIJKLMNOPQ", 7}),
+  EXPECT_EQ(exchange(ScoreSubmission{"ABCDEFGHIJKLMNOPQ", 7, std::nullopt}),
             (Reports{kConnecting, kExchanging, kComplete}));
 
   const std::vector<ReceivedRequest> requests = server_.requests();
@@ -91,6 +91,87 @@ TEST_F(HighScoreClientTest, FetchesThenSubmitsAgainstARealServer) {
     EXPECT_EQ(r.agent, "Microsoft Internet Explorer");
   }
   EXPECT_EQ(platform_.headlessNetwork().dataConnectionsOpened(), 1) << "kept for the next one";
+}
+
+// A submission carries its proof in the body; after the server's answer, the
+// player's records go one by one, then the fetch of each level's best, and
+// none of them changes the reports. A refusal of the score itself is told
+// to the reporter, and the records still go.
+TEST_F(HighScoreClientTest, TheProofGoesInTheBodyAndTheExtrasFollow) {
+  const std::string level = "/records/brambletop/";
+  server_.answerRecords("POST " + level + "1", 200, "9 ANN\n");
+  server_.answerRecords("POST " + level + "2", 403, "the moves do not solve level 2\n");
+  server_.answerRecords("POST " + level + "3", 429, "more than 30 records a minute\n");
+  server_.answerRecords("GET /records/brambletop", 200, "1 9 ANN\n2 17 BOB\n");
+  ExchangeExtras extras;
+  extras.records = {{1, "ANN", "UU<L>L<L>"}, {2, "ANN", "LU<"}, {3, "ANN", "R>"}};
+  extras.fetchWorldRecords = true;
+  std::vector<std::string> refusals;
+  client_.setRefusalReporter([&](std::string_view reason) { refusals.emplace_back(reason); });
+
+  server_.answer(200, tenPairs("S"));
+  listener_.clear();
+  ASSERT_TRUE(
+      client_.start(listener_, ScoreSubmission{"ANN", 2, "UU<L>L<L>,LUU<RR>DDDD<<LL>>"}, extras));
+  EXPECT_EQ(listener_.waitForEnd(), (Reports{kConnecting, kExchanging, kComplete}));
+  EXPECT_TRUE(client_.takeReceived().has_value());
+  std::optional<ExtrasOutcome> outcome = client_.takeExtras();
+  ASSERT_TRUE(outcome.has_value());
+  EXPECT_EQ(outcome->records,
+            (std::vector<RecordOutcome>{RecordOutcome::Kept, RecordOutcome::Refused,
+                                        RecordOutcome::NotSent}));
+  EXPECT_EQ(outcome->worldRecords, (std::vector<WorldRecord>{{1, {9, "ANN"}}, {2, {17, "BOB"}}}));
+  EXPECT_FALSE(client_.takeExtras()) << "taken once";
+  EXPECT_TRUE(refusals.empty());
+
+  std::vector<ReceivedRequest> requests = server_.requests();
+  ASSERT_EQ(requests.size(), 5u);
+  EXPECT_EQ(requests[0].method, "POST");
+  EXPECT_EQ(requests[0].target,
+            "/highscorescript/highscore.asp?game=brambletop&init=ANN&score=2&special=154");
+  EXPECT_EQ(requests[0].body, "proof=UU<L>L<L>,LUU<RR>DDDD<<LL>>");
+  EXPECT_EQ(requests[1].target, level + "1");
+  EXPECT_EQ(requests[1].body, "name=ANN&moves=UU<L>L<L>");
+  EXPECT_EQ(requests[3].target, level + "3");
+  EXPECT_EQ(requests[4].method, "GET");
+  EXPECT_EQ(requests[4].target, "/records/brambletop");
+  EXPECT_EQ(requests[4].body, "");
+
+  server_.answer(403, "the proof solves 2 levels,\x1b[2J not 9\nmore");
+  listener_.clear();
+  ASSERT_TRUE(client_.start(listener_, ScoreSubmission{"ANN", 9, std::nullopt}, extras));
+  EXPECT_EQ(listener_.waitForEnd(), (Reports{kConnecting, kExchanging, kFailed}));
+  EXPECT_FALSE(client_.takeReceived());
+  EXPECT_EQ(refusals, (std::vector<std::string>{
+                          "the score server answered 403: the proof solves 2 levels,?[2J not 9"}));
+  outcome = client_.takeExtras();
+  ASSERT_TRUE(outcome.has_value());
+  EXPECT_EQ(outcome->records[0], RecordOutcome::Kept) << "sent all the same";
+  requests = server_.requests();
+  ASSERT_EQ(requests.size(), 10u);
+  EXPECT_EQ(requests[5].body, "OK") << "no proof: the phone's body";
+
+  // A server that cannot be reached gets nothing more after the first try.
+  LocalHttpServer closed;
+  const int closedPort = closed.port();
+  closed.stop();
+  useServer(closedPort, 10s);
+  listener_.clear();
+  ASSERT_TRUE(client_.start(listener_, std::nullopt, extras));
+  EXPECT_EQ(listener_.waitForEnd(), (Reports{kConnecting, kExchanging, kFailed}));
+  outcome = client_.takeExtras();
+  ASSERT_TRUE(outcome.has_value());
+  EXPECT_EQ(outcome->records, std::vector<RecordOutcome>(3, RecordOutcome::NotSent));
+  EXPECT_FALSE(outcome->worldRecords.has_value());
+  EXPECT_EQ(refusals.size(), 1u);
+
+  platform_.headlessNetwork().refuseDataConnection(true);
+  listener_.clear();
+  ASSERT_TRUE(client_.start(listener_, std::nullopt, extras));
+  EXPECT_EQ(listener_.waitForEnd(), (Reports{kConnecting, kFailed}));
+  outcome = client_.takeExtras();
+  ASSERT_TRUE(outcome.has_value());
+  EXPECT_EQ(outcome->records, std::vector<RecordOutcome>(3, RecordOutcome::NotSent));
 }
 
 // A reply nobody took is not handed out after the next exchange, whatever
@@ -149,7 +230,7 @@ TEST_F(HighScoreClientTest, FailuresReportFailedAndLeaveNoReply) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     c.arrange();
-    EXPECT_EQ(exchange(ScoreSubmission{"KIM", 2}), c.reports);
+    EXPECT_EQ(exchange(ScoreSubmission{"KIM", 2, std::nullopt}), c.reports);
     EXPECT_FALSE(client_.takeReceived());
     server_.setSilent(false);
     server_.answer(200, "");

@@ -116,6 +116,44 @@ TEST_F(HighScoreClientWithoutWorkerTest, FailuresReportFailed) {
   }
 }
 
+// The extras follow one by one as each request completes, and the last
+// report waits for the last of them; a request that gets no answer ends the
+// extras there.
+TEST_F(HighScoreClientWithoutWorkerTest, TheExtrasFollowOneByOne) {
+  ExchangeExtras extras;
+  extras.records = {{1, "ANN", "UU<L>L<L>"}, {2, "ANN", "LU<"}};
+  extras.fetchWorldRecords = true;
+  ASSERT_TRUE(client_.start(reports_, ScoreSubmission{"ANN", 1, "UU<L>L<L>"}, extras));
+  EXPECT_EQ(network_.live->request.body, "proof=UU<L>L<L>");
+  network_.complete(platform::HttpResponse{200, tenPairs("W")});
+  ASSERT_NE(network_.live, nullptr);
+  EXPECT_EQ(network_.live->request.path, "/records/brambletop/1");
+  network_.complete(platform::HttpResponse{200, "9 ANN\n"});
+  EXPECT_EQ(network_.live->request.path, "/records/brambletop/2");
+  network_.complete(platform::HttpResponse{403, "no\n"});
+  EXPECT_EQ(network_.live->request.method, "GET");
+  EXPECT_EQ(reports_.reports(), (Reports{kConnecting, kExchanging})) << "not before the last";
+  network_.complete(platform::HttpResponse{200, "1 9 ANN\n"});
+  EXPECT_EQ(reports_.reports(), (Reports{kConnecting, kExchanging, kComplete}));
+  EXPECT_EQ(network_.live, nullptr);
+  EXPECT_TRUE(client_.takeReceived().has_value());
+  std::optional<ExtrasOutcome> outcome = client_.takeExtras();
+  ASSERT_TRUE(outcome.has_value());
+  EXPECT_EQ(outcome->records,
+            (std::vector<RecordOutcome>{RecordOutcome::Kept, RecordOutcome::Refused}));
+  EXPECT_EQ(outcome->worldRecords, (std::vector<WorldRecord>{{1, {9, "ANN"}}}));
+
+  reports_.clear();
+  ASSERT_TRUE(client_.start(reports_, std::nullopt, extras));
+  network_.complete(platform::HttpResponse{200, tenPairs("W")});
+  network_.complete(std::nullopt);
+  EXPECT_EQ(reports_.reports(), (Reports{kConnecting, kExchanging, kComplete}));
+  EXPECT_EQ(network_.live, nullptr) << "nothing more after a request without an answer";
+  outcome = client_.takeExtras();
+  ASSERT_TRUE(outcome.has_value());
+  EXPECT_EQ(outcome->records, std::vector<RecordOutcome>(2, RecordOutcome::NotSent));
+}
+
 // STOP cancels the request; nothing reports after it, and the next exchange
 // starts afresh.
 TEST_F(HighScoreClientWithoutWorkerTest, StopCancelsTheRequest) {

@@ -123,7 +123,8 @@ TEST(DesktopKeysTest, EveryCodeAKeySendsHasAName) {
       {letterKey('U', true), "Shift+U"},
       {kVkLetterA + 25, "Z"},
       {116, ""},
-      {kVkShiftLetterA + 26, ""},
+      {kVkMovesShown, "moves shown"},
+      {kVkMovesHidden + 1, ""},
   };
   for (const Case& c : cases) EXPECT_EQ(keyboardName(c.code), c.name) << c.code;
   for (uint32_t code = 0; code < 256; ++code) {

@@ -93,7 +93,8 @@ TEST_F(ProgramRun, FailuresEndWithTheirStatusAndAMessage) {
         {"--headless --script huge.txt --data-dir d", 1, "script:1: the script runs to more"},
         {"--headless --script unwritable.txt --art-dir nowhere --data-dir d", 1,
          "no art in 'nowhere/': the folder Game_Sprite is missing"},
-        {"--headless --script unwritable.txt --data-dir d", 1, "script:2: cannot write"}}) {
+        {"--headless --script unwritable.txt --data-dir d", 1, "script:2: cannot write"},
+        {"--records --headless --script bad.txt", 2, "--records prints the records"}}) {
     SCOPED_TRACE(c.arguments);
     const Outcome run = program(c.arguments);
     EXPECT_EQ(run.status, c.status);
@@ -102,6 +103,21 @@ TEST_F(ProgramRun, FailuresEndWithTheirStatusAndAMessage) {
   // Nothing after a bad line ran; a failed shot stopped the script.
   EXPECT_FALSE(os::readFile(file("never.png")));
   EXPECT_FALSE(os::readFile(file("later.png")));
+}
+
+// --records prints the records of the data folder and opens no window: level
+// 1 solved by a scripted run (its recorded solution), level 2 reached.
+TEST_F(ProgramRun, RecordsArePrintedOnePerReachedLevel) {
+  EXPECT_EQ(program("--records --data-dir d > out.txt").status, 0);
+  EXPECT_EQ(read("out.txt"), "1 - 9\n0 of 72 levels solved, 0 at par\n");
+  write("solve.txt",
+        "wait 60\npress Action\nwait 60\npress Action\nwait 60\npress Up\npress Up\npress "
+        "Action\nwait 20\n"
+        "press Left\npress Back\nwait 20\npress Left\npress Action\nwait 20\npress Left\n"
+        "press Back\nwait 20\n");
+  ASSERT_EQ(program("--headless --script solve.txt --data-dir d").status, 0);
+  EXPECT_EQ(program("--records --data-dir d > out.txt").status, 0);
+  EXPECT_EQ(read("out.txt"), "1 9 9\n2 - 17\n1 of 72 levels solved, 1 at par\n");
 }
 
 #ifdef BT_HAVE_SDL

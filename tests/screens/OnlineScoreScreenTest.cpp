@@ -5,10 +5,13 @@
 #include <string>
 #include <thread>
 
+#include "app/GameProofFile.h"
+#include "game/LevelData.h"
 #include "gfx/Colour.h"
 #include "screens/OnlineScoreScreen.h"
 #include "screens/ProgramScreensFixture.h"
 #include "support/BlockFont.h"
+#include "support/CapturedStderr.h"
 #include "support/LocalHttpServer.h"
 
 namespace bt::test {
@@ -139,6 +142,35 @@ TEST_F(OnlineScoreScreenTest, LeavingDuringAnExchangeEndsItAndKeepsTheTable) {
   EXPECT_LT(std::chrono::steady_clock::now() - begin, 5s) << "cancelled, not timed out";
   EXPECT_EQ(created_, std::vector<int>{static_cast<int>(ScreenId::ScoreTable)});
   EXPECT_EQ(app_->scores().entries[0].score, 0);
+}
+
+// The row goes with the proof of its score from "proof.dat"; a refusal shows
+// the phone's failure text, and its reason goes to standard error only.
+TEST_F(OnlineScoreScreenTest, TheRowCarriesItsProofAndARefusalIsToldBesideThePicture) {
+  open(4);
+  GameProofFile proof(*app_);
+  proof.clear();
+  proof.levelSolved(0, levelSolutions()[0]);
+  app_->scores().entries[4].score = 1;
+  app_->scores().setEntryName(4, "KIM");
+  server_.answer(403, "the moves of level 1 do not solve it\n");
+  CapturedStderr errors;
+  app_->keyDown(kKeyRightSoft);
+  ASSERT_TRUE(waitForStatus(ExchangeStatus::Failed));
+  EXPECT_EQ(errors.take(),
+            "brambletop: the score server answered 403: the moves of level 1 do not solve it\n");
+  EXPECT_EQ(screen().statusText(), "An error occured. Please try later.");
+  ASSERT_EQ(server_.requests().size(), 1u);
+  EXPECT_EQ(server_.requests()[0].body, "proof=" + std::string(levelSolutions()[0]));
+  EXPECT_EQ(app_->scores().getHighlighted(), 4) << "kept for another try";
+
+  // A score the proof does not reach goes without it, as the phone's did.
+  app_->scores().entries[4].score = 2;
+  app_->keyDown(kKeyRightSoft);
+  ASSERT_TRUE(waitForStatus(ExchangeStatus::Failed));
+  waitForRequests(2);
+  ASSERT_EQ(server_.requests().size(), 2u);
+  EXPECT_EQ(server_.requests()[1].body, "OK");
 }
 
 TEST_F(OnlineScoreScreenTest, AFailureShowsItsTextAndThenStandsStill) {

@@ -28,7 +28,8 @@ SDL_Event axisEvent(Uint8 axis, Sint16 value) {
 }
 
 // Every button gives the message the keyboard's key for the same phone key
-// gives, through SDL's event queue as a real pad's events arrive.
+// (or, for the right shoulder, the hint's H) gives, through SDL's event queue
+// as a real pad's events arrive.
 TEST_F(SdlBackendTest, GamepadButtonsGiveTheKeyboardsKeys) {
   ASSERT_TRUE(platform_->display().open(240, 320));
   drain();
@@ -37,11 +38,12 @@ TEST_F(SdlBackendTest, GamepadButtonsGiveTheKeyboardsKeys) {
     SDL_Keycode keyboard;
   };
   const Case cases[] = {
-      {SDL_CONTROLLER_BUTTON_DPAD_UP, SDLK_UP},     {SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDLK_DOWN},
-      {SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDLK_LEFT}, {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDLK_RIGHT},
-      {SDL_CONTROLLER_BUTTON_A, SDLK_SPACE},        {SDL_CONTROLLER_BUTTON_B, SDLK_BACKSPACE},
-      {SDL_CONTROLLER_BUTTON_X, SDLK_BACKQUOTE},    {SDL_CONTROLLER_BUTTON_Y, SDLK_QUOTE},
-      {SDL_CONTROLLER_BUTTON_START, SDLK_F1},       {SDL_CONTROLLER_BUTTON_BACK, SDLK_F2},
+      {SDL_CONTROLLER_BUTTON_DPAD_UP, SDLK_UP},      {SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDLK_DOWN},
+      {SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDLK_LEFT},  {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDLK_RIGHT},
+      {SDL_CONTROLLER_BUTTON_A, SDLK_SPACE},         {SDL_CONTROLLER_BUTTON_B, SDLK_BACKSPACE},
+      {SDL_CONTROLLER_BUTTON_X, SDLK_BACKQUOTE},     {SDL_CONTROLLER_BUTTON_Y, SDLK_QUOTE},
+      {SDL_CONTROLLER_BUTTON_START, SDLK_F1},        {SDL_CONTROLLER_BUTTON_BACK, SDLK_F2},
+      {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, SDLK_h},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(

@@ -107,6 +107,34 @@ std::vector<Hostile> hostileClients() {
          return floodUntilRefused(c, "400\r\n" + std::string(1024, 'c') + "\r\n", limit) &&
                 Clock::now() - start < limit;
        }},
+      {"a chunked world record without end",
+       [=](int port, const char* from) {
+         RawConnection c(port, from);
+         const auto start = Clock::now();
+         c.send(
+             "POST /records/brambletop/1 HTTP/1.1\r\nHost: scores\r\n"
+             "Transfer-Encoding: chunked\r\n\r\n");
+         return floodUntilRefused(c, "400\r\n" + std::string(1024, 'c') + "\r\n", limit) &&
+                Clock::now() - start < limit;
+       }},
+      {"30 proofs at the body limit that solve nothing, all at once",
+       [=](int port, const char* from) {
+         const std::string body = "proof=" + std::string(33 * 1024 - 6, '<');
+         const std::string request = "POST " + std::string(kScorePath) +
+                                     "?game=g&init=X&score=1&special=143 HTTP/1.1\r\n"
+                                     "Host: scores\r\nConnection: close\r\nContent-Length: " +
+                                     std::to_string(body.size()) + "\r\n\r\n" + body;
+         std::vector<std::unique_ptr<RawConnection>> many;
+         for (int i = 0; i < 30; ++i) many.push_back(std::make_unique<RawConnection>(port, from));
+         for (auto& c : many) c->send(request);
+         bool refused = true;
+         for (auto& c : many) {
+           bool closed = false;
+           const std::string reply = c->receiveUntilClosed(limit, &closed);
+           refused = refused && reply.starts_with("HTTP/1.1 403");
+         }
+         return refused;
+       }},
       {"one byte a second",
        [=](int port, const char* from) {
          RawConnection c(port, from);

@@ -12,6 +12,8 @@ namespace bt::scored::test {
 namespace {
 
 const std::string kPad = "0 AAAAAAAAAAAAAAA";
+// The score path's body limit: "proof=" and a whole game's proof, with room.
+constexpr size_t kScoreBodyLimit = 33 * 1024;
 
 class ScoreServerTest : public ::testing::TestWithParam<Backend> {
  protected:
@@ -19,7 +21,7 @@ class ScoreServerTest : public ::testing::TestWithParam<Backend> {
     database_ = std::make_unique<TestDatabase>(GetParam());
     if (database_->location().empty()) GTEST_SKIP() << "no test PostgreSQL server";
     server_ = std::make_unique<ScoredProcess>(
-        std::vector<std::string>{"--db", database_->location(), "--quiet"});
+        std::vector<std::string>{"--db", database_->location(), "--quiet", "--accept-unproven"});
     ASSERT_NE(server_->port(), 0) << server_->errorOutput();
   }
 
@@ -125,27 +127,41 @@ TEST_P(ScoreServerTest, BadRequestsAreRefusedWithAReasonAndChangeNothing) {
   EXPECT_EQ(post(c, fetchQuery("brambletop")).body, before);
 }
 
-TEST_P(ScoreServerTest, ABodyOverOneKibibyteIsRefused) {
+// Each path takes a body up to its own limit: the score path room for a
+// whole game's proof, the records paths for a level's moves, any other path
+// a kibibyte.
+TEST_P(ScoreServerTest, ABodyOverItsPathsLimitIsRefused) {
   auto c = client();
   const std::string path = std::string(kScorePath) + "?" + submitQuery("g", "BIG", 5);
-  auto declared = c.Post(path, std::string(1025, 'x'), "text/plain");
+  auto declared = c.Post(path, std::string(kScoreBodyLimit + 1, 'x'), "text/plain");
   ASSERT_TRUE(declared);
   EXPECT_EQ(declared->status, 413);
+  EXPECT_EQ(declared->body, "the body is over 33792 bytes\n");
   // A chunked body is counted as it arrives.
   size_t sent = 0;
   auto chunked = c.Post(
       path,
       [&](size_t, httplib::DataSink& sink) {
-        sink.write(std::string(512, 'y').data(), 512);
-        if ((sent += 512) >= 2048) sink.done();
+        sink.write(std::string(4096, 'y').data(), 4096);
+        if ((sent += 4096) > kScoreBodyLimit) sink.done();
         return true;
       },
       "text/plain");
   ASSERT_TRUE(chunked);
   EXPECT_EQ(chunked->status, 413);
-  auto exact = c.Post(path, std::string(1024, 'x'), "text/plain");
+  auto exact = c.Post(path, std::string(kScoreBodyLimit, 'x'), "text/plain");
   ASSERT_TRUE(exact);
   EXPECT_EQ(exact->status, 200);
+
+  auto record = c.Post("/records/brambletop/1", std::string(4097, 'x'), "text/plain");
+  ASSERT_TRUE(record);
+  EXPECT_EQ(record->status, 413);
+  record = c.Post("/records/brambletop/1", std::string(4096, 'x'), "text/plain");
+  ASSERT_TRUE(record);
+  EXPECT_EQ(record->status, 400);  // read, and refused for what it holds
+  auto other = c.Post("/elsewhere", std::string(1025, 'x'), "text/plain");
+  ASSERT_TRUE(other);
+  EXPECT_EQ(other->status, 413);
 }
 
 TEST_P(ScoreServerTest, AnAddressMaySubmitThirtyScoresAMinute) {

@@ -131,7 +131,7 @@ TEST(ScoredRequestLog, AStandardErrorNobodyReadsStopsNeitherServingNorStopping) 
 
 TEST(ScoredStop, ARequestInFlightIsFinishedBeforeTheServerStops) {
   TempDatabaseFile file;
-  ScoredProcess server({"--db", file.path(), "--quiet"});
+  ScoredProcess server({"--db", file.path(), "--quiet", "--accept-unproven"});
   ASSERT_NE(server.port(), 0);
   RawConnection idle(server.port());
   RawConnection busy(server.port());
@@ -164,7 +164,8 @@ TEST(ScoredProxy, AForwardedAddressCountsOnlyFromATrustedProxy) {
     return r ? r->status : 0;
   };
   {
-    ScoredProcess trusting({"--db", file.path(), "--quiet", "--trusted-proxy", "127.0.0.1"});
+    ScoredProcess trusting(
+        {"--db", file.path(), "--quiet", "--trusted-proxy", "127.0.0.1", "--accept-unproven"});
     ASSERT_NE(trusting.port(), 0) << trusting.errorOutput();
     auto c = clientFor(trusting.port());
     // The proxy appends the client it saw; what the client wrote before is
@@ -173,7 +174,7 @@ TEST(ScoredProxy, AForwardedAddressCountsOnlyFromATrustedProxy) {
     EXPECT_EQ(submitFrom(c, "192.0.2.2, 198.51.100.7", 30), 429);
     EXPECT_EQ(submitFrom(c, "198.51.100.8", 31), 200);
   }
-  ScoredProcess plain({"--db", file.path(), "--quiet"});
+  ScoredProcess plain({"--db", file.path(), "--quiet", "--accept-unproven"});
   ASSERT_NE(plain.port(), 0);
   auto c = clientFor(plain.port());
   for (int i = 0; i < 30; ++i) ASSERT_EQ(submitFrom(c, numbered("203.0.113.", i), i), 200);

@@ -149,7 +149,8 @@ TEST(SqliteStart, DamagedPagesAreRefusedUnlessTheCheckIsSkipped) {
   {
     // Enough names for the table to take several pages: each from an
     // address of its own, through the server's trust in a proxy.
-    ScoredProcess server({"--db", path, "--quiet", "--trusted-proxy", "127.0.0.1"});
+    ScoredProcess server(
+        {"--db", path, "--quiet", "--trusted-proxy", "127.0.0.1", "--accept-unproven"});
     ASSERT_NE(server.port(), 0) << server.errorOutput();
     auto c = clientFor(server.port());
     for (int i = 0; i < 300; ++i) {

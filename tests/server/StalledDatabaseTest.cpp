@@ -26,7 +26,8 @@ TEST(StalledDatabase, RequestsFailInTimeAndTheServerStillStops) {
       {"TCP", postgres.tcpUrl()}, {"Unix socket", postgres.socketUrl()}};
   for (const auto& [way, url] : ways) {
     SCOPED_TRACE(way);
-    const std::vector<std::string> args = {"--db", url, "--db-timeout", "1", "--quiet"};
+    const std::vector<std::string> args = {"--db", url,       "--db-timeout",
+                                           "1",    "--quiet", "--accept-unproven"};
     ScoredProcess server(args);
     ASSERT_NE(server.port(), 0) << server.errorOutput();
     auto c = clientFor(server.port());

@@ -72,6 +72,8 @@ class WebFolder {
     write(web_ / "brambletop.data", data);
     write(web_ / "sub" / "inside.png", "png");
     write(web_ / "shell.js", "shell\n");
+    write(web_ / "sw.js", "'use strict';\n");
+    write(web_ / "manifest.webmanifest", "{\"name\": \"Brambletop\"}\n");
     fs::create_symlink(top_ / "secret.txt", web_ / "leak.txt");
     fs::create_symlink(top_ / "secret.txt", web_ / "shell.js.gz");
     fs::create_symlink("index.html", web_ / "start.html");
@@ -122,7 +124,7 @@ class WebFolder {
 TEST(ScoredWebPage, ServesThePageWithItsTypesBesideTheScoreTable) {
   WebFolder folder;
   TempDatabaseFile database;
-  ScoredProcess server({"--db", database.path(), "--web", folder.path()});
+  ScoredProcess server({"--db", database.path(), "--web", folder.path(), "--accept-unproven"});
   ASSERT_NE(server.port(), 0) << server.errorOutput();
   const int port = server.port();
 
@@ -147,6 +149,13 @@ TEST(ScoredWebPage, ServesThePageWithItsTypesBesideTheScoreTable) {
   EXPECT_EQ(header(data, "content-type"), "application/octet-stream");
   EXPECT_TRUE(data.body == folder.data) << data.body.size() << " bytes";
   EXPECT_EQ(exchange(port, "GET", "/sub/inside.png?build=2").body, "png");
+  // The app's manifest and its service worker: a browser checks the worker
+  // for a new build at every visit, so it is never taken from a cache unasked.
+  EXPECT_EQ(header(exchange(port, "GET", "/manifest.webmanifest"), "content-type"),
+            "application/manifest+json");
+  const Reply worker = exchange(port, "GET", "/sw.js");
+  EXPECT_EQ(header(worker, "content-type"), "text/javascript");
+  EXPECT_EQ(header(worker, "cache-control"), "no-cache");
   // A range is not honoured: the whole file comes, as HTTP allows.
   const Reply ranged = exchange(port, "GET", "/brambletop.data", "Range: bytes=10-99999999\r\n");
   EXPECT_EQ(ranged.status, 200);

@@ -1,6 +1,6 @@
 // What the page tells a player about the keys: the legend beside the canvas,
 // which follows the screen and the key map, '?' over the picture, and the
-// on-page keypad's back, undo and redo on a phone.
+// on-page keypad's back, undo, redo and hint on a phone.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import {
@@ -31,7 +31,8 @@ test('the legend beside the canvas follows the screen and a rebound key', async 
   await pressKeys(page, ['Enter'], 1500);  // a new game
   rows = await legendRows(page);
   for (const [keys, what] of [['Space Enter Q', 'Rotate Left'], ['Backspace E', 'Rotate Right'],
-    ['F1 Esc', 'Quit'], ['U Ctrl+Z', 'Undo'], ['Shift+U Ctrl+Y', 'Redo'], ['?', 'this list']]) {
+    ['F1 Esc', 'Quit'], ['U Ctrl+Z', 'Undo'], ['Shift+U Ctrl+Y', 'Redo'], ['H', 'Hint'],
+    ['?', 'this list']]) {
     assert.ok(hasRow(rows, keys, what), `${keys} ${what} in ${JSON.stringify(rows)}`);
   }
   // '?' shows the same legend over the picture, and again hides it.
@@ -77,3 +78,25 @@ test("the keypad's back is the phone's Back, and undo and redo take a turn back 
     assert.equal(differingPixels(await canvasPicture(page), turned), 0, 'redo');
     assert.deepEqual(page.problems, []);
   });
+
+test("the keypad's hint shows over the board, and the next key takes it away", async (t) => {
+  const origin = await startServer(t, scratchFolder(t));
+  const context = await openBrowser(t,
+    { hasTouch: true, isMobile: true, viewport: { width: 390, height: 844 } });
+  const page = await openGame(context, `${origin}/`);
+  const tap = async (code, settleMs = 1500) => {
+    await page.locator(`#keypad button[data-code="${code}"]`).tap();
+    await page.waitForTimeout(settleMs);
+  };
+  await page.waitForTimeout(1000);
+  await tap('Space');
+  await tap('Space');  // a new game
+  const start = await canvasPicture(page);
+  await tap('KeyH');
+  assert.ok(differingPixels(await canvasPicture(page), start) > 0, 'the hint shows');
+  // Up and down again: the board as it was, without the hint.
+  await tap('ArrowUp');
+  await tap('ArrowDown');
+  assert.equal(differingPixels(await canvasPicture(page), start), 0);
+  assert.deepEqual(page.problems, []);
+});

@@ -1,6 +1,7 @@
 // The page's figures for the README: what a visit downloads (gzip, as
 // brambletop-scored --web sends it), the time to the first frame in headless
-// Chromium, and the CPU an idle main menu costs the browser. With --shot
+// Chromium, and the CPU that idle screens (the main menu, a game, the score
+// table) cost the browser against an empty page. With --shot
 // FILE it also saves a picture of the page mid-game.
 //   node tests/web/measure.mjs [--shot FILE]   (after scripts/web-test.sh)
 import { readdirSync, readFileSync, statSync } from 'node:fs';
@@ -82,19 +83,38 @@ try {
     `${revalidated.map((r) => r.status()).join(' ')}, ${bytes} bytes received`);
   await visit.close();
 
+  // The CPU of all of Chromium's processes while the page shown does nothing.
+  const seconds = 20;
+  async function idle(what) {
+    const before = chromiumCpuSeconds();
+    await new Promise((done) => setTimeout(done, seconds * 1000));
+    const used = chromiumCpuSeconds() - before;
+    console.log(`${what}: ${(100 * used / seconds).toFixed(1)}% of one core ` +
+      `(all of Chromium's processes, ${seconds} s)`);
+  }
+  // For scale, an empty page in a browser of its own (no worker of the
+  // game's running beside it).
+  const blank = { after: (f) => cleanups.push(f) };
+  const emptyBrowser = await openBrowser(blank);
+  const empty = await emptyBrowser.newPage();
+  await empty.goto('about:blank');
+  await idle('an empty page');
+  await emptyBrowser.browser().close();
+
   const page = await openGame(context, `${origin}/`);
   await page.waitForTimeout(1000);
   await pressKeys(page, ['Enter'], 3000);  // the main menu, its slide-in over
-  const before = chromiumCpuSeconds();
-  const seconds = 20;
-  await page.waitForTimeout(seconds * 1000);
-  const used = chromiumCpuSeconds() - before;
-  console.log(`idle main menu: ${(100 * used / seconds).toFixed(1)}% of one core ` +
-    `(all of Chromium's processes, ${seconds} s)`);
+  await idle('idle main menu');
+  await pressKeys(page, ['Enter'], 3000);  // a new game
+  await idle('idle game screen');
+  await pressKeys(page, ['F1'], 2000);  // back to the menu
+  await pressKeys(page, ['F2'], 3000);  // the score table
+  await idle('idle score table');
+  await pressKeys(page, ['F1'], 2000);
 
   const shot = process.argv.indexOf('--shot');
   if (shot > 0) {
-    await pressKeys(page, ['Enter'], 1500);
+    await pressKeys(page, ['Enter', 'Enter'], 1500);  // continue the game
     await pressKeys(page, ['ArrowUp', 'Enter'], 1200);
     await page.screenshot({ path: process.argv[shot + 1] });
   }

@@ -81,15 +81,19 @@ test('with the sound switched on, a rotation is heard through Web Audio', async 
   assert.deepEqual(page.problems, []);
 });
 
-test('a still menu runs on the timer; quitting ends the program and the page says so', async (t) => {
+test('a still menu sleeps until a key; quitting ends the program and the page says so', async (t) => {
   const origin = await startServer(t, scratchFolder(t));
   const context = await openBrowser(t);
   const page = await openGame(context, `${origin}/`);
   await skipIntro(page);
-  // A still menu costs the browser no animation frames: a 16 ms timer runs
-  // the loop until something changes.
-  await page.waitForFunction(() => document.body.dataset.pace === 'timer', null,
+  // Once its entries rest, the menu has nothing to do until a key comes:
+  // the loop takes no step at all over a second.
+  await page.waitForFunction(() => document.body.dataset.pace === 'still', null,
     { timeout: 5000 });
+  const wakes = () => page.evaluate(() => Module._bt_web_wakes());
+  const before = await wakes();
+  await page.waitForTimeout(1000);
+  assert.equal(await wakes(), before, 'the still menu woke up');
   await pressKeys(page, ['ArrowUp', 'Enter'], 1000);  // the menu wraps round to "quit"
   await page.waitForFunction(() => document.body.dataset.state === 'ended');
   assert.equal(await page.locator('canvas').isVisible(), false);

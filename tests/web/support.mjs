@@ -18,10 +18,13 @@ export function scratchFolder(t) {
   return folder;
 }
 
-// brambletop-scored with the page, on a free port; stopped after the test.
-export async function startServer(t, folder) {
+const servers = new Map();
+
+// brambletop-scored with the page (or the page in web), on a free port (or
+// listen's); stopped after the test, or by stopServer.
+export async function startServer(t, folder, { web = webDir, listen = '127.0.0.1:0' } = {}) {
   const server = spawn(join(buildDir, 'bin/brambletop-scored'),
-    ['--web', webDir, '--listen', '127.0.0.1:0', '--db', join(folder, 'scores.db'), '--quiet'],
+    ['--web', web, '--listen', listen, '--db', join(folder, 'scores.db'), '--quiet'],
     { stdio: ['ignore', 'ignore', 'pipe'] });
   t.after(() => server.kill('SIGTERM'));
   let said = '';
@@ -37,7 +40,20 @@ export async function startServer(t, folder) {
     });
     server.on('exit', (code) => fail(new Error(`the server ended (${code}): ${said}`)));
   });
-  return `http://127.0.0.1:${port}`;
+  const origin = `http://127.0.0.1:${port}`;
+  servers.set(origin, server);
+  return origin;
+}
+
+// Stops the server at origin and waits until it has ended.
+export async function stopServer(origin) {
+  const server = servers.get(origin);
+  servers.delete(origin);
+  if (!server || server.exitCode !== null) return;
+  await new Promise((done) => {
+    server.on('exit', done);
+    server.kill('SIGTERM');
+  });
 }
 
 // Chromium without its own network chatter (this machine's network is

@@ -1,6 +1,7 @@
 // A player's look at the page: a screenshot of each screen as Chromium shows
 // it, at both display sizes, into OUTDIR (PAGE-DISPLAY.png), and one of the
-// page on a phone-sized touch screen (phone-240x320.png).
+// page on a phone-sized touch screen, upright and sideways
+// (phone-DISPLAY.png, phone-sideways-DISPLAY.png).
 //   node tests/web/tour.mjs OUTDIR   (after scripts/web-test.sh)
 import { mkdirSync } from 'node:fs';
 import { join, resolve } from 'node:path';
@@ -43,16 +44,22 @@ try {
     if (page.problems.length) console.error(page.problems.join('\n'));
     await page.close();
   }
-  // A phone: its keys under the canvas, tapped to a game.
-  const phone = await openBrowser(t, { hasTouch: true, isMobile: true, deviceScaleFactor: 2,
-    viewport: { width: 390, height: 844 } });
-  const page = await openGame(phone, `${origin}/`);
-  await page.waitForTimeout(1000);
-  for (const code of ['Space', 'Space', 'ArrowUp', 'Space']) {
-    await page.locator(`#keypad button[data-code="${code}"]`).tap();
-    await page.waitForTimeout(1200);
+  // A phone, upright and sideways: its keys beside the canvas, tapped to a
+  // game.
+  for (const [width, height, held] of [[390, 844, 'phone'], [844, 390, 'phone-sideways']]) {
+    const phone = await openBrowser(t, { hasTouch: true, isMobile: true, deviceScaleFactor: 2,
+      viewport: { width, height } });
+    for (const display of ['240x320', '176x220']) {
+      const page = await openGame(phone, `${origin}/?display=${display}`);
+      await page.waitForTimeout(1000);
+      for (const code of ['Space', 'Space', 'ArrowUp', 'Space']) {
+        await page.locator(`#keypad button[data-code="${code}"]`).tap();
+        await page.waitForTimeout(1200);
+      }
+      await page.screenshot({ path: join(out, `${held}-${display}.png`) });
+      await page.close();
+    }
   }
-  await page.screenshot({ path: join(out, 'phone-240x320.png') });
   console.log(`screenshots in ${out}`);
 } finally {
   for (const f of cleanups.reverse()) await f();

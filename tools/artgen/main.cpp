@@ -5,7 +5,8 @@
 //
 // FONT_DIR holds font_small.txt and font_large.txt. BIN_DIR receives
 // Game_Sprite/, Game_Animation/, Game_Sound/, icon16.png, icon32.png,
-// icon48.png and brambletop.desktop.
+// icon48.png, icon192.png, icon512.png, icon512-maskable.png (the web app's)
+// and brambletop.desktop.
 // With --sheets, SHEET_DIR receives a contact sheet PNG of every bank and
 // mock-ups of the screens drawn from the new files.
 #include <cstdio>
@@ -124,8 +125,9 @@ int main(int argc, char** argv) {
   w.bank("intro", intro.sprites);
   w.animation("intro", {intro.script});
   w.file("Game_Sound/close.wav", encodeWave8BitMono(rotationSamples()));
-  for (int size : {16, 32, 48})
+  for (int size : {16, 32, 48, 192, 512})
     w.png("icon" + std::to_string(size) + ".png", size, iconPixels(size));
+  w.png("icon512-maskable.png", 512, maskableIconPixels(512));
   const std::string entry = desktopEntry();
   w.file("brambletop.desktop", std::vector<uint8_t>(entry.begin(), entry.end()));
   if (!options.sheets.empty() && !writePreviews(options.out, options.sheets)) return 1;

@@ -9,6 +9,7 @@
 #include "levels/LevelCache.h"
 #include "levels/LevelDesigner.h"
 #include "levels/LevelFiles.h"
+#include "levels/PuzzleCommands.h"
 #include "platform/os/FileSystem.h"
 
 namespace bt::levels {
@@ -34,6 +35,10 @@ const std::string kUsage =
     "                                         start after MOVES (U D L R < >), proven\n"
     "                                         or the best found within COUNT solver\n"
     "                                         nodes (default 5000000, about 10 s)\n"
+    "       brambletop-levels puzzle ID       the endless mode's puzzle ID (for instance\n"
+    "                                         8c3p6m-k4x9q) with its par\n"
+    "       brambletop-levels daily DATE      the id of the daily puzzle of DATE\n"
+    "                                         (YYYY-MM-DD, UTC)\n"
     "       brambletop-levels --help          this text\n";
 
 // About ten seconds of one core here; a proof may need more (--nodes).
@@ -208,6 +213,12 @@ int runLevelsTool(const std::vector<std::string>& args, std::ostream& out, std::
   if (command == "--help" || command == "-h" || command == "help") {
     out << kUsage;
     return kExitDone;
+  }
+  if (command == "puzzle" || command == "daily") {
+    std::string fault;
+    const int status =
+        command == "puzzle" ? printPuzzle(args, out, fault) : printDailyId(args, out, fault);
+    return fault.empty() ? status : usageError(fault, err);
   }
   if (command != "generate" && command != "print" && command != "solve") {
     return usageError("unknown command \"" + command + "\"", err);

@@ -46,6 +46,7 @@ class HeadlessPlatform : public Platform {
   void broadcastSettingsChanged() override { ++settingsBroadcasts_; }
   // Kept for tests, as a page would show it.
   void showKeyLegend(std::string_view text) override { keyLegend_ = text; }
+  void showPlayLine(std::string_view text) override { playLine_ = text; }
   bool raiseRunningInstance() override { return false; }
   // Kept for the run's exit status (there is no one to tell).
   void reportSaveFailure(std::string_view message) override { saveFailures_.emplace_back(message); }
@@ -61,6 +62,7 @@ class HeadlessPlatform : public Platform {
   size_t waitingMessages() const { return queue_.size(); }
   int settingsBroadcasts() const { return settingsBroadcasts_; }
   const std::string& keyLegend() const { return keyLegend_; }
+  const std::string& playLine() const { return playLine_; }
   // Registry values by "key\name".
   std::map<std::string, std::string>& registry() { return registry_; }
   void failRegistryWrites(bool fail) { failRegistryWrites_ = fail; }
@@ -80,6 +82,7 @@ class HeadlessPlatform : public Platform {
   bool failRegistryWrites_ = false;
   int settingsBroadcasts_ = 0;
   std::string keyLegend_;
+  std::string playLine_;
   std::vector<std::string> saveFailures_;
 };
 

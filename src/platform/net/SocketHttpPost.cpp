@@ -195,21 +195,24 @@ std::optional<HttpResponse> SocketHttpPost::readReply(int fd, Clock::time_point 
 std::optional<HttpResponse> SocketHttpPost::send() {
   const Clock::time_point deadline = Clock::now() + request_.timeout;
   // A space would end the request line's target early.
-  if (cancelled_ || !fitsOnALine(request_.host) || !fitsOnALine(request_.path) ||
-      request_.path.find(' ') != std::string::npos || !fitsOnALine(request_.agent)) {
+  const bool get = request_.method == "GET";
+  if (cancelled_ || (!get && request_.method != "POST") || !fitsOnALine(request_.host) ||
+      !fitsOnALine(request_.path) || request_.path.find(' ') != std::string::npos ||
+      !fitsOnALine(request_.agent)) {
     return std::nullopt;
   }
   const Socket connection(connectBy(deadline));
   if (connection.get() < 0) return std::nullopt;
   std::string text;
-  text.append("POST ").append(request_.path).append(" HTTP/1.1\r\nHost: ");
+  text.append(request_.method).append(" ").append(request_.path).append(" HTTP/1.1\r\nHost: ");
   // An IPv6 address stands in brackets; the port is named unless it is 80.
   const bool bracket = request_.host.find(':') != std::string::npos;
   text.append(bracket ? "[" : "").append(request_.host).append(bracket ? "]" : "");
   if (request_.port != 80) text.append(":").append(std::to_string(request_.port));
   text.append("\r\nUser-Agent: ").append(request_.agent);
-  text.append("\r\nContent-Length: ").append(std::to_string(request_.body.size()));
-  text.append("\r\nConnection: close\r\n\r\n").append(request_.body);
+  if (!get) text.append("\r\nContent-Length: ").append(std::to_string(request_.body.size()));
+  text.append("\r\nConnection: close\r\n\r\n");
+  if (!get) text.append(request_.body);
   if (!sendAll(connection.get(), text, deadline)) return std::nullopt;
   return readReply(connection.get(), deadline);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// One HTTP/1.1 POST over the system's sockets, with one deadline for the
+// One HTTP/1.1 POST (or GET) over the system's sockets, with one deadline for the
 // whole exchange (looking the name up, connecting, sending, reading) and the
 // reply's head and body read within their limits (see HttpReplyReader). A
 // cancel from any thread wakes every wait at once.

@@ -30,6 +30,11 @@ std::optional<uint32_t> virtualKeyOfButton(uint8_t button) {
       return kVkLeftSoft;
     case SDL_CONTROLLER_BUTTON_BACK:
       return kVkRightSoft;
+    // No phone key: the desktop's L (the level select, from the main menu).
+    case SDL_CONTROLLER_BUTTON_LEFTSHOULDER:
+      return letterKey('L');
+    case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER:
+      return letterKey('H');  // the desktop's H: a hint in the game
     default:
       return std::nullopt;
   }

@@ -3,8 +3,9 @@
 // interface: opened when plugged in, closed when pulled out. The D-pad and
 // the left stick give the arrow keys, repeated while held as the keyboard's
 // auto-repeat does; A, B, X, Y give Action, Back, "*" and "#"; Start and
-// Back give the left and right soft keys. Times are the caller's tick count,
-// so the repeats follow whatever clock the caller keeps.
+// Back give the left and right soft keys; the right shoulder button gives
+// the desktop's H (a hint in the game; no phone key is left for it). Times are the caller's tick
+// count, so the repeats follow whatever clock the caller keeps.
 #include <SDL.h>
 
 #include <cstdint>

@@ -125,6 +125,24 @@ void SdlPlatform::waitMessage(uint32_t deadline) {
   SDL_WaitEventTimeout(nullptr, remaining);
 }
 
+void SdlPlatform::showPlayLine(std::string_view text) {
+  if (SDL_Window* window = display_.window()) SDL_SetWindowTitle(window, std::string(text).c_str());
+}
+
+void SdlPlatform::waitStill(uint32_t nextFrameDue) {
+  (void)nextFrameDue;
+  {
+    std::lock_guard lock(queueMutex_);
+    if (!queue_.empty()) return;
+  }
+  if (auto due = gamepads_->nextRepeat()) {
+    waitMessage(*due);
+    return;
+  }
+  // Only peeks, as waitMessage does.
+  SDL_WaitEvent(nullptr);
+}
+
 void SdlPlatform::pumpEvents() {
   SDL_Event event;
   while (SDL_PollEvent(&event)) translate(event);

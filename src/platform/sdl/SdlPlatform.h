@@ -40,6 +40,8 @@ class SdlPlatform : public Platform {
   void post(const Message& message) override;
   std::optional<Message> takeMessage() override;
   void waitMessage(uint32_t deadline) override;
+  // Sleeps until an event, or a held pad direction's next repeat.
+  void waitStill(uint32_t nextFrameDue) override;
   uint32_t tickCount() override { return SDL_GetTicks(); }
   void sleep(uint32_t milliseconds) override { SDL_Delay(milliseconds); }
 
@@ -58,6 +60,8 @@ class SdlPlatform : public Platform {
   // A message box over the window; the same message again (each screen left
   // saves anew) is not shown twice in a run.
   void reportSaveFailure(std::string_view message) override;
+  // The window's title.
+  void showPlayLine(std::string_view text) override;
 
   SdlDisplay& sdlDisplay() { return display_; }
   // F11 and Alt+Enter: the other of window and fullscreen, remembered in the

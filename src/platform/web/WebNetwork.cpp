@@ -55,8 +55,9 @@ bool WebHttpPost::sendLater(Done done) {
   done_ = std::move(done);
   id_ = ++nextId;
   WebNetwork::waiting()[id_] = this;
-  bt_fetch_start(id_, WebNetwork::urlOf(request_).c_str(), request_.body.c_str(),
-                 static_cast<int>(request_.maxBody), static_cast<int>(request_.timeout.count()));
+  bt_fetch_start(id_, request_.method.c_str(), WebNetwork::urlOf(request_).c_str(),
+                 request_.body.c_str(), static_cast<int>(request_.maxBody),
+                 static_cast<int>(request_.timeout.count()));
   return true;
 }
 

@@ -34,8 +34,10 @@ int bt_registry_remove(const char* key, const char* name);
 // make one more copy after it).
 void bt_files_persist(void);
 
-// fetch: a POST whose end is reported to bt_web_fetch_done with the same id.
-void bt_fetch_start(int id, const char* url, const char* body, int maxBody, int timeoutMs);
+// fetch: a POST, or a GET without the body, whose end is reported to
+// bt_web_fetch_done with the same id.
+void bt_fetch_start(int id, const char* method, const char* url, const char* body, int maxBody,
+                    int timeoutMs);
 void bt_fetch_cancel(int id);
 
 // The page's address: the query text after '?' and the origin's host and
@@ -45,7 +47,11 @@ char* bt_page_host(void);
 int bt_page_port(void);
 // Tells the page what drives the loop now: a 16 ms timer (calm) or the
 // animation frames.
-void bt_page_paced(int calm);
+void bt_page_paced(int pace);
+void bt_page_play_line(const char* text);
+void bt_page_moves_choice(
+    int shown);  // the checkbox for the moves in the picture  // under the canvas and as the page's
+                 // title  // 0 frames, 1 timer, 2 asleep while still
 // Replaces the canvas with a line of text: the program has ended, or could
 // not start.
 void bt_page_show_text(const char* text);

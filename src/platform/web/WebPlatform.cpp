@@ -79,8 +79,26 @@ void WebPlatform::reportSaveFailure(std::string_view message) {
   bt_page_show_notice(std::string(message).c_str());
 }
 
-void WebPlatform::runLoop(std::function<bool()> step, std::function<void()> ended) {
+void WebPlatform::post(const Message& message) {
+  queue_.push_back(message);
+  if (!asleep_) return;
+  asleep_ = false;
+  emscripten_resume_main_loop();
+  bt_page_paced(calm_ ? 1 : 0);
+}
+
+void WebPlatform::showPlayLine(std::string_view text) {
+  bt_page_play_line(std::string(text).c_str());
+}
+
+void WebPlatform::showMovesChoice(bool shown) {
+  bt_page_moves_choice(shown ? 1 : 0);
+}
+
+void WebPlatform::runLoop(std::function<bool()> step, std::function<bool()> still,
+                          std::function<void()> ended) {
   step_ = std::move(step);
+  still_ = std::move(still);
   ended_ = std::move(ended);
   // 0 frames a second: one step per animation frame of the browser.
   emscripten_set_main_loop_arg(animationFrame, this, 0, 0);
@@ -88,13 +106,20 @@ void WebPlatform::runLoop(std::function<bool()> step, std::function<void()> ende
 
 void WebPlatform::animationFrame(void* platform) {
   auto* self = static_cast<WebPlatform*>(platform);
+  ++self->wakes_;
   self->waveOut_.update();
   if (self->step_()) {
     self->pace();
+    if (self->still_() && self->queue_.empty()) {
+      self->asleep_ = true;
+      emscripten_pause_main_loop();
+      bt_page_paced(2);
+    }
     return;
   }
   emscripten_cancel_main_loop();
   self->step_ = nullptr;
+  self->still_ = nullptr;  // it holds the program too: ended lets it go
   if (auto ended = std::move(self->ended_)) ended();
 }
 
@@ -162,6 +187,18 @@ extern "C" EMSCRIPTEN_KEEPALIVE void bt_web_pen(int kind, int x, int y) {
       bt::platform::kMessagePenDown, bt::platform::kMessagePenMove, bt::platform::kMessagePenUp};
   if (current == nullptr || kind < 0 || kind > 2) return;
   current->penChanged(kMessages[kind], x, y);
+}
+
+// The page's checkbox for the moves in the picture.
+extern "C" EMSCRIPTEN_KEEPALIVE void bt_web_show_moves(int shown) {
+  if (current == nullptr) return;
+  const uint32_t code = shown != 0 ? bt::platform::kVkMovesShown : bt::platform::kVkMovesHidden;
+  current->post(bt::platform::keyMessage(bt::platform::kMessageKeyDown, code));
+  current->post(bt::platform::keyMessage(bt::platform::kMessageKeyUp, code));
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE double bt_web_wakes() {
+  return current == nullptr ? 0 : static_cast<double>(current->wakeCount());
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE void bt_web_visible(int visible) {

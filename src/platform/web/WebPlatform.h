@@ -27,7 +27,8 @@ class WebPlatform : public Platform {
   explicit WebPlatform(int scale);
   ~WebPlatform() override;
 
-  void post(const Message& message) override { queue_.push_back(message); }
+  // A message wakes a loop that sleeps while the program is still.
+  void post(const Message& message) override;
   std::optional<Message> takeMessage() override;
   // The browser's loop never waits inside the program: runLoop returns to
   // it instead. Here this returns at once.
@@ -51,13 +52,21 @@ class WebPlatform : public Platform {
   bool raiseRunningInstance() override { return false; }
   // A line beside the canvas (the latest failure replaces the one before).
   void reportSaveFailure(std::string_view message) override;
+  // The line under the canvas and the page's title.
+  void showPlayLine(std::string_view text) override;
+  void showMovesChoice(bool shown) override;
 
   // Calls step once per animation frame until it returns false, then ended
   // (once). Returns at once: the browser runs the loop. While the canvas has
   // not changed for half a second the steps come from a 16 ms timer
   // instead, which costs the browser less than animation frames do; the
-  // first picture shown brings the animation frames back.
-  void runLoop(std::function<bool()> step, std::function<void()> ended);
+  // first picture shown brings the animation frames back. While still says
+  // the program has nothing to do, the loop sleeps until the next message
+  // (a key, a tap, the page hidden or shown).
+  void runLoop(std::function<bool()> step, std::function<bool()> still,
+               std::function<void()> ended);
+  // Steps the loop has taken: a still page takes none.
+  uint64_t wakeCount() const { return wakes_; }
 
   // Input from the page.
   bool keyChanged(bool down, std::string_view code, bool shift, bool ctrl, bool alt);
@@ -73,6 +82,9 @@ class WebPlatform : public Platform {
   WebWaveOut waveOut_;
   WebNetwork network_;
   std::function<bool()> step_;
+  std::function<bool()> still_;
+  bool asleep_ = false;
+  uint64_t wakes_ = 0;
   std::function<void()> ended_;
   uint64_t lastShown_ = 0;
   int framesUnchanged_ = 0;

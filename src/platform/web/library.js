@@ -30,15 +30,17 @@ mergeInto(LibraryManager.library, {
       var ratio = window.devicePixelRatio || 1;
       var scale = BT.forcedScale;
       if (!scale) {
-        // The on-page keypad, when shown, keeps its room below the canvas,
-        // and a notice its line above it; the key legend keeps its room
-        // beside it.
+        // The on-page keypad, when shown, keeps its room below the canvas
+        // (beside it on a phone held sideways), and a notice its line above
+        // it; the key legend keeps its room beside it.
         var keypad = document.getElementById('keypad');
         var notice = document.getElementById('notice');
-        var room = window.innerHeight - (keypad ? keypad.offsetHeight : 0) -
-                   (notice ? notice.offsetHeight : 0);
+        var keypadBeside = getComputedStyle(document.body).flexDirection === 'row';
+        var keypadHeight = keypad && !keypadBeside ? keypad.offsetHeight : 0;
+        var room = window.innerHeight - keypadHeight - (notice ? notice.offsetHeight : 0);
         var legend = document.getElementById('legend');
         var beside = legend && legend.offsetWidth ? legend.offsetWidth + BT.legendGap : 0;
+        if (keypad && keypadBeside) beside += keypad.offsetWidth;
         var across = Math.floor((window.innerWidth - beside) * ratio / canvas.width);
         var down = Math.floor(room * ratio / canvas.height);
         scale = Math.max(1, Math.min(across, down));
@@ -165,11 +167,19 @@ mergeInto(LibraryManager.library, {
       if (used) event.preventDefault();
     }
     window.addEventListener('keydown', function(event) { key(true, event); });
+    // The checkbox for the moves in the picture, as M switches them.
+    var movesBox = document.getElementById('moves-shown');
+    if (movesBox) {
+      movesBox.addEventListener('change', function() {
+        _bt_web_show_moves(movesBox.checked ? 1 : 0);
+        BT.canvas.focus();
+      });
+    }
     window.addEventListener('keyup', function(event) { key(false, event); });
 
     // The on-page keypad: each button is the key its data-code names (with
     // Ctrl when data-ctrl is set), held while it is touched.
-    document.querySelectorAll('#keypad button[data-code]').forEach(function(button) {
+    document.querySelectorAll('#keypad button[data-code], #page-keys button[data-code]').forEach(function(button) {
       var held = false;
       function press(down, event) {
         event.preventDefault();
@@ -319,7 +329,7 @@ mergeInto(LibraryManager.library, {
   },
 
   bt_fetch_start__deps: ['$BT', 'malloc', 'free'],
-  bt_fetch_start: function(id, url, body, maxBody, timeoutMs) {
+  bt_fetch_start: function(id, method, url, body, maxBody, timeoutMs) {
     // One deadline for the whole exchange: the abort also ends a body that
     // is still arriving.
     var controller = new AbortController();
@@ -334,6 +344,7 @@ mergeInto(LibraryManager.library, {
       if (length) HEAPU8.set(bytes.subarray(0, length), pointer);
       _bt_web_fetch_done(id, status, pointer, length);
       if (pointer) _free(pointer);
+      if (Module['onExchanged']) Module['onExchanged'](status);
     }
     // The body up to maxBody bytes; the rest is not read.
     function readBody(response) {
@@ -356,8 +367,10 @@ mergeInto(LibraryManager.library, {
       }
       return next();
     }
-    fetch(UTF8ToString(url), {method: 'POST', body: UTF8ToString(body), cache: 'no-store',
-                              signal: controller.signal})
+    // A GET carries no body: fetch refuses one.
+    var options = {method: UTF8ToString(method), cache: 'no-store', signal: controller.signal};
+    if (options.method !== 'GET') options.body = UTF8ToString(body);
+    fetch(UTF8ToString(url), options)
         .then(function(response) {
           return readBody(response).then(function(bytes) { done(response.status, bytes); });
         })
@@ -389,8 +402,22 @@ mergeInto(LibraryManager.library, {
     return window.location.protocol === 'https:' ? 443 : 80;
   },
 
-  bt_page_paced: function(calm) {
-    if (Module['onPaced']) Module['onPaced'](!!calm);
+  bt_page_moves_choice: function(shown) {
+    var box = document.getElementById('moves-shown');
+    if (box) box.checked = !!shown;
+  },
+
+  bt_page_play_line: function(text) {
+    var line = UTF8ToString(text);
+    var shown = document.getElementById('play-line');
+    if (shown) shown.textContent = line;
+    document.title = line;
+  },
+
+  // 0: a step every animation frame; 1: a 16 ms timer while the canvas is
+  // unchanged; 2: asleep until a key, a tap or the page's visibility wakes it.
+  bt_page_paced: function(pace) {
+    if (Module['onPaced']) Module['onPaced'](['frames', 'timer', 'still'][pace]);
   },
 
   bt_page_show_notice__deps: ['$BT'],

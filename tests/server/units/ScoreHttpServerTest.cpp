@@ -5,6 +5,7 @@
 #include <future>
 #include <thread>
 
+#include "MemoryStore.h"
 #include "RawConnection.h"
 #include "ScoreHttpServer.h"
 #include "ScoreRequests.h"
@@ -20,20 +21,6 @@ using Clock = std::chrono::steady_clock;
 const std::string kFetch =
     "POST /highscorescript/highscore.asp?game=g HTTP/1.1\r\nHost: x\r\nConnection: close\r\n"
     "Content-Length: 2\r\n\r\nOK";
-
-class MemoryStore : public ScoreStore {
- public:
-  std::vector<ScoreEntry> topTen(const std::string&) override {
-    if (failing) throw StoreError("down");
-    return entries;
-  }
-  void record(const ScoreRecord& r) override {
-    if (failing) throw StoreError("down");
-    entries.insert(entries.begin(), {r.name, r.score});
-  }
-  std::vector<ScoreEntry> entries;
-  bool failing = false;
-};
 
 class ScoreHttpServerTest : public ::testing::Test {
  protected:
@@ -52,9 +39,9 @@ class ScoreHttpServerTest : public ::testing::Test {
     }
   }
 
-  MemoryStore store_;
+  test::MemoryStore store_;
   SubmissionRateLimit limit_;
-  ScoreService service_{store_, limit_};
+  ScoreService service_{store_, limit_, /*acceptUnproven=*/true};
   RequestLog log_{false};
   std::unique_ptr<ScoreHttpServer> server_;
   std::thread thread_;

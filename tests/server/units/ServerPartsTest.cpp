@@ -136,7 +136,11 @@ TEST(RequestHead, WellFormedHeadsPassAndRangesAreDropped) {
   const std::string ranged =
       "GET /a HTTP/1.1\r\nRange: bytes=0-1\r\nHost: x\r\nif-range: \"t\"\r\n\r\n";
   EXPECT_TRUE(checkRequestHead(ranged).asksRange);
-  EXPECT_EQ(withoutRangeFields(ranged), "GET /a HTTP/1.1\r\nHost: x\r\n\r\n");
+  EXPECT_EQ(withoutIgnoredFields(ranged), "GET /a HTTP/1.1\r\nHost: x\r\n\r\n");
+  const std::string typed =
+      "POST /a HTTP/1.1\r\nContent-Type: application/x-www-form-urlencoded\r\nHost: x\r\n\r\n";
+  EXPECT_TRUE(checkRequestHead(typed).typed);
+  EXPECT_EQ(withoutIgnoredFields(typed), "POST /a HTTP/1.1\r\nHost: x\r\n\r\n");
   // A head cut by LF alone is found at once, to be refused.
   EXPECT_EQ(findHeadEnd("GET / HTTP/1.1\nHost: x\n\nrest", 0), 24u);
   EXPECT_EQ(findHeadEnd("GET / HTTP/1.1\r\nHost: x\r\n", 0), std::string::npos);

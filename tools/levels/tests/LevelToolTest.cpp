@@ -31,6 +31,11 @@ TEST(LevelToolTest, MistakesGetTheUsageAndStatusTwo) {
       {"generate"},
       {"generate", "root", "--cache"},
       {"generate", "root", "--keep", "folder"},
+      {"puzzle"},
+      {"puzzle", "8c3p6m-k4x9"},
+      {"puzzle", "8c3p6m-k4x9q", "again"},
+      {"daily", "2026-02-30"},
+      {"daily"},
   };
   for (const auto& args : mistakes) {
     SCOPED_TRACE(::testing::PrintToString(args));
@@ -41,6 +46,19 @@ TEST(LevelToolTest, MistakesGetTheUsageAndStatusTwo) {
     EXPECT_EQ(text.rfind("brambletop-levels: ", 0), 0u);
     EXPECT_NE(text.find("\nusage: brambletop-levels generate"), std::string::npos);
   }
+}
+
+TEST(LevelToolTest, DailyPrintsTheDaysPuzzleIdAndPuzzlePrintsIt) {
+  std::ostringstream out, err;
+  ASSERT_EQ(runLevelsTool({"daily", "2026-12-10"}, out, err), kExitDone);
+  EXPECT_EQ(out.str(), "8c4p7m-2r3ch\n");
+  out.str("");
+  ASSERT_EQ(runLevelsTool({"puzzle", "6C3P4M-K4X9Q"}, out, err), kExitDone);
+  EXPECT_EQ(out.str().rfind("Puzzle 6c3p4m-k4x9q: side 6, 3 colours, 4 pairs, medium, par 13 "
+                            "(proven)\n",
+                            0),
+            0u)
+      << out.str();
 }
 
 TEST(LevelToolTest, PrintShowsTheLevelAndItsSolution) {

@@ -1,0 +1,22 @@
+#include "RecordsText.h"
+
+namespace bt::scored {
+
+std::string formatLevelRecords(const std::vector<MovesEntry>& fewestFirst) {
+  std::string text;
+  for (const MovesEntry& entry : fewestFirst) {
+    text += std::to_string(entry.moves.size()) + ' ' + entry.name + '\n';
+  }
+  return text;
+}
+
+std::string formatLevelBests(const std::vector<LevelBest>& bests) {
+  std::string text;
+  for (const LevelBest& best : bests) {
+    text += std::to_string(best.level) + ' ' + std::to_string(best.best.moves.size()) + ' ' +
+            best.best.name + '\n';
+  }
+  return text;
+}
+
+}  // namespace bt::scored

@@ -1,0 +1,93 @@
+#include "ScoresPage.h"
+
+#include "game/LevelData.h"
+
+namespace bt::scored {
+namespace {
+
+// The moves of the level's recorded solution (level from 1).
+size_t parOf(int level) {
+  return levelSolutions()[static_cast<size_t>(level - 1)].size();
+}
+
+// Names and moves hold only letters, digits and U D L R < >; the rest is
+// escaped all the same.
+std::string escaped(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+constexpr const char* kHead =
+    "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+    "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+    "<title>Brambletop scores</title>\n"
+    "<style>body{font-family:sans-serif;margin:1em auto;max-width:30em;padding:0 .5em}"
+    "table{border-collapse:collapse;width:100%;margin-bottom:1.5em}"
+    "th,td{text-align:left;padding:.2em .4em;border-bottom:1px solid #ccc}"
+    "th.n,td.n{text-align:right}</style>\n</head>\n<body>\n";
+
+void appendTopTen(std::string& page, const std::vector<ScoreEntry>& topTen) {
+  page += "<h1>Brambletop scores</h1>\n<h2>Top ten</h2>\n";
+  if (topTen.empty()) {
+    page += "<p>No scores yet.</p>\n";
+    return;
+  }
+  page += "<table>\n<tr><th class=\"n\">#</th><th>Name</th><th class=\"n\">Levels</th></tr>\n";
+  for (size_t i = 0; i < topTen.size() && i < 10; ++i) {
+    page += "<tr><td class=\"n\">" + std::to_string(i + 1) + "</td><td>" + escaped(topTen[i].name) +
+            "</td><td class=\"n\">" + std::to_string(topTen[i].score) + "</td></tr>\n";
+  }
+  page += "</table>\n";
+}
+
+void appendLevels(std::string& page, const std::vector<LevelBest>& bests) {
+  page +=
+      "<h2>Best of every level</h2>\n<table>\n"
+      "<tr><th class=\"n\">Level</th><th class=\"n\">Par</th><th class=\"n\">Record</th>"
+      "<th>Name</th></tr>\n";
+  size_t next = 0;
+  for (int level = 1; level <= kLevelCount; ++level) {
+    while (next < bests.size() && bests[next].level < level) ++next;
+    page += "<tr><td class=\"n\">" + std::to_string(level) + "</td><td class=\"n\">" +
+            std::to_string(parOf(level)) + "</td>";
+    if (next < bests.size() && bests[next].level == level) {
+      const MovesEntry& best = bests[next].best;
+      page += "<td class=\"n\">" + std::to_string(best.moves.size()) + "</td><td>" +
+              escaped(best.name) + "</td></tr>\n";
+    } else {
+      page += "<td class=\"n\">-</td><td></td></tr>\n";
+    }
+  }
+  page += "</table>\n";
+}
+
+}  // namespace
+
+std::string renderScoresPage(const std::vector<ScoreEntry>& topTen,
+                             const std::vector<LevelBest>& bests) {
+  std::string page = kHead;
+  appendTopTen(page, topTen);
+  appendLevels(page, bests);
+  page += "</body>\n</html>\n";
+  return page;
+}
+
+}  // namespace bt::scored

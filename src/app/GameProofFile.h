@@ -1,0 +1,56 @@
+#pragma once
+// The proof of the game in progress, kept beside "save.dat" in "proof.dat"
+// (a stored file, replaced atomically): the moves that solved each level of
+// this game from level 1, shortened for the proof (game/GameProof.h), so
+// that the online score screen can send it with the game's score.
+//
+// Play never depends on it. A damaged file is one warning, is kept aside as
+// "proof.dat.damaged" and reads as a proof of no level; a level solved while
+// the proof has no moves for the levels before it (it was lost) is not kept,
+// so the proof covers only what it can prove, from level 1 on. A failed
+// write is reported as the Application's writeDataFile says.
+//
+// Contents: "BTPF", the number of levels (32-bit, little-endian), then the
+// proof's text form.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "game/GameProof.h"
+
+namespace bt {
+
+class Application;
+
+class GameProofFile {
+ public:
+  explicit GameProofFile(Application& app) : app_(app) {}
+
+  // Reads the file, for a game that goes on. A missing file is a proof of
+  // no level, quietly.
+  void load();
+  // A new game: no level proven, written at once.
+  void clear();
+  // Level levelIndex (from 0) was solved with `moves`, the level's moves
+  // from its start (or its last restart), in the notation of the recorded
+  // solutions. Kept, shortened, when they solve it and the proof holds the
+  // levels before it; a level already held is replaced and the levels after
+  // it dropped.
+  void levelSolved(int32_t levelIndex, std::string_view moves);
+
+  const GameProof& proof() const { return proof_; }
+  // The text form of the proof of the first `score` levels, for a
+  // submission of that score; nullopt when the proof does not cover them.
+  std::optional<std::string> proofOfScore(int32_t score) const;
+
+ private:
+  void write();
+  // Forgets level levelIndex and the ones after, with one warning.
+  void cannotKeep(int32_t levelIndex, const std::string& why);
+
+  Application& app_;
+  GameProof proof_;
+};
+
+}  // namespace bt

@@ -1,0 +1,147 @@
+#include "app/RecordBook.h"
+
+#include <cstdio>
+
+#include "game/GameProof.h"
+#include "platform/os/FileSystem.h"
+#include "platform/os/Quote.h"
+#include "platform/os/Warning.h"
+#include "storage/ByteWriter.h"
+#include "storage/StoredFile.h"
+
+namespace bt {
+namespace {
+
+constexpr uint8_t kVersion = 1;
+constexpr uint8_t kReached = 1, kSolved = 2, kHinted = 4;
+// No level's record is anywhere near this long; a longer one is damage.
+constexpr size_t kMaxRecordMoves = 4096;
+
+// FNV-1a of the contents before it: a stored file cut short reads as zeros
+// to its end, which the sum then refuses.
+uint32_t checkSum(const uint8_t* data, size_t n) {
+  uint32_t hash = 0x811c9dc5u;
+  for (size_t i = 0; i < n; ++i) hash = (hash ^ data[i]) * 0x01000193u;
+  return hash;
+}
+
+bool isMoveLetter(char c) {
+  return c == 'U' || c == 'D' || c == 'L' || c == 'R' || c == '<' || c == '>';
+}
+
+}  // namespace
+
+RecordBook::RecordBook() {
+  levels_[0].reached = true;
+}
+
+const PersonalRecord& RecordBook::level(int levelIndex) const {
+  return levels_.at(static_cast<size_t>(levelIndex));
+}
+
+bool RecordBook::markReached(int levelIndex) {
+  if (levelIndex < 0 || levelIndex >= kLevelCount) return false;
+  PersonalRecord& record = levels_[static_cast<size_t>(levelIndex)];
+  if (record.reached) return false;
+  record.reached = true;
+  return true;
+}
+
+bool RecordBook::noteSolve(int levelIndex, std::string_view moves, bool hinted) {
+  if (levelIndex < 0 || levelIndex >= kLevelCount) return false;
+  // Both are marked, whatever the first answers.
+  const bool reached = markReached(levelIndex);
+  bool changed = markReached(levelIndex + 1) || reached;
+  PersonalRecord& record = levels_[static_cast<size_t>(levelIndex)];
+  if (hinted) {
+    changed |= !record.hinted;
+    record.hinted = true;
+    return changed;
+  }
+  const bool better = !record.solved || moves.size() < record.moves.size();
+  if (!better || moves.size() > kMaxRecordMoves || !replaySolvesLevel(levelIndex, moves))
+    return changed;
+  record.solved = true;
+  record.moves = std::string(moves);
+  return true;
+}
+
+std::vector<uint8_t> RecordBook::encode() const {
+  ByteWriter writer;
+  writer.appendByte(kVersion);
+  writer.appendByte(static_cast<uint8_t>(kLevelCount));
+  for (const PersonalRecord& record : levels_) {
+    writer.appendByte(static_cast<uint8_t>((record.reached ? kReached : 0) |
+                                           (record.solved ? kSolved : 0) |
+                                           (record.hinted ? kHinted : 0)));
+    const std::string moves = record.solved ? record.moves : std::string();
+    writer.appendUInt16(static_cast<uint16_t>(moves.size()));
+    writer.appendBytes(moves.data(), static_cast<int32_t>(moves.size()));
+  }
+  writer.appendInt32(
+      static_cast<int32_t>(checkSum(writer.data(), static_cast<size_t>(writer.length()))));
+  return encodeStored(writer.data(), static_cast<size_t>(writer.length()));
+}
+
+std::optional<RecordBook> RecordBook::decode(std::span<const uint8_t> bytes) {
+  ByteReader reader;
+  if (!decodeStored(bytes.data(), bytes.size(), reader)) return std::nullopt;
+  const auto* data = reader.data();
+  if (reader.length() < 6) return std::nullopt;
+  const size_t size = static_cast<size_t>(reader.length()) - 4;
+  const uint32_t sum =
+      static_cast<uint32_t>(data[size]) | (static_cast<uint32_t>(data[size + 1]) << 8) |
+      (static_cast<uint32_t>(data[size + 2]) << 16) | (static_cast<uint32_t>(data[size + 3]) << 24);
+  if (sum != checkSum(data, size)) return std::nullopt;
+  if (data[0] != kVersion || data[1] != kLevelCount) return std::nullopt;
+  RecordBook book;
+  size_t at = 2;
+  for (PersonalRecord& record : book.levels_) {
+    if (size - at < 3) return std::nullopt;
+    const uint8_t flags = data[at];
+    const size_t length = data[at + 1] | (static_cast<size_t>(data[at + 2]) << 8);
+    at += 3;
+    if ((flags & ~(kReached | kSolved | kHinted)) != 0 || length > kMaxRecordMoves ||
+        size - at < length || ((flags & kSolved) != 0) != (length > 0)) {
+      return std::nullopt;
+    }
+    record.reached = (flags & kReached) != 0 || &record == &book.levels_[0];
+    record.solved = (flags & kSolved) != 0;
+    record.hinted = (flags & kHinted) != 0;
+    record.moves.assign(reinterpret_cast<const char*>(data + at), length);
+    for (char c : record.moves) {
+      if (!isMoveLetter(c)) return std::nullopt;
+    }
+    at += length;
+  }
+  if (at != size) return std::nullopt;
+  return book;
+}
+
+RecordsFile RecordBook::load(const std::string& path) {
+  *this = RecordBook();
+  std::string whyNot;
+  const std::optional<std::vector<uint8_t>> bytes = os::readFile(path, 1u << 20, &whyNot);
+  if (!bytes) {
+    if (!os::exists(path)) return RecordsFile::Missing;
+    writable_ = false;
+    warn("cannot read " + quote(path) + " (" + whyNot +
+         "); no records are kept this time and the file is left as it is");
+    return RecordsFile::Unreadable;
+  }
+  if (std::optional<RecordBook> read = decode(*bytes)) {
+    *this = std::move(*read);
+    return RecordsFile::Read;
+  }
+  const std::string aside = path + ".damaged";
+  if (std::rename(path.c_str(), aside.c_str()) == 0) {
+    warn(quote(path) + " is damaged; the records start afresh and the file is kept as " +
+         quote(aside));
+  } else {
+    writable_ = false;
+    warn(quote(path) + " is damaged and cannot be set aside; no records are kept this time");
+  }
+  return RecordsFile::Damaged;
+}
+
+}  // namespace bt

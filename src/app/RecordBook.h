@@ -1,0 +1,67 @@
+#pragma once
+// The player's personal records, kept in "records.dat" beside the saved game:
+// for every level whether it was reached, the fewest moves it was solved in
+// and those moves, and whether it was solved only after a hint (a hinted
+// solve never sets a record). A record is only taken when its moves solve
+// the level from its start through the rules, so a level continued from a
+// saved game (whose earlier moves are not known) cannot claim one.
+//
+// The file holds, in the stored-file layout of "save.dat": a version byte
+// (1), the number of levels (72), then for each level a flags byte (1
+// reached, 2 solved, 4 solved after a hint), the record's length (2 bytes,
+// least significant first) and its moves (U D L R < >), and last a 32-bit
+// FNV-1a sum of all that (least significant byte first), so that a file cut
+// short is found out. Anything else is a damaged file.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/LevelData.h"
+
+namespace bt {
+
+struct PersonalRecord {
+  bool reached = false;
+  bool solved = false;  // best and moves hold a record
+  bool hinted = false;  // solved after a hint at least once
+  std::string moves;    // the record's moves
+  int best() const { return static_cast<int>(moves.size()); }
+};
+
+enum class RecordsFile {
+  Missing,     // nothing there: no records yet
+  Read,        // the records it holds
+  Damaged,     // said in a warning, set aside as PATH.damaged: no records
+  Unreadable,  // said in a warning, left alone and never written over
+};
+
+class RecordBook {
+ public:
+  // Level 1 is always reached.
+  RecordBook();
+
+  RecordsFile load(const std::string& path);
+  // False when the file could not be read at load: it is never replaced.
+  bool writable() const { return writable_; }
+
+  const PersonalRecord& level(int levelIndex) const;
+  // True when the level was not reached before.
+  bool markReached(int levelIndex);
+  // A solve of the level in these moves: a first or a better record unless
+  // hinted; the next level becomes reached. True when anything changed
+  // (and the file should be written).
+  bool noteSolve(int levelIndex, std::string_view moves, bool hinted);
+
+  std::vector<uint8_t> encode() const;
+  static std::optional<RecordBook> decode(std::span<const uint8_t> bytes);
+
+ private:
+  std::array<PersonalRecord, kLevelCount> levels_{};
+  bool writable_ = true;
+};
+
+}  // namespace bt

@@ -1,0 +1,64 @@
+#pragma once
+// What a score exchange may send after its own request, and what that
+// brought: the player's new world records, level by level, and a fetch of
+// each level's world best (see net/protocol/RecordsProtocol.h).
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "net/RecordsReply.h"
+#include "platform/Network.h"
+
+namespace bt {
+
+// At most this many records go in one exchange (the server takes 30 a
+// minute from one address); the rest wait for a later one.
+inline constexpr size_t kMaxRecordsPerExchange = 25;
+
+// A personal record to send: the moves that solved the level (from 1).
+struct RecordSubmission {
+  int32_t level = 0;
+  std::string name;
+  std::string moves;
+};
+
+struct ExchangeExtras {
+  std::vector<RecordSubmission> records;
+  bool fetchWorldRecords = false;
+};
+
+enum class RecordOutcome {
+  NotSent,  // not sent, or no answer that settles it: send it again later
+  Kept,     // the server took it (and kept it if it beats the name's best)
+  Refused,  // the server will never take it (the moves do not solve the level)
+};
+
+struct ExtrasOutcome {
+  std::vector<RecordOutcome> records;                    // one per record asked, in order
+  std::optional<std::vector<WorldRecord>> worldRecords;  // when fetched
+};
+
+// One request of an exchange.
+struct RequestPlan {
+  enum class Kind { Own, Record, WorldRecords };
+  Kind kind = Kind::Own;
+  std::string method = "POST";
+  std::string path;  // with its query
+  std::string body;
+  size_t maxBody = 1024;
+  size_t record = 0;  // Kind::Record: its index in ExchangeExtras::records
+};
+
+// The extras' requests in the order they are sent: the records, then the
+// fetch.
+std::vector<RequestPlan> planExtras(std::string_view gameId, const ExchangeExtras& extras);
+// Nothing sent yet.
+ExtrasOutcome outcomeBefore(const ExchangeExtras& extras);
+// Takes an extra's answer into the outcome.
+void noteExtra(const RequestPlan& plan, const platform::HttpResponse& response,
+               ExtrasOutcome& outcome);
+
+}  // namespace bt

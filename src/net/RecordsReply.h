@@ -1,0 +1,36 @@
+#pragma once
+// The score server's world-records replies, read safely: one record a line
+// ("COUNT NAME" for a level's ten best, "LEVEL COUNT NAME" for each level's
+// best), items separated by single spaces, lines by '\n'. A line that does
+// not match exactly (a number out of range, a name of other than 1 to 15
+// of A-Z 0-9, anything more) is skipped, and so is a level given twice;
+// reading stops after the lines a reply may hold. Pure: safe on any bytes.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace bt {
+
+// The most keys a record may count, and the highest level number read.
+inline constexpr int32_t kMaxRecordMoves = 1000;
+inline constexpr int32_t kMaxRecordLevel = 999;
+
+struct LevelRecord {
+  int32_t moves = 0;
+  std::string name;
+  bool operator==(const LevelRecord&) const = default;
+};
+
+struct WorldRecord {
+  int32_t level = 0;  // from 1
+  LevelRecord best;
+  bool operator==(const WorldRecord&) const = default;
+};
+
+// A level's ten best, fewest first as sent; at most ten.
+std::vector<LevelRecord> parseLevelRecords(std::string_view body);
+// Each level's best, as sent; at most one per level, at most kMaxRecordLevel.
+std::vector<WorldRecord> parseWorldRecords(std::string_view body);
+
+}  // namespace bt

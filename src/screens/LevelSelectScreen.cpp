@@ -1,0 +1,201 @@
+#include "screens/LevelSelectScreen.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/Application.h"
+#include "app/KeyMap.h"
+#include "art/InterfaceSprites.h"
+#include "game/LevelData.h"
+#include "game/LevelPar.h"
+#include "gfx/Blit.h"
+#include "gfx/Colour.h"
+#include "screens/ScreenControls.h"
+#include "screens/ScreenPlaces.h"
+
+namespace bt {
+namespace {
+
+// The cells' colours: the wood of the board for a reached level, moss for a
+// solved one, gold for one solved in par; an unreached one stays dark.
+constexpr uint16_t kUnreached = rgb565(40, 30, 22);
+constexpr uint16_t kReached = kGameBackground;
+constexpr uint16_t kSolved = rgb565(52, 110, 60);
+constexpr uint16_t kInPar = rgb565(200, 156, 40);
+constexpr uint16_t kFrame = rgb565(20, 14, 8);
+
+void fillRect(FrameBuffer& fb, int32_t x0, int32_t y0, int32_t w, int32_t h, uint16_t colour) {
+  for (int32_t y = y0; y < y0 + h; ++y) {
+    for (int32_t x = x0; x < x0 + w; ++x) fb.setPixel(x, y, colour);
+  }
+}
+
+void frameRect(FrameBuffer& fb, int32_t x0, int32_t y0, int32_t w, int32_t h, uint16_t colour) {
+  fb.drawLine(x0, y0, x0 + w - 1, y0, colour);
+  fb.drawLine(x0, y0 + h - 1, x0 + w - 1, y0 + h - 1, colour);
+  fb.drawLine(x0, y0, x0, y0 + h - 1, colour);
+  fb.drawLine(x0 + w - 1, y0, x0 + w - 1, y0 + h - 1, colour);
+}
+
+}  // namespace
+
+void LevelSelectScreen::enter() {
+  Application& a = app();
+  bank_.load(a.makePath(interfaceBankPath(a.artSet())));
+  selected_ = std::clamp(a.practiceLevel(), 0, kLevelCount - 1);
+  const Grid g = grid();
+  for (int level = 0; level < kLevelCount; ++level) {
+    const int32_t x = g.x0 + (level % kColumns) * g.cell;
+    const int32_t y = g.y0 + (level / kColumns) * g.cell;
+    addHitRect({x, x + g.cell, y, y + g.cell, static_cast<uint8_t>(level)});
+  }
+  const int32_t captionTop = a.height() - a.font().linePitch() - 6;
+  addHitRect({0, a.width() / 2, captionTop, a.height(), kBackCommand});
+  addHitRect({a.width() / 2, a.width(), captionTop, a.height(), kPlayCommand});
+  dirty_ = true;
+}
+
+void LevelSelectScreen::leave() {
+  bank_.clear();
+  release();
+}
+
+LevelSelectScreen::Grid LevelSelectScreen::grid() const {
+  const Application& a = app();
+  const int32_t cell = a.artSet() == 0 ? 18 : 24;
+  const Sprite* title = bank_.sprite(kSpriteMenuTitle);
+  const int32_t top = (title ? title->height : 0) + (a.artSet() == 0 ? 4 : 8);
+  return {(a.width() - kColumns * cell) / 2, top, cell};
+}
+
+void LevelSelectScreen::frame() {
+  if (!dirty_) return;
+  dirty_ = false;
+  draw();
+  app().setRedrawPending();
+}
+
+void LevelSelectScreen::draw() {
+  Application& a = app();
+  FrameBuffer& fb = a.frameBuffer();
+  fb.clear();
+  if (const Sprite* title = bank_.sprite(kSpriteMenuTitle)) {
+    blitKeyed(title, fb, a.width() / 2, title->height / 2, true);
+  }
+  const Grid g = grid();
+  for (int level = 0; level < kLevelCount; ++level) drawCell(level, g);
+  drawDetails(g.y0 + kRows * g.cell + (a.artSet() == 0 ? 3 : 6));
+  Font& font = a.font();
+  font.setColour(kTextGrey);
+  const int32_t y = a.height() - font.linePitch() - 1;
+  font.drawText(2, y, "BACK", fb);
+  const bool playable = a.records().level(selected_).reached;
+  font.setColour(playable ? kTextGrey : kUnreached);
+  font.drawText(a.width() - font.measureLine("PLAY") - 2, y, "PLAY", fb);
+}
+
+void LevelSelectScreen::drawCell(int levelIndex, const Grid& g) {
+  FrameBuffer& fb = app().frameBuffer();
+  const PersonalRecord& record = app().records().level(levelIndex);
+  const int32_t x = g.x0 + (levelIndex % kColumns) * g.cell;
+  const int32_t y = g.y0 + (levelIndex / kColumns) * g.cell;
+  uint16_t fill = kUnreached;
+  if (record.solved) {
+    fill = record.best() <= levelPar(levelIndex) ? kInPar : kSolved;
+  } else if (record.reached) {
+    fill = kReached;
+  }
+  fillRect(fb, x + 1, y + 1, g.cell - 2, g.cell - 2, fill);
+  frameRect(fb, x, y, g.cell, g.cell, kFrame);
+  if (levelIndex == selected_) {
+    frameRect(fb, x, y, g.cell, g.cell, kHighlightRed);
+    frameRect(fb, x + 1, y + 1, g.cell - 2, g.cell - 2, kHighlightRed);
+  }
+  Font& font = app().font();
+  font.setColour(record.reached ? kWhite : kTextGrey);
+  const std::string number = std::to_string(levelIndex + 1);
+  const int32_t textY = y + (g.cell - font.linePitch() + 3) / 2;
+  font.drawText(x + (g.cell - font.measureLine(number)) / 2, textY, number, fb);
+}
+
+void LevelSelectScreen::drawDetails(int32_t y) {
+  Application& a = app();
+  const PersonalRecord& record = a.records().level(selected_);
+  const int par = levelPar(selected_);
+  std::string line = "Level " + std::to_string(selected_ + 1) + ": ";
+  if (!record.reached) {
+    line += "not reached";
+  } else if (record.solved) {
+    line += "best " + std::to_string(record.best());
+  } else {
+    line += "best -";
+  }
+  line += ", par " + std::to_string(par);
+  a.font().setColour(kTextGrey);
+  a.font().drawTextCentred(y, line, a.frameBuffer());
+}
+
+void LevelSelectScreen::moveSelection(int dx, int dy) {
+  int column = selected_ % kColumns + dx;
+  int row = selected_ / kColumns + dy;
+  column = (column + kColumns) % kColumns;
+  row = (row + kRows) % kRows;
+  selected_ = std::min(row * kColumns + column, kLevelCount - 1);
+  dirty_ = true;
+}
+
+void LevelSelectScreen::play() {
+  if (!app().records().level(selected_).reached) return;
+  app().setPracticeLevel(selected_);
+  app().requestScreen(ScreenId::PracticeGame);
+}
+
+void LevelSelectScreen::keyDown(GameKey key) {
+  switch (key) {
+    case kKeyUp:
+      moveSelection(0, -1);
+      break;
+    case kKeyDown:
+      moveSelection(0, 1);
+      break;
+    case kKeyLeft:
+      moveSelection(-1, 0);
+      break;
+    case kKeyRight:
+      moveSelection(1, 0);
+      break;
+    case kKeyAction:
+    case kKeyRightSoft:
+      play();
+      break;
+    case kKeyBack:
+    case kKeyLeftSoft:
+      app().setPracticeLevel(selected_);
+      app().requestScreen(ScreenId::MainMenu);
+      break;
+    default:
+      break;
+  }
+}
+
+void LevelSelectScreen::command(uint8_t id) {
+  if (id == kBackCommand) {
+    keyDown(kKeyLeftSoft);
+  } else if (id == kPlayCommand) {
+    play();
+  } else if (id < kLevelCount) {
+    // A tap selects a level; a tap on the selected one plays it.
+    if (id == selected_) {
+      play();
+    } else {
+      selected_ = id;
+      dirty_ = true;
+    }
+  }
+}
+
+Controls LevelSelectScreen::controls() const {
+  return levelSelectControls(app().height() - app().font().linePitch() - 6);
+}
+
+}  // namespace bt

@@ -1,0 +1,50 @@
+#pragma once
+// The level select: the 72 levels as a grid of numbered cells, each marked
+// unreached, reached, solved or solved in par, with the selected level's
+// best and par written below. A reached level is played as practice (the
+// game screen that never touches "save.dat", the game in progress or the
+// score); Back or the left soft key returns to the main menu.
+#include <cstdint>
+
+#include "app/Screen.h"
+#include "gfx/SpriteBank.h"
+
+namespace bt {
+
+class LevelSelectScreen : public Screen {
+ public:
+  // HitRect ids: cells are their level index; the captions below.
+  static constexpr uint8_t kBackCommand = 200;
+  static constexpr uint8_t kPlayCommand = 201;
+  static constexpr int kColumns = 9;
+  static constexpr int kRows = 8;
+
+  explicit LevelSelectScreen(Application& app) : Screen(app) {}
+
+  void enter() override;
+  void leave() override;
+  void frame() override;
+  bool still() const override { return !dirty_; }
+  void keyDown(GameKey key) override;
+  void command(uint8_t id) override;
+  Controls controls() const override;
+
+  int selected() const { return selected_; }
+
+ private:
+  struct Grid {
+    int32_t x0, y0, cell;
+  };
+  Grid grid() const;
+  void draw();
+  void drawCell(int levelIndex, const Grid& grid);
+  void drawDetails(int32_t y);
+  void play();
+  void moveSelection(int dx, int dy);
+
+  SpriteBank bank_;
+  int selected_ = 0;
+  bool dirty_ = false;
+};
+
+}  // namespace bt

@@ -1,0 +1,141 @@
+// "proof.dat": the game's proof kept as levels are solved, read back when
+// the game goes on, and never in the way of play when it is damaged.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/GameProofFile.h"
+#include "app/ShellFixture.h"
+#include "game/LevelData.h"
+#include "storage/StoredFile.h"
+#include "support/CapturedStderr.h"
+
+namespace bt::test {
+namespace {
+
+std::string solution(int level) {
+  return std::string(levelSolutions()[static_cast<size_t>(level - 1)]);
+}
+
+class GameProofFileTest : public ShellTest {
+ protected:
+  void SetUp() override { start(); }
+
+  // A game's proof read afresh from the file, as a continued game reads it.
+  GameProof reread() {
+    GameProofFile again(*app_);
+    again.load();
+    return again.proof();
+  }
+};
+
+TEST_F(GameProofFileTest, LevelsAreKeptShortenedAndReadBack) {
+  GameProofFile file(*app_);
+  file.clear();
+  EXPECT_EQ(file.proofOfScore(0), "");
+  EXPECT_EQ(file.proofOfScore(1), std::nullopt);
+  // The play of level 1 wanders and turns back and forth; what is kept is
+  // the recorded solution.
+  file.levelSolved(0, "LLLLLLRRRUUDU<><RLL>L<UDL>");
+  file.levelSolved(1, solution(2));
+  EXPECT_EQ(file.proof().levels, (std::vector<std::string>{solution(1), solution(2)}));
+  EXPECT_EQ(file.proofOfScore(2), solution(1) + "," + solution(2));
+  EXPECT_EQ(file.proofOfScore(1), solution(1));
+  EXPECT_EQ(file.proofOfScore(3), std::nullopt);
+  EXPECT_EQ(file.proofOfScore(-1), std::nullopt);
+  EXPECT_EQ(reread(), file.proof()) << "a continued game keeps it";
+
+  // Level 2 played again (the game was started anew without its file being
+  // cleared): it replaces the level and drops what came after.
+  file.levelSolved(0, solution(1));
+  EXPECT_EQ(reread().levels, (std::vector<std::string>{solution(1)}));
+  file.clear();
+  EXPECT_TRUE(reread().levels.empty()) << "a new game clears it";
+}
+
+// Each case is a solve that cannot be kept; the proof then ends before it,
+// and later levels are not kept either (the proof must run from level 1).
+TEST_F(GameProofFileTest, WhatCannotBeProvenIsNotKept) {
+  const struct {
+    const char* what;
+    int32_t level;
+    std::string moves;
+    const char* warning;
+  } cases[] = {
+      {"moves that do not solve it", 1, "LU<", "level 2 cannot be kept as proof"},
+      {"a level after a gap", 2, solution(3), nullptr},
+      {"a level past the last", kLevelCount, solution(1), nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    GameProofFile file(*app_);
+    file.clear();
+    file.levelSolved(0, solution(1));
+    CapturedStderr errors;
+    file.levelSolved(c.level, c.moves);
+    const std::string said = errors.take();
+    if (c.warning) {
+      EXPECT_NE(said.find(c.warning), std::string::npos) << said;
+    } else {
+      EXPECT_EQ(said, "");
+    }
+    file.levelSolved(c.level + 1, solution(c.level + 2 <= kLevelCount ? c.level + 2 : 1));
+    EXPECT_EQ(file.proof().levels, (std::vector<std::string>{solution(1)}));
+    EXPECT_EQ(reread(), file.proof());
+  }
+}
+
+TEST_F(GameProofFileTest, ADamagedFileIsSaidOnceAndKeptAside) {
+  auto contents = [](const std::string& text) {
+    return encodeStored(reinterpret_cast<const uint8_t*>(text.data()), text.size());
+  };
+  const std::string one = solution(1);
+  const struct {
+    const char* what;
+    std::vector<uint8_t> bytes;
+  } cases[] = {
+      {"no header", contents("UU<L>L<L>")},
+      {"another level count", contents(std::string("BTPF\x02\0\0\0", 8) + one)},
+      {"a byte outside the notation", contents(std::string("BTPF\x01\0\0\0", 8) + "UU<L>L<x>")},
+      {"moves that do not solve", contents(std::string("BTPF\x01\0\0\0", 8) + "UU<L>L<<")},
+      {"a stored length past the end", {0xff, 0xff, 0xff, 0x7f}},
+  };
+  const std::string path = folder_.file("proof.dat");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove(path + ".damaged");
+    folder_.write("proof.dat", c.bytes);
+    CapturedStderr errors;
+    EXPECT_TRUE(reread().levels.empty());
+    const std::string said = errors.take();
+    EXPECT_NE(said.find("this game's score has no proof"), std::string::npos) << said;
+    EXPECT_EQ(said.find('\n'), said.size() - 1) << "one line";
+    EXPECT_EQ(folder_.read("proof.dat.damaged"), c.bytes);
+    EXPECT_FALSE(std::filesystem::exists(path));
+  }
+  // A folder in its place cannot be read: said, and left as it is.
+  std::filesystem::create_directory(path);
+  {
+    CapturedStderr errors;
+    EXPECT_TRUE(reread().levels.empty());
+    EXPECT_NE(errors.take().find("cannot read"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+  }
+  // Nothing there at all is no proof, quietly.
+  std::filesystem::remove(path);
+  CapturedStderr errors;
+  EXPECT_TRUE(reread().levels.empty());
+  EXPECT_EQ(errors.take(), "");
+  // The good file has the header, the count and the text.
+  GameProofFile file(*app_);
+  file.levelSolved(0, one);
+  ByteReader reader;
+  ASSERT_TRUE(loadStored(reader, path));
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(reader.data()),
+                        static_cast<size_t>(reader.length())),
+            std::string("BTPF\x01\0\0\0", 8) + one);
+}
+
+}  // namespace
+}  // namespace bt::test

@@ -1,0 +1,114 @@
+// The server as it runs by default, on each backend: a score counts only
+// with a proof of play that the server replays, and each level keeps its
+// world records.
+#include <gtest/gtest.h>
+
+#include "ScoreRequests.h"
+#include "ScoredProcess.h"
+#include "TestDatabase.h"
+#include "game/GameProof.h"
+#include "game/LevelData.h"
+
+namespace bt::scored::test {
+namespace {
+
+std::string solution(int level) {
+  return std::string(levelSolutions()[static_cast<size_t>(level - 1)]);
+}
+
+std::string proofBody(int levels) {
+  GameProof proof;
+  for (int level = 1; level <= levels; ++level) proof.levels.push_back(solution(level));
+  return "proof=" + formatProof(proof);
+}
+
+class ProofServerTest : public ::testing::TestWithParam<Backend> {
+ protected:
+  void SetUp() override {
+    database_ = std::make_unique<TestDatabase>(GetParam());
+    if (database_->location().empty()) GTEST_SKIP() << "no test PostgreSQL server";
+    server_ = std::make_unique<ScoredProcess>(
+        std::vector<std::string>{"--db", database_->location(), "--quiet"});
+    ASSERT_NE(server_->port(), 0) << server_->errorOutput();
+  }
+
+  Answer submit(const std::string& name, int32_t score, const std::string& body) {
+    auto c = clientFor(server_->port());
+    auto result = c.Post(std::string(kScorePath) + "?" + submitQuery(kScoreGameId, name, score),
+                         body, "application/x-www-form-urlencoded");
+    return result ? Answer{result->status, result->body} : Answer{};
+  }
+  Answer record(int level, const std::string& name, const std::string& moves) {
+    auto c = clientFor(server_->port());
+    auto result = c.Post(numbered("/records/brambletop/", level),
+                         "name=" + name + "&moves=" + moves, "application/x-www-form-urlencoded");
+    return result ? Answer{result->status, result->body} : Answer{};
+  }
+  std::string get(const std::string& path) {
+    auto c = clientFor(server_->port());
+    auto result = c.Get(path);
+    return result && result->status == 200
+               ? result->body
+               : "status " + std::to_string(result ? result->status : 0);
+  }
+  std::string table() {
+    auto c = clientFor(server_->port());
+    return post(c, fetchQuery(kScoreGameId)).body;
+  }
+
+  std::unique_ptr<TestDatabase> database_;
+  std::unique_ptr<ScoredProcess> server_;
+};
+
+TEST_P(ProofServerTest, OnlyAProvenScoreIsKept) {
+  const std::string empty = table();
+  // The phone's request alone, a score far above any game's, a proof that
+  // claims too much and one a byte over the limit change nothing.
+  EXPECT_EQ(submit("FORGE", 999999999, "OK").status, 403);
+  EXPECT_EQ(submit("FORGE", 999999999, proofBody(2)).status, 403);
+  EXPECT_EQ(submit("FORGE", 3, proofBody(2)).status, 403);
+  std::string atLimit = proofBody(1) + "," + std::string(33 * 1024, 'L');
+  atLimit.resize(33 * 1024);
+  EXPECT_EQ(submit("FORGE", 1, atLimit).status, 403);
+  EXPECT_EQ(submit("FORGE", 1, atLimit + "L").status, 413);
+  EXPECT_EQ(table(), empty);
+
+  const Answer proven = submit("HONEST", 2, proofBody(2));
+  EXPECT_EQ(proven.status, 200) << proven.body;
+  EXPECT_EQ(bestFirst(proven.body).front(), "2 HONEST");
+  const Answer whole = submit("ALL", kLevelCount, proofBody(kLevelCount));
+  EXPECT_EQ(whole.status, 200) << whole.body;
+  EXPECT_EQ(bestFirst(whole.body).front(), "72 ALL");
+}
+
+TEST_P(ProofServerTest, RecordsRankFewestFirstAndTiesByWhoCameFirst) {
+  const std::string first = solution(1);
+  EXPECT_EQ(record(1, "SLOW", "RL" + first).status, 200);
+  EXPECT_EQ(record(1, "ANN", first).status, 200);
+  EXPECT_EQ(record(1, "BOB", first).status, 200);
+  EXPECT_EQ(record(1, "ANN", "LR" + first).status, 200);  // not her best
+  EXPECT_EQ(record(1, "CAT", first + "<").status, 403);   // past the solve
+  const Answer last = record(1, "SLOW", first);
+  EXPECT_EQ(last.status, 200);
+  EXPECT_EQ(last.body, "9 ANN\n9 BOB\n9 SLOW\n");
+  EXPECT_EQ(get("/records/brambletop/1"), last.body);
+  // Level 2's solution starts with L: each "LR" goes there and back first.
+  for (int i = 0; i < 11; ++i) {
+    std::string detour;
+    for (int k = 0; k < i; ++k) detour += "LR";
+    ASSERT_EQ(record(2, numbered("P", i), detour + solution(2)).status, 200);
+  }
+  const std::string ten = get("/records/brambletop/2");
+  EXPECT_EQ(std::count(ten.begin(), ten.end(), '\n'), 10);
+  EXPECT_TRUE(ten.starts_with(std::to_string(solution(2).size()) + " P0\n")) << ten;
+  EXPECT_EQ(get("/records/brambletop"),
+            "1 9 ANN\n2 " + std::to_string(solution(2).size()) + " P0\n");
+  EXPECT_EQ(get("/records/brambletop/3"), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Sqlite, ProofServerTest, ::testing::Values(Backend::Sqlite), backendName);
+INSTANTIATE_TEST_SUITE_P(Postgres, ProofServerTest, ::testing::Values(Backend::Postgres),
+                         backendName);
+
+}  // namespace
+}  // namespace bt::scored::test

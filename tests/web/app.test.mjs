@@ -1,0 +1,142 @@
+// The page as an installed app: its manifest and icons, the service worker
+// that keeps its files, a start without a network, and a new build taken
+// whole at the next visit.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { cpSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import {
+  canvasPicture, differingPixels, openBrowser, openGame, pressKeys, scratchFolder, startServer,
+  stopServer, webDir,
+} from './support.mjs';
+
+async function skipIntro(page) {
+  await page.waitForTimeout(1000);
+  await pressKeys(page, ['Enter'], 1500);
+}
+
+// Resolves once a service worker controls the page.
+async function controlled(page) {
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null, null,
+    { timeout: 20000 });
+}
+
+// The versions in the addresses the page fetched its own files by.
+async function versionsFetched(page) {
+  return page.evaluate(() => [...new Set(performance.getEntriesByType('resource')
+    .map((entry) => new URL(entry.name))
+    .filter((url) => /^\/brambletop\./.test(url.pathname))
+    .map((url) => url.searchParams.get('v')))]);
+}
+
+test('the manifest parses, its icons load, and the worker controls the page', async (t) => {
+  const origin = await startServer(t, scratchFolder(t));
+  const context = await openBrowser(t);
+  const page = await openGame(context, `${origin}/`);
+  const manifest = await (await fetch(`${origin}/manifest.webmanifest`)).json();
+  assert.equal(manifest.name, 'Brambletop');
+  assert.equal(manifest.display, 'standalone');
+  assert.ok(manifest.icons.some((icon) => icon.purpose === 'maskable'));
+  for (const icon of manifest.icons) {
+    const size = await page.evaluate(async (src) => {
+      const image = new Image();
+      image.src = src;
+      await image.decode();
+      return `${image.naturalWidth}x${image.naturalHeight}`;
+    }, icon.src);
+    assert.equal(size, icon.sizes, icon.src);
+  }
+  await page.reload();
+  await page.waitForFunction(() => document.body.dataset.state === 'running');
+  await controlled(page);
+  assert.deepEqual(page.problems, []);
+});
+
+test('without the server, a reload starts the game, continues it, and the exchange fails',
+  async (t) => {
+    const origin = await startServer(t, scratchFolder(t));
+    const context = await openBrowser(t);
+    const page = await openGame(context, `${origin}/`);
+    await controlled(page);
+    await skipIntro(page);
+    await pressKeys(page, ['Enter'], 1500);  // new game
+    await pressKeys(page, ['Enter'], 1000);  // rotate the ring at the cursor
+    const played = await canvasPicture(page);
+    await pressKeys(page, ['F1'], 1500);  // back to the main menu: the game is saved
+    await page.waitForFunction(() => Number(document.body.dataset.kept || 0) >= 1);
+
+    await stopServer(origin);
+    await page.reload();
+    await page.waitForFunction(() => document.body.dataset.state === 'running', null,
+      { timeout: 30000 });
+    await skipIntro(page);
+    await pressKeys(page, ['ArrowDown', 'Enter'], 1500);  // continue
+    assert.equal(differingPixels(await canvasPicture(page), played), 0, 'the continued board');
+    // The menu, SCORES, FETCH, CONNECT: nobody answers.
+    await pressKeys(page, ['F1', 'F2', 'F2', 'F2'], 1500);
+    await page.waitForFunction(() => document.body.dataset.exchange === '0', null,
+      { timeout: 20000 });
+    assert.deepEqual(page.problems, []);
+  });
+
+test('a rebuilt page is taken whole at the next visit', async (t) => {
+  const folder = scratchFolder(t);
+  const web = join(folder, 'web');
+  cpSync(webDir, web, { recursive: true });
+  const origin = await startServer(t, folder, { web });
+  const context = await openBrowser(t);
+  const first = await openGame(context, `${origin}/`);
+  await controlled(first);
+  const [before] = await versionsFetched(first);
+  await first.close();
+
+  // A new build: a changed program under a new version (as web.sh makes it).
+  const after = before.split('').reverse().join('');
+  for (const name of ['index.html', 'sw.js']) {
+    const text = readFileSync(join(web, name), 'utf8');
+    writeFileSync(join(web, name), text.replaceAll(before, after));
+    rmSync(join(web, `${name}.gz`), { force: true });
+  }
+  writeFileSync(join(web, 'brambletop.js'),
+    readFileSync(join(web, 'brambletop.js'), 'utf8') + '\nwindow.rebuilt = true;\n');
+  rmSync(join(web, 'brambletop.js.gz'), { force: true });
+
+  const second = await openGame(context, `${origin}/`);
+  assert.deepEqual(await versionsFetched(second), [after]);
+  assert.equal(await second.evaluate(() => window.rebuilt), true, 'the new program runs');
+  assert.deepEqual(second.problems, []);
+});
+
+test('on a phone the keypad and the whole canvas fit, upright and sideways', async (t) => {
+  const origin = await startServer(t, scratchFolder(t));
+  for (const [width, height] of [[390, 844], [844, 390]]) {
+    const context = await openBrowser(t, { hasTouch: true, isMobile: true, deviceScaleFactor: 3,
+      viewport: { width, height } });
+    for (const display of ['240x320', '176x220']) {
+      await t.test(`${width}x${height} ${display}`, async () => {
+        const page = await openGame(context, `${origin}/?display=${display}`);
+        const layout = await page.evaluate(() => {
+          const box = (id) => document.getElementById(id).getBoundingClientRect().toJSON();
+          const canvas = document.getElementById('canvas');
+          return { canvas: box('canvas'), keypad: box('keypad'), scale: Number(canvas.dataset.scale),
+            frame: [canvas.width, canvas.height], scroll: document.documentElement.scrollHeight };
+        });
+        for (const name of ['canvas', 'keypad']) {
+          const box = layout[name];
+          assert.ok(box.left >= 0 && box.top >= 0 && box.right <= width && box.bottom <= height,
+            `${name} cut off: ${JSON.stringify(box)}`);
+        }
+        assert.ok(layout.scroll <= height, 'the page scrolls');
+        // One step larger would not fit beside (or above) the keypad.
+        const [frameWidth, frameHeight] = layout.frame;
+        const sideways = width > height;
+        const larger = (layout.scale + 1) / 3;
+        const fitsLarger = sideways
+          ? frameHeight * larger <= height && frameWidth * larger + layout.keypad.width <= width
+          : frameWidth * larger <= width && frameHeight * larger + layout.keypad.height <= height;
+        assert.ok(!fitsLarger, `scale ${layout.scale} is not the largest: ${JSON.stringify(layout)}`);
+        await page.close();
+      });
+    }
+  }
+});
