@@ -27,5 +27,7 @@ std::span<const LevelData> builtInLevels();
 // 'R' move the cursor, '<' rotates left (counter-clockwise), '>' rotates
 // right (clockwise).
 std::span<const std::string_view> levelSolutions();
+// Per level, whether the level tool's solver proved that solution shortest.
+std::span<const bool> levelSolutionsProven();
 
 }  // namespace bt

@@ -10,8 +10,8 @@ int levelPar(int levelIndex) {
 }
 
 bool levelParProven(int levelIndex) {
-  // Levels 61, 70 and 71: the solver's bound stays below the recorded length.
-  return levelIndex != 60 && levelIndex != 69 && levelIndex != 70;
+  if (levelIndex < 0 || levelIndex >= kLevelCount) return false;
+  return levelSolutionsProven()[static_cast<size_t>(levelIndex)];
 }
 
 }  // namespace bt

@@ -16,33 +16,33 @@ constexpr std::array<std::string_view, kLevelCount> kSolutions = {
     "UU<L>L<L>",  // 1: 9, shortest
     "LUU<RR>DDDD<<LL>>",  // 2: 17, shortest
     "RRRDD<U<U<U<U<",  // 3: 14, shortest
-    "LUU>LD<RR>RD>",  // 4: 13, shortest
-    "LD<UU>LU>R>R<",  // 5: 13, shortest
-    "LLDD<<RU<",  // 6: 9, shortest
-    "LD<LD<<RU<RR>",  // 7: 13, shortest
-    "RU<U<LL<L<D>D>",  // 8: 14, shortest
-    "R<U<R<U>D>D<",  // 9: 12, shortest
-    "RRDD>>L>>L<LU<",  // 10: 14, shortest
-    "RU>RD<DD>>L<LU<",  // 11: 15, shortest
-    "<<RU>>>>DD<",  // 12: 11, shortest
-    "LDD<RD<<<LU>RR<U<",  // 13: 17, shortest
-    "LUU>L>>>R>RRR<L>",  // 14: 16, shortest
-    "RRU<<D<DD>>>LU>",  // 15: 15, shortest
-    "LLLDDD>>U>>RU>RU>",  // 16: 17, shortest
-    "L<RD>RRD<<L<",  // 17: 12, shortest
-    "LL>RD<RR<UU<",  // 18: 12, shortest
-    "LLDD<<<RU<U>UU>RR<L>",  // 19: 20, shortest
-    "LLLU>D>DD<RD>>>RU>RU>",  // 20: 21, shortest
-    "RRD>RU<UU>>>LD>LD>LL>",  // 21: 21, shortest
-    "LLUU<<RD<U<RR<RR>>L<LD<",  // 22: 23, shortest
-    "LUU>R<L<L<<<RD<DD>RR>",  // 23: 21, shortest
-    "LLDD<<RU<UU<RU<<",  // 24: 16, shortest
-    "RRUU<L<<LD<LD>DD>L<<RU<",  // 25: 23, shortest
-    "LLUU<LU>R>L>>R<<<RR<",  // 26: 20, shortest
-    "LLUU>RD>DD>D>L>>>>RU<",  // 27: 21, shortest
-    "LU<RD<RR>>LU<<RD>DD>>LU>",  // 28: 24, shortest
-    "R<D>>>UU<LL<<",  // 29: 13, shortest
-    "L<U<RR<D<RD>D>L>L>",  // 30: 18, shortest
+    "R<RD<<LD>LL>U>",  // 4: 14, shortest
+    "RUU<LD>DD>D>D<",  // 5: 14, shortest
+    "D>>>R<<U<<R<L<",  // 6: 14, shortest
+    "LLDD>U<<<UU>RD<",  // 7: 15, shortest
+    "RRUU>>>D>L>>DD>",  // 8: 15, shortest
+    "D>>UU<LU>L>R>R<",  // 9: 15, shortest
+    "D>RR<D>>>LU>LL<",  // 10: 15, shortest
+    "U>>DD<LD<RR<LU<",  // 11: 15, shortest
+    "RU>DD>>>>",  // 12: 9, shortest
+    "UU>LL<D<D>RR>DD>",  // 13: 16, shortest
+    "UU>RD>DD>D<LL>U>",  // 14: 16, shortest
+    "LDD>>RU<UU<RR>D>",  // 15: 16, shortest
+    "R<<DD>LLUU<L>RR>",  // 16: 16, shortest
+    "RDD>>>U>LL>>R>D>",  // 17: 16, shortest
+    "L<<RR<L>RR>",  // 18: 11, shortest
+    "LLDD>>U>RU<RU<DD>",  // 19: 17, shortest
+    "RRU<<L>LD<L>RR>L<",  // 20: 17, shortest
+    "L<LDD<D<RU<RU<UU<",  // 21: 17, shortest
+    "L<LDD<D<RU<RU<UU<",  // 22: 17, shortest
+    "LLD>>>U>RR<U<DD<",  // 23: 16, shortest
+    "LUU>>DD>L>RR<",  // 24: 13, shortest
+    "RRU>D<D>LU>LL<U<RR>",  // 25: 19, shortest
+    "LLDDD<<RU<<UU<L>RR>",  // 26: 19, shortest
+    "LUU>LD<RU>DD<<RR<L>",  // 27: 19, shortest
+    "LU<RD>RD>RD<U>U>U<",  // 28: 18, shortest
+    "<LD>>>U<<R<RU<<<D>",  // 29: 18, shortest
+    "D>RR>L<LL<",  // 30: 10, shortest
     "RRU<L>DD>LD<L<R>>L<R>R<",  // 31: 23, shortest
     "LLU>>>RR>RRRU>D<<<",  // 32: 18, shortest
     "U<RRU<<<LLD<<LD<LU<<",  // 33: 20, shortest
@@ -86,12 +86,28 @@ constexpr std::array<std::string_view, kLevelCount> kSolutions = {
     "LD<<RD<R>>RU>D>>LU>LD<RU>LU>RU<RD>DD<L<LL<R>",  // 71: 44, none shorter than 22
     "R>U>>>LDDD<L>U<<D>RRR<<",  // 72: 23, shortest
 };
+
+constexpr std::array<bool, kLevelCount> kProven = {
+    true, true, true, true, true, true, true, true,
+    true, true, true, true, true, true, true, true,
+    true, true, true, true, true, true, true, true,
+    true, true, true, true, true, true, true, true,
+    true, true, true, true, true, true, true, true,
+    true, true, true, true, true, true, true, true,
+    true, true, true, true, true, true, true, true,
+    true, true, true, true, false, true, true, true,
+    true, true, true, true, true, false, false, true,
+};
 // clang-format on
 
 }  // namespace
 
 std::span<const std::string_view> levelSolutions() {
   return kSolutions;
+}
+
+std::span<const bool> levelSolutionsProven() {
+  return kProven;
 }
 
 }  // namespace bt

@@ -192,7 +192,7 @@ TEST(HintSearchTest, ARotationInProgressCountsAsEnded) {
 // level) is searched as it stands: the recorded solution is not offered, and
 // the hint still solves it.
 TEST(HintSearchTest, ABoardWithOtherTilesIsSolvedAsItStands) {
-  Game game = levelStart(5);
+  Game game = levelStart(4);
   game.board.levelIndex = 0;
   HintSearch hints;
   const Hint hint = hints.ask(game, {});

@@ -151,10 +151,10 @@ TEST(SolverTest, SearchInPiecesFindsWhatOneSearchFinds) {
     bool ends;  // with a solution, within the budget
   };
   const Case cases[] = {
-      {35, 1.0, 20'000, true, true},  // after 14,691 nodes
-      {4, 1.0, 20'000, true, true},   // after 1,531
-      {31, 1.0, 20'000, true, false}, {47, 1.0, 20'000, true, false},
-      {20, 2.0, 20'000, true, false}, {52, 1.0, 10'000, false, false},
+      {8, 1.0, 20'000, true, true},  // after 18,598 nodes
+      {5, 1.0, 20'000, true, true},  // after 12,183
+      {4, 1.0, 20'000, true, false},  {9, 1.0, 20'000, true, false},
+      {20, 2.0, 20'000, true, false}, {16, 1.0, 10'000, false, false},
   };
   std::mt19937 pieceSizes(5);
   for (const Case& k : cases) {

@@ -1,7 +1,6 @@
 #pragma once
 // What brambletop-levels writes: the game's level table and solutions as C++
-// sources, the table of levels for people (docs/levels.md), and a level as a
-// small picture.
+// sources, and a level as a small picture.
 #include <string>
 #include <vector>
 
@@ -20,10 +19,8 @@ std::vector<int> coloursOf(const Level& level);
 
 std::string levelDataSource(const std::vector<DesignedLevel>& levels);
 std::string levelSolutionsSource(const std::vector<DesignedLevel>& levels);
-std::string levelsReport(const std::vector<DesignedLevel>& levels);
 
-// The median par of each chapter's ordinary levels (LevelCriteria.h), the
-// first chapter first; `pars` holds each level's par, level 1 first.
-std::vector<int> chapterMedians(const std::vector<int>& pars);
+// The colours a level uses, as "1 2 4".
+std::string colourText(const Level& level);
 
 }  // namespace bt::levels

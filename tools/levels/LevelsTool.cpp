@@ -6,9 +6,11 @@
 #include <optional>
 
 #include "game/LevelData.h"
+#include "levels/FirstDesign.h"
 #include "levels/LevelCache.h"
 #include "levels/LevelDesigner.h"
 #include "levels/LevelFiles.h"
+#include "levels/LevelsReport.h"
 #include "levels/PuzzleCommands.h"
 #include "platform/os/FileSystem.h"
 
@@ -26,6 +28,11 @@ const std::string kUsage =
     "                                         ROOT/docs/levels.md; with a cache, each\n"
     "                                         level is kept there when done and not\n"
     "                                         made again by a later run\n"
+    "       brambletop-levels write ROOT --cache FOLDER\n"
+    "                                         write the same three files from the\n"
+    "                                         levels in the cache (level 1 on, up to\n"
+    "                                         the first it lacks); the levels after\n"
+    "                                         those stay as first designed\n"
     "       brambletop-levels print N         built-in level N (1 to " +
     std::to_string(kLevelCount) +
     ") as a picture\n"
@@ -97,17 +104,34 @@ bool writeText(const std::string& path, const std::string& text, std::ostream& e
   return false;
 }
 
-int generate(const std::string& root, const std::string& cache, std::ostream& out,
-             std::ostream& err) {
-  // Found out before the designing, which takes minutes.
+// The folders `generate` and `write` write to, found out before the
+// designing, which takes minutes.
+bool foldersWritable(const std::string& root, const std::string& cache, std::ostream& err) {
   std::vector<std::string> folders = {root + "/src/game", root + "/docs"};
   if (!cache.empty()) folders.push_back(cache);
   for (const std::string& folder : folders) {
     if (!os::isWritableFolder(folder)) {
       err << "brambletop-levels: " << folder << ": not a folder that can be written\n";
-      return kExitFailed;
+      return false;
     }
   }
+  return true;
+}
+
+// The game's sources and docs/levels.md; the first `redesigned` levels come
+// from the designer.
+int writeLevels(const std::string& root, const std::vector<DesignedLevel>& levels,
+                size_t redesigned, std::ostream& err) {
+  const bool written =
+      writeText(root + "/src/game/LevelData.cpp", levelDataSource(levels), err) &&
+      writeText(root + "/src/game/LevelSolutions.cpp", levelSolutionsSource(levels), err) &&
+      writeText(root + "/docs/levels.md", levelsReport(levels, redesigned), err);
+  return written ? kExitDone : kExitFailed;
+}
+
+int generate(const std::string& root, const std::string& cache, std::ostream& out,
+             std::ostream& err) {
+  if (!foldersWritable(root, cache, err)) return kExitFailed;
   std::vector<DesignedLevel> levels;
   for (int number = 1; number <= kLevelCount; ++number) {
     const std::optional<DesignedLevel> cached =
@@ -123,11 +147,30 @@ int generate(const std::string& root, const std::string& cache, std::ostream& ou
       return kExitFailed;
     }
   }
-  const bool written =
-      writeText(root + "/src/game/LevelData.cpp", levelDataSource(levels), err) &&
-      writeText(root + "/src/game/LevelSolutions.cpp", levelSolutionsSource(levels), err) &&
-      writeText(root + "/docs/levels.md", levelsReport(levels), err);
-  return written ? kExitDone : kExitFailed;
+  return writeLevels(root, levels, levels.size(), err);
+}
+
+// The levels the cache holds, level 1 on up to the first it lacks, then the
+// first design's.
+int writeFromCache(const std::string& root, const std::string& cache, std::ostream& out,
+                   std::ostream& err) {
+  if (!foldersWritable(root, cache, err)) return kExitFailed;
+  std::vector<DesignedLevel> levels;
+  for (int number = 1; number <= kLevelCount; ++number) {
+    std::optional<DesignedLevel> cached = readCachedLevel(cache, number);
+    if (!cached) break;
+    levels.push_back(std::move(*cached));
+  }
+  const size_t redesigned = levels.size();
+  for (int number = static_cast<int>(redesigned) + 1; number <= kLevelCount; ++number) {
+    levels.push_back(firstDesignLevel(number));
+  }
+  out << "levels 1 to " << redesigned << " from the cache";
+  if (redesigned < levels.size()) {
+    out << ", " << redesigned + 1 << " to " << kLevelCount << " as first designed";
+  }
+  out << '\n';
+  return writeLevels(root, levels, redesigned, err);
 }
 
 int print(int number, std::ostream& out) {
@@ -220,7 +263,7 @@ int runLevelsTool(const std::vector<std::string>& args, std::ostream& out, std::
         command == "puzzle" ? printPuzzle(args, out, fault) : printDailyId(args, out, fault);
     return fault.empty() ? status : usageError(fault, err);
   }
-  if (command != "generate" && command != "print" && command != "solve") {
+  if (command != "generate" && command != "write" && command != "print" && command != "solve") {
     return usageError("unknown command \"" + command + "\"", err);
   }
   if (command == "solve") {
@@ -233,6 +276,11 @@ int runLevelsTool(const std::vector<std::string>& args, std::ostream& out, std::
     if (args.size() != 2 && !withCache)
       return usageError("generate takes ROOT [--cache FOLDER]", err);
     return generate(args[1], withCache ? args[3] : std::string(), out, err);
+  }
+  if (command == "write") {
+    if (args.size() != 4 || args[2] != "--cache")
+      return usageError("write takes ROOT --cache FOLDER", err);
+    return writeFromCache(args[1], args[3], out, err);
   }
   if (args.size() != 2) return usageError(command + " takes one argument", err);
   const int number = levelNumber(args[1]);

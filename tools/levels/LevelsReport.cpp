@@ -1,0 +1,223 @@
+#include "levels/LevelsReport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <sstream>
+
+#include "levels/LevelCriteria.h"
+#include "levels/LevelFiles.h"
+
+namespace bt::levels {
+
+namespace {
+
+// Proofs of the first design ran with this budget, larger ones where they
+// needed more.
+constexpr uint64_t kFirstDesignBudget = 30'000'000;
+
+std::string secondsText(double seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", seconds);
+  return text;
+}
+
+std::string shortestText(const DesignedLevel& level) {
+  if (level.shortest) return "yes";
+  return "no, >= " + std::to_string(level.provenAtLeast);
+}
+
+std::string curve(const DesignedLevel& d) {
+  std::string bar(1, '`');
+  bar.append((d.solution.size() + 1) / 2, '#');
+  bar += '`';
+  return bar;
+}
+
+std::string figuresRow(int number, const DesignedLevel& d, const LevelFigures& f,
+                       int chapterMedian) {
+  std::ostringstream row;
+  const bool fixed = number <= 3;
+  std::string role = fixed ? "fixed" : isBreather(number) ? "breather" : "";
+  if (isBreather(number)) role += " (median " + std::to_string(chapterMedian) + ")";
+  row << "| " << number << " | " << d.level.side << " | " << d.level.tiles.size() << " | "
+      << colourText(d.level) << " | " << chapterOf(number) << (role.empty() ? "" : " " + role)
+      << " | " << d.solution.size() << " | " << shortestText(d) << " | " << d.nodes << " | "
+      << secondsText(d.seconds) << " | " << f.home << " (" << f.forcedHome << ") | " << f.soloBound
+      << " | " << f.margin() << " (" << wantedMargin(f.par) << ") | " << f.pairBound << " | "
+      << (fixed ? "" : std::to_string(d.attempts)) << " | " << curve(d) << " |\n";
+  return row.str();
+}
+
+std::string firstDesignRow(int number, const DesignedLevel& d) {
+  std::ostringstream row;
+  row << "| " << number << " | " << d.level.side << " | " << d.level.tiles.size() << " | "
+      << colourText(d.level) << " | " << d.solution.size() << " | " << shortestText(d) << " | "
+      << d.scrambleTurns << " | " << d.nodes << " | " << secondsText(d.seconds) << " | " << curve(d)
+      << " |\n";
+  return row.str();
+}
+
+std::string numberList(const std::vector<int>& numbers) {
+  std::string text;
+  for (size_t i = 0; i < numbers.size(); ++i) {
+    if (i > 0) text += i + 1 == numbers.size() ? " and " : ", ";
+    text += std::to_string(numbers[i]);
+  }
+  return text;
+}
+
+void writeIntro(std::ostream& out, size_t count, size_t redesigned) {
+  out << "# Levels\n\n"
+      << "The " << count
+      << " built-in levels, written with `src/game/LevelData.cpp` and\n"
+         "`src/game/LevelSolutions.cpp` by `brambletop-levels generate .` (tools/levels).\n"
+         "`brambletop-levels print N` shows a level.\n\n";
+  if (redesigned < count) {
+    out << "## Redesign under way\n\n"
+        << "Levels 1 to " << redesigned << " are the redesign: levels 1 to 3 fixed, levels 4 to "
+        << redesigned << "\ndesigned to the criteria below and proven shortest. Levels "
+        << redesigned + 1 << " to " << count
+        << " are still\nthe first design (\"undo a scramble\"), with the solutions and "
+           "proofs they had:\nthe second table. The designer goes on level by level "
+           "(`brambletop-levels\ngenerate . --cache tools/levels/cache`, which resumes "
+           "after the levels the\ncache holds); `brambletop-levels write . --cache "
+           "tools/levels/cache` puts\nthe levels the cache holds into the game and "
+           "writes this page.\n\n";
+  }
+  out << "A solution counts every key that changes the position: a cursor move that\n"
+         "moves the cursor, and a turn. *Par* is the recorded solution's length;\n"
+         "*proven* means the solver (IDA* on ring turns with a transposition table and\n"
+         "a lower bound from exact tables for pairs and triples of markers, see the\n"
+         "README's brambletop-levels) proved that nothing shorter exists; otherwise\n"
+         "*no, >= N* gives the length below which it proved there is no solution.\n"
+         "*Nodes* and *time* are the solver's work on the level as `brambletop-levels\n"
+         "solve N` repeats it; nodes are the same on every run, the time is measured\n"
+         "(one core, at low priority on a shared machine).\n\n";
+}
+
+void writeHowMade(std::ostream& out, size_t redesigned) {
+  out << "## How the levels are made\n\n"
+         "Levels 1 to 3 are fixed. Every later level keeps its side and number of\n"
+         "pairs (level 6: nine markers of colour 1; level 72: twenty-five of colour 3)\n"
+         "and is the best of up to 48 candidates from a fixed seed: tiles laid out in\n"
+         "one of a few patterns, markers scrambled off them by random turns until none\n"
+         "stands on a tile of its colour. Each candidate is solved exactly within\n"
+         "2,000,000 nodes; one whose proof needs more is passed over, so every par\n"
+         "below is proven by a quick search (where no candidate fits, twelve more are\n"
+         "tried within 10,000,000 nodes each). *Candidates* counts those tried up to\n"
+         "the last one the search solved.\n"
+         "With `--cache FOLDER`, `generate` keeps each finished level there and a\n"
+         "later run resumes after it (the repository's cache is `tools/levels/cache`).\n\n"
+         "## Criteria\n\n"
+      << "Every " << (redesigned < static_cast<size_t>(kLevelCount) ? "redesigned " : "")
+      << "level from 4 on meets these, and `BuiltInLevelsTest` checks them:\n\n";
+  out << "1. **No marker starts at home**: *home* counts the markers that start on a\n"
+         "   tile of their own colour, against (in brackets) the fewest that the layout\n"
+         "   forces: nonzero only where one colour has more pairs than the cells that\n"
+         "   are not its tiles (level 72: 25 markers of one colour on 45 cells).\n"
+         "2. **An interlock**: the *solo bound* is what the markers need if each went\n"
+         "   home on its own: the larger of (i) the most keys any one marker needs alone\n"
+         "   on the board (cursor moves from the start and turns, by breadth-first\n"
+         "   search) and (ii) the most turns any one marker needs, or an eighth of all\n"
+         "   their turns, plus the cursor moves that bring every misplaced marker into\n"
+         "   the ring once. Both are lower bounds. The *margin* par - solo bound is what\n"
+         "   the markers' getting in each other's way costs; it is at least 2 keys and\n"
+         "   a tenth of par (wanted margin in brackets). *Pair bound* is the solver's\n"
+         "   bound from pairs and triples of markers, for comparison.\n"
+         "3. **A rising curve with breathers**: the levels come in chapters of six;\n"
+         "   the sixth of each chapter (6, 12, ..., 66) is a breather, the others are\n"
+         "   ordinary (the fixed levels 1 to 3 take no part). The designer aims the\n"
+         "   ordinary levels of chapter k at par 13 + k; the median par of the ordinary\n"
+         "   levels never falls from one chapter to the next and rises by at least 10\n"
+         "   from the first chapter to the last; a breather's par is below its chapter's\n"
+         "   median by at least 3 keys and a fifth of the median. Level 6, nine\n"
+         "   markers of one colour, cannot be that easy with every marker off its\n"
+         "   tile: it is the easiest candidate found, the one exception. Breathers\n"
+         "   with nine pairs or more use three or four colours.\n"
+         "4. **No two levels alike**: no level is another turned or mirrored (the eight\n"
+         "   symmetries of the cut square), with its colours renamed or not.\n"
+         "5. **Par proven**: the *proven* column.\n\n";
+}
+
+void writeFirstDesign(std::ostream& out, const std::vector<DesignedLevel>& levels,
+                      size_t redesigned) {
+  // A proof that ran out of nodes spent the budget and half as much again on
+  // the weighted searches after it.
+  std::vector<int> unproven, larger, smaller;
+  for (size_t i = redesigned; i < levels.size(); ++i) {
+    const int number = static_cast<int>(i + 1);
+    const DesignedLevel& d = levels[i];
+    if (!d.shortest) unproven.push_back(number);
+    if (d.shortest && d.nodes > kFirstDesignBudget) larger.push_back(number);
+    if (!d.shortest && d.nodes < kFirstDesignBudget * 3 / 2) smaller.push_back(number);
+  }
+  out << "\n## Levels " << redesigned + 1 << " to " << levels.size()
+      << ": the first design\n\n"
+         "These levels lay out their tiles, put the markers on them and scramble them\n"
+         "with random turns (*scramble turns*); several start with markers at home,\n"
+         "and they do not meet the criteria above. Their proofs are\n"
+         "`brambletop-levels solve N --nodes 30000000`, one level at a time at the\n"
+         "lowest priority on the shared 2-core machine";
+  if (!larger.empty()) out << ";\n" << numberList(larger) << " with `--nodes 150000000`";
+  if (!smaller.empty()) {
+    out << ";\n"
+        << numberList(smaller)
+        << " with `--nodes 10000000` (at 30 M nodes its search and polishing ran past 150 s)";
+  }
+  out << ".";
+  if (!unproven.empty()) {
+    out << "\nLevel" << (unproven.size() > 1 ? "s " : " ") << numberList(unproven)
+        << (unproven.size() > 1 ? " stay" : " stays")
+        << " unproven: the table gives the bound reached; par is the best solution found.";
+  }
+  out << "\n\n| Level | Side | Pairs | Colours | Par | Proven | Scramble turns | Nodes | "
+         "Time (s) | Curve |\n"
+         "|---:|---:|---:|---|---:|---|---:|---:|---:|---|\n";
+  for (size_t i = redesigned; i < levels.size(); ++i) {
+    out << firstDesignRow(static_cast<int>(i + 1), levels[i]);
+  }
+}
+
+}  // namespace
+
+std::vector<int> chapterMedians(const std::vector<int>& pars) {
+  std::vector<int> medians;
+  for (int chapter = 1; chapter <= chapterOf(static_cast<int>(pars.size())); ++chapter) {
+    std::vector<int> ordinary;
+    for (int n = std::max(4, (chapter - 1) * 6 + 1); n <= std::min<int>(chapter * 6, pars.size());
+         ++n) {
+      if (!isBreather(n)) ordinary.push_back(pars[n - 1]);
+    }
+    medians.push_back(medianOf(ordinary));
+  }
+  return medians;
+}
+
+std::string levelsReport(const std::vector<DesignedLevel>& levels, size_t redesigned) {
+  redesigned = std::min(redesigned, levels.size());
+  std::vector<int> pars;
+  for (size_t i = 0; i < redesigned; ++i)
+    pars.push_back(static_cast<int>(levels[i].solution.size()));
+  const std::vector<int> medians = chapterMedians(pars);
+  std::ostringstream out;
+  writeIntro(out, levels.size(), redesigned);
+  writeHowMade(out, redesigned);
+  out << "Chapter medians of the ordinary levels";
+  if (redesigned < levels.size()) out << " (the redesigned ones)";
+  out << ":";
+  for (size_t k = 0; k < medians.size(); ++k) out << (k ? ", " : " ") << medians[k];
+  out << ".\n\n";
+  if (redesigned < levels.size()) out << "## Levels 1 to " << redesigned << ": redesigned\n\n";
+  out << "| Level | Side | Pairs | Colours | Chapter | Par | Proven | Nodes | Time (s) | "
+         "Home (forced) | Solo bound | Margin (wanted) | Pair bound | Candidates | Curve |\n"
+         "|---:|---:|---:|---|---|---:|---|---:|---:|---:|---:|---:|---:|---:|---|\n";
+  for (size_t i = 0; i < redesigned; ++i) {
+    const int number = static_cast<int>(i + 1);
+    const LevelFigures f = measureLevel(levels[i].level, pars[i]);
+    out << figuresRow(number, levels[i], f, medians[chapterOf(number) - 1]);
+  }
+  if (redesigned < levels.size()) writeFirstDesign(out, levels, redesigned);
+  return out.str();
+}
+
+}  // namespace bt::levels
