@@ -43,36 +43,36 @@ constexpr std::array<std::string_view, kLevelCount> kSolutions = {
     "LU<RD>RD>RD<U>U>U<",  // 28: 18, shortest
     "<LD>>>U<<R<RU<<<D>",  // 29: 18, shortest
     "D>RR>L<LL<",  // 30: 10, shortest
-    "RRU<L>DD>LD<L<R>>L<R>R<",  // 31: 23, shortest
-    "LLU>>>RR>RRRU>D<<<",  // 32: 18, shortest
-    "U<RRU<<<LLD<<LD<LU<<",  // 33: 20, shortest
-    "UU<<LL>>R>L>D>DDD>>>U>R>",  // 34: 24, shortest
-    "RU<U<D>>LL>D<LDD>>>",  // 35: 19, shortest
-    "RRR<<<L<DDD<<",  // 36: 13, shortest
-    "RDDD<<U<U<U<<UU<L>L>D<<",  // 37: 23, shortest
-    "D>LLDD<R<R>>>RRR<<U<U<<LU<",  // 38: 26, shortest
-    "LD>>UU>RRU<<D<R>DDD<<<L<",  // 39: 24, shortest
-    "U<LD<D>>>UU>RR>>>>",  // 40: 18, shortest
-    "D<<U<R>L<RD>>>L>>",  // 41: 17, shortest
-    "RRRDDD>>LU>LU>",  // 42: 14, shortest
-    "LLUU<<<D>RR>R<RU<<DD>DD<",  // 43: 24, shortest
-    "D>RD>R>>L>>LLU<<L>>U<U<<",  // 44: 24, shortest
-    "R>RU>U>>D>>LD>LLLU>>>>",  // 45: 22, shortest
-    ">D<<<R>>L>U>>R>L>",  // 46: 17, shortest
-    "D<R>>L<RU>>>>D>>LU>D<",  // 47: 21, shortest
-    ">LDD>U<RR<<R<<UU>",  // 48: 17, shortest
-    ">>D>RR>RDD<<<LLU<<LL<L>>>",  // 49: 25, shortest
-    ">>>R>>D>>>U<<L>D>",  // 50: 17, shortest
-    "RR>UU<RU<<<LL<D>L<DDDD<LLL<D>>>>",  // 51: 32, shortest
-    "LLLU<UU<<<D>D<<RD>>DDD<R>>",  // 52: 26, shortest
-    "U>L<<RDD>R>>>LU>>L<U>>",  // 53: 22, shortest
-    "<<D<U>RD<<U>>L<D<",  // 54: 17, shortest
-    "<U>RRR<<DD>L<D>RD>>>>LLL<",  // 55: 25, shortest
-    "RRUU<R>>>LD>>DDD<D>>>L<UU>",  // 56: 26, shortest
-    "LDDD<<U<<LLUUU<UU<D>>>>RRR<R>>",  // 57: 30, shortest
-    "LU<<<RR>>>DD>L>L<<<UU>>",  // 58: 23, shortest
-    "D<<DD>RUUU<RRU<LU>L>L>>LL<D>RU<",  // 59: 31, shortest
-    ">R>U<<L<L<D<D<<U>U>>",  // 60: 20, shortest
+    "LU>>DD>U>RD<RR>UU>D>",  // 31: 20, shortest
+    "U<<LLDDDD>>U>>R>U>>",  // 32: 19, shortest
+    "D<RU<<<R<UU>>>D<L>>",  // 33: 19, shortest
+    "RRDD>L>>LU>LL>RU>D>",  // 34: 19, shortest
+    "DD>L>LUUUU<<RR>>>R>",  // 35: 19, shortest
+    "LD<RRRR>D>>>L<",  // 36: 14, shortest
+    "RRRUU>>>>D<DD>>LLL>>",  // 37: 20, shortest
+    "U<RRRU<<LD>LD>L>D>D>",  // 38: 20, shortest
+    "R<RD<D<L>UU<UU<LL>R<",  // 39: 20, shortest
+    "RU<<DD>>>L<<L<<<U>D<",  // 40: 20, shortest
+    "R<<<D>>L<<U>R<<L<<",  // 41: 18, shortest
+    "LLU<D<<R<D<<",  // 42: 12, shortest
+    "LLUU<D>>R<DD>RR>L>RR<",  // 43: 21, shortest
+    "UU<LD<<LDDD>>>RU>>U>>",  // 44: 21, shortest
+    "L>DD>>LUU<<<RUU>RRR<<",  // 45: 21, shortest
+    ">D>>>R<U<<L<<D<<<",  // 46: 17, shortest
+    "<R>D<L<R<<<U<L<D>>RU>",  // 47: 21, shortest
+    "D>RR>U<U>>L>LL>",  // 48: 15, shortest
+    "R>RRDD>D<<L>L>U>U>R>>>",  // 49: 22, shortest
+    "<D<<RU<D<LU<R>LD<",  // 50: 17, shortest
+    "LLLUUU>>>>R>D>D>DD<RU<",  // 51: 22, shortest
+    "LDD<LLD>>U>>U>R>UU>RD>",  // 52: 22, shortest
+    ">>RD<U<<U<LL>>>R<R<LD<",  // 53: 22, shortest
+    "<<RD>U>>>D>LU<",  // 54: 14, shortest
+    "LLD<D<RR>RR<<<RD<<<U>U>",  // 55: 23, shortest
+    "RRR>DDD<U>>>LLU>L>LLU<U<",  // 56: 24, shortest
+    "LU<LU>U<L>>R>R>>>RR<DD<",  // 57: 23, shortest
+    "U<LDD>>>RR<<UU<<<D<<L>",  // 58: 22, shortest
+    "RRR<UU>>LD<L>LL<LU<D<D>",  // 59: 23, shortest
+    "R>U>L<LD<U<DD>RR<",  // 60: 17, shortest
     "RU>LL<R<R<D<LD<R<<LL<<U<D>RR<U>LD<UU>",  // 61: 37, none shorter than 22
     "L>>U>>>>D>D<U<RRD<U>D<L>L<",  // 62: 26, shortest
     "<R>>>>L<D>>>>R<L<",  // 63: 17, shortest

@@ -81,8 +81,10 @@ void writeIntro(std::ostream& out, size_t count, size_t redesigned) {
            "proofs they had:\nthe second table. The designer goes on level by level "
            "(`brambletop-levels\ngenerate . --cache tools/levels/cache`, which resumes "
            "after the levels the\ncache holds); `brambletop-levels write . --cache "
-           "tools/levels/cache` puts\nthe levels the cache holds into the game and "
-           "writes this page.\n\n";
+           "tools/levels/cache --through N`\nputs the cache's levels up to N into the "
+           "game and writes this page. The cache\nmay hold later levels than the game: "
+           "they go in once they meet the criteria\n(`BuiltInLevelsTest` checks the "
+           "levels in the game).\n\n";
   }
   out << "A solution counts every key that changes the position: a cursor move that\n"
          "moves the cursor, and a turn. *Par* is the recorded solution's length;\n"

@@ -28,11 +28,11 @@ const std::string kUsage =
     "                                         ROOT/docs/levels.md; with a cache, each\n"
     "                                         level is kept there when done and not\n"
     "                                         made again by a later run\n"
-    "       brambletop-levels write ROOT --cache FOLDER\n"
+    "       brambletop-levels write ROOT --cache FOLDER [--through N]\n"
     "                                         write the same three files from the\n"
     "                                         levels in the cache (level 1 on, up to\n"
-    "                                         the first it lacks); the levels after\n"
-    "                                         those stay as first designed\n"
+    "                                         the first it lacks, or to level N); the\n"
+    "                                         levels after those stay as first designed\n"
     "       brambletop-levels print N         built-in level N (1 to " +
     std::to_string(kLevelCount) +
     ") as a picture\n"
@@ -152,11 +152,11 @@ int generate(const std::string& root, const std::string& cache, std::ostream& ou
 
 // The levels the cache holds, level 1 on up to the first it lacks, then the
 // first design's.
-int writeFromCache(const std::string& root, const std::string& cache, std::ostream& out,
-                   std::ostream& err) {
+int writeFromCache(const std::string& root, const std::string& cache, int through,
+                   std::ostream& out, std::ostream& err) {
   if (!foldersWritable(root, cache, err)) return kExitFailed;
   std::vector<DesignedLevel> levels;
-  for (int number = 1; number <= kLevelCount; ++number) {
+  for (int number = 1; number <= through; ++number) {
     std::optional<DesignedLevel> cached = readCachedLevel(cache, number);
     if (!cached) break;
     levels.push_back(std::move(*cached));
@@ -278,9 +278,15 @@ int runLevelsTool(const std::vector<std::string>& args, std::ostream& out, std::
     return generate(args[1], withCache ? args[3] : std::string(), out, err);
   }
   if (command == "write") {
-    if (args.size() != 4 || args[2] != "--cache")
-      return usageError("write takes ROOT --cache FOLDER", err);
-    return writeFromCache(args[1], args[3], out, err);
+    const bool through = args.size() == 6 && args[4] == "--through";
+    if ((args.size() != 4 && !through) || args[2] != "--cache")
+      return usageError("write takes ROOT --cache FOLDER [--through N]", err);
+    const int last = through ? levelNumber(args[5]) : kLevelCount;
+    if (last == 0)
+      return usageError(
+          "no level \"" + args[5] + "\" (levels are 1 to " + std::to_string(kLevelCount) + ")",
+          err);
+    return writeFromCache(args[1], args[3], last, out, err);
   }
   if (args.size() != 2) return usageError(command + " takes one argument", err);
   const int number = levelNumber(args[1]);

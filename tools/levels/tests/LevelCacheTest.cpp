@@ -139,6 +139,12 @@ TEST(LevelCacheTest, WriteTakesTheCachedLevelsThenTheFirstDesign) {
     EXPECT_NE(docs.find("\n## Levels " + first + " to 72: the first design\n"), std::string::npos);
   }
 
+  // --through stops there, and so does a gap.
+  out.str("");
+  ASSERT_EQ(
+      runLevelsTool({"write", root.path(), "--cache", cache.path(), "--through", "7"}, out, err),
+      kExitDone);
+  EXPECT_EQ(out.str(), "levels 1 to 7 from the cache, 8 to 72 as first designed\n");
   std::filesystem::remove(cachedLevelPath(cache.path(), 5));
   out.str("");
   ASSERT_EQ(runLevelsTool({"write", root.path(), "--cache", cache.path()}, out, err), kExitDone);
