@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <chrono>
+#include <exception>
 #include <iomanip>
 #include <optional>
 
@@ -136,7 +137,14 @@ int generate(const std::string& root, const std::string& cache, std::ostream& ou
   for (int number = 1; number <= kLevelCount; ++number) {
     const std::optional<DesignedLevel> cached =
         cache.empty() ? std::nullopt : readCachedLevel(cache, number);
-    levels.push_back(cached ? *cached : designLevel(number, levels));
+    try {
+      levels.push_back(cached ? *cached : designLevel(number, levels));
+    } catch (const std::exception& failure) {
+      // No candidate the budgets could solve: the levels before it stay in
+      // the cache, and nothing else is written.
+      err << "brambletop-levels: level " << number << ": " << failure.what() << '\n';
+      return kExitFailed;
+    }
     const DesignedLevel& d = levels.back();
     out << "level " << number << ": " << d.solution.size() << " moves"
         << (d.shortest ? " (shortest)" : "") << ", " << d.seconds << " s"
@@ -150,8 +158,8 @@ int generate(const std::string& root, const std::string& cache, std::ostream& ou
   return writeLevels(root, levels, levels.size(), err);
 }
 
-// The levels the cache holds, level 1 on up to the first it lacks, then the
-// first design's.
+// The levels the cache holds, level 1 on up to the first it lacks or
+// `through`, then the first design's.
 int writeFromCache(const std::string& root, const std::string& cache, int through,
                    std::ostream& out, std::ostream& err) {
   if (!foldersWritable(root, cache, err)) return kExitFailed;
