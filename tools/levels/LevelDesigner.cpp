@@ -34,6 +34,10 @@ constexpr int kWideSlack = 24;
 constexpr uint64_t kWideBudget = 10'000'000;
 constexpr int kWideAttempts = 12;
 constexpr uint32_t kWideSalt = 0x77696465U;
+// Where even those prove nothing, shorter scrambles: one turn fewer after
+// each candidate the budget did not prove.
+constexpr int kEasedAttempts = 24;
+constexpr uint32_t kEasedSalt = 0x65617365U;
 // Each scramble turn adds about this many moves to the solution, cursor
 // moves included.
 constexpr double kMovesPerTurn = 2.6;
@@ -387,9 +391,10 @@ struct Choice {
 
 // Tries up to `attempts` candidates from the level's seed (and `salt`), each
 // solved within `budget` nodes, and keeps the nearest to the window whose
-// margin is wide enough.
+// margin is wide enough. With `easeWhenTooSlow`, a candidate the budget did
+// not prove makes the next scramble a turn shorter.
 Choice chooseCandidate(int number, const ParWindow& window, const std::set<std::string>& shapes,
-                       uint64_t budget, int attempts, uint32_t salt) {
+                       uint64_t budget, int attempts, uint32_t salt, bool easeWhenTooSlow = false) {
   Choice choice;
   int turns = static_cast<int>(std::ceil(window.preferred / kMovesPerTurn));
   int keptMiss = 1 << 30;
@@ -404,7 +409,10 @@ Choice chooseCandidate(int number, const ParWindow& window, const std::set<std::
     Solver solver(board);
     const SearchOutcome outcome =
         solver.search(board.start(), {1.0, budget, window.high + 1 + window.slack});
-    if (!outcome.complete) continue;  // too slow to prove
+    if (!outcome.complete) {  // too slow to prove
+      if (easeWhenTooSlow) turns = std::max(2, turns - 1);
+      continue;
+    }
     choice.attempts = attempt + 1;
     if (!outcome.turns) {  // longer than wanted
       turns = std::max(2, turns - 1);
@@ -449,6 +457,13 @@ DesignedLevel designLevel(int number, const std::vector<DesignedLevel>& earlier)
       window.slack = kWideSlack;
       choice = chooseCandidate(number, window, shapes, kWideBudget, kWideAttempts, kWideSalt);
       choice.attempts += kAttempts;
+    }
+    if (!choice.kept && !choice.easiest) {
+      // Scrambles this crowded are too slow to prove at all (level 70: twenty
+      // pairs on side 7): shorter ones until they prove.
+      choice =
+          chooseCandidate(number, window, shapes, kWideBudget, kEasedAttempts, kEasedSalt, true);
+      choice.attempts += kAttempts + kWideAttempts;
     }
     // Never without a level: at worst the easiest candidate, which the
     // criteria test then names.
