@@ -162,10 +162,14 @@ void writeFirstDesign(std::ostream& out, const std::vector<DesignedLevel>& level
          "and they do not meet the criteria above. Their proofs are\n"
          "`brambletop-levels solve N --nodes 30000000`, one level at a time at the\n"
          "lowest priority on the shared 2-core machine";
-  if (!larger.empty()) out << ";\n" << numberList(larger) << " with `--nodes 150000000`";
+  if (!larger.empty()) {
+    out << ";\n"
+        << (larger.size() > 1 ? "levels " : "level ") << numberList(larger)
+        << " with `--nodes 150000000`";
+  }
   if (!smaller.empty()) {
     out << ";\n"
-        << numberList(smaller)
+        << (smaller.size() > 1 ? "levels " : "level ") << numberList(smaller)
         << " with `--nodes 10000000` (at 30 M nodes its search and polishing ran past 150 s)";
   }
   out << ".";
