@@ -53,7 +53,11 @@ class GameScreen : public Screen {
   // Commits a running rotation, frees the sound, then writes "save.dat".
   void leave() override;
   void frame() override;
-  bool still() const override { return !redrawRequested_ && !game_.rotation.rotating; }
+  // Not still while the hint's search goes on between frames: a window
+  // that slept then would leave the hint at its first answer.
+  bool still() const override {
+    return !redrawRequested_ && !game_.rotation.rotating && !hints_.busy();
+  }
   void keyDown(GameKey key) override;
   void penDown(uint16_t x, uint16_t y) override;
   void penUp(uint16_t x, uint16_t y) override;

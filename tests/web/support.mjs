@@ -60,12 +60,12 @@ export async function stopServer(origin) {
 // closed), at one device pixel per CSS pixel so that scale 1 is exact.
 // options go to the browser context: hasTouch gives the page a touch screen
 // as well as the mouse; isMobile and a viewport make it a phone's.
-export async function openBrowser(t, options = {}) {
+export async function openBrowser(t, options = {}, extraArgs = []) {
   const browser = await chromium.launch({
     executablePath: chromiumPath,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
-      '--force-color-profile=srgb', '--autoplay-policy=no-user-gesture-required'],
+      '--force-color-profile=srgb', '--autoplay-policy=no-user-gesture-required', ...extraArgs],
   });
   t.after(() => browser.close());
   const context = await browser.newContext({ viewport: { width: 600, height: 720 },

@@ -83,7 +83,36 @@ mergeInto(LibraryManager.library, {
           return;
         }
       }
-      if (BT.audio.state === 'suspended') BT.audio.resume();
+      if (BT.audio.state === 'suspended' && !BT.audioResting) BT.audio.resume();
+      BT.restAudioSoon();
+    },
+
+    // A running audio context costs the browser CPU even in silence, so
+    // it rests (suspended) a second after the last sound has played, and
+    // wakes when the next is queued; while it wakes its clock counts as
+    // running, standing still until it runs.
+    audioResting: false,
+    audioWaking: false,
+    audioRest: 0,
+    restAudioSoon: function() {
+      clearTimeout(BT.audioRest);
+      BT.audioRest = setTimeout(function() {
+        var audio = BT.audio;
+        if (!audio || BT.sources.length || audio.state !== 'running' || BT.audioWaking) return;
+        BT.audioResting = true;
+        audio.suspend();
+      }, 1000);
+    },
+    audioRunning: function() {
+      var audio = BT.audio;
+      if (!audio) return false;
+      if (BT.audioResting) {
+        BT.audioResting = false;
+        BT.audioWaking = true;
+        audio.resume().then(function() { BT.audioWaking = false; },
+                            function() { BT.audioWaking = false; });
+      }
+      return audio.state === 'running' || BT.audioWaking;
     },
 
     legendGap: 16,  // CSS pixels between the canvas and the legend
@@ -233,7 +262,8 @@ mergeInto(LibraryManager.library, {
   bt_audio_queue__deps: ['$BT'],
   bt_audio_queue: function(samples, length, samplesPerSecond) {
     var audio = BT.audio;
-    if (!audio || audio.state !== 'running' || length <= 0) return -1;
+    if (length <= 0 || !BT.audioRunning()) return -1;
+    clearTimeout(BT.audioRest);
     var buffer = audio.createBuffer(1, length, samplesPerSecond);
     var channel = buffer.getChannelData(0);
     var heard = false;
@@ -253,6 +283,7 @@ mergeInto(LibraryManager.library, {
     source.onended = function() {
       var index = BT.sources.indexOf(source);
       if (index >= 0) BT.sources.splice(index, 1);
+      if (!BT.sources.length) BT.restAudioSoon();
     };
     return BT.audioEnd * 1000;
   },
@@ -260,7 +291,8 @@ mergeInto(LibraryManager.library, {
   bt_audio_now__deps: ['$BT'],
   bt_audio_now: function() {
     var audio = BT.audio;
-    return audio && audio.state === 'running' ? audio.currentTime * 1000 : -1;
+    if (!audio || BT.audioResting) return -1;
+    return audio.state === 'running' || BT.audioWaking ? audio.currentTime * 1000 : -1;
   },
 
   bt_audio_stop__deps: ['$BT'],
@@ -273,6 +305,7 @@ mergeInto(LibraryManager.library, {
     });
     BT.sources = [];
     BT.audioEnd = 0;
+    BT.restAudioSoon();
   },
 
   bt_registry_read__deps: ['$BT', 'malloc'],
