@@ -162,31 +162,38 @@ test('where a browser has no service workers (http, not localhost) the page play
 
 test('on a phone the keypad and the whole canvas fit, upright and sideways', async (t) => {
   const origin = await startServer(t, scratchFolder(t));
-  for (const [width, height] of [[390, 844], [844, 390]]) {
-    const context = await openBrowser(t, { hasTouch: true, isMobile: true, deviceScaleFactor: 3,
-      viewport: { width, height } });
+  for (const [width, height, pixelRatio] of [[390, 844, 3], [844, 390, 3], [390, 844, 2]]) {
+    const context = await openBrowser(t, { hasTouch: true, isMobile: true,
+      deviceScaleFactor: pixelRatio, viewport: { width, height } });
     for (const display of ['240x320', '176x220']) {
-      await t.test(`${width}x${height} ${display}`, async () => {
+      await t.test(`${width}x${height} at ${pixelRatio} ${display}`, async () => {
         const page = await openGame(context, `${origin}/?display=${display}`);
+        // In a game, so that the play line under the canvas is filled.
+        await skipIntro(page);
+        await pressKeys(page, ['Enter', 'ArrowUp'], 1500);
+        assert.match(await page.textContent('#play-line'), /Level 1/);
         const layout = await page.evaluate(() => {
           const box = (id) => document.getElementById(id).getBoundingClientRect().toJSON();
           const canvas = document.getElementById('canvas');
-          return { canvas: box('canvas'), keypad: box('keypad'), scale: Number(canvas.dataset.scale),
-            frame: [canvas.width, canvas.height], scroll: document.documentElement.scrollHeight };
+          return { canvas: box('canvas'), keypad: box('keypad'), bar: box('page-bar'),
+            scale: Number(canvas.dataset.scale), frame: [canvas.width, canvas.height],
+            scroll: document.documentElement.scrollHeight };
         });
-        for (const name of ['canvas', 'keypad']) {
+        for (const name of ['canvas', 'keypad', 'bar']) {
           const box = layout[name];
           assert.ok(box.left >= 0 && box.top >= 0 && box.right <= width && box.bottom <= height,
             `${name} cut off: ${JSON.stringify(box)}`);
         }
         assert.ok(layout.scroll <= height, 'the page scrolls');
-        // One step larger would not fit beside (or above) the keypad.
+        // One step larger would not fit beside (or above) the keypad and
+        // the page's line and keys.
         const [frameWidth, frameHeight] = layout.frame;
         const sideways = width > height;
-        const larger = (layout.scale + 1) / 3;
+        const larger = (layout.scale + 1) / pixelRatio;
+        const { keypad, bar } = layout;
         const fitsLarger = sideways
-          ? frameHeight * larger <= height && frameWidth * larger + layout.keypad.width <= width
-          : frameWidth * larger <= width && frameHeight * larger + layout.keypad.height <= height;
+          ? frameHeight * larger <= height && frameWidth * larger + keypad.width + bar.width <= width
+          : frameWidth * larger <= width && frameHeight * larger + keypad.height + bar.height <= height;
         assert.ok(!fitsLarger, `scale ${layout.scale} is not the largest: ${JSON.stringify(layout)}`);
         await page.close();
       });

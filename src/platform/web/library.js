@@ -22,6 +22,18 @@ mergeInto(LibraryManager.library, {
       return pointer;
     },
 
+    // An element's size across or down with its margins (0 when not shown).
+    outerSize: function(element, dimension) {
+      var style = getComputedStyle(element);
+      if (style.display === 'none') return 0;
+      var box = element.getBoundingClientRect();
+      return dimension === 'width'
+        ? box.width + parseFloat(style.marginLeft) + parseFloat(style.marginRight)
+        : box.height + parseFloat(style.marginTop) + parseFloat(style.marginBottom);
+    },
+    // The gap between the page's parts on a phone held sideways (the CSS's).
+    rowGap: 12,
+
     // The largest whole-number scale in device pixels that fits the window,
     // so that every frame-buffer pixel is a square of whole device pixels.
     fit: function() {
@@ -31,16 +43,24 @@ mergeInto(LibraryManager.library, {
       var scale = BT.forcedScale;
       if (!scale) {
         // The on-page keypad, when shown, keeps its room below the canvas
-        // (beside it on a phone held sideways), and a notice its line above
-        // it; the key legend keeps its room beside it.
+        // (beside it on a phone held sideways), and so do the play line
+        // and the page's own keys; a notice keeps its line above it; the
+        // key legend keeps its room beside it.
         var keypad = document.getElementById('keypad');
         var notice = document.getElementById('notice');
+        var bar = document.getElementById('page-bar');
         var keypadBeside = getComputedStyle(document.body).flexDirection === 'row';
-        var keypadHeight = keypad && !keypadBeside ? keypad.offsetHeight : 0;
-        var room = window.innerHeight - keypadHeight - (notice ? notice.offsetHeight : 0);
+        var room = window.innerHeight - (notice ? notice.offsetHeight : 0);
         var legend = document.getElementById('legend');
         var beside = legend && legend.offsetWidth ? legend.offsetWidth + BT.legendGap : 0;
-        if (keypad && keypadBeside) beside += keypad.offsetWidth;
+        [keypad, bar].forEach(function(element) {
+          if (!element) return;
+          if (keypadBeside) {
+            beside += BT.outerSize(element, 'width') + BT.rowGap;
+          } else {
+            room -= BT.outerSize(element, 'height');
+          }
+        });
         var across = Math.floor((window.innerWidth - beside) * ratio / canvas.width);
         var down = Math.floor(room * ratio / canvas.height);
         scale = Math.max(1, Math.min(across, down));
