@@ -131,4 +131,24 @@ std::string shortenLevelMoves(int32_t levelIndex, std::string_view moves) {
   return out;
 }
 
+std::optional<std::string> resumedLevelMoves(int32_t levelIndex, std::string_view played,
+                                             const Board& continued) {
+  Game game;
+  if (!setUpLevel(game, levelIndex) || continued.levelIndex != levelIndex) return std::nullopt;
+  for (size_t i = 0; i < played.size(); ++i) {
+    if (!playMove(game, played[i])) return std::nullopt;
+    // A board solved before the end would have taken the game on.
+    if (i + 1 < played.size() && !cursorMoveOf(played[i]) && isSolved(game.board)) {
+      return std::nullopt;
+    }
+  }
+  if (game.board.side != continued.side || game.board.cells != continued.cells) return std::nullopt;
+  std::string moves(played);
+  if (!isSolved(game.board)) {
+    appendStraightPath(moves, game.board.cursorX, game.board.cursorY, continued.cursorX,
+                       continued.cursorY);
+  }
+  return moves;
+}
+
 }  // namespace bt

@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "game/Board.h"
 #include "game/LevelData.h"
 
 namespace bt {
@@ -72,5 +73,16 @@ ParsedProof parseProof(std::string_view text);
 // change no marker, and the cursor's places form a rectangle). An unknown
 // level leaves `moves` as it is.
 std::string shortenLevelMoves(int32_t levelIndex, std::string_view moves);
+
+// The moves of a level continued from a saved game, counted from the
+// level's start: `played`, the level's keys before the game was saved, when
+// they replay from the level's start (each accepted, the board not solved
+// before the last) to the saved board's cells; then the straight path from
+// where they left the cursor to where the continued board has it (cursor
+// moves change no marker), unless the board they give is solved. So the
+// level's solve, played on from the continued board, replays from its
+// start. nullopt when they do not give the saved board.
+std::optional<std::string> resumedLevelMoves(int32_t levelIndex, std::string_view played,
+                                             const Board& continued);
 
 }  // namespace bt
