@@ -24,6 +24,7 @@
 
 #include "game/Board.h"
 #include "game/LevelData.h"
+#include "game/PuzzleBoard.h"
 
 namespace bt {
 
@@ -42,6 +43,10 @@ bool isProofKey(char c);
 // Whether `moves`, played with the rules from the start of level levelIndex
 // (from 0), are all accepted and solve it with the last move and not before.
 bool replaySolvesLevel(int32_t levelIndex, std::string_view moves);
+
+// The same for a puzzle of the endless mode, played from its start as
+// PuzzleBoard plays it (the rules' numbering, ring and cursor bounds).
+bool replaySolvesPuzzle(const puzzle::Level& level, std::string_view moves);
 
 // Why a proof does not hold, as one line without its newline.
 struct ProofRefusal {

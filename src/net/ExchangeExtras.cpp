@@ -1,5 +1,7 @@
 #include "net/ExchangeExtras.h"
 
+#include <charconv>
+
 #include "net/RecordsRequest.h"
 
 namespace bt {
@@ -18,13 +20,30 @@ bool refusedForGood(int status) {
 
 }  // namespace
 
+RecordSubmission levelRecord(int32_t level, std::string name, std::string moves) {
+  return {std::to_string(level), std::move(name), std::move(moves)};
+}
+
+RecordSubmission puzzleRecord(std::string puzzleId, std::string name, std::string moves) {
+  return {std::move(puzzleId), std::move(name), std::move(moves)};
+}
+
+std::optional<int32_t> levelOf(const RecordSubmission& record) {
+  const std::string& key = record.key;
+  if (key.empty() || key.size() > 4 || key.front() == '0') return std::nullopt;
+  int32_t level = 0;
+  const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), level);
+  if (error != std::errc() || end != key.data() + key.size()) return std::nullopt;
+  return level;
+}
+
 std::vector<RequestPlan> planExtras(std::string_view gameId, const ExchangeExtras& extras) {
   std::vector<RequestPlan> plans;
   for (size_t i = 0; i < extras.records.size() && i < kMaxRecordsPerExchange; ++i) {
     const RecordSubmission& record = extras.records[i];
     RequestPlan plan;
     plan.kind = RequestPlan::Kind::Record;
-    plan.path = levelRecordsPath(gameId, record.level);
+    plan.path = recordsPath(gameId, record.key);
     plan.body = recordBody(record.name, record.moves);
     plan.record = i;
     plans.push_back(std::move(plan));

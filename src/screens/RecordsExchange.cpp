@@ -17,7 +17,8 @@ ExchangeExtras recordExtras(const Application& app) {
   if (!isRecordName(name)) return extras;
   for (int level = 0; level < kLevelCount; ++level) {
     const PersonalRecord& record = app.records().level(level);
-    if (record.solved && !record.sent) extras.records.push_back({level + 1, name, record.moves});
+    if (record.solved && !record.sent)
+      extras.records.push_back(levelRecord(level + 1, name, record.moves));
   }
   return extras;
 }
@@ -28,7 +29,8 @@ void takeRecordsOutcome(Application& app, const ExchangeExtras& sent,
   for (size_t i = 0; i < sent.records.size() && i < outcome.records.size(); ++i) {
     if (outcome.records[i] == RecordOutcome::NotSent) continue;
     const RecordSubmission& record = sent.records[i];
-    settled = app.records().markSent(record.level - 1, record.moves) || settled;
+    const std::optional<int32_t> level = levelOf(record);
+    if (level) settled = app.records().markSent(*level - 1, record.moves) || settled;
   }
   if (settled) app.writeRecords();
   if (!outcome.worldRecords) return;

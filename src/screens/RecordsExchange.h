@@ -16,7 +16,9 @@ class Application;
 // initials are a name the server keeps (else none, until they are); the
 // world's bests always.
 ExchangeExtras recordExtras(const Application& app);
-// Takes the outcome of an exchange that sent `sent`.
+// Takes the outcome of an exchange that sent `sent`. Records of puzzles
+// (puzzleRecord: the daily puzzle's best, kept apart from "records.dat") may
+// stand among them; their outcomes are left to whoever keeps them.
 void takeRecordsOutcome(Application& app, const ExchangeExtras& sent, const ExtrasOutcome& outcome);
 
 }  // namespace bt
