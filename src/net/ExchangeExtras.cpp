@@ -12,10 +12,13 @@ constexpr int kOkStatus = 200;
 // Each level's best: 72 lines of at most 25 bytes, with room.
 constexpr size_t kMaxWorldRecordsReply = 4096;
 
-// Refusals that sending again would not change: a time-out, too many
-// requests and the server's own troubles might.
+// The score server's refusals of a record itself (malformed, not solving,
+// too long), which sending it again would not change. Anything else (a
+// time-out, too many requests, the server's own troubles, or a server
+// without the records' paths, 404 or 405) leaves it to be sent again, since
+// a record marked settled is never sent again.
 bool refusedForGood(int status) {
-  return status >= 400 && status < 500 && status != 408 && status != 429;
+  return status == 400 || status == 403 || status == 413;
 }
 
 }  // namespace

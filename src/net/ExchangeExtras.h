@@ -41,7 +41,7 @@ struct ExchangeExtras {
 enum class RecordOutcome {
   NotSent,  // not sent, or no answer that settles it: send it again later
   Kept,     // the server took it (and kept it if it beats the name's best)
-  Refused,  // the server will never take it (the moves do not solve the level)
+  Refused,  // the server will never take it (400, 403, 413: the moves do not solve it)
 };
 
 struct ExtrasOutcome {

@@ -79,12 +79,15 @@ TEST(ExchangeExtrasTest, RecordsAreSentUpToTheLimitThenTheFetch) {
 
   ExtrasOutcome outcome = outcomeBefore(extras);
   ASSERT_EQ(outcome.records.size(), 30u);
+  // A server without the records' paths (404, 405) settles nothing: the
+  // records go again, to a server that takes them.
   const struct {
     int status;
     RecordOutcome outcome;
-  } answers[] = {{200, RecordOutcome::Kept},    {403, RecordOutcome::Refused},
-                 {400, RecordOutcome::Refused}, {429, RecordOutcome::NotSent},
-                 {408, RecordOutcome::NotSent}, {503, RecordOutcome::NotSent}};
+  } answers[] = {
+      {200, RecordOutcome::Kept},    {403, RecordOutcome::Refused}, {400, RecordOutcome::Refused},
+      {413, RecordOutcome::Refused}, {429, RecordOutcome::NotSent}, {408, RecordOutcome::NotSent},
+      {503, RecordOutcome::NotSent}, {404, RecordOutcome::NotSent}, {405, RecordOutcome::NotSent}};
   for (size_t i = 0; i < std::size(answers); ++i) {
     SCOPED_TRACE(answers[i].status);
     noteExtra(plans[i], {answers[i].status, "9 ANN\n"}, outcome);
