@@ -8,5 +8,7 @@ inline constexpr const char* kSavedGameFile = "save.dat";
 inline constexpr const char* kRecordsFile = "records.dat";
 // The proof of the game in progress (GameProofFile), beside it.
 inline constexpr const char* kProofFile = "proof.dat";
+// The world's best of each level as last fetched (WorldBests).
+inline constexpr const char* kWorldBestsFile = "worldbests.dat";
 
 }  // namespace bt

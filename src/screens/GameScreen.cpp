@@ -8,6 +8,7 @@
 #include "app/KeyMap.h"
 #include "app/ScoreRanking.h"
 #include "art/BoardSprites.h"
+#include "game/GameProof.h"
 #include "game/GamePuzzle.h"
 #include "game/LevelData.h"
 #include "game/LevelPar.h"
@@ -50,6 +51,7 @@ void GameScreen::enter() {
   if (start_ == GameStart::Continue) {
     readSavedGame();
     proof_.load();
+    resumeLevelMoves();
   } else if (practice()) {
     startLevel(game_, std::clamp(a.practiceLevel(), 0, kLastLevelIndex));
   } else {
@@ -307,11 +309,28 @@ void GameScreen::readSavedGame() {
   }
 }
 
+void GameScreen::resumeLevelMoves() {
+  const int32_t level = game_.board.levelIndex;
+  const LevelInProgress& kept = proof_.levelInProgress();
+  if (game_.gameOver || kept.empty() ||
+      proof_.proof().levels.size() != static_cast<size_t>(level)) {
+    return;
+  }
+  game_.hintUsed = kept.hintUsed;
+  // Moves that do not give the saved board leave the level unproven, as
+  // when none were kept.
+  if (auto moves = resumedLevelMoves(level, kept.moves, game_.board)) {
+    game_.moves = std::move(*moves);
+  }
+}
+
 void GameScreen::writeSavedGame() {
   // A board never set up is not a game: the file keeps the last one.
   if (!game_.board.isSetUp()) return;
   const auto bytes = encodeSavedGame(game_.board);
   app().writeDataFile(kSavedGameFile, "the game", encodeStored(bytes.data(), bytes.size()));
+  proof_.keepLevelInProgress(game_.gameOver ? -1 : game_.board.levelIndex,
+                             {game_.moves, game_.hintUsed});
 }
 
 }  // namespace bt

@@ -88,6 +88,11 @@ class GameScreen : public Screen {
   // improves.
   void followHint();
   void readSavedGame();
+  // A continued game: the moves of its level before it was saved, from
+  // "proof.dat", when they give the saved board (so that its solve replays
+  // from the level's start, and proves the level).
+  void resumeLevelMoves();
+  // "save.dat", and the level's moves so far beside it in "proof.dat".
   void writeSavedGame();
   // The number of levels solved, the game's score.
   int32_t score() const;

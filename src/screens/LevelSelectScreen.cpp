@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/DataFiles.h"
 #include "app/KeyMap.h"
 #include "art/InterfaceSprites.h"
 #include "game/LevelData.h"
@@ -42,6 +43,7 @@ void frameRect(FrameBuffer& fb, int32_t x0, int32_t y0, int32_t w, int32_t h, ui
 void LevelSelectScreen::enter() {
   Application& a = app();
   bank_.load(a.makePath(interfaceBankPath(a.artSet())));
+  worldBests_.load(a.makeDataPath(kWorldBestsFile));
   selected_ = std::clamp(a.practiceLevel(), 0, kLevelCount - 1);
   const Grid g = grid();
   for (int level = 0; level < kLevelCount; ++level) {
@@ -133,6 +135,11 @@ void LevelSelectScreen::drawDetails(int32_t y) {
   line += ", par " + std::to_string(par);
   a.font().setColour(kTextGrey);
   a.font().drawTextCentred(y, line, a.frameBuffer());
+  if (const WorldBest* world = worldBests_.level(selected_)) {
+    a.font().drawTextCentred(y + a.font().linePitch(),
+                             "World best " + std::to_string(world->moves) + " " + world->name,
+                             a.frameBuffer());
+  }
 }
 
 void LevelSelectScreen::moveSelection(int dx, int dy) {

@@ -1,12 +1,14 @@
 #pragma once
 // The level select: the 72 levels as a grid of numbered cells, each marked
 // unreached, reached, solved or solved in par, with the selected level's
-// best and par written below. A reached level is played as practice (the
+// best and par written below, and the world's best under them when the
+// online score screen has fetched it (WorldBests). A reached level is played as practice (the
 // game screen that never touches "save.dat", the game in progress or the
 // score); Back or the left soft key returns to the main menu.
 #include <cstdint>
 
 #include "app/Screen.h"
+#include "app/WorldBests.h"
 #include "gfx/SpriteBank.h"
 
 namespace bt {
@@ -43,6 +45,7 @@ class LevelSelectScreen : public Screen {
   void moveSelection(int dx, int dy);
 
   SpriteBank bank_;
+  WorldBests worldBests_;
   int selected_ = 0;
   bool dirty_ = false;
 };

@@ -67,7 +67,8 @@ Controls introControls() {
 Controls mainMenuControls() {
   Controls controls;
   controls.bind(kVkEnter, pressKey(kKeyAction))
-      .bind(letterKey('L'), runCommand(MainMenuScreen::kLevelsCommand));
+      .bind(letterKey('L'), runCommand(MainMenuScreen::kLevelsCommand))
+      .bind(platform::kVkLevelSelect, runCommand(MainMenuScreen::kLevelsCommand));
   controls.line("choose", {phone(kKeyUp), phone(kKeyDown)})
       .line("open", {phone(kKeyAction)})
       .line("SCORES", {phone(kKeyRightSoft)})

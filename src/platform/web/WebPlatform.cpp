@@ -197,6 +197,15 @@ extern "C" EMSCRIPTEN_KEEPALIVE void bt_web_show_moves(int shown) {
   current->post(bt::platform::keyMessage(bt::platform::kMessageKeyUp, code));
 }
 
+// The page's Levels button: a code of its own, which no keyboard key sends.
+extern "C" EMSCRIPTEN_KEEPALIVE void bt_web_level_select() {
+  if (current == nullptr) return;
+  current->post(
+      bt::platform::keyMessage(bt::platform::kMessageKeyDown, bt::platform::kVkLevelSelect));
+  current->post(
+      bt::platform::keyMessage(bt::platform::kMessageKeyUp, bt::platform::kVkLevelSelect));
+}
+
 extern "C" EMSCRIPTEN_KEEPALIVE double bt_web_wakes() {
   return current == nullptr ? 0 : static_cast<double>(current->wakeCount());
 }

@@ -225,10 +225,20 @@ mergeInto(LibraryManager.library, {
       });
     }
     window.addEventListener('keyup', function(event) { key(false, event); });
+    // The Levels button: the level select from the main menu, never the
+    // letter L (which a name being typed would take).
+    var levelsButton = document.getElementById('level-select');
+    if (levelsButton) {
+      levelsButton.addEventListener('click', function() {
+        BT.unlockAudio();
+        _bt_web_level_select();
+        BT.canvas.focus();
+      });
+    }
 
     // The on-page keypad: each button is the key its data-code names (with
     // Ctrl when data-ctrl is set), held while it is touched.
-    document.querySelectorAll('#keypad button[data-code], #page-keys button[data-code]').forEach(function(button) {
+    document.querySelectorAll('#keypad button[data-code]').forEach(function(button) {
       var held = false;
       function press(down, event) {
         event.preventDefault();
