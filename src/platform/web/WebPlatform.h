@@ -49,7 +49,7 @@ class WebPlatform : public Platform {
   void broadcastSettingsChanged() override {}
   // Beside the canvas.
   void showKeyLegend(std::string_view text) override;
-  bool raiseRunningInstance() override { return false; }
+  bool raiseRunningInstance(std::string_view) override { return false; }
   // A line beside the canvas (the latest failure replaces the one before).
   void reportSaveFailure(std::string_view message) override;
   // The line under the canvas and the page's title.
