@@ -55,6 +55,9 @@ class WebPlatform : public Platform {
   // The line under the canvas and the page's title.
   void showPlayLine(std::string_view text) override;
   void showMovesChoice(bool shown) override;
+  // The page's clipboard, and its button that copies a result.
+  bool copyText(std::string_view text) override;
+  void offerShareText(std::string_view text) override;
 
   // Calls step once per animation frame until it returns false, then ended
   // (once). Returns at once: the browser runs the loop. While the canvas has
