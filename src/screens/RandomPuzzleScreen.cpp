@@ -195,7 +195,7 @@ void RandomPuzzleScreen::command(uint8_t id) {
 }
 
 Controls RandomPuzzleScreen::controls() const {
-  return randomPuzzleControls(layout_.leftBand(0).y0);
+  return randomPuzzleControls(typing_, layout_.leftBand(0).y0);
 }
 
 void RandomPuzzleScreen::frame() {

@@ -169,7 +169,7 @@ Controls puzzleGameControls() {
   return gameControlsFor(true);
 }
 
-Controls randomPuzzleControls(int32_t captionTop) {
+Controls randomPuzzleControls(bool typing, int32_t captionTop) {
   Controls controls;
   controls.bind(kVkEscape, pressKey(kKeyLeftSoft))
       .bind(kVkEnter, pressKey(kKeyAction))
@@ -178,11 +178,15 @@ Controls randomPuzzleControls(int32_t captionTop) {
   controls.line("choose", {phone(kKeyUp), phone(kKeyDown)})
       .line("change", {phone(kKeyLeft), phone(kKeyRight)})
       .line("type an id", {legendText("0-9"), legendText("A-Z")})
-      .line("letters / digits", {phone(kKeyStar)})
-      .line("delete", {phone(kKeyBack)})
-      .line("PLAY", {phone(kKeyAction), phone(kKeyRightSoft)})
-      .line("BACK", {phone(kKeyLeftSoft)})
-      .line(kThisList, {legendCode(kVkLegend)});
+      .line("letters / digits", {phone(kKeyStar)});
+  if (typing) controls.line("delete", {phone(kKeyBack)});
+  controls.line("PLAY", {phone(kKeyAction), phone(kKeyRightSoft)});
+  if (typing) {
+    controls.line("BACK", {phone(kKeyLeftSoft)});
+  } else {
+    controls.line("BACK", {phone(kKeyLeftSoft), phone(kKeyBack)});
+  }
+  controls.line(kThisList, {legendCode(kVkLegend)});
   return controls;
 }
 
