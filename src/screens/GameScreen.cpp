@@ -48,6 +48,10 @@ void GameScreen::enter() {
     rotationSound_ = std::make_unique<WaveSound>();
     if (!rotationSound_->load(a.makePath("Game_Sound\\close.wav"))) rotationSound_.reset();
   }
+  if (start_ == GameStart::Puzzle) {
+    puzzle_ = std::make_unique<PuzzlePlay>(a, a.puzzleChoice());
+    return;  // set up once made
+  }
   if (start_ == GameStart::Continue) {
     readSavedGame();
     proof_.load();
@@ -72,6 +76,7 @@ void GameScreen::quit() {
   // in the table already, and the switch asked for stands.
   if (leaving_) return;
   leaving_ = true;
+  if (puzzle_) app().setPracticeLevel(puzzle_->entry());
   if (practice()) {
     app().requestScreen(ScreenId::LevelSelect);
     return;
@@ -90,7 +95,21 @@ void GameScreen::leave() {
   if (!practice()) writeSavedGame();
 }
 
+void GameScreen::makePuzzle() {
+  if (puzzle_->make(game_, hints_)) {
+    redrawRequested_ = true;
+    return;
+  }
+  puzzle_->drawMaking(view_, app().frameBuffer(), app().font());
+  app().showPlayLine(puzzle_->playLine(game_, GameStatus::Playing));
+  app().setRedrawPending();
+}
+
 void GameScreen::frame() {
+  if (puzzle_ && !puzzle_->ready()) {
+    makePuzzle();
+    if (!puzzle_->ready()) return;
+  }
   followHint();
   if (redrawRequested_) draw();
   if (game_.rotation.rotating) {
@@ -107,18 +126,26 @@ void GameScreen::draw() {
   const GameStatus status = checkCompletion(game_);
   if (status == GameStatus::GameOver && !practice()) a.settings().gameInProgress = 0;
   if (status != GameStatus::Playing) levelSolved();
-  statusText_ = GameView::statusText(status, game_.board.levelIndex);
+  statusText_ = puzzle_ ? puzzle_->statusText(game_, status)
+                        : GameView::statusText(status, game_.board.levelIndex);
   view_.drawCursor(fb, game_.board);
   view_.drawStatus(fb, a.font(), statusText_);
-  const std::string line = playLine(status);
-  if (a.movesShown()) view_.drawMoves(fb, a.font(), movesText(status));
+  const std::string line = puzzle_ ? puzzle_->playLine(game_, status) : playLine(status);
+  if (a.movesShown()) {
+    view_.drawMoves(fb, a.font(), puzzle_ ? puzzle_->movesText(game_, status) : movesText(status));
+  }
   a.showPlayLine(line);
   view_.drawHint(fb, game_.board, hint_);
+  if (puzzle_) puzzle_->drawResult(fb, a.font());
   a.setRedrawPending();
   redrawRequested_ = false;
 }
 
 void GameScreen::levelSolved() {
+  if (puzzle_) {
+    puzzle_->solved(game_);
+    return;
+  }
   const SolvedLevel& solved = game_.lastSolved;
   // A finished game counts on at every redraw: only real levels count.
   if (solved.levelIndex < 0 || solved.levelIndex > kLastLevelIndex) return;
@@ -168,7 +195,13 @@ void GameScreen::rotate(bool counterClockwise) {
 }
 
 void GameScreen::keyDown(GameKey key) {
-  switch (findAction(app().settings().keyMap, key)) {
+  const int action = findAction(app().settings().keyMap, key);
+  // '#' copies a solved puzzle's result, unless the player gave it an action.
+  if (key == kKeyHash && action == kNoAction && puzzle_) {
+    command(kCopyResult);
+    return;
+  }
+  switch (action) {
     case kActionMoveUp:
       moveCursor(game_, Move::Up);
       break;
@@ -220,7 +253,13 @@ void GameScreen::followHint() {
 }
 
 void GameScreen::restart() {
-  history_.recordRestart(game_);
+  if (puzzle_ && game_.gameOver) {
+    // A solved puzzle set up again: its solve is not a step to take back.
+    history_.clear();
+    puzzle_->restarted();
+  } else {
+    history_.recordRestart(game_);
+  }
   restartLevel(game_);
 }
 
@@ -233,7 +272,7 @@ void GameScreen::redo() {
 }
 
 Controls GameScreen::controls() const {
-  return gameControls();
+  return puzzle_ ? puzzleGameControls() : gameControls();
 }
 
 void GameScreen::command(uint8_t id) {
@@ -248,7 +287,10 @@ void GameScreen::command(uint8_t id) {
       rotate(false);
       break;
     case kRestartButton:
-      if (!game_.gameOver) restart();
+      if (!game_.gameOver || puzzle_) restart();
+      break;
+    case kCopyResult:
+      if (puzzle_) puzzle_->copyResult();
       break;
     case kMovesToggle:
       app().setMovesShown(!app().movesShown());

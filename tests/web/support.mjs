@@ -100,14 +100,15 @@ export async function canvasPicture(page) {
   return { width: png.width, height: png.height, rgba: png.data };
 }
 
-// The frame a headless run of script shows at its end.
-export function headlessPicture(folder, display, scriptLines) {
+// The frame a headless run of script shows at its end (with more of the
+// program's options when given).
+export function headlessPicture(folder, display, scriptLines, options = []) {
   const shot = join(folder, `headless-${display}.png`);
   const script = join(folder, `script-${display}.txt`);
   const data = join(folder, `data-${display}`);
   writeFileSync(script, [...scriptLines, `shot ${shot}`, ''].join('\n'));
   execFileSync(join(buildDir, 'bin/brambletop'),
-    ['--headless', '--script', script, '--display', display, '--data-dir', data],
+    ['--headless', '--script', script, '--display', display, '--data-dir', data, ...options],
     { stdio: ['ignore', 'ignore', 'inherit'] });
   const png = PNG.sync.read(readFileSync(shot));
   return { width: png.width, height: png.height, rgba: png.data };

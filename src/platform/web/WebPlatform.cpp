@@ -95,6 +95,14 @@ void WebPlatform::showMovesChoice(bool shown) {
   bt_page_moves_choice(shown ? 1 : 0);
 }
 
+bool WebPlatform::copyText(std::string_view text) {
+  return bt_page_copy(std::string(text).c_str()) != 0;
+}
+
+void WebPlatform::offerShareText(std::string_view text) {
+  bt_page_share(std::string(text).c_str());
+}
+
 void WebPlatform::runLoop(std::function<bool()> step, std::function<bool()> still,
                           std::function<void()> ended) {
   step_ = std::move(step);

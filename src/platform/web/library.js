@@ -14,6 +14,20 @@ mergeInto(LibraryManager.library, {
     persistAgain: false,
     fetches: {},
 
+    // Puts text on the clipboard; the button that asked says so. A browser
+    // takes it only from a page that has the focus and a player's gesture
+    // not long before.
+    copy: function(text, button) {
+      if (!navigator.clipboard || !navigator.clipboard.writeText) return false;
+      navigator.clipboard.writeText(text).then(function() {
+        if (button && button.dataset.text === text) button.textContent = 'Copied';
+        document.body.dataset.copied = text;
+      }, function(error) {
+        console.log('the clipboard refused the result: ' + error.message);
+      });
+      return true;
+    },
+
     // A JS string as a C string on the heap; the callee frees it.
     cString: function(text) {
       var size = lengthBytesUTF8(text) + 1;
@@ -232,6 +246,16 @@ mergeInto(LibraryManager.library, {
       levelsButton.addEventListener('click', function() {
         BT.unlockAudio();
         _bt_web_level_select();
+        BT.canvas.focus();
+      });
+    }
+
+    // The result of a solved puzzle, which the program offers: the button
+    // copies it from its own click, as the clipboard wants a gesture.
+    var share = document.getElementById('share');
+    if (share) {
+      share.addEventListener('click', function() {
+        BT.copy(share.dataset.text || '', share);
         BT.canvas.focus();
       });
     }
@@ -468,6 +492,21 @@ mergeInto(LibraryManager.library, {
   bt_page_moves_choice: function(shown) {
     var box = document.getElementById('moves-shown');
     if (box) box.checked = !!shown;
+  },
+
+  bt_page_share: function(text) {
+    var share = document.getElementById('share');
+    if (!share) return;
+    share.dataset.text = UTF8ToString(text);
+    share.textContent = 'Copy the result';
+    share.title = share.dataset.text;
+    share.hidden = !share.dataset.text;
+  },
+
+  bt_page_copy__deps: ['$BT'],
+  bt_page_copy: function(text) {
+    var share = document.getElementById('share');
+    return BT.copy(UTF8ToString(text), share) ? 1 : 0;
   },
 
   bt_page_play_line: function(text) {
