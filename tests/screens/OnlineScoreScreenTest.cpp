@@ -5,6 +5,7 @@
 #include <string>
 #include <thread>
 
+#include "app/DailyBook.h"
 #include "app/DataFiles.h"
 #include "app/GameProofFile.h"
 #include "app/RecordBook.h"
@@ -275,6 +276,36 @@ TEST_F(OnlineScoreScreenTest, UnsentRecordsFollowTheRequestAndSettledOnesStaySen
             (std::vector<std::string>{"POST /records/brambletop/1", "GET /records/brambletop"}));
   EXPECT_EQ(server_.requests()[later + 1].body, "name=KIM&moves=" + one);
   EXPECT_TRUE(storedRecords().level(0).sent);
+}
+
+// A daily puzzle's best goes first, under its id, and is marked sent in
+// "daily.dat" once the server settled it.
+TEST_F(OnlineScoreScreenTest, TheDailyBestGoesUnderItsIdUntilTheServerSettlesIt) {
+  open();
+  // Side 5, one marker a clockwise turn of the first ring from its tile.
+  const puzzle::Level puzzle{5, {{2, 1, 1}}, {{3, 1, 1}}};
+  ASSERT_TRUE(app_->daily().noteSolve("2026-12-10", "5c1p1e-00000", puzzle, 1, ">", false));
+  app_->records().noteSolve(0, std::string(levelSolutions()[0]), false);
+  app_->scores().setEntryName(-1, "KIM");
+  server_.answerRecords("POST /records/brambletop/5c1p1e-00000", 503, "busy\n");
+  server_.answerRecords("POST /records/brambletop/1", 200, "9 KIM\n");
+  server_.answerRecords("GET /records/brambletop", 200, "");
+  exchange();
+  EXPECT_EQ(requestsFrom(1),
+            (std::vector<std::string>{"POST /records/brambletop/5c1p1e-00000",
+                                      "POST /records/brambletop/1", "GET /records/brambletop"}));
+  EXPECT_EQ(server_.requests()[1].body, "name=KIM&moves=>");
+  EXPECT_EQ(app_->daily().unsent().size(), 1u) << "no settling answer";
+
+  server_.answerRecords("POST /records/brambletop/5c1p1e-00000", 200, "1 KIM\n");
+  const size_t before = server_.requests().size();
+  exchange();
+  EXPECT_EQ(requestsFrom(before + 1),
+            (std::vector<std::string>{"POST /records/brambletop/5c1p1e-00000",
+                                      "GET /records/brambletop"}));
+  DailyBook stored;
+  EXPECT_EQ(stored.load(folder_.file(kDailyFile)), RecordsFile::Read);
+  EXPECT_TRUE(stored.unsent().empty());
 }
 
 // Without initials the server keeps, the records wait; the world's bests
