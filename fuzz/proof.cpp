@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "game/GameProof.h"
+#include "game/PuzzleId.h"
 #include "net/RecordsReply.h"
 #include "net/RecordsRequest.h"
 #include "query/SubmissionBody.h"
@@ -68,11 +69,26 @@ void recordBody(std::string_view body) {
 }
 
 void recordsPath(std::string_view path) {
+  using Kind = bt::scored::RecordsPath::Kind;
   const auto read = bt::scored::parseRecordsPath(path, "brambletop");
   if (!read) return;
-  require(read->level >= 0 && read->level <= bt::kLevelCount);
-  const std::string again = read->level == 0 ? bt::worldRecordsPath("brambletop")
-                                             : bt::levelRecordsPath("brambletop", read->level);
+  std::string again;
+  switch (read->kind) {
+    case Kind::LevelBests:
+      again = bt::worldRecordsPath("brambletop");
+      break;
+    case Kind::Level:
+      require(read->level >= 1 && read->level <= bt::kLevelCount);
+      again = bt::levelRecordsPath("brambletop", read->level);
+      break;
+    case Kind::DailyList:
+      again = bt::dailyRecordsPath("brambletop");
+      break;
+    case Kind::Puzzle:
+      require(bt::puzzle::parsePuzzleId(read->puzzle).has_value());
+      again = bt::recordsPath("brambletop", read->puzzle);
+      break;
+  }
   require(again == path);
 }
 

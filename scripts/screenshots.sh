@@ -2,9 +2,11 @@
 # Writes a screenshot of every screen at both display sizes into OUTDIR:
 # SCREEN-WxH.png for the intro, the main menu, the options (while a key is
 # being changed), the help, the new-game confirmation, the game and the key
-# legend over it; then a
-# first level solved and left, which offers the score table with its row
-# named, submitted to a real brambletop-scored, and the server's table.
+# legend over it; the level select with its "random" entry chosen, the
+# random puzzle screen with an id being typed, and a puzzle of the endless
+# mode solved with its result over the board; then a first level solved and
+# left, which offers the score table with its row named, submitted to a real
+# brambletop-scored, and the server's table.
 # Runs the built programs headless (build them first; BUILD names another
 # build folder).
 set -euo pipefail
@@ -71,6 +73,57 @@ shot $out/legend-$display.png
 quit
 SCRIPT
   "$program" --headless --display "$display" --data-dir "$data" --script "$scratch/tour-$display.txt"
+done
+
+# The level select ('L' is the desktop's code 143) and the endless mode: the
+# random puzzle screen with "8C3" typed (8, '*', 2 three times for C, '*',
+# 3), then puzzle 5c2p2e-00001 solved by its par solution, D>U<RD>>.
+for display in 176x220 240x320; do
+  data="$scratch/endless-$display"
+  mkdir -p "$data"
+  cat >"$scratch/endless-$display.txt" <<SCRIPT
+wait 60
+press Action
+wait 50
+vk 143
+wait 60
+press Up
+wait 2
+shot $out/levels-$display.png
+press Action
+wait 60
+press 8
+press *
+press 2
+press 2
+press 2
+wait 40
+press *
+press 3
+wait 2
+shot $out/random-$display.png
+quit
+SCRIPT
+  "$program" --headless --display "$display" --data-dir "$data" --script "$scratch/endless-$display.txt"
+  cat >"$scratch/solved-$display.txt" <<SCRIPT
+wait 30
+press Down
+press Back
+wait 20
+press Up
+press Action
+wait 20
+press Right
+press Down
+press Back
+wait 20
+press Back
+wait 30
+shot $out/puzzle-solved-$display.png
+quit
+SCRIPT
+  "$program" --headless --display "$display" --data-dir "$data" --puzzle 5c2p2e-00001 \
+    --script "$scratch/solved-$display.txt"
 done
 
 # The score table and the online exchange, against a score server of our own

@@ -33,11 +33,19 @@ files=(index.html manifest.webmanifest sw.js icon32.png icon192.png icon512.png
 # makes a new one. The page asks for its files by it and the service worker
 # keeps one cache for each (see sw.js).
 version="$(cd build-web/wasm/bin && cat "${files[@]}" | sha256sum | cut -c1-16)"
+# Every file but the worker first: the worker carries their SHA-256, so that
+# it keeps a file only when it is the one of its build.
+digests=""
 for file in "${files[@]}"; do
+  [ "$file" = sw.js ] && continue
   case "$file" in
-    index.html | sw.js) sed "s/@BT_VERSION@/$version/g" "build-web/wasm/bin/$file" >"$out/$file.new" ;;
+    index.html) sed "s/@BT_VERSION@/$version/g" "build-web/wasm/bin/$file" >"$out/$file.new" ;;
     *) cp -f "build-web/wasm/bin/$file" "$out/$file.new" ;;
   esac
+  digests="$digests${digests:+, }\"$file\": \"$(sha256sum "$out/$file.new" | cut -c1-64)\""
+done
+sed -e "s/@BT_VERSION@/$version/g" -e "s/@BT_FILES@/{ $digests }/" build-web/wasm/bin/sw.js >"$out/sw.js.new"
+for file in "${files[@]}"; do
   mv -f "$out/$file.new" "$out/$file"
   # The score server sends the .gz copy to browsers that take gzip (a PNG is
   # compressed already).

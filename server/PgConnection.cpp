@@ -41,6 +41,22 @@ constexpr const char* kLevelBestsSql =
     "(PARTITION BY level ORDER BY count, achieved, name) AS rank FROM records "
     "WHERE game = $1) AS ranked WHERE rank = 1 ORDER BY level";
 
+constexpr const char* kUpsertPuzzleMovesSql =
+    "INSERT INTO puzzle_records (game, puzzle, name, count, moves, achieved) "
+    "VALUES ($1, $2, $3, length($4), $4, clock_timestamp()) "
+    "ON CONFLICT (game, puzzle, name) DO UPDATE SET count = EXCLUDED.count, "
+    "moves = EXCLUDED.moves, achieved = EXCLUDED.achieved "
+    "WHERE EXCLUDED.count < puzzle_records.count";
+
+constexpr const char* kPuzzleRecordsSql =
+    "SELECT name, moves FROM puzzle_records WHERE game = $1 AND puzzle = $2 "
+    "ORDER BY count, achieved, name LIMIT 10";
+
+constexpr const char* kPuzzleBestsSql =
+    "SELECT puzzle, name, moves FROM (SELECT puzzle, name, moves, row_number() OVER "
+    "(PARTITION BY puzzle ORDER BY count, achieved, name) AS rank FROM puzzle_records "
+    "WHERE game = $1 AND puzzle = ANY($2::text[])) AS ranked WHERE rank = 1";
+
 std::string firstLine(const char* text) {
   std::string line = text ? text : "";
   const size_t end = line.find('\n');
@@ -128,7 +144,9 @@ void PgConnection::prepare(Clock::time_point deadline) {
   for (const auto& [name, sql] :
        {std::pair{kTopTen, kTopTenSql}, std::pair{kUpsert, kUpsertSql},
         std::pair{kUpsertMoves, kUpsertMovesSql}, std::pair{kLevelRecords, kLevelRecordsSql},
-        std::pair{kLevelBests, kLevelBestsSql}}) {
+        std::pair{kLevelBests, kLevelBestsSql},
+        std::pair{kUpsertPuzzleMoves, kUpsertPuzzleMovesSql},
+        std::pair{kPuzzleRecords, kPuzzleRecordsSql}, std::pair{kPuzzleBests, kPuzzleBestsSql}}) {
     if (!PQsendPrepare(conn_, name, sql, 0, nullptr)) lost();
     try {
       finish(deadline);

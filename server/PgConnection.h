@@ -65,6 +65,9 @@ class PgConnection {
   static constexpr const char* kUpsertMoves = "upsert_moves";
   static constexpr const char* kLevelRecords = "level_records";
   static constexpr const char* kLevelBests = "level_bests";
+  static constexpr const char* kUpsertPuzzleMoves = "upsert_puzzle_moves";
+  static constexpr const char* kPuzzleRecords = "puzzle_records";
+  static constexpr const char* kPuzzleBests = "puzzle_bests";
 
  private:
   void connect(Clock::time_point deadline);

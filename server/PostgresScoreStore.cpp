@@ -18,6 +18,11 @@ constexpr const char* kSchema =
     " game text NOT NULL, level integer NOT NULL, name text NOT NULL, count integer NOT NULL,"
     " moves text NOT NULL, achieved timestamptz NOT NULL, PRIMARY KEY (game, level, name));"
     "CREATE INDEX IF NOT EXISTS records_rank ON records (game, level, count, achieved, name);"
+    "CREATE TABLE IF NOT EXISTS puzzle_records ("
+    " game text NOT NULL, puzzle text NOT NULL, name text NOT NULL, count integer NOT NULL,"
+    " moves text NOT NULL, achieved timestamptz NOT NULL, PRIMARY KEY (game, puzzle, name));"
+    "CREATE INDEX IF NOT EXISTS puzzle_records_rank"
+    " ON puzzle_records (game, puzzle, count, achieved, name);"
     "COMMIT;";
 
 // A PostgreSQL array literal of the given texts, each quoted.
@@ -138,13 +143,34 @@ PgResult PostgresScoreStore::runOnReader(const char* statement,
   }
 }
 
-std::vector<MovesEntry> PostgresScoreStore::levelRecords(const std::string& game, int level) {
-  PgResult result = runOnReader(PgConnection::kLevelRecords, {game, std::to_string(level)});
+std::vector<MovesEntry> PostgresScoreStore::recordsOf(const std::string& game,
+                                                      const std::string& key) {
+  const std::optional<int> level = levelOfKey(key);
+  PgResult result = level ? runOnReader(PgConnection::kLevelRecords, {game, levelKey(*level)})
+                          : runOnReader(PgConnection::kPuzzleRecords, {game, key});
   std::vector<MovesEntry> best;
   for (int row = 0; row < PQntuples(result.get()); ++row) {
     best.push_back({PQgetvalue(result.get(), row, 0), PQgetvalue(result.get(), row, 1)});
   }
   return best;
+}
+
+std::vector<PuzzleBest> PostgresScoreStore::puzzleBests(const std::string& game,
+                                                        const std::vector<std::string>& puzzles) {
+  PgResult result = runOnReader(PgConnection::kPuzzleBests, {game, arrayLiteral(puzzles)});
+  std::vector<PuzzleBest> found;
+  for (int row = 0; row < PQntuples(result.get()); ++row) {
+    found.push_back({PQgetvalue(result.get(), row, 0),
+                     {PQgetvalue(result.get(), row, 1), PQgetvalue(result.get(), row, 2)}});
+  }
+  // In the order asked.
+  std::vector<PuzzleBest> bests;
+  for (const std::string& puzzle : puzzles) {
+    for (PuzzleBest& best : found) {
+      if (best.puzzle == puzzle) bests.push_back(std::move(best));
+    }
+  }
+  return bests;
 }
 
 std::vector<LevelBest> PostgresScoreStore::levelBests(const std::string& game) {
@@ -160,7 +186,9 @@ std::vector<LevelBest> PostgresScoreStore::levelBests(const std::string& game) {
 }
 
 void PostgresScoreStore::recordMoves(const MovesRecord& r) {
-  runOnReader(PgConnection::kUpsertMoves, {r.game, std::to_string(r.level), r.name, r.moves});
+  const std::optional<int> level = levelOfKey(r.key);
+  runOnReader(level ? PgConnection::kUpsertMoves : PgConnection::kUpsertPuzzleMoves,
+              {r.game, level ? levelKey(*level) : r.key, r.name, r.moves});
 }
 
 void PostgresScoreStore::stopWaiting(std::chrono::milliseconds grace) {

@@ -4,7 +4,8 @@
 // connections; submissions are committed in groups by one writer connection,
 // as one upsert per batch that keeps the greater score, so concurrent
 // servers never lose each other's updates. A world record is one upsert of
-// its own on a pooled connection, committed before it returns. Every call gives up after the
+// its own on a pooled connection, committed before it returns; levels' and
+// puzzles' records stand in tables of their own. Every call gives up after the
 // timeout, waiting for a free connection included.
 #include <chrono>
 #include <condition_variable>
@@ -30,8 +31,10 @@ class PostgresScoreStore : public ScoreStore {
 
   std::vector<ScoreEntry> topTen(const std::string& game) override;
   void record(const ScoreRecord& record) override;
-  std::vector<MovesEntry> levelRecords(const std::string& game, int level) override;
+  std::vector<MovesEntry> recordsOf(const std::string& game, const std::string& key) override;
   std::vector<LevelBest> levelBests(const std::string& game) override;
+  std::vector<PuzzleBest> puzzleBests(const std::string& game,
+                                      const std::vector<std::string>& puzzles) override;
   void recordMoves(const MovesRecord& record) override;
   void stopWaiting(std::chrono::milliseconds grace) override;
 

@@ -19,4 +19,19 @@ std::string formatLevelBests(const std::vector<LevelBest>& bests) {
   return text;
 }
 
+std::string formatDailyList(const std::vector<DailyPuzzles::Day>& days,
+                            const std::vector<PuzzleBest>& bests) {
+  std::string text;
+  for (const DailyPuzzles::Day& day : days) {
+    text += puzzle::formatDate(day.date) + ' ' + day.id;
+    for (const PuzzleBest& best : bests) {
+      if (best.puzzle != day.id) continue;
+      text += ' ' + std::to_string(best.best.moves.size()) + ' ' + best.best.name;
+      break;
+    }
+    text += '\n';
+  }
+  return text;
+}
+
 }  // namespace bt::scored

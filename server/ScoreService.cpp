@@ -6,7 +6,6 @@
 #include "LogSink.h"
 #include "RecordsText.h"
 #include "ScoreTableText.h"
-#include "ScoresPage.h"
 #include "net/protocol/ScoreCheck.h"
 #include "query/ScoreQuery.h"
 #include "query/SubmissionBody.h"
@@ -63,7 +62,7 @@ size_t bodyLimitFor(std::string_view path) {
 
 ScoreReply ScoreService::handle(const ScoreRequest& request) {
   if (const auto records = parseRecordsPath(request.path, kScoreGameId)) {
-    return handleRecords(request, records->level);
+    return handleRecords(request, *records);
   }
   if (scoresPage_ && request.path == kScoresPagePath) return scoresPage(request);
   if (request.path != kScorePath) return {404, "no such path\n"};
@@ -99,16 +98,38 @@ ScoreReply ScoreService::scoresPage(const ScoreRequest& request) {
     return {405, "only GET is accepted\n", "GET, HEAD"};
   }
   try {
-    return {200, renderScoresPage(store_.topTen(kScoreGameId), store_.levelBests(kScoreGameId)), "",
-            "text/html; charset=utf-8"};
+    return {200,
+            renderScoresPage(store_.topTen(kScoreGameId), dailyTables(),
+                             store_.levelBests(kScoreGameId)),
+            "", "text/html; charset=utf-8"};
   } catch (const StoreError& error) {
     return storeUnreachable(error);
   }
 }
 
-ScoreReply ScoreService::handleRecords(const ScoreRequest& request, int level) {
+// Today's and yesterday's, each with its par: the first page of a day waits
+// for its puzzle to be made.
+std::vector<DailyTable> ScoreService::dailyTables() {
+  std::vector<DailyTable> tables;
+  const std::vector<DailyPuzzles::Day> days = puzzles_.recentDays();
+  const char* const names[] = {"Today's", "Yesterday's"};
+  for (size_t i = 0; i < 2 && i < days.size(); ++i) {
+    DailyTable table{names[i], days[i].date, days[i].id, 0, false, {}};
+    if (const auto made = puzzles_.puzzle(days[i].id)) {
+      table.par = made->par;
+      table.proven = made->proven;
+    }
+    table.fewestFirst = store_.recordsOf(kScoreGameId, days[i].id);
+    tables.push_back(std::move(table));
+  }
+  return tables;
+}
+
+ScoreReply ScoreService::handleRecords(const ScoreRequest& request, const RecordsPath& path) {
+  using Kind = RecordsPath::Kind;
   const bool get = request.method == "GET" || request.method == "HEAD";
-  if (level == 0 && !get) return {405, "only GET is accepted\n", "GET, HEAD"};
+  const bool list = path.kind == Kind::LevelBests || path.kind == Kind::DailyList;
+  if (list && !get) return {405, "only GET is accepted\n", "GET, HEAD"};
   if (!get && request.method != "POST") {
     return {405, "only GET and POST are accepted\n", "GET, HEAD, POST"};
   }
@@ -116,7 +137,16 @@ ScoreReply ScoreService::handleRecords(const ScoreRequest& request, int level) {
     return {413, "the body is over " + std::to_string(kMaxRecordBodyBytes) + " bytes\n"};
   }
   try {
-    if (level == 0) return {200, formatLevelBests(store_.levelBests(kScoreGameId))};
+    if (path.kind == Kind::LevelBests) {
+      return {200, formatLevelBests(store_.levelBests(kScoreGameId))};
+    }
+    if (path.kind == Kind::DailyList) {
+      const std::vector<DailyPuzzles::Day> days = puzzles_.recentDays();
+      std::vector<std::string> ids;
+      for (const DailyPuzzles::Day& day : days) ids.push_back(day.id);
+      return {200, formatDailyList(days, store_.puzzleBests(kScoreGameId, ids))};
+    }
+    const std::string key = path.kind == Kind::Level ? levelKey(path.level) : path.puzzle;
     if (!get) {
       if (!recordLimit_.allow(request.clientAddress, SubmissionRateLimit::Clock::now())) {
         return {429, "more than 30 records a minute from this address\n"};
@@ -124,15 +154,30 @@ ScoreReply ScoreService::handleRecords(const ScoreRequest& request, int level) {
       auto parsed = parseRecordBody(request.body);
       if (auto* error = std::get_if<QueryError>(&parsed)) return {400, error->reason + "\n"};
       const RecordSubmission& record = std::get<RecordSubmission>(parsed);
-      if (!replaySolvesLevel(level - 1, record.moves)) {
-        return {403, "the moves do not solve level " + std::to_string(level) + "\n"};
-      }
-      store_.recordMoves({kScoreGameId, level, record.name, record.moves});
+      if (auto refusal = refuseRecord(path, record)) return *refusal;
+      store_.recordMoves({kScoreGameId, key, record.name, record.moves});
     }
-    return {200, formatLevelRecords(store_.levelRecords(kScoreGameId, level))};
+    return {200, formatLevelRecords(store_.recordsOf(kScoreGameId, key))};
   } catch (const StoreError& error) {
     return storeUnreachable(error);
   }
+}
+
+std::optional<ScoreReply> ScoreService::refuseRecord(const RecordsPath& path,
+                                                     const RecordSubmission& record) {
+  if (path.kind == RecordsPath::Kind::Level) {
+    if (replaySolvesLevel(path.level - 1, record.moves)) return std::nullopt;
+    return ScoreReply{403, "the moves do not solve level " + std::to_string(path.level) + "\n"};
+  }
+  // Made once, outside the store's locks; a request waits while it is made.
+  const auto puzzle = puzzles_.puzzle(path.puzzle);
+  if (!puzzle && !puzzles_.isRecent(path.puzzle)) {
+    return ScoreReply{403, path.puzzle + " is not the daily puzzle of one of the last " +
+                               std::to_string(kDailyDays) + " days\n"};
+  }
+  if (!puzzle) return ScoreReply{503, "the server is stopping\n"};
+  if (replaySolvesPuzzle(puzzle->level, record.moves)) return std::nullopt;
+  return ScoreReply{403, "the moves do not solve puzzle " + path.puzzle + "\n"};
 }
 
 }  // namespace bt::scored

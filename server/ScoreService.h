@@ -9,12 +9,20 @@
 //   GET  /records/brambletop                    each level's best (RecordsText)
 //   GET  /records/brambletop/N                  level N's ten best
 //   POST /records/brambletop/N  name=NAME&moves=MOVES   record, then as GET
+//   GET  /records/brambletop/daily              the last 30 daily puzzles
+//   GET  /records/brambletop/ID                 puzzle ID's ten best
+//   POST /records/brambletop/ID name=NAME&moves=MOVES   record of a daily
+//                                               puzzle of the last 30 days
+//                                               (DailyPuzzles), then as GET
 //   GET  /scores                                the tables as HTML, when asked
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "DailyPuzzles.h"
 #include "ScoreStore.h"
+#include "ScoresPage.h"
 #include "SubmissionRateLimit.h"
 #include "query/SubmissionBody.h"
 
@@ -50,22 +58,31 @@ class ScoreService {
  public:
   // Without `acceptUnproven`, a score whose body holds no proof is refused;
   // with it, the check value alone lets it in, as for the phone's client.
-  ScoreService(ScoreStore& store, SubmissionRateLimit& limit, bool acceptUnproven = false)
-      : store_(store), limit_(limit), acceptUnproven_(acceptUnproven) {}
+  // The daily puzzles follow `clock` (the system clock when none is given).
+  ScoreService(ScoreStore& store, SubmissionRateLimit& limit, bool acceptUnproven = false,
+               DailyPuzzles::Clock clock = {})
+      : store_(store), limit_(limit), puzzles_(std::move(clock)), acceptUnproven_(acceptUnproven) {}
 
   // Answers GET /scores with the tables as an HTML page (ScoresPage).
   void serveScoresPage() { scoresPage_ = true; }
 
   ScoreReply handle(const ScoreRequest& request);
+  // The server is stopping: a daily puzzle being made is given up.
+  void stopWaiting() { puzzles_.stop(); }
+  const DailyPuzzles& dailyPuzzles() const { return puzzles_; }
 
  private:
   ScoreReply handleScore(const ScoreRequest& request);
-  ScoreReply handleRecords(const ScoreRequest& request, int level);
+  ScoreReply handleRecords(const ScoreRequest& request, const RecordsPath& path);
+  // POST of a record: nothing when it may be kept; else the refusal.
+  std::optional<ScoreReply> refuseRecord(const RecordsPath& path, const RecordSubmission& record);
   ScoreReply scoresPage(const ScoreRequest& request);
+  std::vector<DailyTable> dailyTables();
 
   ScoreStore& store_;
   SubmissionRateLimit& limit_;
   SubmissionRateLimit recordLimit_;  // world records count apart from scores
+  DailyPuzzles puzzles_;
   bool acceptUnproven_;
   bool scoresPage_ = false;
 };

@@ -5,8 +5,10 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace bt::scored {
@@ -23,7 +25,15 @@ struct ScoreRecord {
   int32_t score = 0;
 };
 
-// A world record: the fewest moves that solved one level.
+// What a world record is for: a level of the game by its number ("1" to
+// "72"), or a puzzle of the endless mode by its id ("8c3p6m-k4x9q"). The
+// backends keep the levels' and the puzzles' records in tables of their
+// own.
+std::string levelKey(int level);
+// The level a key names (from 1); nullopt for a puzzle's id.
+std::optional<int> levelOfKey(std::string_view key);
+
+// A world record: the fewest moves that solved one level or puzzle.
 struct MovesEntry {
   std::string name;
   std::string moves;  // in the notation of the recorded solutions
@@ -36,9 +46,15 @@ struct LevelBest {
   bool operator==(const LevelBest&) const = default;
 };
 
+struct PuzzleBest {
+  std::string puzzle;  // its id
+  MovesEntry best;
+  bool operator==(const PuzzleBest&) const = default;
+};
+
 struct MovesRecord {
   std::string game;
-  int level = 0;
+  std::string key;  // the level or the puzzle (levelKey)
   std::string name;
   std::string moves;
 };
@@ -60,15 +76,20 @@ class ScoreStore {
   // Throws StoreError, and then nothing of it is stored, unless a database
   // server stopped answering after it was sent (it may be stored then).
   virtual void record(const ScoreRecord& record) = 0;
-  // The ten fewest-move records of a level, fewest first; equal counts rank
-  // by who reached them first. Throws StoreError.
-  virtual std::vector<MovesEntry> levelRecords(const std::string& game, int level) = 0;
+  // The ten fewest-move records of a level or a puzzle (levelKey), fewest
+  // first; equal counts rank by who reached them first. Throws StoreError.
+  virtual std::vector<MovesEntry> recordsOf(const std::string& game, const std::string& key) = 0;
   // The best record of every level that has one, level 1 first. Throws
   // StoreError.
   virtual std::vector<LevelBest> levelBests(const std::string& game) = 0;
-  // Keeps the moves as the name's record of the level when it is the name's
-  // first there or fewer moves than its best, and returns only once that is
-  // committed to disk. Safe from many threads; throws StoreError as record().
+  // The best record of each of these puzzles that has one, in the order
+  // asked. Throws StoreError.
+  virtual std::vector<PuzzleBest> puzzleBests(const std::string& game,
+                                              const std::vector<std::string>& puzzles) = 0;
+  // Keeps the moves as the name's record of the level or puzzle when it is
+  // the name's first there or fewer moves than its best, and returns only
+  // once that is committed to disk. Safe from many threads; throws
+  // StoreError as record().
   virtual void recordMoves(const MovesRecord& record) = 0;
   // The server is stopping: calls in flight and to come wait for the
   // database at most `grace` more. From any thread. A backend whose calls

@@ -58,6 +58,26 @@ void appendTopTen(std::string& page, const std::vector<ScoreEntry>& topTen) {
   page += "</table>\n";
 }
 
+void appendDaily(std::string& page, const DailyTable& table) {
+  page += "<h2>" + escaped(table.day) + " puzzle, " + puzzle::formatDate(table.date) +
+          "</h2>\n<p>" + escaped(table.id);
+  if (table.par > 0) {
+    page += ", par " + std::to_string(table.par) + (table.proven ? "" : " (the best found)");
+  }
+  page += "</p>\n";
+  if (table.fewestFirst.empty()) {
+    page += "<p>No records yet.</p>\n";
+    return;
+  }
+  page += "<table>\n<tr><th class=\"n\">#</th><th>Name</th><th class=\"n\">Moves</th></tr>\n";
+  for (size_t i = 0; i < table.fewestFirst.size() && i < 10; ++i) {
+    const MovesEntry& entry = table.fewestFirst[i];
+    page += "<tr><td class=\"n\">" + std::to_string(i + 1) + "</td><td>" + escaped(entry.name) +
+            "</td><td class=\"n\">" + std::to_string(entry.moves.size()) + "</td></tr>\n";
+  }
+  page += "</table>\n";
+}
+
 void appendLevels(std::string& page, const std::vector<LevelBest>& bests) {
   page +=
       "<h2>Best of every level</h2>\n<table>\n"
@@ -82,9 +102,11 @@ void appendLevels(std::string& page, const std::vector<LevelBest>& bests) {
 }  // namespace
 
 std::string renderScoresPage(const std::vector<ScoreEntry>& topTen,
+                             const std::vector<DailyTable>& daily,
                              const std::vector<LevelBest>& bests) {
   std::string page = kHead;
   appendTopTen(page, topTen);
+  for (const DailyTable& table : daily) appendDaily(page, table);
   appendLevels(page, bests);
   page += "</body>\n</html>\n";
   return page;

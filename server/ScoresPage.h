@@ -1,16 +1,28 @@
 #pragma once
 // The tables as one plain HTML page, drawn on the server so that it needs no
-// script and reads on a phone: the ten best scores of the game, then every
-// level with its par (the length of its recorded solution) and its world
-// record where it has one.
+// script and reads on a phone: the ten best scores of the game, the daily
+// puzzles given (today's and yesterday's) with their par and ten best, then
+// every level with its par (the length of its recorded solution) and its
+// world record where it has one.
 #include <string>
 #include <vector>
 
 #include "ScoreStore.h"
+#include "game/DailyPuzzle.h"
 
 namespace bt::scored {
 
+struct DailyTable {
+  std::string day;  // "Today's", "Yesterday's"
+  puzzle::CivilDate date;
+  std::string id;
+  int par = 0;          // 0 when the puzzle could not be made
+  bool proven = false;  // par is the shortest
+  std::vector<MovesEntry> fewestFirst;
+};
+
 std::string renderScoresPage(const std::vector<ScoreEntry>& topTen,
+                             const std::vector<DailyTable>& daily,
                              const std::vector<LevelBest>& bests);
 
 }  // namespace bt::scored

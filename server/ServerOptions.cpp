@@ -13,6 +13,7 @@ const char* const kServerUsage =
     "                         [--trusted-proxy ADDR]... [--web DIR] [--quiet]\n"
     "                         [--max-connections N] [--connections-per-address N]\n"
     "                         [--min-send-rate BYTES] [--accept-unproven]\n"
+    "                         [--today YYYY-MM-DD]\n"
     "  --listen ADDR:PORT     where to take requests (default 127.0.0.1:8750;\n"
     "                         [::1]:PORT for IPv6; port 0 takes a free one)\n"
     "  --db FILE              SQLite file (default $XDG_DATA_HOME/brambletop/scores.db)\n"
@@ -33,7 +34,9 @@ const char* const kServerUsage =
     "  --min-send-rate BYTES  bytes a second a reply must average after its\n"
     "                         first 4 s (default 4096; 0: no minimum)\n"
     "  --accept-unproven      take a score without a proof of play when its check\n"
-    "                         value matches, as the phone's client sends it\n";
+    "                         value matches, as the phone's client sends it\n"
+    "  --today YYYY-MM-DD     take this date (UTC) as today for the daily puzzles,\n"
+    "                         to try a day out (default: the system clock's)\n";
 
 namespace {
 
@@ -89,7 +92,8 @@ std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<s
     }
     size_t* limit = limitNamed(name, options.limits);
     const bool takesValue = name == "--listen" || name == "--db" || name == "--db-timeout" ||
-                            name == "--trusted-proxy" || name == "--web" || limit;
+                            name == "--trusted-proxy" || name == "--web" || name == "--today" ||
+                            limit;
     const bool flag = name == "--quiet" || name == "--help" || name == "--no-db-check" ||
                       name == "--accept-unproven";
     if (!takesValue && !flag) return OptionsError{"unknown option " + args[i]};
@@ -130,6 +134,9 @@ std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<s
     } else if (name == "--web") {
       if (value.empty()) return OptionsError{"--web needs a folder"};
       options.webFolder = value;
+    } else if (name == "--today") {
+      options.today = puzzle::parseDate(value);
+      if (!options.today) return OptionsError{"--today needs a date YYYY-MM-DD, not " + value};
     } else {
       if (!isIpAddress(value))
         return OptionsError{"--trusted-proxy needs an IP address, not " + value};

@@ -5,12 +5,15 @@
 //                     [--trusted-proxy ADDR]... [--web DIR] [--quiet]
 //                     [--max-connections N] [--connections-per-address N]
 //                     [--min-send-rate BYTES] [--accept-unproven]
+//                     [--today YYYY-MM-DD]
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "ConnectionLimits.h"
 #include "ScoreStore.h"
+#include "game/DailyPuzzle.h"
 #include "net/protocol/ScoreCheck.h"
 
 namespace bt::scored {
@@ -26,6 +29,8 @@ struct ServerOptions {
   std::string webFolder;  // empty: no web page served
   ConnectionLimits limits;
   bool acceptUnproven = false;  // scores without a proof of play, by the check value
+  // The date the daily puzzles take as today; none: the system clock's.
+  std::optional<puzzle::CivilDate> today;
   bool quiet = false;
   bool help = false;
 };

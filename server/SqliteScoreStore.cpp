@@ -22,7 +22,13 @@ constexpr const char* kSchema =
     " game TEXT NOT NULL, level INTEGER NOT NULL, name TEXT NOT NULL, count INTEGER NOT NULL,"
     " moves TEXT NOT NULL, achieved INTEGER NOT NULL,"
     " PRIMARY KEY (game, level, name)) WITHOUT ROWID;"
-    "CREATE INDEX IF NOT EXISTS records_rank ON records (game, level, count, achieved, name);";
+    "CREATE INDEX IF NOT EXISTS records_rank ON records (game, level, count, achieved, name);"
+    "CREATE TABLE IF NOT EXISTS puzzle_records ("
+    " game TEXT NOT NULL, puzzle TEXT NOT NULL, name TEXT NOT NULL, count INTEGER NOT NULL,"
+    " moves TEXT NOT NULL, achieved INTEGER NOT NULL,"
+    " PRIMARY KEY (game, puzzle, name)) WITHOUT ROWID;"
+    "CREATE INDEX IF NOT EXISTS puzzle_records_rank"
+    " ON puzzle_records (game, puzzle, count, achieved, name);";
 
 int64_t nowMicroseconds() {
   using namespace std::chrono;
@@ -98,12 +104,21 @@ SqliteScoreStore::SqliteScoreStore(const std::string& path, bool checkFile)
         "SELECT level, name, moves FROM (SELECT level, name, moves, row_number() OVER "
         "(PARTITION BY level ORDER BY count, achieved, name) AS rank FROM records "
         "WHERE game = ?1) WHERE rank = 1 ORDER BY level");
+    upsertPuzzleMoves_ = prepare(
+        "INSERT INTO puzzle_records (game, puzzle, name, count, moves, achieved) "
+        "VALUES (?1, ?2, ?3, length(?4), ?4, ?5) "
+        "ON CONFLICT (game, puzzle, name) DO UPDATE SET count = excluded.count, "
+        "moves = excluded.moves, achieved = excluded.achieved "
+        "WHERE excluded.count < puzzle_records.count");
+    puzzleRecords_ = prepare(
+        "SELECT name, moves FROM puzzle_records WHERE game = ?1 AND puzzle = ?2 "
+        "ORDER BY count, achieved, name LIMIT 10");
+    puzzleBest_ = prepare(
+        "SELECT name, moves FROM puzzle_records WHERE game = ?1 AND puzzle = ?2 "
+        "ORDER BY count, achieved, name LIMIT 1");
   } catch (const StoreError& e) {
     const int code = sqlite3_errcode(db_);
-    for (sqlite3_stmt* s :
-         {upsert_, best_, begin_, commit_, rollback_, upsertMoves_, levelRecords_, levelBests_}) {
-      sqlite3_finalize(s);
-    }
+    finalizeAll();
     sqlite3_close(db_);
     db_ = nullptr;
     throw StoreError("cannot use " + path + ": " + whyUnusable(path, code, e.what()));
@@ -111,11 +126,15 @@ SqliteScoreStore::SqliteScoreStore(const std::string& path, bool checkFile)
 }
 
 SqliteScoreStore::~SqliteScoreStore() {
-  for (sqlite3_stmt* s :
-       {upsert_, best_, begin_, commit_, rollback_, upsertMoves_, levelRecords_, levelBests_}) {
+  finalizeAll();
+  sqlite3_close(db_);
+}
+
+void SqliteScoreStore::finalizeAll() {
+  for (sqlite3_stmt* s : {upsert_, best_, begin_, commit_, rollback_, upsertMoves_, levelRecords_,
+                          levelBests_, upsertPuzzleMoves_, puzzleRecords_, puzzleBest_}) {
     sqlite3_finalize(s);
   }
-  sqlite3_close(db_);
 }
 
 void SqliteScoreStore::execute(const char* sql) {
@@ -230,18 +249,44 @@ std::vector<ScoreEntry> SqliteScoreStore::readTopTen(const std::string& game) {
   return best;
 }
 
-std::vector<MovesEntry> SqliteScoreStore::levelRecords(const std::string& game, int level) {
-  std::lock_guard lock(dbMutex_);
-  StatementUse use{levelRecords_};
-  sqlite3_bind_text(levelRecords_, 1, game.data(), static_cast<int>(game.size()), SQLITE_STATIC);
-  sqlite3_bind_int(levelRecords_, 2, level);
+std::vector<MovesEntry> SqliteScoreStore::readMoves(sqlite3_stmt* statement) {
   std::vector<MovesEntry> best;
   int status;
-  while ((status = sqlite3_step(levelRecords_)) == SQLITE_ROW) {
-    best.push_back({columnText(levelRecords_, 0), columnText(levelRecords_, 1)});
+  while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
+    best.push_back({columnText(statement, 0), columnText(statement, 1)});
   }
   if (status != SQLITE_DONE) throw StoreError(sqlite3_errmsg(db_));
   return best;
+}
+
+std::vector<MovesEntry> SqliteScoreStore::recordsOf(const std::string& game,
+                                                    const std::string& key) {
+  std::lock_guard lock(dbMutex_);
+  const std::optional<int> level = levelOfKey(key);
+  sqlite3_stmt* statement = level ? levelRecords_ : puzzleRecords_;
+  StatementUse use{statement};
+  sqlite3_bind_text(statement, 1, game.data(), static_cast<int>(game.size()), SQLITE_STATIC);
+  if (level) {
+    sqlite3_bind_int(statement, 2, *level);
+  } else {
+    sqlite3_bind_text(statement, 2, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);
+  }
+  return readMoves(statement);
+}
+
+std::vector<PuzzleBest> SqliteScoreStore::puzzleBests(const std::string& game,
+                                                      const std::vector<std::string>& puzzles) {
+  std::lock_guard lock(dbMutex_);
+  std::vector<PuzzleBest> bests;
+  for (const std::string& puzzle : puzzles) {
+    StatementUse use{puzzleBest_};
+    sqlite3_bind_text(puzzleBest_, 1, game.data(), static_cast<int>(game.size()), SQLITE_STATIC);
+    sqlite3_bind_text(puzzleBest_, 2, puzzle.data(), static_cast<int>(puzzle.size()),
+                      SQLITE_STATIC);
+    std::vector<MovesEntry> best = readMoves(puzzleBest_);
+    if (!best.empty()) bests.push_back({puzzle, std::move(best.front())});
+  }
+  return bests;
 }
 
 std::vector<LevelBest> SqliteScoreStore::levelBests(const std::string& game) {
@@ -260,15 +305,20 @@ std::vector<LevelBest> SqliteScoreStore::levelBests(const std::string& game) {
 
 void SqliteScoreStore::recordMoves(const MovesRecord& r) {
   std::lock_guard lock(dbMutex_);
+  const std::optional<int> level = levelOfKey(r.key);
+  sqlite3_stmt* statement = level ? upsertMoves_ : upsertPuzzleMoves_;
   // One statement commits by itself, on disk before it returns (synchronous
   // FULL); it waits only for a batch of scores being committed.
-  sqlite3_bind_text(upsertMoves_, 1, r.game.data(), static_cast<int>(r.game.size()), SQLITE_STATIC);
-  sqlite3_bind_int(upsertMoves_, 2, r.level);
-  sqlite3_bind_text(upsertMoves_, 3, r.name.data(), static_cast<int>(r.name.size()), SQLITE_STATIC);
-  sqlite3_bind_text(upsertMoves_, 4, r.moves.data(), static_cast<int>(r.moves.size()),
-                    SQLITE_STATIC);
-  sqlite3_bind_int64(upsertMoves_, 5, nowMicroseconds());
-  step(upsertMoves_);
+  sqlite3_bind_text(statement, 1, r.game.data(), static_cast<int>(r.game.size()), SQLITE_STATIC);
+  if (level) {
+    sqlite3_bind_int(statement, 2, *level);
+  } else {
+    sqlite3_bind_text(statement, 2, r.key.data(), static_cast<int>(r.key.size()), SQLITE_STATIC);
+  }
+  sqlite3_bind_text(statement, 3, r.name.data(), static_cast<int>(r.name.size()), SQLITE_STATIC);
+  sqlite3_bind_text(statement, 4, r.moves.data(), static_cast<int>(r.moves.size()), SQLITE_STATIC);
+  sqlite3_bind_int64(statement, 5, nowMicroseconds());
+  step(statement);
 }
 
 void SqliteScoreStore::remember(const std::string& game, std::vector<ScoreEntry> best) {

@@ -5,7 +5,7 @@
 // (a second server on it is refused at start), which lets the ten best of
 // each game be answered from memory, refreshed after every commit. World
 // records, fewer and rarer, are committed one at a time and read from the
-// file.
+// file. Levels' records and puzzles' stand in tables of their own.
 #include <sqlite3.h>
 
 #include <mutex>
@@ -29,12 +29,15 @@ class SqliteScoreStore : public ScoreStore {
 
   std::vector<ScoreEntry> topTen(const std::string& game) override;
   void record(const ScoreRecord& record) override;
-  std::vector<MovesEntry> levelRecords(const std::string& game, int level) override;
+  std::vector<MovesEntry> recordsOf(const std::string& game, const std::string& key) override;
   std::vector<LevelBest> levelBests(const std::string& game) override;
+  std::vector<PuzzleBest> puzzleBests(const std::string& game,
+                                      const std::vector<std::string>& puzzles) override;
   void recordMoves(const MovesRecord& record) override;
 
  private:
   void execute(const char* sql);
+  void finalizeAll();
   void checkForDamage();
   sqlite3_stmt* prepare(const char* sql);
   void commitBatch(const std::vector<ScoreRecord>& records);
@@ -43,6 +46,8 @@ class SqliteScoreStore : public ScoreStore {
   // Both with dbMutex_ held.
   std::vector<ScoreEntry> readTopTen(const std::string& game);
   void remember(const std::string& game, std::vector<ScoreEntry> best);
+  // The rows of a statement that selects a name and moves, with dbMutex_.
+  std::vector<MovesEntry> readMoves(sqlite3_stmt* statement);
 
   std::mutex dbMutex_;  // the connection and its statements
   sqlite3* db_ = nullptr;
@@ -54,6 +59,9 @@ class SqliteScoreStore : public ScoreStore {
   sqlite3_stmt* upsertMoves_ = nullptr;
   sqlite3_stmt* levelRecords_ = nullptr;
   sqlite3_stmt* levelBests_ = nullptr;
+  sqlite3_stmt* upsertPuzzleMoves_ = nullptr;
+  sqlite3_stmt* puzzleRecords_ = nullptr;
+  sqlite3_stmt* puzzleBest_ = nullptr;
 
   std::shared_mutex cacheMutex_;
   std::unordered_map<std::string, std::vector<ScoreEntry>> cache_;

@@ -79,7 +79,15 @@ int run(const ServerOptions& options, const StaticFiles* webFiles) {
     return 1;
   }
   SubmissionRateLimit limit;
-  ScoreService service(*store, limit, options.acceptUnproven);
+  DailyPuzzles::Clock clock;
+  if (options.today) {
+    // Noon of that day, whatever the hour.
+    const std::chrono::system_clock::time_point noon =
+        std::chrono::sys_days(std::chrono::days(bt::puzzle::daysSinceEpoch(*options.today))) +
+        std::chrono::hours(12);
+    clock = [noon] { return noon; };
+  }
+  ScoreService service(*store, limit, options.acceptUnproven, std::move(clock));
   if (webFiles) service.serveScoresPage();
   RequestLog log(!options.quiet);
   ScoreHttpServer server(service, log, options.trustedProxies, options.limits);
@@ -96,8 +104,9 @@ int run(const ServerOptions& options, const StaticFiles* webFiles) {
   errors.writeLine("brambletop-scored: listening on " + options.host + ":" + std::to_string(port) +
                    ", scores in " + shownDatabase(database) +
                    (webFiles ? ", web page from " + webFiles->root().string() : "") + "\n");
-  signals.start([&server, &store] {
+  signals.start([&server, &store, &service] {
     store->stopWaiting(kStopGrace);
+    service.stopWaiting();
     server.shutDown();
   });
   const bool served = server.serve();

@@ -2,8 +2,10 @@
 
 #include <charconv>
 
+#include "game/PuzzleId.h"
 #include "net/protocol/PercentDecode.h"
 #include "net/protocol/QueryPairs.h"
+#include "net/protocol/RecordsProtocol.h"
 
 namespace bt::scored {
 
@@ -47,14 +49,20 @@ std::optional<RecordsPath> parseRecordsPath(std::string_view path, std::string_v
   if (!path.starts_with(game)) return std::nullopt;
   path.remove_prefix(game.size());
   if (path.empty()) return RecordsPath{};
-  if (path.front() != '/' || path.size() < 2 || path.size() > 3) return std::nullopt;
+  if (path.front() != '/') return std::nullopt;
   path.remove_prefix(1);
-  if (path.front() == '0') return std::nullopt;
+  if (path == kDailyRecordsSegment) return RecordsPath{RecordsPath::Kind::DailyList, 0, {}};
+  if (const auto spec = puzzle::parsePuzzleId(path)) {
+    std::string id = puzzle::formatPuzzleId(*spec);
+    if (id != path) return std::nullopt;
+    return RecordsPath{RecordsPath::Kind::Puzzle, 0, std::move(id)};
+  }
+  if (path.empty() || path.size() > 2 || path.front() == '0') return std::nullopt;
   int level = 0;
   const auto [end, error] = std::from_chars(path.data(), path.data() + path.size(), level);
   if (error != std::errc() || end != path.data() + path.size()) return std::nullopt;
   if (level < 1 || level > kLevelCount) return std::nullopt;
-  return RecordsPath{level};
+  return RecordsPath{RecordsPath::Kind::Level, level, {}};
 }
 
 }  // namespace bt::scored

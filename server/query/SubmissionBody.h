@@ -42,11 +42,18 @@ struct RecordSubmission {
 
 std::variant<RecordSubmission, QueryError> parseRecordBody(std::string_view body);
 
-// The level (1 to kLevelCount) of a records path "/records/GAME/N" of the
-// game `game`; nullopt for any other path. `level` is left 0 for the path of
-// all levels, "/records/GAME".
+// What a records path of the game `game` names:
+//   /records/GAME          every level's best
+//   /records/GAME/N        level N, 1 to kLevelCount, without leading zeros
+//   /records/GAME/daily    the daily puzzles of the last 30 days
+//   /records/GAME/ID       the puzzle of the endless mode ID, written as
+//                          formatPuzzleId writes it (lower case)
+// nullopt for any other path.
 struct RecordsPath {
-  int level = 0;
+  enum class Kind { LevelBests, Level, DailyList, Puzzle };
+  Kind kind = Kind::LevelBests;
+  int level = 0;       // Kind::Level
+  std::string puzzle;  // Kind::Puzzle
 };
 std::optional<RecordsPath> parseRecordsPath(std::string_view path, std::string_view game);
 

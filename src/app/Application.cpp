@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/DataFiles.h"
+#include "game/DailyPuzzle.h"
 #include "platform/VirtualKeys.h"
 #include "platform/os/FileSystem.h"
 #include "platform/os/Quote.h"
@@ -23,6 +24,7 @@ Application::Application(platform::Platform& platform, int32_t width, int32_t he
       loadSettings(settings_, makeDataPath(kSettingsFile)) == SettingsFile::Unreadable;
   keepScoresFile_ = loadScores(scores_, makeDataPath(kScoresFile)) == ScoresFile::Unreadable;
   records_.load(makeDataPath(kRecordsFile));
+  daily_.load(makeDataPath(kDailyFile));
   movesShown_ = platform.readRegistryString(kLegendKey, kMovesShownValue) == "1";
   platform.showMovesChoice(movesShown_);
   // The frame buffer is still black, so the first fade step ends at once and
@@ -57,6 +59,30 @@ bool Application::writeScores() {
 bool Application::writeRecords() {
   if (!records_.writable()) return false;
   return writeDataFile(kRecordsFile, "the records", records_.encode());
+}
+
+bool Application::writeDaily() {
+  if (!daily_.writable()) return false;
+  return writeDataFile(kDailyFile, "the daily bests", daily_.encode());
+}
+
+PuzzleChoice Application::dailyChoice() {
+  const puzzle::CivilDate today = puzzle::dateOfDay(platform().utcDay());
+  return {puzzle::dailyPuzzle(today), puzzle::formatDate(today)};
+}
+
+void Application::playPuzzle(const PuzzleChoice& choice) {
+  puzzleChoice_ = choice;
+  requestScreen(ScreenId::PuzzleGame);
+}
+
+bool Application::openPuzzle(std::string_view id) {
+  const auto spec = puzzle::parsePuzzleId(id);
+  // A name typed into the score table is stored only by its soft keys.
+  if (!spec || scores_.getHighlighted() >= 0) return false;
+  const PuzzleChoice daily = dailyChoice();
+  playPuzzle(daily.spec == *spec ? daily : PuzzleChoice{*spec, {}});
+  return true;
 }
 
 void Application::showPlayLine(const std::string& text) {

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "app/ApplicationBase.h"
+#include "app/DailyBook.h"
 #include "app/KeyLegend.h"
+#include "app/PuzzleChoice.h"
 #include "app/RecordBook.h"
 #include "app/ScoreTable.h"
 #include "app/Screen.h"
@@ -106,6 +108,23 @@ class Application : public ApplicationBase {
   // The level the level select chose to practise, and the one it selects.
   int practiceLevel() const { return practiceLevel_; }
   void setPracticeLevel(int levelIndex) { practiceLevel_ = levelIndex; }
+  // The best of each daily puzzle, from "daily.dat".
+  DailyBook& daily() { return daily_; }
+  const DailyBook& daily() const { return daily_; }
+  // Writes "daily.dat"; false when it was not written (a file that could
+  // not be read at start is left alone).
+  bool writeDaily();
+  // Today's puzzle (the date in UTC).
+  PuzzleChoice dailyChoice();
+  // The puzzle the puzzle game plays, and the switch to it.
+  const PuzzleChoice& puzzleChoice() const { return puzzleChoice_; }
+  void playPuzzle(const PuzzleChoice& choice);
+  // Plays the puzzle an id names (today's daily puzzle when it is today's
+  // id); false, and nothing happens, for a text that is no id or while a
+  // name is being typed into the score table.
+  bool openPuzzle(std::string_view id);
+  // A later start's puzzle id (Platform::takeOpenRequest).
+  void openRequested(const std::string& request) override { openPuzzle(request); }
   // The line beside the picture (Platform::showPlayLine), told the platform
   // when it changed.
   void showPlayLine(const std::string& text);
@@ -143,6 +162,8 @@ class Application : public ApplicationBase {
   Settings settings_;
   ScoreTable scores_;
   RecordBook records_;
+  DailyBook daily_;
+  PuzzleChoice puzzleChoice_;
   int practiceLevel_ = 0;
   bool movesShown_ = false;
   std::string playLine_;

@@ -95,6 +95,9 @@ uint32_t ApplicationBase::handleMessage(const Message& message) {
     case kMessagePenUp:
       penUp(pointX(message.lParam), pointY(message.lParam));
       return 1;
+    case kMessageOpenRequest:
+      while (auto request = platform_.takeOpenRequest()) openRequested(*request);
+      return 1;
     default:
       return 0;
   }

@@ -41,6 +41,8 @@ class ApplicationBase {
   virtual void desktopKeyDown(uint32_t) {}
   virtual void focusLost() {}
   virtual void focusGained() {}
+  // A later start asked this one to open something (a puzzle id).
+  virtual void openRequested(const std::string&) {}
 
   // Creates the window and takes the display; false when that fails or the
   // display only offers 5-5-5 colour, and the program should end.

@@ -10,6 +10,7 @@
 #include "platform/os/Quote.h"
 #include "platform/os/Warning.h"
 #include "storage/ByteWriter.h"
+#include "storage/LittleEndian.h"
 #include "storage/StoredFile.h"
 
 namespace bt {
@@ -17,30 +18,73 @@ namespace bt {
 namespace {
 
 constexpr char kMagic[4] = {'B', 'T', 'P', 'F'};
+// The same with the moves of the level in progress before the text.
+constexpr char kMagicInProgress[4] = {'B', 'T', 'P', 'C'};
 constexpr size_t kHeaderBytes = sizeof kMagic + 4;
-// A proof at its longest, compressed at the codec's worst, with room.
-constexpr size_t kMaxFileBytes = 2 * kMaxProofTextBytes;
+// A proof at its longest and the level in progress at its longest,
+// compressed at the codec's worst, with room.
+constexpr size_t kMaxFileBytes = 2 * (kMaxProofTextBytes + kMaxLevelInProgressKeys);
 
-std::vector<uint8_t> contentsOf(const GameProof& proof) {
+bool areProofKeys(std::string_view moves) {
+  for (char c : moves) {
+    if (!isProofKey(c)) return false;
+  }
+  return true;
+}
+
+constexpr uint8_t kHintUsed = 1;
+
+std::vector<uint8_t> contentsOf(const GameProof& proof, const LevelInProgress& inProgress) {
   const std::string text = formatProof(proof);
   ByteWriter writer;
-  writer.appendBytes(kMagic, sizeof kMagic);
+  writer.appendBytes(inProgress.empty() ? kMagic : kMagicInProgress, sizeof kMagic);
   writer.appendInt32(static_cast<int32_t>(proof.levels.size()));
+  if (!inProgress.empty()) {
+    const std::string& moves = inProgress.moves;
+    writer.appendByte(inProgress.hintUsed ? kHintUsed : 0);
+    writer.appendInt32(static_cast<int32_t>(moves.size()));
+    writer.appendBytes(moves.data(), static_cast<int32_t>(moves.size()));
+  }
   writer.appendBytes(text.data(), static_cast<int32_t>(text.size()));
   return encodeStored(writer.data(), static_cast<size_t>(writer.length()));
 }
 
-// The proof the contents hold, or why they are damaged.
-std::optional<GameProof> readContents(std::span<const uint8_t> bytes, std::string& why) {
-  if (bytes.size() < kHeaderBytes || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0) {
+struct Contents {
+  GameProof proof;
+  LevelInProgress inProgress;
+};
+
+// What the contents hold, or why they are damaged.
+std::optional<Contents> readContents(std::span<const uint8_t> bytes, std::string& why) {
+  const bool withProgress =
+      bytes.size() >= sizeof kMagic &&
+      std::memcmp(bytes.data(), kMagicInProgress, sizeof kMagicInProgress) == 0;
+  if (bytes.size() < kHeaderBytes ||
+      (!withProgress && std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)) {
     why = "it is not a proof of play";
     return std::nullopt;
   }
-  const uint32_t count = static_cast<uint32_t>(bytes[4]) | static_cast<uint32_t>(bytes[5]) << 8 |
-                         static_cast<uint32_t>(bytes[6]) << 16 |
-                         static_cast<uint32_t>(bytes[7]) << 24;
-  const std::string_view text(reinterpret_cast<const char*>(bytes.data()) + kHeaderBytes,
-                              bytes.size() - kHeaderBytes);
+  const uint32_t count = loadLe32(bytes.data() + sizeof kMagic);
+  bytes = bytes.subspan(kHeaderBytes);
+  Contents contents;
+  if (withProgress) {
+    const uint8_t flags = bytes.empty() ? 0xFF : bytes[0];
+    const uint32_t keys = bytes.size() >= 5 ? loadLe32(bytes.data() + 1) : 0;
+    if (bytes.size() < 5 || (flags & ~kHintUsed) != 0 || keys > kMaxLevelInProgressKeys ||
+        bytes.size() - 5 < keys || (keys == 0 && flags == 0)) {
+      why = "the level in progress is cut short or damaged";
+      return std::nullopt;
+    }
+    LevelInProgress& level = contents.inProgress;
+    level.hintUsed = (flags & kHintUsed) != 0;
+    level.moves.assign(reinterpret_cast<const char*>(bytes.data()) + 5, keys);
+    if (!areProofKeys(level.moves)) {
+      why = "the moves of the level in progress have a byte outside U D L R < >";
+      return std::nullopt;
+    }
+    bytes = bytes.subspan(5 + keys);
+  }
+  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   ParsedProof parsed = parseProof(text);
   if (!parsed.proof) {
     why = parsed.refusal;
@@ -55,13 +99,15 @@ std::optional<GameProof> readContents(std::span<const uint8_t> bytes, std::strin
     why = refusal->reason;
     return std::nullopt;
   }
-  return std::move(*parsed.proof);
+  contents.proof = std::move(*parsed.proof);
+  return contents;
 }
 
 }  // namespace
 
 void GameProofFile::load() {
   proof_ = GameProof{};
+  inProgress_ = {};
   const std::string path = app_.makeDataPath(kProofFile);
   std::string why;
   const std::optional<std::vector<uint8_t>> file = os::readFile(path, kMaxFileBytes, &why);
@@ -72,7 +118,7 @@ void GameProofFile::load() {
     return;
   }
   ByteReader reader;
-  std::optional<GameProof> read;
+  std::optional<Contents> read;
   if (decodeStored(file->data(), file->size(), reader)) {
     read = readContents(
         std::span<const uint8_t>(reader.data(), static_cast<size_t>(reader.length())), why);
@@ -80,7 +126,8 @@ void GameProofFile::load() {
     why = "its length is impossible";
   }
   if (read) {
-    proof_ = std::move(*read);
+    proof_ = std::move(read->proof);
+    inProgress_ = std::move(read->inProgress);
     return;
   }
   const std::string aside = path + ".damaged";
@@ -91,6 +138,17 @@ void GameProofFile::load() {
 
 void GameProofFile::clear() {
   proof_ = GameProof{};
+  inProgress_ = {};
+  write();
+}
+
+void GameProofFile::keepLevelInProgress(int32_t levelIndex, const LevelInProgress& level) {
+  const bool kept = levelIndex >= 0 && levelIndex < kLevelCount &&
+                    static_cast<size_t>(levelIndex) == proof_.levels.size() &&
+                    level.moves.size() <= kMaxLevelInProgressKeys && areProofKeys(level.moves);
+  LevelInProgress inProgress = kept ? level : LevelInProgress{};
+  if (inProgress == inProgress_) return;
+  inProgress_ = std::move(inProgress);
   write();
 }
 
@@ -99,6 +157,7 @@ void GameProofFile::levelSolved(int32_t levelIndex, std::string_view moves) {
   const auto level = static_cast<size_t>(levelIndex);
   // Levels before it that the proof lacks cannot be proven now.
   if (level > proof_.levels.size()) return;
+  inProgress_ = {};
   std::string shortened = shortenLevelMoves(levelIndex, moves);
   if (!replaySolvesLevel(levelIndex, shortened)) {
     return cannotKeep(levelIndex, "its moves do not replay to the solve");
@@ -124,13 +183,14 @@ std::optional<std::string> GameProofFile::proofOfScore(int32_t score) const {
 }
 
 void GameProofFile::write() {
-  app_.writeDataFile(kProofFile, "the proof of play", contentsOf(proof_));
+  app_.writeDataFile(kProofFile, "the proof of play", contentsOf(proof_, inProgress_));
 }
 
 void GameProofFile::cannotKeep(int32_t levelIndex, const std::string& why) {
   warn("the solve of level " + std::to_string(levelIndex + 1) + " cannot be kept as proof (" + why +
        "); the score from it on cannot be proven");
   proof_.levels.resize(static_cast<size_t>(levelIndex));
+  inProgress_ = {};
   write();
 }
 

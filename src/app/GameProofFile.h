@@ -10,8 +10,19 @@
 // so the proof covers only what it can prove, from level 1 on. A failed
 // write is reported as the Application's writeDataFile says.
 //
+// It keeps too the moves of the level in progress (the one after the proven
+// levels) as they stood when the game was left, and whether a hint was shown
+// on it, so that a game saved in the middle of a level and continued still
+// proves that level (and a hinted level stays hinted for the records): the
+// continued game checks the moves against the saved board
+// (resumedLevelMoves), and without a match the level's proof is lost as
+// when they are missing.
+//
 // Contents: "BTPF", the number of levels (32-bit, little-endian), then the
-// proof's text form.
+// proof's text form. With a level in progress: "BTPC", the number of levels,
+// a flags byte (1: a hint was shown), the number of its moves (32-bit, 0 to
+// kMaxLevelInProgressKeys), the moves (U D L R < >), then the proof's text
+// form.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,6 +34,17 @@ namespace bt {
 
 class Application;
 
+// The most keys of the level in progress kept: far more than any play
+// needs, yet the whole file stays small.
+inline constexpr size_t kMaxLevelInProgressKeys = 8192;
+
+struct LevelInProgress {
+  std::string moves;  // the level's keys so far
+  bool hintUsed = false;
+  bool empty() const { return moves.empty() && !hintUsed; }
+  bool operator==(const LevelInProgress&) const = default;
+};
+
 class GameProofFile {
  public:
   explicit GameProofFile(Application& app) : app_(app) {}
@@ -32,11 +54,17 @@ class GameProofFile {
   void load();
   // A new game: no level proven, written at once.
   void clear();
+  // The game is left on level levelIndex (from 0) as `level` stands: kept
+  // (and written) when it is the level after the proven ones and its moves
+  // are not too many; else nothing is kept.
+  void keepLevelInProgress(int32_t levelIndex, const LevelInProgress& level);
+  // What was kept of the level after the proven ones; empty when nothing is.
+  const LevelInProgress& levelInProgress() const { return inProgress_; }
   // Level levelIndex (from 0) was solved with `moves`, the level's moves
   // from its start (or its last restart), in the notation of the recorded
   // solutions. Kept, shortened, when they solve it and the proof holds the
   // levels before it; a level already held is replaced and the levels after
-  // it dropped.
+  // it dropped. The moves of the level in progress are dropped either way.
   void levelSolved(int32_t levelIndex, std::string_view moves);
 
   const GameProof& proof() const { return proof_; }
@@ -51,6 +79,7 @@ class GameProofFile {
 
   Application& app_;
   GameProof proof_;
+  LevelInProgress inProgress_;
 };
 
 }  // namespace bt

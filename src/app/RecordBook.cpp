@@ -7,23 +7,19 @@
 #include "platform/os/Quote.h"
 #include "platform/os/Warning.h"
 #include "storage/ByteWriter.h"
+#include "storage/Checksum.h"
+#include "storage/LittleEndian.h"
 #include "storage/StoredFile.h"
 
 namespace bt {
 namespace {
 
-constexpr uint8_t kVersion = 1;
-constexpr uint8_t kReached = 1, kSolved = 2, kHinted = 4;
+constexpr uint8_t kVersion = 2;
+// The first version has no flag for a record the server settled.
+constexpr uint8_t kVersionBeforeSent = 1;
+constexpr uint8_t kReached = 1, kSolved = 2, kHinted = 4, kSent = 8;
 // No level's record is anywhere near this long; a longer one is damage.
 constexpr size_t kMaxRecordMoves = 4096;
-
-// FNV-1a of the contents before it: a stored file cut short reads as zeros
-// to its end, which the sum then refuses.
-uint32_t checkSum(const uint8_t* data, size_t n) {
-  uint32_t hash = 0x811c9dc5u;
-  for (size_t i = 0; i < n; ++i) hash = (hash ^ data[i]) * 0x01000193u;
-  return hash;
-}
 
 bool isMoveLetter(char c) {
   return c == 'U' || c == 'D' || c == 'L' || c == 'R' || c == '<' || c == '>';
@@ -63,6 +59,15 @@ bool RecordBook::noteSolve(int levelIndex, std::string_view moves, bool hinted) 
     return changed;
   record.solved = true;
   record.moves = std::string(moves);
+  record.sent = false;
+  return true;
+}
+
+bool RecordBook::markSent(int levelIndex, std::string_view moves) {
+  if (levelIndex < 0 || levelIndex >= kLevelCount) return false;
+  PersonalRecord& record = levels_[static_cast<size_t>(levelIndex)];
+  if (!record.solved || record.sent || record.moves != moves) return false;
+  record.sent = true;
   return true;
 }
 
@@ -71,15 +76,15 @@ std::vector<uint8_t> RecordBook::encode() const {
   writer.appendByte(kVersion);
   writer.appendByte(static_cast<uint8_t>(kLevelCount));
   for (const PersonalRecord& record : levels_) {
-    writer.appendByte(static_cast<uint8_t>((record.reached ? kReached : 0) |
-                                           (record.solved ? kSolved : 0) |
-                                           (record.hinted ? kHinted : 0)));
+    writer.appendByte(static_cast<uint8_t>(
+        (record.reached ? kReached : 0) | (record.solved ? kSolved : 0) |
+        (record.hinted ? kHinted : 0) | (record.solved && record.sent ? kSent : 0)));
     const std::string moves = record.solved ? record.moves : std::string();
     writer.appendUInt16(static_cast<uint16_t>(moves.size()));
     writer.appendBytes(moves.data(), static_cast<int32_t>(moves.size()));
   }
   writer.appendInt32(
-      static_cast<int32_t>(checkSum(writer.data(), static_cast<size_t>(writer.length()))));
+      static_cast<int32_t>(fnv1a32(writer.data(), static_cast<size_t>(writer.length()))));
   return encodeStored(writer.data(), static_cast<size_t>(writer.length()));
 }
 
@@ -89,11 +94,11 @@ std::optional<RecordBook> RecordBook::decode(std::span<const uint8_t> bytes) {
   const auto* data = reader.data();
   if (reader.length() < 6) return std::nullopt;
   const size_t size = static_cast<size_t>(reader.length()) - 4;
-  const uint32_t sum =
-      static_cast<uint32_t>(data[size]) | (static_cast<uint32_t>(data[size + 1]) << 8) |
-      (static_cast<uint32_t>(data[size + 2]) << 16) | (static_cast<uint32_t>(data[size + 3]) << 24);
-  if (sum != checkSum(data, size)) return std::nullopt;
-  if (data[0] != kVersion || data[1] != kLevelCount) return std::nullopt;
+  if (loadLe32(data + size) != fnv1a32(data, size)) return std::nullopt;
+  if ((data[0] != kVersion && data[0] != kVersionBeforeSent) || data[1] != kLevelCount) {
+    return std::nullopt;
+  }
+  const uint8_t known = kReached | kSolved | kHinted | (data[0] == kVersion ? kSent : 0);
   RecordBook book;
   size_t at = 2;
   for (PersonalRecord& record : book.levels_) {
@@ -101,13 +106,14 @@ std::optional<RecordBook> RecordBook::decode(std::span<const uint8_t> bytes) {
     const uint8_t flags = data[at];
     const size_t length = data[at + 1] | (static_cast<size_t>(data[at + 2]) << 8);
     at += 3;
-    if ((flags & ~(kReached | kSolved | kHinted)) != 0 || length > kMaxRecordMoves ||
-        size - at < length || ((flags & kSolved) != 0) != (length > 0)) {
+    if ((flags & ~known) != 0 || length > kMaxRecordMoves || size - at < length ||
+        ((flags & kSolved) != 0) != (length > 0) || ((flags & kSent) != 0 && length == 0)) {
       return std::nullopt;
     }
     record.reached = (flags & kReached) != 0 || &record == &book.levels_[0];
     record.solved = (flags & kSolved) != 0;
     record.hinted = (flags & kHinted) != 0;
+    record.sent = (flags & kSent) != 0;
     record.moves.assign(reinterpret_cast<const char*>(data + at), length);
     for (char c : record.moves) {
       if (!isMoveLetter(c)) return std::nullopt;

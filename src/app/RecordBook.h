@@ -6,12 +6,19 @@
 // the level from its start through the rules, so a level continued from a
 // saved game (whose earlier moves are not known) cannot claim one.
 //
+// A record is sent to the score server at the next exchange of the online
+// score screen; once the server has settled it (took it or refused it for
+// good) it is marked sent and not sent again, until a better one replaces it.
+//
 // The file holds, in the stored-file layout of "save.dat": a version byte
-// (1), the number of levels (72), then for each level a flags byte (1
-// reached, 2 solved, 4 solved after a hint), the record's length (2 bytes,
-// least significant first) and its moves (U D L R < >), and last a 32-bit
-// FNV-1a sum of all that (least significant byte first), so that a file cut
-// short is found out. Anything else is a damaged file.
+// (2), the number of levels (72), then for each level a flags byte (1
+// reached, 2 solved, 4 solved after a hint, 8 the record was settled with
+// the score server), the record's length (2 bytes, least significant first)
+// and its moves (U D L R < >), and last a 32-bit FNV-1a sum of all that
+// (least significant byte first), so that a file cut short is found out.
+// Version 1, written before records went to the server, is the same without
+// flag 8, and reads as records not yet sent. Anything else is a damaged
+// file.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -29,6 +36,7 @@ struct PersonalRecord {
   bool solved = false;  // best and moves hold a record
   bool hinted = false;  // solved after a hint at least once
   std::string moves;    // the record's moves
+  bool sent = false;    // the score server settled this record
   int best() const { return static_cast<int>(moves.size()); }
 };
 
@@ -55,6 +63,10 @@ class RecordBook {
   // hinted; the next level becomes reached. True when anything changed
   // (and the file should be written).
   bool noteSolve(int levelIndex, std::string_view moves, bool hinted);
+  // The score server settled the level's record of these moves: it is not
+  // sent again. True when that changed anything (a record since replaced by
+  // a better one stays unsent).
+  bool markSent(int levelIndex, std::string_view moves);
 
   std::vector<uint8_t> encode() const;
   static std::optional<RecordBook> decode(std::span<const uint8_t> bytes);

@@ -17,6 +17,8 @@ enum class ScreenId : uint32_t {
   ConfirmNewGame = 10,
   LevelSelect = 11,   // beside the phone's screens: every level reached
   PracticeGame = 12,  // the game screen on the level select's level, as practice
+  RandomPuzzle = 13,  // choose or type a puzzle of the endless mode
+  PuzzleGame = 14,    // the game screen on Application::puzzleChoice
 };
 
 }  // namespace bt

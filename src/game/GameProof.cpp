@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "game/LevelTable.h"
+#include "game/PuzzleId.h"
 #include "game/Rules.h"
 
 namespace bt {
@@ -45,6 +46,19 @@ bool replaySolvesLevel(int32_t levelIndex, std::string_view moves) {
     if (!playMove(game, moves[i])) return false;
     // Only a turn can solve the board; the game ends the level at once then.
     if (!cursorMoveOf(moves[i]) && isSolved(game.board)) return i + 1 == moves.size();
+  }
+  return false;
+}
+
+bool replaySolvesPuzzle(const puzzle::Level& level, std::string_view moves) {
+  if (moves.empty() || level.side < puzzle::kMinPuzzleSide || level.side > puzzle::kMaxSide) {
+    return false;
+  }
+  const puzzle::PuzzleBoard board(level);
+  puzzle::Position position = board.start();
+  for (size_t i = 0; i < moves.size(); ++i) {
+    if (!board.apply(position, moves[i])) return false;
+    if (!cursorMoveOf(moves[i]) && board.solved(position)) return i + 1 == moves.size();
   }
   return false;
 }
@@ -129,6 +143,26 @@ std::string shortenLevelMoves(int32_t levelIndex, std::string_view moves) {
   }
   appendStraightPath(out, atX, atY, game.board.cursorX, game.board.cursorY);
   return out;
+}
+
+std::optional<std::string> resumedLevelMoves(int32_t levelIndex, std::string_view played,
+                                             const Board& continued) {
+  Game game;
+  if (!setUpLevel(game, levelIndex) || continued.levelIndex != levelIndex) return std::nullopt;
+  for (size_t i = 0; i < played.size(); ++i) {
+    if (!playMove(game, played[i])) return std::nullopt;
+    // A board solved before the end would have taken the game on.
+    if (i + 1 < played.size() && !cursorMoveOf(played[i]) && isSolved(game.board)) {
+      return std::nullopt;
+    }
+  }
+  if (game.board.side != continued.side || game.board.cells != continued.cells) return std::nullopt;
+  std::string moves(played);
+  if (!isSolved(game.board)) {
+    appendStraightPath(moves, game.board.cursorX, game.board.cursorY, continued.cursorX,
+                       continued.cursorY);
+  }
+  return moves;
 }
 
 }  // namespace bt

@@ -22,7 +22,9 @@
 #include <string_view>
 #include <vector>
 
+#include "game/Board.h"
 #include "game/LevelData.h"
+#include "game/PuzzleBoard.h"
 
 namespace bt {
 
@@ -41,6 +43,10 @@ bool isProofKey(char c);
 // Whether `moves`, played with the rules from the start of level levelIndex
 // (from 0), are all accepted and solve it with the last move and not before.
 bool replaySolvesLevel(int32_t levelIndex, std::string_view moves);
+
+// The same for a puzzle of the endless mode, played from its start as
+// PuzzleBoard plays it (the rules' numbering, ring and cursor bounds).
+bool replaySolvesPuzzle(const puzzle::Level& level, std::string_view moves);
 
 // Why a proof does not hold, as one line without its newline.
 struct ProofRefusal {
@@ -72,5 +78,16 @@ ParsedProof parseProof(std::string_view text);
 // change no marker, and the cursor's places form a rectangle). An unknown
 // level leaves `moves` as it is.
 std::string shortenLevelMoves(int32_t levelIndex, std::string_view moves);
+
+// The moves of a level continued from a saved game, counted from the
+// level's start: `played`, the level's keys before the game was saved, when
+// they replay from the level's start (each accepted, the board not solved
+// before the last) to the saved board's cells; then the straight path from
+// where they left the cursor to where the continued board has it (cursor
+// moves change no marker), unless the board they give is solved. So the
+// level's solve, played on from the continued board, replays from its
+// start. nullopt when they do not give the saved board.
+std::optional<std::string> resumedLevelMoves(int32_t levelIndex, std::string_view played,
+                                             const Board& continued);
 
 }  // namespace bt

@@ -89,6 +89,12 @@ Hint HintSearch::ask(const Game& game, std::span<const UndoHistory::MadeTurn> tu
   return answer();
 }
 
+void HintSearch::knowSolution(const Game& game, std::string_view moves, bool shortest) {
+  if (!game.board.isSetUp()) return;
+  Level& level = levelOf(game);
+  level.cache.add(level.board, puzzlePositionOf(game), moves, shortest);
+}
+
 void HintSearch::prepare(const Game& game) {
   if (!game.board.isSetUp()) return;
   wanted_ = true;

@@ -24,6 +24,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "game/PuzzleBoard.h"
 #include "game/Rules.h"
@@ -77,6 +78,10 @@ class HintSearch {
   // search for the position last asked about while the game still stands
   // there. True when its answer got better (ask again for it).
   bool work(const Game& game, uint64_t nodes);
+  // A solution of the game's level from the game's position (a puzzle's, as
+  // its generator found it, shortest when proven so), known from now on as a
+  // level's recorded solution is: hints along it cost nothing.
+  void knowSolution(const Game& game, std::string_view moves, bool shortest);
   // Builds the tables of the game's level at once (the game leaves them to
   // work(), between frames), and counts as asking for hints from then on.
   void prepare(const Game& game);

@@ -1,39 +1,46 @@
 #include "game/PuzzleGenerator.h"
 
 #include <algorithm>
+#include <array>
+#include <optional>
 #include <vector>
 
+#include "game/PuzzleScramble.h"
 #include "game/SeededRandom.h"
 #include "game/Solver.h"
 
 namespace bt::puzzle {
 namespace {
 
-// Solver nodes for one candidate's proof, then for a weighted search when
-// the proof does not finish, and for the whole generator. Setting a
-// candidate's solver up (its pattern tables) costs about as much as this
-// many nodes on the largest board, and counts as such against the total.
-constexpr uint64_t kProofBudget = 120'000;
-constexpr uint64_t kWeightedBudget = 40'000;
-constexpr uint64_t kTotalBudget = 600'000;
-constexpr uint64_t kCandidateCost = 15'000;
-constexpr int kMaxScrambles = 16;  // tries to scramble every marker off its tile
+// Solver nodes for a candidate's exact search, by difficulty, and for the
+// weighted search that looks for a shorter solution when the exact one
+// proved enough but found none within the band.
+constexpr std::array<uint64_t, 3> kExactWork = {40'000, 120'000, 150'000};
+constexpr uint64_t kWeightedWork = 80'000;
+// A third into the exact search, one whose proven least is still this far
+// below the band gives up.
+constexpr int kHopelessGap = 2;
+// A candidate's scramble and bounds.
+constexpr uint64_t kCandidateWork = 500;
+// The first scramble's length by difficulty; later ones follow the
+// candidates.
+constexpr std::array<int, 3> kFirstTurns = {3, 5, 8};
+constexpr int kFewestTurns = 1;
+constexpr int kMostTurns = 40;
 
-struct ScrambleRange {
-  int least;
-  int most;
-};
+// Par bands by side (5 to 10) and difficulty. A small board's hardest
+// positions take fewer keys: side 5 hardly has one beyond 18.
+constexpr std::array<std::array<ParBand, 3>, 6> kBands = {{
+    {{{5, 8}, {9, 12}, {13, 18}}},
+    {{{6, 9}, {10, 13}, {14, 20}}},
+    {{{6, 10}, {11, 14}, {15, 22}}},
+    {{{7, 10}, {11, 15}, {16, 24}}},
+    {{{7, 11}, {12, 16}, {17, 26}}},
+    {{{8, 12}, {13, 17}, {18, 28}}},
+}};
 
-ScrambleRange scrambleTurns(Difficulty difficulty) {
-  switch (difficulty) {
-    case Difficulty::Easy:
-      return {3, 4};
-    case Difficulty::Medium:
-      return {5, 7};
-    case Difficulty::Hard:
-      return {8, 11};
-  }
-  return {3, 4};
+size_t difficultyIndex(Difficulty difficulty) {
+  return static_cast<size_t>(difficulty);
 }
 
 // The seed of an id's random sequence: its text, hashed (FNV-1a), so that
@@ -47,73 +54,16 @@ uint64_t sequenceSeed(const PuzzleSpec& spec) {
   return hash;
 }
 
-std::vector<int> playCells(const PuzzleBoard& board) {
-  std::vector<int> cells;
+// A pattern table costs about as long to build as this many solver nodes:
+// its states are the pairs of places times the cursors.
+uint64_t tableWork(const PuzzleBoard& board) {
+  uint64_t places = 0;
   for (int y = 0; y < board.side(); ++y) {
-    for (int x = 0; x < board.side(); ++x) {
-      if (board.inPlay(x, y)) cells.push_back(cellIndex(x, y));
-    }
+    for (int x = 0; x < board.side(); ++x) places += board.inPlay(x, y) ? 1 : 0;
   }
-  return cells;
-}
-
-// Tiles on distinct random cells, the colours taking turns so that each has
-// its share of the pairs.
-Level tileLayout(const PuzzleSpec& spec, SeededRandom& random) {
-  Level level{spec.side, {}, {}};
-  std::vector<int> cells = playCells(PuzzleBoard(level));
-  for (int i = 0; i < spec.pairs; ++i) {
-    std::swap(cells[static_cast<size_t>(i)],
-              cells[static_cast<size_t>(i + random.below(static_cast<int>(cells.size()) - i))]);
-    const int cell = cells[static_cast<size_t>(i)];
-    level.tiles.push_back({cell % kMaxSide + 1, cell / kMaxSide + 1, i % spec.colours + 1});
-  }
-  return level;
-}
-
-// Random turns from the solved position, never one that undoes the turn
-// before; `undo` gets the turns that take them back.
-Position scramble(const PuzzleBoard& board, int turns, SeededRandom& random,
-                  std::vector<Turn>& undo) {
-  undo.clear();
-  Position position = board.start();
-  for (int cell = 0; cell < kCells; ++cell) position.markers[cell] = board.tile(cell);
-  int lastX = -1, lastY = -1;
-  bool lastCcw = false;
-  for (int i = 0; i < turns; ++i) {
-    const int x = random.between(board.minCursorX(), board.maxCursorX());
-    const int y = random.between(board.minCursorY(), board.maxCursorY());
-    const bool ccw = random.below(2) == 1;
-    if (x == lastX && y == lastY && ccw != lastCcw) {
-      --i;
-      continue;
-    }
-    position.cursorX = x;
-    position.cursorY = y;
-    rotateRing(position, ccw);
-    undo.insert(undo.begin(), Turn{x, y, !ccw});
-    lastX = x, lastY = y, lastCcw = ccw;
-  }
-  position.cursorX = board.start().cursorX;
-  position.cursorY = board.start().cursorY;
-  return position;
-}
-
-bool anyMarkerHome(const PuzzleBoard& board, const Position& position) {
-  for (int cell = 0; cell < kCells; ++cell) {
-    if (position.markers[cell] != kNone && position.markers[cell] == board.tile(cell)) return true;
-  }
-  return false;
-}
-
-Level withMarkers(Level level, const Position& position) {
-  level.markers.clear();
-  for (int cell = 0; cell < kCells; ++cell) {
-    const uint8_t marker = position.markers[cell];
-    if (marker != kNone)
-      level.markers.push_back({cell % kMaxSide + 1, cell / kMaxSide + 1, marker + 1});
-  }
-  return level;
+  const auto cursors = static_cast<uint64_t>((board.maxCursorX() - board.minCursorX() + 1) *
+                                             (board.maxCursorY() - board.minCursorY() + 1));
+  return places * places * cursors / 16;
 }
 
 int wantedMargin(int par) {
@@ -123,100 +73,187 @@ int wantedMargin(int par) {
 }  // namespace
 
 ParBand parBand(int side, Difficulty difficulty) {
-  // A larger board's cursor travels further between turns.
-  const int travel = (side - 5) / 2;
-  switch (difficulty) {
-    case Difficulty::Easy:
-      return {6 + travel, 13 + travel};
-    case Difficulty::Medium:
-      return {12 + travel, 21 + travel};
-    case Difficulty::Hard:
-      return {18 + travel, 32 + travel};
-  }
-  return {};
+  if (side < kMinPuzzleSide || side > kMaxPuzzleSide) return {};
+  return kBands[static_cast<size_t>(side - kMinPuzzleSide)][difficultyIndex(difficulty)];
 }
 
+struct PuzzleGenerator::Layout {
+  Layout(const Level& tiles, uint64_t seed)
+      : tiles(tiles), board(solvedLevel(tiles)), solver(board, false), random(seed) {}
+
+  Level tiles;
+  PuzzleBoard board;  // solved; the solver keeps a reference
+  Solver solver;
+  SeededRandom random;  // the scrambles'
+};
+
 struct PuzzleGenerator::Candidate {
-  GeneratedPuzzle puzzle;
+  Scramble scramble;
   int plainBound = 0;
+  int atLeast = 0;  // no solution is shorter
+  bool proven = false;
+  std::string best;          // the shortest solution found
+  uint64_t stageBudget = 0;  // of the search running
+  uint64_t stageNodes = 0;   // searched in it so far
+  uint64_t checkpoint = 0;   // where the exact search may give up
+  // Keeps a solution found when it is shorter.
+  void consider(const std::optional<std::vector<Turn>>& turns) {
+    if (!turns) return;
+    std::string moves = movesForTurns(*turns, scramble.start.cursorX, scramble.start.cursorY);
+    if (moves.size() < best.size()) best = std::move(moves);
+  }
 };
 
 PuzzleGenerator::PuzzleGenerator(const PuzzleSpec& spec)
-    : spec_(spec), random_(sequenceSeed(spec)) {}
+    : spec_(spec),
+      band_(parBand(spec.side, spec.difficulty)),
+      random_(sequenceSeed(spec)),
+      turns_(kFirstTurns[difficultyIndex(spec.difficulty)]) {}
 
-PuzzleGenerator::Candidate PuzzleGenerator::nextCandidate() {
+PuzzleGenerator::~PuzzleGenerator() = default;
+
+void PuzzleGenerator::newLayout() {
   SeededRandom random(random_);
-  random_ = random.next();  // the next candidate's own sequence
-  Candidate candidate;
-  Level level = tileLayout(spec_, random);
-  const ScrambleRange range = scrambleTurns(spec_.difficulty);
-  PuzzleBoard board(level);
-  Position start;
-  std::vector<Turn> undo;
-  for (int i = 0; i < kMaxScrambles; ++i) {
-    start = scramble(board, random.between(range.least, range.most), random, undo);
-    if (!anyMarkerHome(board, start)) break;
-  }
-  candidate.puzzle.level = withMarkers(level, start);
-  PuzzleBoard scrambled(candidate.puzzle.level);
-  Solver solver(scrambled);
-  candidate.plainBound = solver.plainBound(scrambled.start());
-  SearchOutcome exact =
-      solver.search(scrambled.start(), {.weight = 1.0, .nodeBudget = kProofBudget});
-  candidate.puzzle.nodes = exact.nodes;
-  const int startX = scrambled.start().cursorX, startY = scrambled.start().cursorY;
-  candidate.puzzle.proven = exact.complete && exact.turns.has_value();
-  // The scramble taken back always solves it; a search may know better.
-  std::string solution = movesForTurns(undo, startX, startY);
-  auto keepShorter = [&](const std::optional<std::vector<Turn>>& turns) {
-    if (!turns) return;
-    std::string found = movesForTurns(*turns, startX, startY);
-    if (found.size() < solution.size()) solution = std::move(found);
-  };
-  keepShorter(exact.turns);
-  if (!candidate.puzzle.proven) {
-    SearchOutcome weighted =
-        solver.search(scrambled.start(), {.weight = 2.0, .nodeBudget = kWeightedBudget});
-    candidate.puzzle.nodes += weighted.nodes;
-    keepShorter(weighted.turns);
-  }
-  candidate.puzzle.solution = std::move(solution);
-  candidate.puzzle.par = static_cast<int>(candidate.puzzle.solution.size());
-  candidate.puzzle.meetsCriteria =
-      !anyMarkerHome(scrambled, scrambled.start()) && distanceFromBand(candidate.puzzle.par) == 0 &&
-      candidate.puzzle.par >= candidate.plainBound + wantedMargin(candidate.puzzle.par);
-  return candidate;
+  random_ = random.next();  // the next layout's own sequence
+  const Level tiles = tileLayout(spec_, random);
+  layout_ = std::make_unique<Layout>(tiles, random.next());
+  scrambles_ = 0;
+  stage_ = Stage::Tables;
 }
 
-int PuzzleGenerator::distanceFromBand(int par) const {
-  const ParBand band = parBand(spec_.side, spec_.difficulty);
-  if (par < band.least) return band.least - par;
-  return par > band.most ? par - band.most : 0;
+bool PuzzleGenerator::buildTable() {
+  if (!layout_->solver.buildNextTable()) return false;
+  work_ += tableWork(layout_->board);
+  return true;
 }
 
-bool PuzzleGenerator::step() {
-  if (done_) return true;
-  Candidate candidate = nextCandidate();
-  const int tried = best_.candidates + 1;
-  const uint64_t spent = best_.nodes + candidate.puzzle.nodes;
-  work_ += candidate.puzzle.nodes + kCandidateCost;
+void PuzzleGenerator::newCandidate() {
+  ++scrambles_;
+  work_ += kCandidateWork;
+  Layout& layout = *layout_;
+  candidate_ = std::make_unique<Candidate>();
+  Candidate& c = *candidate_;
+  c.scramble = scramble(layout.board, turns_, layout.random);
+  c.best = c.scramble.wayBack;
+  const Position& start = c.scramble.start;
+  c.plainBound = layout.solver.plainBound(start);
+  c.atLeast = layout.solver.lowerBound(start);
+  // Plainly too easy or too hard: no search.
+  if (static_cast<int>(c.best.size()) < band_.least || c.atLeast > band_.most ||
+      anyMarkerHome(layout.board, start)) {
+    judge();
+    return;
+  }
+  c.stageBudget = kExactWork[difficultyIndex(spec_.difficulty)];
+  c.checkpoint = c.stageBudget / 3;
+  layout.solver.beginSearch(start, {.weight = 1.0,
+                                    .nodeBudget = c.stageBudget,
+                                    .costBelow = band_.most + 1,
+                                    .tripleTables = false});
+  stage_ = Stage::Exact;
+}
+
+void PuzzleGenerator::search(uint64_t units) {
+  Candidate& c = *candidate_;
+  Solver& solver = layout_->solver;
+  const bool exact = stage_ == Stage::Exact;
+  const uint64_t stop = exact && c.stageNodes < c.checkpoint ? c.checkpoint : c.stageBudget;
+  const SearchOutcome outcome = solver.continueSearch(std::min(units, stop - c.stageNodes));
+  // An unfinished search counts the node it refused at the budget.
+  const uint64_t searched = outcome.complete ? outcome.nodes : outcome.nodes - 1;
+  work_ += searched - c.stageNodes;
+  c.stageNodes = searched;
+  if (!outcome.complete) {
+    if (c.stageNodes < stop) return;
+    // At the checkpoint a search still far from the band's least gives up.
+    if (stop < c.stageBudget && outcome.provenAtLeast + kHopelessGap >= band_.least) return;
+  }
+  c.consider(outcome.turns);
+  if (exact) {
+    c.atLeast = std::max(c.atLeast, outcome.provenAtLeast);
+    c.proven = outcome.complete && outcome.turns.has_value();
+    // Proven hard enough, but the solutions known are too long: a weighted
+    // search may find one within the band.
+    if (!c.proven && c.atLeast >= band_.least && c.atLeast <= band_.most &&
+        static_cast<int>(c.best.size()) > c.atLeast) {
+      c.stageBudget = kWeightedWork;
+      c.stageNodes = 0;
+      solver.beginSearch(c.scramble.start, {.weight = 2.0,
+                                            .nodeBudget = kWeightedWork,
+                                            .costBelow = static_cast<int>(c.best.size()),
+                                            .tripleTables = false});
+      stage_ = Stage::Weighted;
+      return;
+    }
+  }
+  judge();
+}
+
+int PuzzleGenerator::distanceFromBand(const Candidate& c) const {
+  const int par = static_cast<int>(c.best.size());
+  if (par < band_.least) return band_.least - par;
+  if (c.atLeast > band_.most) return c.atLeast - band_.most;
+  return par > band_.most ? par - band_.most : 0;
+}
+
+void PuzzleGenerator::judge() {
+  Candidate& c = *candidate_;
+  const PuzzleBoard& board = layout_->board;
+  const int par = static_cast<int>(c.best.size());
+  const bool meets = !anyMarkerHome(board, c.scramble.start) && c.atLeast >= band_.least &&
+                     par <= band_.most && c.atLeast >= c.plainBound + wantedMargin(c.atLeast);
+  // Too easy: a turn more. Too hard, or too hard to tell: one less.
+  if (par < band_.least) {
+    turns_ = std::min(turns_ + 1, kMostTurns);
+  } else if (c.atLeast > band_.most || c.atLeast < band_.least || par > band_.most) {
+    turns_ = std::max(turns_ - 1, kFewestTurns);
+  }
   // A candidate that misses the criteria is kept only while none nearer is
   // known: one in the band before any outside it.
-  const int distance =
-      2 * distanceFromBand(candidate.puzzle.par) + (candidate.puzzle.meetsCriteria ? 0 : 1);
-  if (candidate.puzzle.meetsCriteria || distance < bestDistance_) {
-    best_ = std::move(candidate.puzzle);
+  const int distance = 2 * distanceFromBand(c) + (meets ? 0 : 1);
+  const int tried = best_.candidates + 1;
+  if (meets || distance < bestDistance_) {
     bestDistance_ = distance;
+    best_.level = withMarkers(layout_->tiles, c.scramble.start);
+    best_.solution = c.best;
+    best_.par = par;
+    best_.proven = c.proven || c.atLeast == par;
+    best_.provenAtLeast = std::min(c.atLeast, par);
+    best_.meetsCriteria = meets;
   }
   best_.candidates = tried;
-  best_.nodes = spent;
-  done_ = best_.meetsCriteria || work_ >= kTotalBudget;
+  best_.work = work_;
+  candidate_.reset();
+  stage_ = scrambles_ < kScramblesPerLayout ? Stage::NewCandidate : Stage::NewLayout;
+  done_ = meets || work_ >= kTotalWork;
+  if (done_) layout_.reset();
+}
+
+bool PuzzleGenerator::step(uint64_t work) {
+  const uint64_t until = work_ + std::max<uint64_t>(work, 1);
+  while (!done_ && work_ < until) {
+    switch (stage_) {
+      case Stage::NewLayout:
+        newLayout();
+        break;
+      case Stage::Tables:
+        if (!buildTable()) stage_ = Stage::NewCandidate;
+        break;
+      case Stage::NewCandidate:
+        newCandidate();
+        break;
+      case Stage::Exact:
+      case Stage::Weighted:
+        search(until - work_);
+        break;
+    }
+  }
   return done_;
 }
 
 GeneratedPuzzle generatePuzzle(const PuzzleSpec& spec) {
   PuzzleGenerator generator(spec);
-  while (!generator.step()) {
+  while (!generator.step(PuzzleGenerator::kTotalWork)) {
   }
   return generator.puzzle();
 }

@@ -34,8 +34,23 @@ void startLevel(Game& game, int32_t levelIndex) {
   game.lastSolved = SolvedLevel{};
   game.rotation = Rotation{};
   game.gameOver = false;
+  game.puzzle.reset();
   game.board.levelIndex = levelIndex;
   LevelTable::loadLevel(game.board, levelIndex);
+}
+
+bool startPuzzle(Game& game, const Board& start) {
+  if (!start.isSetUp()) return false;
+  auto puzzle = std::make_shared<Board>(start);
+  puzzle->levelIndex = kPuzzleLevelIndex;
+  game.moves.clear();
+  game.hintUsed = false;
+  game.lastSolved = SolvedLevel{};
+  game.rotation = Rotation{};
+  game.gameOver = false;
+  game.board = *puzzle;
+  game.puzzle = std::move(puzzle);
+  return true;
 }
 
 bool moveCursor(Board& board, Move move) {
@@ -111,8 +126,23 @@ void finishRotation(Game& game) {
   if (game.rotation.rotating) commitRotation(game);
 }
 
+namespace {
+
+GameStatus checkPuzzle(Game& game) {
+  if (game.gameOver) return GameStatus::PuzzleSolved;
+  if (game.rotation.rotating || !isSolved(game.board)) return GameStatus::Playing;
+  game.lastSolved = SolvedLevel{kPuzzleLevelIndex, std::move(game.moves), game.hintUsed};
+  game.moves.clear();
+  game.hintUsed = false;
+  game.gameOver = true;
+  return GameStatus::PuzzleSolved;
+}
+
+}  // namespace
+
 GameStatus checkCompletion(Game& game) {
   Board& board = game.board;
+  if (game.puzzle && board.isSetUp()) return checkPuzzle(game);
   if (board.isSetUp() && !game.rotation.rotating && isSolved(board)) {
     // Every redraw of a finished game counts on; the count stops at the top.
     game.lastSolved = SolvedLevel{board.levelIndex, std::move(game.moves), game.hintUsed};
@@ -131,7 +161,12 @@ GameStatus checkCompletion(Game& game) {
 
 void restartLevel(Game& game) {
   if (!game.board.isSetUp()) return;
-  if (!LevelTable::loadLevel(game.board, game.board.levelIndex)) return;
+  if (game.puzzle) {
+    game.board = *game.puzzle;
+    game.gameOver = false;
+  } else if (!LevelTable::loadLevel(game.board, game.board.levelIndex)) {
+    return;
+  }
   game.rotation.rotating = false;
   game.moves.clear();
   game.hintUsed = false;

@@ -12,6 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,8 @@ namespace bt {
 inline constexpr int kRingSize = 8;
 inline constexpr int kRotationFrames = 17;
 inline constexpr int kLastLevelIndex = kLevelCount - 1;
+// The levelIndex of a puzzle of the endless mode: no level of the table.
+inline constexpr int32_t kPuzzleLevelIndex = -2;
 
 struct RingOffset {
   int dx, dy;
@@ -70,6 +73,9 @@ struct Game {
   // reports solved keeps its flag in lastSolved. Not part of "save.dat".
   bool hintUsed = false;
   SolvedLevel lastSolved;
+  // A puzzle of the endless mode (startPuzzle): its start, which a restart
+  // sets up again; none while the built-in levels are played.
+  std::shared_ptr<const Board> puzzle;
 };
 
 enum class Move { Up, Down, Left, Right };
@@ -80,12 +86,21 @@ enum class RotationStart {
   Started,  // the ring's markers are lifted and sliding
 };
 
-enum class GameStatus { Playing, LevelComplete, GameOver };
+enum class GameStatus {
+  Playing,
+  LevelComplete,
+  GameOver,
+  PuzzleSolved,  // a puzzle of the endless mode is solved: nothing follows it
+};
 
 // Sets level 1 up: levelIndex 0, no rotation, gameOver clear.
 void startNewGame(Game& game);
 // The same for any level (0 to kLastLevelIndex), as practice plays it.
 void startLevel(Game& game, int32_t levelIndex);
+// Sets a puzzle of the endless mode up: the board start (its levelIndex
+// becomes kPuzzleLevelIndex), no rotation, gameOver clear. A board start
+// that is not set up is refused and changes nothing (false).
+bool startPuzzle(Game& game, const Board& start);
 // Moves the cursor one cell when the ring stays inside the board; false (and
 // no change) otherwise.
 bool moveCursor(Board& board, Move move);
@@ -102,13 +117,16 @@ void stepRotation(Game& game);
 // Commits a running rotation at once, as its 17th frame would.
 void finishRotation(Game& game);
 // The check of each redraw: a solved board (and no rotation running) moves
-// to the next level, or past the last level ends the game. Returns what
+// to the next level, or past the last level ends the game. A solved puzzle
+// ends the game at once (PuzzleSolved, from then on until a restart; its
+// moves and hint in lastSolved, levelIndex kPuzzleLevelIndex). Returns what
 // happened.
 GameStatus checkCompletion(Game& game);
 // The ring position piece k of a rotation slides towards.
 size_t nextRingPosition(const Rotation& rotation, size_t k);
 // Sets the current level up afresh, dropping a running rotation's pieces.
-// Nothing on a board that was never set up or once past the last level.
+// Nothing on a board that was never set up or once past the last level. A
+// puzzle is set up from its start again, also once solved (gameOver clear).
 void restartLevel(Game& game);
 // One move of a recorded solution ('U' 'D' 'L' 'R', '<' rotate left, '>'
 // rotate right), a rotation committed at once; false for a refused move or

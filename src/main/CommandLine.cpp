@@ -3,6 +3,7 @@
 #include <charconv>
 #include <optional>
 
+#include "game/PuzzleId.h"
 #include "platform/os/Quote.h"
 
 namespace bt {
@@ -23,7 +24,7 @@ bool parseScale(const std::string& text, int& scale) {
 // The options that take a value; --name=value is accepted as well.
 bool takesValue(const std::string& name) {
   return name == "--display" || name == "--scale" || name == "--data-dir" || name == "--art-dir" ||
-         name == "--script" || name == "--wav" || name == "--score-server";
+         name == "--script" || name == "--wav" || name == "--score-server" || name == "--puzzle";
 }
 
 std::optional<CommandLineError> applyValue(ProgramOptions& options, const std::string& name,
@@ -52,6 +53,13 @@ std::optional<CommandLineError> applyValue(ProgramOptions& options, const std::s
     options.script = value;
   } else if (name == "--wav") {
     options.wav = value;
+  } else if (name == "--puzzle") {
+    const auto spec = puzzle::parsePuzzleId(value);
+    if (!spec) {
+      return CommandLineError{"--puzzle takes a puzzle id such as 8c3p6m-k4x9q, not " +
+                              quote(value)};
+    }
+    options.puzzle = puzzle::formatPuzzleId(*spec);
   } else if (name == "--score-server") {
     const std::optional<ScoreServer> server = parseScoreServer(value);
     if (!server) {
@@ -72,7 +80,7 @@ std::optional<CommandLineError> checkCombination(const ProgramOptions& options) 
   if (!options.headless && !options.wav.empty()) {
     return CommandLineError{"--wav works only with --headless"};
   }
-  if (options.records && options.headless) {
+  if (options.records && (options.headless || !options.puzzle.empty())) {
     return CommandLineError{"--records prints the records and runs nothing else"};
   }
   return std::nullopt;
@@ -122,7 +130,7 @@ std::variant<ProgramOptions, CommandLineError> parseCommandLine(
 const char* usageText() {
   return "usage: brambletop [--display 240x320|176x220] [--scale N] [--fullscreen|--windowed]\n"
          "                  [--data-dir DIR] [--art-dir DIR] [--score-server HOST[:PORT]]\n"
-         "                  [--headless --script FILE [--wav FILE]]\n"
+         "                  [--puzzle ID] [--headless --script FILE [--wav FILE]]\n"
          "       brambletop --records [--data-dir DIR]\n";
 }
 

@@ -2,7 +2,7 @@
 // The program's command line:
 //   brambletop [--display 240x320|176x220] [--scale N] [--fullscreen|--windowed]
 //              [--data-dir DIR] [--art-dir DIR] [--score-server HOST[:PORT]]
-//              [--headless --script FILE [--wav FILE]]
+//              [--puzzle ID] [--headless --script FILE [--wav FILE]]
 #include <optional>
 #include <string>
 #include <variant>
@@ -26,6 +26,7 @@ struct ProgramOptions {
   std::string wav;
   bool help = false;
   bool records = false;  // print the personal records and end
+  std::string puzzle;    // a puzzle id to start with (checked), "" for none
 };
 
 struct CommandLineError {

@@ -11,7 +11,8 @@ namespace bt {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kPageOptions{"display", "scale", "score-server"};
+constexpr std::array<std::string_view, 4> kPageOptions{"display", "scale", "score-server",
+                                                       "puzzle"};
 
 bool isPageOption(std::string_view name) {
   for (std::string_view option : kPageOptions) {

@@ -1,8 +1,9 @@
 #pragma once
 // The options of the program as a web page, read from the page's address:
-// "?display=176x220&scale=1&score-server=HOST:PORT" stands for the command
-// line "--display 176x220 --scale 1 --score-server HOST:PORT". Only these
-// three are taken; anything else is a mistake the page reports.
+// "?display=176x220&scale=1&score-server=HOST:PORT&puzzle=ID" stands for the
+// command line "--display 176x220 --scale 1 --score-server HOST:PORT --puzzle
+// ID". Only these four are taken; anything else is a mistake the page
+// reports.
 #include <string>
 #include <string_view>
 #include <variant>

@@ -71,6 +71,8 @@ bool runApplication(platform::Platform& platform, const ProgramOptions& options,
   Application app(platform, options.width, options.height, makeScreenFactory(options.scoreServer),
                   folders);
   if (inWindow) app.introduceLegendOnFirstGame();
+  // A puzzle asked for on the command line comes first, without the intro.
+  if (!options.puzzle.empty()) app.openPuzzle(options.puzzle);
   if (!app.openDisplay()) return false;
   runFrameLoop(app);
   return true;
@@ -128,8 +130,9 @@ int runDesktop(const ProgramOptions& options) {
     warn("cannot start the display: " + error);
     return 1;
   }
-  // A second start only brings the first one's window to the front.
-  if (platform->raiseRunningInstance()) return 0;
+  // A second start only brings the first one's window to the front, and
+  // hands it the puzzle it was asked for.
+  if (platform->raiseRunningInstance(options.puzzle)) return 0;
   std::string problem;
   const std::optional<Folders> folders = chooseFolders(options, problem);
   if (!folders) {

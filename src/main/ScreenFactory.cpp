@@ -10,6 +10,7 @@
 #include "screens/MainMenuScreen.h"
 #include "screens/OnlineScoreScreen.h"
 #include "screens/OptionsScreen.h"
+#include "screens/RandomPuzzleScreen.h"
 #include "screens/ScoreTableScreen.h"
 
 namespace bt {
@@ -24,6 +25,10 @@ std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app, const ScoreSer
       return std::make_unique<GameScreen>(app, GameStart::Practice);
     case ScreenId::LevelSelect:
       return std::make_unique<LevelSelectScreen>(app);
+    case ScreenId::RandomPuzzle:
+      return std::make_unique<RandomPuzzleScreen>(app);
+    case ScreenId::PuzzleGame:
+      return std::make_unique<GameScreen>(app, GameStart::Puzzle);
     case ScreenId::MainMenu:
       return std::make_unique<MainMenuScreen>(app);
     case ScreenId::Options:

@@ -60,6 +60,8 @@ int main() {
   auto app =
       std::make_shared<bt::Application>(*platform, options->width, options->height,
                                         bt::makeScreenFactory(options->scoreServer), folders);
+  // "?puzzle=ID" opens that puzzle first, without the intro.
+  if (!options->puzzle.empty()) app->openPuzzle(options->puzzle);
   if (!app->openDisplay()) {
     bt::platform::showPageText("Brambletop cannot start: the page has no canvas to draw on.");
     return 1;

@@ -1,5 +1,7 @@
 #include "net/ExchangeExtras.h"
 
+#include <charconv>
+
 #include "net/RecordsRequest.h"
 
 namespace bt {
@@ -10,13 +12,33 @@ constexpr int kOkStatus = 200;
 // Each level's best: 72 lines of at most 25 bytes, with room.
 constexpr size_t kMaxWorldRecordsReply = 4096;
 
-// Refusals that sending again would not change: a time-out, too many
-// requests and the server's own troubles might.
+// The score server's refusals of a record itself (malformed, not solving,
+// too long), which sending it again would not change. Anything else (a
+// time-out, too many requests, the server's own troubles, or a server
+// without the records' paths, 404 or 405) leaves it to be sent again, since
+// a record marked settled is never sent again.
 bool refusedForGood(int status) {
-  return status >= 400 && status < 500 && status != 408 && status != 429;
+  return status == 400 || status == 403 || status == 413;
 }
 
 }  // namespace
+
+RecordSubmission levelRecord(int32_t level, std::string name, std::string moves) {
+  return {std::to_string(level), std::move(name), std::move(moves)};
+}
+
+RecordSubmission puzzleRecord(std::string puzzleId, std::string name, std::string moves) {
+  return {std::move(puzzleId), std::move(name), std::move(moves)};
+}
+
+std::optional<int32_t> levelOf(const RecordSubmission& record) {
+  const std::string& key = record.key;
+  if (key.empty() || key.size() > 4 || key.front() == '0') return std::nullopt;
+  int32_t level = 0;
+  const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), level);
+  if (error != std::errc() || end != key.data() + key.size()) return std::nullopt;
+  return level;
+}
 
 std::vector<RequestPlan> planExtras(std::string_view gameId, const ExchangeExtras& extras) {
   std::vector<RequestPlan> plans;
@@ -24,7 +46,7 @@ std::vector<RequestPlan> planExtras(std::string_view gameId, const ExchangeExtra
     const RecordSubmission& record = extras.records[i];
     RequestPlan plan;
     plan.kind = RequestPlan::Kind::Record;
-    plan.path = levelRecordsPath(gameId, record.level);
+    plan.path = recordsPath(gameId, record.key);
     plan.body = recordBody(record.name, record.moves);
     plan.record = i;
     plans.push_back(std::move(plan));

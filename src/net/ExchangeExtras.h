@@ -1,7 +1,7 @@
 #pragma once
 // What a score exchange may send after its own request, and what that
-// brought: the player's new world records, level by level, and a fetch of
-// each level's world best (see net/protocol/RecordsProtocol.h).
+// brought: the player's new world records, of levels and of daily puzzles,
+// and a fetch of each level's world best (see net/protocol/RecordsProtocol.h).
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -18,12 +18,20 @@ namespace bt {
 // minute from one address); the rest wait for a later one.
 inline constexpr size_t kMaxRecordsPerExchange = 25;
 
-// A personal record to send: the moves that solved the level (from 1).
+// A personal record to send: the moves that solved a level, or a puzzle of
+// the endless mode (the daily puzzle's; the server takes those of the last
+// 30 days), from its start.
 struct RecordSubmission {
-  int32_t level = 0;
+  std::string key;  // the level's number from 1 ("12"), or the puzzle's id
   std::string name;
   std::string moves;
 };
+
+RecordSubmission levelRecord(int32_t level, std::string name, std::string moves);
+// For the daily puzzle: its id as formatPuzzleId writes it ("8c4p7m-2r3ch").
+RecordSubmission puzzleRecord(std::string puzzleId, std::string name, std::string moves);
+// The level (from 1) a record is for; nullopt for a puzzle's.
+std::optional<int32_t> levelOf(const RecordSubmission& record);
 
 struct ExchangeExtras {
   std::vector<RecordSubmission> records;
@@ -33,7 +41,7 @@ struct ExchangeExtras {
 enum class RecordOutcome {
   NotSent,  // not sent, or no answer that settles it: send it again later
   Kept,     // the server took it (and kept it if it beats the name's best)
-  Refused,  // the server will never take it (the moves do not solve the level)
+  Refused,  // the server will never take it (400, 403, 413: the moves do not solve it)
 };
 
 struct ExtrasOutcome {

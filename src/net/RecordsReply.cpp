@@ -17,14 +17,6 @@ bool readCount(std::string_view text, int32_t most, int32_t& value) {
   return error == std::errc() && end == text.data() + text.size() && value >= 1 && value <= most;
 }
 
-bool isName(std::string_view text) {
-  if (text.empty() || text.size() > kMaxNameLength) return false;
-  for (char c : text) {
-    if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
-  }
-  return true;
-}
-
 // The items of one line between single spaces.
 std::vector<std::string_view> itemsOf(std::string_view line) {
   std::vector<std::string_view> items;
@@ -48,12 +40,20 @@ void forEachLine(std::string_view body, Take take) {
 }
 
 bool readRecord(std::string_view count, std::string_view name, LevelRecord& record) {
-  if (!readCount(count, kMaxRecordMoves, record.moves) || !isName(name)) return false;
+  if (!readCount(count, kMaxRecordMoves, record.moves) || !isRecordName(name)) return false;
   record.name = std::string(name);
   return true;
 }
 
 }  // namespace
+
+bool isRecordName(std::string_view text) {
+  if (text.empty() || text.size() > kMaxNameLength) return false;
+  for (char c : text) {
+    if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+  }
+  return true;
+}
 
 std::vector<LevelRecord> parseLevelRecords(std::string_view body) {
   std::vector<LevelRecord> records;

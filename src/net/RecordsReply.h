@@ -28,6 +28,9 @@ struct WorldRecord {
   bool operator==(const WorldRecord&) const = default;
 };
 
+// Whether the text is a name the server keeps: 1 to 15 of A-Z 0-9.
+bool isRecordName(std::string_view text);
+
 // A level's ten best, fewest first as sent; at most ten.
 std::vector<LevelRecord> parseLevelRecords(std::string_view body);
 // Each level's best, as sent; at most one per level, at most kMaxRecordLevel.

@@ -31,8 +31,16 @@ std::string worldRecordsPath(std::string_view gameId) {
   return std::string(kRecordsPathPrefix) + percentEncode(gameId);
 }
 
+std::string recordsPath(std::string_view gameId, std::string_view key) {
+  return worldRecordsPath(gameId) + "/" + percentEncode(key);
+}
+
 std::string levelRecordsPath(std::string_view gameId, int32_t level) {
-  return worldRecordsPath(gameId) + "/" + std::to_string(level);
+  return recordsPath(gameId, std::to_string(level));
+}
+
+std::string dailyRecordsPath(std::string_view gameId) {
+  return recordsPath(gameId, kDailyRecordsSegment);
 }
 
 std::string recordBody(std::string_view name, std::string_view moves) {

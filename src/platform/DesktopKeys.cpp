@@ -43,7 +43,7 @@ constexpr std::array<std::pair<std::string_view, DesktopKey>, 21> kCodeNames{{
 
 // Keyboard names of the phone's codes (the first key of each in the table)
 // and of the desktop's own codes other than the letters.
-constexpr std::array<std::pair<uint32_t, std::string_view>, 21> kKeyboardNames{{
+constexpr std::array<std::pair<uint32_t, std::string_view>, 22> kKeyboardNames{{
     {kVkLeft, "Left"},
     {kVkUp, "Up"},
     {kVkRight, "Right"},
@@ -63,9 +63,10 @@ constexpr std::array<std::pair<uint32_t, std::string_view>, 21> kKeyboardNames{{
     {kVkUndo, "Ctrl+Z"},
     {kVkRedo, "Ctrl+Y"},
     {kVkLegend, "?"},
-    // Sent by the page's checkbox, no keyboard key.
+    // Sent by the page's checkbox and button, no keyboard key.
     {kVkMovesShown, "moves shown"},
     {kVkMovesHidden, "moves hidden"},
+    {kVkLevelSelect, "Levels"},
 }};
 constexpr std::string_view kDigitNames[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
 // The phone's "F3" to "F10": keyboard F5 to F12, with F11 taken by fullscreen.

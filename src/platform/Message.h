@@ -15,6 +15,8 @@ inline constexpr uint32_t kMessageKeyUp = 257;
 inline constexpr uint32_t kMessagePenMove = 512;  // lParam: x low 16 bits, y high
 inline constexpr uint32_t kMessagePenDown = 513;
 inline constexpr uint32_t kMessagePenUp = 514;
+// A later start handed something to open over (Platform::takeOpenRequest).
+inline constexpr uint32_t kMessageOpenRequest = 0x8001;
 
 struct Message {
   uint32_t id = 0;

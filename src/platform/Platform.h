@@ -4,7 +4,10 @@
 // output, the network, the per-user registry, the single-instance rule. Two
 // backends implement it: sdl (a desktop window) and headless (virtual time,
 // for tests and scripted runs).
+#include <chrono>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +18,13 @@
 #include "platform/WaveOut.h"
 
 namespace bt::platform {
+
+// Work running on a thread of its own (Platform::startBackgroundTask).
+// Destroying it waits until the work has returned.
+class BackgroundTask {
+ public:
+  virtual ~BackgroundTask() = default;
+};
 
 class Platform {
  public:
@@ -66,9 +76,40 @@ class Platform {
   virtual void showKeyLegend(std::string_view text) { (void)text; }
 
   // The single-instance rule: true when the program already runs for this
-  // user, after asking that instance to bring its window to the front; false
-  // when this is the only one (which then answers such requests itself).
-  virtual bool raiseRunningInstance() = 0;
+  // user, after asking that instance to bring its window to the front and,
+  // unless openRequest is empty, to open what it names (a puzzle id); false
+  // when this is the only one (which then answers such requests itself:
+  // takeOpenRequest).
+  virtual bool raiseRunningInstance(std::string_view openRequest) = 0;
+  // What a later start asked this instance to open, oldest first; nullopt
+  // when nothing waits. Each arrival is posted as a kMessageOpenRequest.
+  virtual std::optional<std::string> takeOpenRequest() { return std::nullopt; }
+
+  // Runs work on a thread of its own and returns at once; nullptr where the
+  // backend runs no threads (the page; headless runs, whose frames stay the
+  // same from run to run), and the caller then does the work in slices
+  // between frames. The work must return soon once its caller asks it to (a
+  // flag of their own); destroying the task waits for it.
+  virtual std::unique_ptr<BackgroundTask> startBackgroundTask(std::function<void()> work) {
+    (void)work;
+    return nullptr;
+  }
+
+  // Today in UTC, as days since 1970-01-01.
+  virtual long utcDay() {
+    using namespace std::chrono;
+    return static_cast<long>(floor<days>(system_clock::now()).time_since_epoch().count());
+  }
+
+  // Puts text on the system's clipboard; false where there is none or it
+  // refused.
+  virtual bool copyText(std::string_view text) {
+    (void)text;
+    return false;
+  }
+  // A short text the player may copy now (a daily puzzle's result), "" when
+  // there is none any more: a page shows a button that copies it.
+  virtual void offerShareText(std::string_view text) { (void)text; }
 
   // Tells the player, outside the phone's picture, that a file of theirs
   // could not be saved (message: one sentence naming the file and the

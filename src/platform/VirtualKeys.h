@@ -41,6 +41,9 @@ inline constexpr int kLetterCount = 26;
 // The page's checkbox for the moves in the picture: set, or cleared.
 inline constexpr uint32_t kVkMovesShown = 184;
 inline constexpr uint32_t kVkMovesHidden = 185;
+// The page's Levels button: the level select where the main menu's L opens
+// it, and nothing elsewhere (never a letter typed into a name).
+inline constexpr uint32_t kVkLevelSelect = 186;
 
 // A letter's code, alone or with Shift.
 constexpr uint32_t letterKey(char letter, bool shift = false) {
@@ -61,7 +64,7 @@ constexpr bool isShiftedLetter(uint32_t code) {
 }
 // True for the codes above: the desktop's own keys.
 constexpr bool isDesktopKey(uint32_t code) {
-  return code == kVkUndo || (code >= kVkEscape && code <= kVkMovesHidden);
+  return code == kVkUndo || (code >= kVkEscape && code <= kVkLevelSelect);
 }
 
 }  // namespace bt::platform

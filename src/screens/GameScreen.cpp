@@ -8,6 +8,7 @@
 #include "app/KeyMap.h"
 #include "app/ScoreRanking.h"
 #include "art/BoardSprites.h"
+#include "game/GameProof.h"
 #include "game/GamePuzzle.h"
 #include "game/LevelData.h"
 #include "game/LevelPar.h"
@@ -47,9 +48,14 @@ void GameScreen::enter() {
     rotationSound_ = std::make_unique<WaveSound>();
     if (!rotationSound_->load(a.makePath("Game_Sound\\close.wav"))) rotationSound_.reset();
   }
+  if (start_ == GameStart::Puzzle) {
+    puzzle_ = std::make_unique<PuzzlePlay>(a, a.puzzleChoice());
+    return;  // set up once made
+  }
   if (start_ == GameStart::Continue) {
     readSavedGame();
     proof_.load();
+    resumeLevelMoves();
   } else if (practice()) {
     startLevel(game_, std::clamp(a.practiceLevel(), 0, kLastLevelIndex));
   } else {
@@ -70,6 +76,7 @@ void GameScreen::quit() {
   // in the table already, and the switch asked for stands.
   if (leaving_) return;
   leaving_ = true;
+  if (puzzle_) app().setPracticeLevel(puzzle_->entry());
   if (practice()) {
     app().requestScreen(ScreenId::LevelSelect);
     return;
@@ -88,7 +95,21 @@ void GameScreen::leave() {
   if (!practice()) writeSavedGame();
 }
 
+void GameScreen::makePuzzle() {
+  if (puzzle_->make(game_, hints_)) {
+    redrawRequested_ = true;
+    return;
+  }
+  puzzle_->drawMaking(view_, app().frameBuffer(), app().font());
+  app().showPlayLine(puzzle_->playLine(game_, GameStatus::Playing));
+  app().setRedrawPending();
+}
+
 void GameScreen::frame() {
+  if (puzzle_ && !puzzle_->ready()) {
+    makePuzzle();
+    if (!puzzle_->ready()) return;
+  }
   followHint();
   if (redrawRequested_) draw();
   if (game_.rotation.rotating) {
@@ -105,18 +126,26 @@ void GameScreen::draw() {
   const GameStatus status = checkCompletion(game_);
   if (status == GameStatus::GameOver && !practice()) a.settings().gameInProgress = 0;
   if (status != GameStatus::Playing) levelSolved();
-  statusText_ = GameView::statusText(status, game_.board.levelIndex);
+  statusText_ = puzzle_ ? puzzle_->statusText(game_, status)
+                        : GameView::statusText(status, game_.board.levelIndex);
   view_.drawCursor(fb, game_.board);
   view_.drawStatus(fb, a.font(), statusText_);
-  const std::string line = playLine(status);
-  if (a.movesShown()) view_.drawMoves(fb, a.font(), movesText(status));
+  const std::string line = puzzle_ ? puzzle_->playLine(game_, status) : playLine(status);
+  if (a.movesShown()) {
+    view_.drawMoves(fb, a.font(), puzzle_ ? puzzle_->movesText(game_, status) : movesText(status));
+  }
   a.showPlayLine(line);
   view_.drawHint(fb, game_.board, hint_);
+  if (puzzle_) puzzle_->drawResult(fb, a.font());
   a.setRedrawPending();
   redrawRequested_ = false;
 }
 
 void GameScreen::levelSolved() {
+  if (puzzle_) {
+    puzzle_->solved(game_);
+    return;
+  }
   const SolvedLevel& solved = game_.lastSolved;
   // A finished game counts on at every redraw: only real levels count.
   if (solved.levelIndex < 0 || solved.levelIndex > kLastLevelIndex) return;
@@ -166,7 +195,13 @@ void GameScreen::rotate(bool counterClockwise) {
 }
 
 void GameScreen::keyDown(GameKey key) {
-  switch (findAction(app().settings().keyMap, key)) {
+  const int action = findAction(app().settings().keyMap, key);
+  // '#' copies a solved puzzle's result, unless the player gave it an action.
+  if (key == kKeyHash && action == kNoAction && puzzle_) {
+    command(kCopyResult);
+    return;
+  }
+  switch (action) {
     case kActionMoveUp:
       moveCursor(game_, Move::Up);
       break;
@@ -218,7 +253,13 @@ void GameScreen::followHint() {
 }
 
 void GameScreen::restart() {
-  history_.recordRestart(game_);
+  if (puzzle_ && game_.gameOver) {
+    // A solved puzzle set up again: its solve is not a step to take back.
+    history_.clear();
+    puzzle_->restarted();
+  } else {
+    history_.recordRestart(game_);
+  }
   restartLevel(game_);
 }
 
@@ -231,7 +272,7 @@ void GameScreen::redo() {
 }
 
 Controls GameScreen::controls() const {
-  return gameControls();
+  return puzzle_ ? puzzleGameControls() : gameControls();
 }
 
 void GameScreen::command(uint8_t id) {
@@ -246,7 +287,10 @@ void GameScreen::command(uint8_t id) {
       rotate(false);
       break;
     case kRestartButton:
-      if (!game_.gameOver) restart();
+      if (!game_.gameOver || puzzle_) restart();
+      break;
+    case kCopyResult:
+      if (puzzle_) puzzle_->copyResult();
       break;
     case kMovesToggle:
       app().setMovesShown(!app().movesShown());
@@ -307,11 +351,28 @@ void GameScreen::readSavedGame() {
   }
 }
 
+void GameScreen::resumeLevelMoves() {
+  const int32_t level = game_.board.levelIndex;
+  const LevelInProgress& kept = proof_.levelInProgress();
+  if (game_.gameOver || kept.empty() ||
+      proof_.proof().levels.size() != static_cast<size_t>(level)) {
+    return;
+  }
+  game_.hintUsed = kept.hintUsed;
+  // Moves that do not give the saved board leave the level unproven, as
+  // when none were kept.
+  if (auto moves = resumedLevelMoves(level, kept.moves, game_.board)) {
+    game_.moves = std::move(*moves);
+  }
+}
+
 void GameScreen::writeSavedGame() {
   // A board never set up is not a game: the file keeps the last one.
   if (!game_.board.isSetUp()) return;
   const auto bytes = encodeSavedGame(game_.board);
   app().writeDataFile(kSavedGameFile, "the game", encodeStored(bytes.data(), bytes.size()));
+  proof_.keepLevelInProgress(game_.gameOver ? -1 : game_.board.levelIndex,
+                             {game_.moves, game_.hintUsed});
 }
 
 }  // namespace bt

@@ -1,8 +1,9 @@
 #pragma once
 // The screen the puzzle is played on, for a new game (level 1) or to
-// continue the game kept in "save.dat". Turns keys, pen taps and pen drags
-// into moves of the rules, draws the game whenever something changed and
-// during a rotation, and writes "save.dat" whenever it is left.
+// continue the game kept in "save.dat", for a level as practice, or for a
+// puzzle of the endless mode (PuzzlePlay). Turns keys, pen taps and pen
+// drags into moves of the rules, draws the game whenever something changed
+// and during a rotation, and writes "save.dat" whenever a game is left.
 //
 // A saved game that cannot be played (missing, short, damaged) starts a new
 // game at level 1 instead. Without its board pictures the screen shows the
@@ -19,6 +20,7 @@
 #include "game/Rules.h"
 #include "game/UndoHistory.h"
 #include "screens/GameView.h"
+#include "screens/PuzzlePlay.h"
 #include "sound/WaveSound.h"
 
 namespace bt {
@@ -30,6 +32,9 @@ enum class GameStart {
   // progress and the score are never touched; solving it or leaving returns
   // to the level select.
   Practice,
+  // The puzzle of Application::puzzleChoice, made first, then played as
+  // practice; leaving returns to the level select.
+  Puzzle,
 };
 
 class GameScreen : public Screen {
@@ -44,6 +49,8 @@ class GameScreen : public Screen {
   // The hint (the desktop's H, the page's button, a pad's button): no pen
   // target, only a command.
   static constexpr uint8_t kHintCommand = 4;
+  // A solved puzzle's result to the clipboard (the desktop's C, '#').
+  static constexpr uint8_t kCopyResult = 11;
   // Pen drags move the cursor by squares of this many pixels.
   static constexpr int32_t kPenGrid = 21;
 
@@ -53,7 +60,13 @@ class GameScreen : public Screen {
   // Commits a running rotation, frees the sound, then writes "save.dat".
   void leave() override;
   void frame() override;
-  bool still() const override { return !redrawRequested_ && !game_.rotation.rotating; }
+  // Not still while the hint's search goes on between frames (a window
+  // that slept then would leave the hint at its first answer), nor while a
+  // puzzle is being made.
+  bool still() const override {
+    return !redrawRequested_ && !game_.rotation.rotating && !hints_.busy() &&
+           (!puzzle_ || puzzle_->ready());
+  }
   void keyDown(GameKey key) override;
   void penDown(uint16_t x, uint16_t y) override;
   void penUp(uint16_t x, uint16_t y) override;
@@ -71,6 +84,8 @@ class GameScreen : public Screen {
   const Hint& hint() const { return hint_; }
   // The status text of the last picture drawn.
   const std::string& statusText() const { return statusText_; }
+  // The puzzle of the endless mode played here, if any.
+  const PuzzlePlay* puzzle() const { return puzzle_.get(); }
 
  private:
   void draw();
@@ -84,6 +99,11 @@ class GameScreen : public Screen {
   // improves.
   void followHint();
   void readSavedGame();
+  // A continued game: the moves of its level before it was saved, from
+  // "proof.dat", when they give the saved board (so that its solve replays
+  // from the level's start, and proves the level).
+  void resumeLevelMoves();
+  // "save.dat", and the level's moves so far beside it in "proof.dat".
   void writeSavedGame();
   // The number of levels solved, the game's score.
   int32_t score() const;
@@ -96,7 +116,11 @@ class GameScreen : public Screen {
   std::string playLine(GameStatus status) const;
   // "7 / par 6", for the top band.
   std::string movesText(GameStatus status) const;
-  bool practice() const { return start_ == GameStart::Practice; }
+  // Practice and puzzles never touch "save.dat", the game in progress or
+  // the score.
+  bool practice() const { return start_ == GameStart::Practice || start_ == GameStart::Puzzle; }
+  // A puzzle while it is made: the screen shows the work going on.
+  void makePuzzle();
 
   GameView view_;
   Game game_;
@@ -104,6 +128,7 @@ class GameScreen : public Screen {
   const GameStart start_;
   GameProofFile proof_;  // the moves of each level this game solved
   HintSearch hints_;
+  std::unique_ptr<PuzzlePlay> puzzle_;
   Hint hint_;
   puzzle::Position hintPosition_;  // where the hint was asked for
   bool hintAsked_ = false;         // and the game still stands there

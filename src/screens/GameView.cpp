@@ -39,6 +39,8 @@ std::string GameView::statusText(GameStatus status, int32_t levelIndex) {
       return "Level Complete";
     case GameStatus::GameOver:
       return "Game Over";
+    case GameStatus::PuzzleSolved:
+      return "Solved";
     case GameStatus::Playing:
       break;
   }

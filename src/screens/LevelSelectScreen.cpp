@@ -4,12 +4,14 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/DataFiles.h"
 #include "app/KeyMap.h"
 #include "art/InterfaceSprites.h"
 #include "game/LevelData.h"
 #include "game/LevelPar.h"
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
+#include "screens/PuzzlePlaces.h"
 #include "screens/ScreenControls.h"
 #include "screens/ScreenPlaces.h"
 
@@ -37,19 +39,29 @@ void frameRect(FrameBuffer& fb, int32_t x0, int32_t y0, int32_t w, int32_t h, ui
   fb.drawLine(x0 + w - 1, y0, x0 + w - 1, y0 + h - 1, colour);
 }
 
+// Where the soft keys' captions begin at the bottom.
+int32_t captionTopOf(Application& a) {
+  return a.height() - a.font().linePitch() - 6;
+}
+
 }  // namespace
 
 void LevelSelectScreen::enter() {
   Application& a = app();
   bank_.load(a.makePath(interfaceBankPath(a.artSet())));
-  selected_ = std::clamp(a.practiceLevel(), 0, kLevelCount - 1);
+  worldBests_.load(a.makeDataPath(kWorldBestsFile));
+  selected_ = std::clamp(a.practiceLevel(), 0, PuzzleEntries::kDaily);
   const Grid g = grid();
   for (int level = 0; level < kLevelCount; ++level) {
     const int32_t x = g.x0 + (level % kColumns) * g.cell;
     const int32_t y = g.y0 + (level / kColumns) * g.cell;
     addHitRect({x, x + g.cell, y, y + g.cell, static_cast<uint8_t>(level)});
   }
-  const int32_t captionTop = a.height() - a.font().linePitch() - 6;
+  detailsY_ = entries_.layOut(a, bank_, g.y0 + kRows * g.cell);
+  for (int entry : {PuzzleEntries::kRandom, PuzzleEntries::kDaily}) {
+    addHitRect(entries_.hitRect(entry));
+  }
+  const int32_t captionTop = captionTopOf(a);
   addHitRect({0, a.width() / 2, captionTop, a.height(), kBackCommand});
   addHitRect({a.width() / 2, a.width(), captionTop, a.height(), kPlayCommand});
   dirty_ = true;
@@ -62,7 +74,7 @@ void LevelSelectScreen::leave() {
 
 LevelSelectScreen::Grid LevelSelectScreen::grid() const {
   const Application& a = app();
-  const int32_t cell = a.artSet() == 0 ? 18 : 24;
+  const int32_t cell = puzzlePlaces(a.artSet()).levelCell;
   const Sprite* title = bank_.sprite(kSpriteMenuTitle);
   const int32_t top = (title ? title->height : 0) + (a.artSet() == 0 ? 4 : 8);
   return {(a.width() - kColumns * cell) / 2, top, cell};
@@ -84,12 +96,13 @@ void LevelSelectScreen::draw() {
   }
   const Grid g = grid();
   for (int level = 0; level < kLevelCount; ++level) drawCell(level, g);
-  drawDetails(g.y0 + kRows * g.cell + (a.artSet() == 0 ? 3 : 6));
+  entries_.draw(a, selected_);
+  drawDetails();
   Font& font = a.font();
   font.setColour(kTextGrey);
   const int32_t y = a.height() - font.linePitch() - 1;
   font.drawText(2, y, "BACK", fb);
-  const bool playable = a.records().level(selected_).reached;
+  const bool playable = PuzzleEntries::isEntry(selected_) || a.records().level(selected_).reached;
   font.setColour(playable ? kTextGrey : kUnreached);
   font.drawText(a.width() - font.measureLine("PLAY") - 2, y, "PLAY", fb);
 }
@@ -118,8 +131,13 @@ void LevelSelectScreen::drawCell(int levelIndex, const Grid& g) {
   font.drawText(x + (g.cell - font.measureLine(number)) / 2, textY, number, fb);
 }
 
-void LevelSelectScreen::drawDetails(int32_t y) {
+void LevelSelectScreen::drawDetails() {
   Application& a = app();
+  a.font().setColour(kTextGrey);
+  if (PuzzleEntries::isEntry(selected_)) {
+    a.font().drawTextCentred(detailsY_, PuzzleEntries::details(a, selected_), a.frameBuffer());
+    return;
+  }
   const PersonalRecord& record = a.records().level(selected_);
   const int par = levelPar(selected_);
   std::string line = "Level " + std::to_string(selected_ + 1) + ": ";
@@ -131,20 +149,36 @@ void LevelSelectScreen::drawDetails(int32_t y) {
     line += "best -";
   }
   line += ", par " + std::to_string(par);
-  a.font().setColour(kTextGrey);
-  a.font().drawTextCentred(y, line, a.frameBuffer());
+  Font& font = a.font();
+  const WorldBest* world = worldBests_.level(selected_);
+  if (!world) {
+    font.drawTextCentred(detailsY_, line, a.frameBuffer());
+    return;
+  }
+  // The world's best on a line of its own where there is room above the
+  // captions (240x320), else after the level's figures.
+  const int32_t captionTop = captionTopOf(a);
+  const std::string worldLine = "World best " + std::to_string(world->moves) + " " + world->name;
+  if (detailsY_ + 2 * font.linePitch() <= captionTop) {
+    font.drawTextCentred(detailsY_, line, a.frameBuffer());
+    font.drawTextCentred(detailsY_ + font.linePitch(), worldLine, a.frameBuffer());
+    return;
+  }
+  std::string joined = line + ", world " + std::to_string(world->moves);
+  if (font.measureLine(joined) > a.width() - 4) joined = line;
+  font.drawTextCentred(detailsY_, joined, a.frameBuffer());
 }
 
 void LevelSelectScreen::moveSelection(int dx, int dy) {
-  int column = selected_ % kColumns + dx;
-  int row = selected_ / kColumns + dy;
-  column = (column + kColumns) % kColumns;
-  row = (row + kRows) % kRows;
-  selected_ = std::min(row * kColumns + column, kLevelCount - 1);
+  selected_ = PuzzleEntries::move(selected_, dx, dy, kColumns, kRows);
   dirty_ = true;
 }
 
 void LevelSelectScreen::play() {
+  if (PuzzleEntries::isEntry(selected_)) {
+    PuzzleEntries::open(app(), selected_);
+    return;
+  }
   if (!app().records().level(selected_).reached) return;
   app().setPracticeLevel(selected_);
   app().requestScreen(ScreenId::PracticeGame);
@@ -183,7 +217,7 @@ void LevelSelectScreen::command(uint8_t id) {
     keyDown(kKeyLeftSoft);
   } else if (id == kPlayCommand) {
     play();
-  } else if (id < kLevelCount) {
+  } else if (id < kLevelCount || PuzzleEntries::isEntry(id)) {
     // A tap selects a level; a tap on the selected one plays it.
     if (id == selected_) {
       play();

@@ -1,19 +1,24 @@
 #pragma once
 // The level select: the 72 levels as a grid of numbered cells, each marked
-// unreached, reached, solved or solved in par, with the selected level's
-// best and par written below. A reached level is played as practice (the
-// game screen that never touches "save.dat", the game in progress or the
-// score); Back or the left soft key returns to the main menu.
+// unreached, reached, solved or solved in par, the endless mode's entries
+// under them (PuzzleEntries), with the selection's best and par written
+// below, and the world's best under them when the online score screen has
+// fetched it (WorldBests). A reached level is played as practice (the game
+// screen that never touches "save.dat", the game in progress or the score);
+// Back or the left soft key returns to the main menu.
 #include <cstdint>
 
 #include "app/Screen.h"
+#include "app/WorldBests.h"
 #include "gfx/SpriteBank.h"
+#include "screens/PuzzleEntries.h"
 
 namespace bt {
 
 class LevelSelectScreen : public Screen {
  public:
-  // HitRect ids: cells are their level index; the captions below.
+  // HitRect ids: cells are their level index, the entries their selection;
+  // the captions below.
   static constexpr uint8_t kBackCommand = 200;
   static constexpr uint8_t kPlayCommand = 201;
   static constexpr int kColumns = 9;
@@ -38,11 +43,14 @@ class LevelSelectScreen : public Screen {
   Grid grid() const;
   void draw();
   void drawCell(int levelIndex, const Grid& grid);
-  void drawDetails(int32_t y);
+  void drawDetails();
   void play();
   void moveSelection(int dx, int dy);
 
   SpriteBank bank_;
+  WorldBests worldBests_;
+  PuzzleEntries entries_;
+  int32_t detailsY_ = 0;
   int selected_ = 0;
   bool dirty_ = false;
 };

@@ -6,6 +6,7 @@
 #include "gfx/Colour.h"
 #include "net/protocol/ScoreCheck.h"
 #include "platform/os/Warning.h"
+#include "screens/RecordsExchange.h"
 #include "screens/ScoreTableExchange.h"
 #include "screens/ScreenControls.h"
 
@@ -102,9 +103,16 @@ bool OnlineScoreScreen::applyReceived() {
   return bt::applyReceived(client_, app().scores());
 }
 
+void OnlineScoreScreen::applyExtras() {
+  if (const std::optional<ExtrasOutcome> outcome = client_.takeExtras()) {
+    takeRecordsOutcome(app(), sentExtras_, *outcome);
+  }
+}
+
 void OnlineScoreScreen::leave() {
   client_.stop();
   applyReceived();
+  applyExtras();
   busy_ = nullptr;
   animation_.clear();
   sprites_.clear();
@@ -116,7 +124,9 @@ void OnlineScoreScreen::keyDown(GameKey key) {
   } else if (key == kKeyRightSoft) {
     if (!isRunning(status())) {
       applyReceived();  // a table still waiting decides what this exchange does
-      client_.start(*this, provenSubmission(app()));
+      applyExtras();    // and records settled before are not sent again
+      sentExtras_ = recordExtras(app());
+      client_.start(*this, provenSubmission(app()), sentExtras_);
       return;
     }
     // "STOP": the worker is gone when stop returns. Had it completed just
@@ -159,6 +169,7 @@ OnlineScoreScreen::Shown OnlineScoreScreen::takeShown() {
 
 void OnlineScoreScreen::frame() {
   applyReceived();  // rows of a completed exchange go into the table here
+  applyExtras();
   Application& a = app();
   FrameBuffer& fb = a.frameBuffer();
   const Shown shown = takeShown();

@@ -8,6 +8,11 @@
 // its own thread; the status, its text and the dirty flag are kept under one
 // lock that frame also takes. A completed exchange's rows go into the score
 // table on this screen's thread, in the frame after.
+//
+// Each exchange also sends the player's unsent personal records and fetches
+// the world's bests after its own request (RecordsExchange), without a
+// change to the status or its texts; what they brought is taken on this
+// screen's thread as the table is.
 #include <array>
 #include <mutex>
 #include <string>
@@ -55,6 +60,8 @@ class OnlineScoreScreen : public Screen, public ExchangeListener {
   void setUpItems();
   // Rows of a completed exchange into the table; false when there were none.
   bool applyReceived();
+  // What the records sent with the last exchange brought, once it ended.
+  void applyExtras();
   // Takes what frame draws, clearing the dirty flag.
   Shown takeShown();
   void drawStill(const std::string& text);
@@ -69,6 +76,7 @@ class OnlineScoreScreen : public Screen, public ExchangeListener {
   SpriteBank sprites_;
   Animation animation_;
   AnimationSequence* busy_ = nullptr;  // borrowed from animation_
+  ExchangeExtras sentExtras_;          // with the last exchange started
 
   mutable std::mutex mutex_;  // guards the three below
   ExchangeStatus status_ = ExchangeStatus::Idle;

@@ -38,6 +38,23 @@ void addActionLines(Controls& controls) {
       .line(actionLabel(kActionQuit), {legendEntry(kActionQuit), legendCode(kVkEscape)});
 }
 
+// The game's controls; a puzzle's copy its result too.
+Controls gameControlsFor(bool puzzle) {
+  Controls controls;
+  for (const DesktopBinding& binding : gameKeyBindings())
+    controls.bind(binding.code, binding.action);
+  if (puzzle) controls.bind(letterKey('C'), runCommand(GameScreen::kCopyResult));
+  controls.introduceLegend();
+  addActionLines(controls);
+  controls.line("Undo", {legendCode(letterKey('U')), legendCode(kVkUndo)})
+      .line("Redo", {legendCode(letterKey('U', true)), legendCode(kVkRedo)})
+      .line("moves shown", {legendCode(letterKey('M'))})
+      .line("Hint", {legendCode(letterKey('H'))});
+  if (puzzle) controls.line("copy the result", {legendCode(letterKey('C')), phone(kKeyHash)});
+  controls.line(kThisList, {legendCode(kVkLegend)});
+  return controls;
+}
+
 }  // namespace
 
 std::vector<DesktopBinding> gameKeyBindings() {
@@ -67,7 +84,8 @@ Controls introControls() {
 Controls mainMenuControls() {
   Controls controls;
   controls.bind(kVkEnter, pressKey(kKeyAction))
-      .bind(letterKey('L'), runCommand(MainMenuScreen::kLevelsCommand));
+      .bind(letterKey('L'), runCommand(MainMenuScreen::kLevelsCommand))
+      .bind(platform::kVkLevelSelect, runCommand(MainMenuScreen::kLevelsCommand));
   controls.line("choose", {phone(kKeyUp), phone(kKeyDown)})
       .line("open", {phone(kKeyAction)})
       .line("SCORES", {phone(kKeyRightSoft)})
@@ -145,16 +163,31 @@ Controls onlineScoreControls(int32_t captionTop) {
 }
 
 Controls gameControls() {
+  return gameControlsFor(false);
+}
+
+Controls puzzleGameControls() {
+  return gameControlsFor(true);
+}
+
+Controls randomPuzzleControls(bool typing, int32_t captionTop) {
   Controls controls;
-  for (const DesktopBinding& binding : gameKeyBindings())
-    controls.bind(binding.code, binding.action);
-  controls.introduceLegend();
-  addActionLines(controls);
-  controls.line("Undo", {legendCode(letterKey('U')), legendCode(kVkUndo)})
-      .line("Redo", {legendCode(letterKey('U', true)), legendCode(kVkRedo)})
-      .line("moves shown", {legendCode(letterKey('M'))})
-      .line("Hint", {legendCode(letterKey('H'))})
-      .line(kThisList, {legendCode(kVkLegend)});
+  controls.bind(kVkEscape, pressKey(kKeyLeftSoft))
+      .bind(kVkEnter, pressKey(kKeyAction))
+      .captionBand(captionTop)
+      .typeLetters();
+  controls.line("choose", {phone(kKeyUp), phone(kKeyDown)})
+      .line("change", {phone(kKeyLeft), phone(kKeyRight)})
+      .line("type an id", {legendText("0-9"), legendText("A-Z")})
+      .line("letters / digits", {phone(kKeyStar)});
+  if (typing) controls.line("delete", {phone(kKeyBack)});
+  controls.line("PLAY", {phone(kKeyAction), phone(kKeyRightSoft)});
+  if (typing) {
+    controls.line("BACK", {phone(kKeyLeftSoft)});
+  } else {
+    controls.line("BACK", {phone(kKeyLeftSoft), phone(kKeyBack)});
+  }
+  controls.line(kThisList, {legendCode(kVkLegend)});
   return controls;
 }
 

@@ -28,6 +28,11 @@ Controls confirmNewGameControls();
 Controls scoreTableControls(bool namingRow, int32_t captionTop);
 Controls onlineScoreControls(int32_t captionTop);
 Controls gameControls();
+// The game screen on a puzzle of the endless mode: C and '#' copy its result.
+Controls puzzleGameControls();
+// The random puzzle screen: every letter types into the id; Back deletes
+// while an id is typed, else leaves.
+Controls randomPuzzleControls(bool typing, int32_t captionTop);
 // The desktop keys of the game screen.
 std::vector<DesktopBinding> gameKeyBindings();
 

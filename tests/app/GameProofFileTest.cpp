@@ -137,5 +137,71 @@ TEST_F(GameProofFileTest, ADamagedFileIsSaidOnceAndKeptAside) {
             std::string("BTPF\x01\0\0\0", 8) + one);
 }
 
+// The level in progress, kept beside the proof when the game is left, for
+// the level after the proven ones only, and dropped once that is solved.
+TEST_F(GameProofFileTest, TheLevelInProgressIsKeptBesideTheProof) {
+  auto contents = [](const std::string& bytes) {
+    return encodeStored(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+  };
+  const std::string one = solution(1);
+  GameProofFile file(*app_);
+  file.clear();
+  file.levelSolved(0, one);
+  file.keepLevelInProgress(1, {"LUU<", true});
+  EXPECT_EQ(folder_.read("proof.dat"),
+            contents(std::string("BTPC\x01\0\0\0\x01\x04\0\0\0LUU<", 17) + one));
+  GameProofFile again(*app_);
+  again.load();
+  EXPECT_EQ(again.levelInProgress(), (LevelInProgress{"LUU<", true}));
+  EXPECT_EQ(again.proof(), file.proof());
+
+  const struct {
+    const char* what;
+    int32_t level;
+    LevelInProgress kept;
+  } notKept[] = {
+      {"a level after a gap", 2, {"LUU<", false}},
+      {"a proven level", 0, {"LUU<", false}},
+      {"too many moves", 1, {std::string(kMaxLevelInProgressKeys + 1, 'L'), false}},
+      {"a byte outside the notation", 1, {"LUx", false}},
+      {"nothing to keep", 1, {}},
+  };
+  for (const auto& c : notKept) {
+    SCOPED_TRACE(c.what);
+    file.keepLevelInProgress(1, {"LUU<", false});
+    file.keepLevelInProgress(c.level, c.kept);
+    EXPECT_TRUE(file.levelInProgress().empty());
+    EXPECT_EQ(folder_.read("proof.dat"), contents(std::string("BTPF\x01\0\0\0", 8) + one))
+        << "the form without a level in progress, as before";
+  }
+  file.keepLevelInProgress(1, {"LUU<", false});
+  file.levelSolved(1, solution(2));
+  GameProofFile solved(*app_);
+  solved.load();
+  EXPECT_TRUE(solved.levelInProgress().empty());
+  EXPECT_EQ(solved.proof().levels.size(), 2u);
+
+  const struct {
+    const char* what;
+    std::string bytes;
+  } damaged[] = {
+      {"a flag unknown", std::string("BTPC\x01\0\0\0\x02\x01\0\0\0L", 14) + one},
+      {"moves past the end", std::string("BTPC\x00\0\0\0\x00\x09\0\0\0LUU", 16)},
+      {"a byte outside the notation", std::string("BTPC\x00\0\0\0\x00\x01\0\0\0x", 14)},
+      {"nothing in progress", std::string("BTPC\x00\0\0\0\x00\0\0\0\0", 13)},
+      {"no flags", std::string("BTPC\x00\0\0\0", 8)},
+  };
+  for (const auto& c : damaged) {
+    SCOPED_TRACE(c.what);
+    folder_.write("proof.dat", contents(c.bytes));
+    CapturedStderr errors;
+    GameProofFile read(*app_);
+    read.load();
+    EXPECT_TRUE(read.levelInProgress().empty());
+    EXPECT_TRUE(read.proof().levels.empty());
+    EXPECT_NE(errors.take().find("is damaged"), std::string::npos);
+  }
+}
+
 }  // namespace
 }  // namespace bt::test

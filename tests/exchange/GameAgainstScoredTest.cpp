@@ -10,7 +10,9 @@
 #include "app/GameProofFile.h"
 #include "app/ScoreTable.h"
 #include "app/ShellFixture.h"
+#include "game/DailyPuzzle.h"
 #include "game/LevelData.h"
+#include "game/PuzzleGenerator.h"
 #include "net/HighScoreClient.h"
 #include "net/protocol/ScoreCheck.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -109,7 +111,9 @@ class ProvenScoresTest : public ShellTest {
   }
 
   bt::scored::test::TempDatabaseFile database_;
-  bt::scored::test::ScoredProcess scored_{{"--db", database_.path(), "--quiet"}};
+  // A Tuesday, whose daily puzzle (side 6) is made quickly.
+  bt::scored::test::ScoredProcess scored_{{"--db", database_.path(), "--quiet", "--today", kToday}};
+  static constexpr const char* kToday = "2026-12-08";
   RecordingListener listener_;
   HighScoreClient client_{platform_.network()};
   std::vector<std::string> refusals_;
@@ -131,7 +135,8 @@ TEST_F(ProvenScoresTest, AnHonestGameIsAcceptedAndAnUnprovenOneRefused) {
 
   highlight("ANNA", 2);
   ExchangeExtras extras;
-  extras.records = {{1, "ANNA", std::string(levelSolutions()[0])}, {2, "ANNA", "LU<"}};
+  extras.records = {levelRecord(1, "ANNA", std::string(levelSolutions()[0])),
+                    levelRecord(2, "ANNA", "LU<")};
   extras.fetchWorldRecords = true;
   EXPECT_EQ(exchange(extras), ExchangeStatus::Complete);
   EXPECT_EQ(refusals_.size(), 2u);
@@ -144,6 +149,25 @@ TEST_F(ProvenScoresTest, AnHonestGameIsAcceptedAndAnUnprovenOneRefused) {
   EXPECT_EQ(outcome->records,
             (std::vector<RecordOutcome>{RecordOutcome::Kept, RecordOutcome::Refused}));
   EXPECT_EQ(outcome->worldRecords, (std::vector<WorldRecord>{{1, {9, "ANNA"}}}));
+}
+
+// The daily puzzle's record goes as a level's does, its id for the level:
+// the server replays it on the puzzle it makes from the id, and refuses a
+// day that is over.
+TEST_F(ProvenScoresTest, ADailyRecordGoesWithTheExchange) {
+  const std::string today = puzzle::dailyPuzzleId(*puzzle::parseDate(kToday));
+  const std::string solution = puzzle::generatePuzzle(*puzzle::parsePuzzleId(today)).solution;
+  const std::string monthAgo = puzzle::dailyPuzzleId(*puzzle::parseDate("2026-11-01"));
+  ExchangeExtras extras;
+  extras.records = {puzzleRecord(today, "ANNA", solution),
+                    puzzleRecord(today, "BO", solution.substr(1)),
+                    puzzleRecord(monthAgo, "ANNA", solution)};
+  EXPECT_EQ(exchange(extras), ExchangeStatus::Complete);
+  std::optional<ExtrasOutcome> outcome = client_.takeExtras();
+  ASSERT_TRUE(outcome.has_value());
+  EXPECT_EQ(outcome->records,
+            (std::vector<RecordOutcome>{RecordOutcome::Kept, RecordOutcome::Refused,
+                                        RecordOutcome::Refused}));
 }
 
 }  // namespace

@@ -139,5 +139,51 @@ TEST(GameProofTest, ShortenedMovesKeepTheSolve) {
   EXPECT_EQ(shortenLevelMoves(kLevelCount, "LLx"), "LLx");
 }
 
+// A continued level's moves: those played before the save when they give
+// the saved board, then the cursor's straight way to where the continued
+// game stands; nothing when they do not give that board.
+TEST(GameProofTest, ResumedMovesGiveTheSavedBoard) {
+  const std::string two(levelSolutions()[1]);  // "LUU<RR>DDDD<<LL>>"
+  // The board saved after the play, with the cursor in the middle as a
+  // continued game has it.
+  auto savedAfter = [](int32_t level, const std::string& played) {
+    Game game;
+    startLevel(game, level);
+    for (char move : played) EXPECT_TRUE(playMove(game, move));
+    Board continued = game.board;
+    Game fresh;
+    startLevel(fresh, level);
+    continued.cursorX = fresh.board.cursorX;
+    continued.cursorY = fresh.board.cursorY;
+    return continued;
+  };
+  const Board afterHalf = savedAfter(1, two.substr(0, 6));
+  EXPECT_EQ(resumedLevelMoves(1, "LUU<RR", afterHalf), "LUU<RRLDD");
+  EXPECT_EQ(resumedLevelMoves(1, "", savedAfter(1, "")), "");
+  const Board solved = savedAfter(1, two);
+  EXPECT_EQ(resumedLevelMoves(1, two, solved), two) << "nothing after the solving turn";
+  // The played moves then the rest from the continued board solve the
+  // level from its start.
+  const std::string resumed = *resumedLevelMoves(1, "LUU<RR", afterHalf);
+  EXPECT_TRUE(replaySolvesLevel(1, resumed + "RUU" + two.substr(6)));
+
+  const struct {
+    const char* what;
+    int32_t level;
+    std::string played;
+    Board continued;
+  } refused[] = {
+      {"another board", 1, "LUU>", afterHalf},
+      {"another level", 0, "LUU<RR", afterHalf},
+      {"a refused move", 1, "LUU<RRRRRRRR", afterHalf},
+      {"a solve before the end", 1, two + "<>", solved},
+      {"a byte outside the notation", 1, "LUU<RRx", afterHalf},
+  };
+  for (const auto& c : refused) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(resumedLevelMoves(c.level, c.played, c.continued), std::nullopt);
+  }
+}
+
 }  // namespace
 }  // namespace bt

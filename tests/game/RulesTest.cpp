@@ -186,6 +186,53 @@ TEST(RulesTest, SolvingTheLastLevelEndsTheGame) {
   EXPECT_EQ(game.board.levelIndex, INT32_MAX);
 }
 
+// A puzzle of the endless mode: its own board, no next level; a solve ends
+// it and keeps its moves, a restart (also once solved) sets its start up
+// again, and a built-in level afterwards forgets it.
+TEST(RulesTest, APuzzleIsPlayedFromItsOwnStartAndEndsWhenSolved) {
+  Board start;
+  resetBoard(start, 5);
+  placeMarker(start, 2, 1, 1);  // on the ring of the first cursor,
+  placeTile(start, 3, 1, 1);    // one clockwise step from its tile
+  Game game;
+  EXPECT_FALSE(startPuzzle(game, Board{}));
+  EXPECT_FALSE(game.puzzle);
+  ASSERT_TRUE(startPuzzle(game, start));
+  EXPECT_EQ(game.board.levelIndex, kPuzzleLevelIndex);
+  EXPECT_EQ(game.board.cells, start.cells);
+
+  ASSERT_TRUE(playMove(game, '<'));
+  EXPECT_EQ(checkCompletion(game), GameStatus::Playing);
+  restartLevel(game);
+  EXPECT_EQ(game.board.cells, start.cells);
+  EXPECT_EQ(game.moves, "");
+
+  ASSERT_TRUE(playMove(game, 'D'));
+  ASSERT_TRUE(playMove(game, 'U'));
+  ASSERT_TRUE(playMove(game, '>'));
+  EXPECT_EQ(checkCompletion(game), GameStatus::PuzzleSolved);
+  EXPECT_TRUE(game.gameOver);
+  EXPECT_EQ(game.lastSolved.levelIndex, kPuzzleLevelIndex);
+  EXPECT_EQ(game.lastSolved.moves, "DU>");
+  EXPECT_EQ(game.board.levelIndex, kPuzzleLevelIndex);
+  EXPECT_EQ(checkCompletion(game), GameStatus::PuzzleSolved);  // and stays so
+  EXPECT_EQ(game.lastSolved.moves, "DU>");
+  EXPECT_EQ(startRotation(game, true), RotationStart::Ignored);
+
+  restartLevel(game);
+  EXPECT_FALSE(game.gameOver);
+  EXPECT_EQ(game.board.cells, start.cells);
+  EXPECT_EQ(checkCompletion(game), GameStatus::Playing);
+  ASSERT_TRUE(playMove(game, '>'));
+  EXPECT_EQ(checkCompletion(game), GameStatus::PuzzleSolved);
+  EXPECT_EQ(game.lastSolved.moves, ">");
+
+  startLevel(game, 0);
+  EXPECT_FALSE(game.puzzle);
+  EXPECT_FALSE(game.gameOver);
+  EXPECT_EQ(game.board.levelIndex, 0);
+}
+
 // Input during a rotation: the board ends with every marker exactly once.
 TEST(RulesTest, InputDuringARotation) {
   // A cursor move: the pieces land in the ring they were lifted from.

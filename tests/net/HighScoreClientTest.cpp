@@ -104,7 +104,7 @@ TEST_F(HighScoreClientTest, TheProofGoesInTheBodyAndTheExtrasFollow) {
   server_.answerRecords("POST " + level + "3", 429, "more than 30 records a minute\n");
   server_.answerRecords("GET /records/brambletop", 200, "1 9 ANN\n2 17 BOB\n");
   ExchangeExtras extras;
-  extras.records = {{1, "ANN", "UU<L>L<L>"}, {2, "ANN", "LU<"}, {3, "ANN", "R>"}};
+  extras.records = {{"1", "ANN", "UU<L>L<L>"}, {"2", "ANN", "LU<"}, {"3", "ANN", "R>"}};
   extras.fetchWorldRecords = true;
   std::vector<std::string> refusals;
   client_.setRefusalReporter([&](std::string_view reason) { refusals.emplace_back(reason); });

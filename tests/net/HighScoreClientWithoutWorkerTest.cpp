@@ -121,7 +121,7 @@ TEST_F(HighScoreClientWithoutWorkerTest, FailuresReportFailed) {
 // extras there.
 TEST_F(HighScoreClientWithoutWorkerTest, TheExtrasFollowOneByOne) {
   ExchangeExtras extras;
-  extras.records = {{1, "ANN", "UU<L>L<L>"}, {2, "ANN", "LU<"}};
+  extras.records = {{"1", "ANN", "UU<L>L<L>"}, {"2", "ANN", "LU<"}};
   extras.fetchWorldRecords = true;
   ASSERT_TRUE(client_.start(reports_, ScoreSubmission{"ANN", 1, "UU<L>L<L>"}, extras));
   EXPECT_EQ(network_.live->request.body, "proof=UU<L>L<L>");

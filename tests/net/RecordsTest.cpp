@@ -20,6 +20,14 @@ TEST(RecordsRequestTest, BodiesAndPaths) {
   EXPECT_EQ(worldRecordsPath("brambletop"), "/records/brambletop");
   EXPECT_EQ(levelRecordsPath("brambletop", 72), "/records/brambletop/72");
   EXPECT_EQ(levelRecordsPath("a b", 1), "/records/a%20b/1");
+  EXPECT_EQ(dailyRecordsPath("brambletop"), "/records/brambletop/daily");
+  // A daily puzzle's record goes where its id says; a level's key is its number.
+  const RecordSubmission daily = puzzleRecord("8c4p7m-2r3ch", "ANN", "UU<");
+  EXPECT_EQ(recordsPath("brambletop", daily.key), "/records/brambletop/8c4p7m-2r3ch");
+  EXPECT_EQ(levelOf(daily), std::nullopt);
+  EXPECT_EQ(levelOf(levelRecord(12, "ANN", "UU<")), 12);
+  EXPECT_EQ(planExtras("brambletop", {{daily}, false}).front().path,
+            "/records/brambletop/8c4p7m-2r3ch");
   EXPECT_EQ(recordBody("ANN7", "UU<L>L<L>"), "name=ANN7&moves=UU<L>L<L>");
   EXPECT_EQ(recordBody("A&B", "U&x"), "name=A%26B&moves=U%26x");
 }
@@ -56,7 +64,8 @@ TEST(RecordsReplyTest, EachLevelsBestOncePerLevel) {
 
 TEST(ExchangeExtrasTest, RecordsAreSentUpToTheLimitThenTheFetch) {
   ExchangeExtras extras;
-  for (int level = 1; level <= 30; ++level) extras.records.push_back({level, "ANN", "UU<L>L<L>"});
+  for (int level = 1; level <= 30; ++level)
+    extras.records.push_back(levelRecord(level, "ANN", "UU<L>L<L>"));
   extras.fetchWorldRecords = true;
   const std::vector<RequestPlan> plans = planExtras("brambletop", extras);
   ASSERT_EQ(plans.size(), kMaxRecordsPerExchange + 1);
@@ -70,12 +79,15 @@ TEST(ExchangeExtrasTest, RecordsAreSentUpToTheLimitThenTheFetch) {
 
   ExtrasOutcome outcome = outcomeBefore(extras);
   ASSERT_EQ(outcome.records.size(), 30u);
+  // A server without the records' paths (404, 405) settles nothing: the
+  // records go again, to a server that takes them.
   const struct {
     int status;
     RecordOutcome outcome;
-  } answers[] = {{200, RecordOutcome::Kept},    {403, RecordOutcome::Refused},
-                 {400, RecordOutcome::Refused}, {429, RecordOutcome::NotSent},
-                 {408, RecordOutcome::NotSent}, {503, RecordOutcome::NotSent}};
+  } answers[] = {
+      {200, RecordOutcome::Kept},    {403, RecordOutcome::Refused}, {400, RecordOutcome::Refused},
+      {413, RecordOutcome::Refused}, {429, RecordOutcome::NotSent}, {408, RecordOutcome::NotSent},
+      {503, RecordOutcome::NotSent}, {404, RecordOutcome::NotSent}, {405, RecordOutcome::NotSent}};
   for (size_t i = 0; i < std::size(answers); ++i) {
     SCOPED_TRACE(answers[i].status);
     noteExtra(plans[i], {answers[i].status, "9 ANN\n"}, outcome);

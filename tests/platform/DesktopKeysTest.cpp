@@ -124,7 +124,8 @@ TEST(DesktopKeysTest, EveryCodeAKeySendsHasAName) {
       {kVkLetterA + 25, "Z"},
       {116, ""},
       {kVkMovesShown, "moves shown"},
-      {kVkMovesHidden + 1, ""},
+      {kVkLevelSelect, "Levels"},
+      {kVkLevelSelect + 1, ""},
   };
   for (const Case& c : cases) EXPECT_EQ(keyboardName(c.code), c.name) << c.code;
   for (uint32_t code = 0; code < 256; ++code) {

@@ -25,6 +25,11 @@ TEST(CommandLine, OptionsAndTheirValues) {
   EXPECT_EQ(std::get<ProgramOptions>(parsed).wav, "o.wav");
   EXPECT_EQ(std::get<ProgramOptions>(parsed).fullscreen, std::nullopt) << "as last switched";
 
+  // A puzzle id as a person may type it, kept as the game writes it.
+  parsed = parseCommandLine({"--puzzle", "5C2P2E-0000L"});
+  ASSERT_TRUE(std::holds_alternative<ProgramOptions>(parsed));
+  EXPECT_EQ(std::get<ProgramOptions>(parsed).puzzle, "5c2p2e-00001");
+
   parsed = parseCommandLine({"--windowed", "--windowed"});
   ASSERT_TRUE(std::holds_alternative<ProgramOptions>(parsed));
   EXPECT_EQ(std::get<ProgramOptions>(parsed).fullscreen, std::optional<bool>(false));
@@ -36,7 +41,8 @@ TEST(CommandLine, BadOptionsAreRefusedWithAReason) {
       {"--scale", "17"},        {"--scale", "2x"},     {"--data-dir", ""},
       {"--fullscreen=yes"},     {"--frobnicate"},      {"extra"},
       {"--headless"},           {"--script", "s.txt"}, {"--headless", "--script"},
-      {"--wav", "o.wav"},       {"--windowed=no"},     {"--fullscreen", "--windowed"}};
+      {"--wav", "o.wav"},       {"--windowed=no"},     {"--fullscreen", "--windowed"},
+      {"--puzzle", "8c3p6m"},   {"--puzzle"},          {"--records", "--puzzle", "5c2p2e-00001"}};
   for (const auto& arguments : bad) {
     SCOPED_TRACE(arguments.front());
     auto parsed = parseCommandLine(arguments);

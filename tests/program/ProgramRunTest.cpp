@@ -94,7 +94,10 @@ TEST_F(ProgramRun, FailuresEndWithTheirStatusAndAMessage) {
         {"--headless --script unwritable.txt --art-dir nowhere --data-dir d", 1,
          "no art in 'nowhere/': the folder Game_Sprite is missing"},
         {"--headless --script unwritable.txt --data-dir d", 1, "script:2: cannot write"},
-        {"--records --headless --script bad.txt", 2, "--records prints the records"}}) {
+        {"--records --headless --script bad.txt", 2, "--records prints the records"},
+        {"--puzzle 8c3p6m-k4x9", 2,
+         "--puzzle takes a puzzle id such as 8c3p6m-k4x9q, not "
+         "'8c3p6m-k4x9'"}}) {
     SCOPED_TRACE(c.arguments);
     const Outcome run = program(c.arguments);
     EXPECT_EQ(run.status, c.status);
@@ -123,7 +126,8 @@ TEST_F(ProgramRun, RecordsArePrintedOnePerReachedLevel) {
 #ifdef BT_HAVE_SDL
 // The desktop program on SDL's offscreen driver: it runs until told to end
 // (SIGTERM arrives as the window's close), writing its settings; a second
-// start meanwhile ends at once and touches no file.
+// start meanwhile, with a puzzle to hand over, ends at once and touches no
+// file.
 TEST_F(ProgramRun, TheDesktopProgramRunsAloneAndEndsOnClose) {
   const std::string env =
       "SDL_VIDEODRIVER=offscreen SDL_RENDER_DRIVER=software SDL_FRAMEBUFFER_ACCELERATION=0 "
@@ -137,7 +141,8 @@ TEST_F(ProgramRun, TheDesktopProgramRunsAloneAndEndsOnClose) {
                             " --data-dir first & first=$!; for i in $(seq 200); do "
                             "[ -S run/brambletop.sock ] && break; sleep 0.05; done; " +
                             env + exe +
-                            " --data-dir second; echo $? > second.txt; sleep 0.5; "
+                            " --data-dir second --puzzle 8c3p6m-k4x9q; echo $? > second.txt; "
+                            "sleep 0.5; "
                             "kill -TERM $first; wait $first");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(std::atoi(read("second.txt").c_str()), 0);

@@ -278,6 +278,30 @@ TEST_F(DesktopControlsTest, LettersTypeIntoTheName) {
   }
 }
 
+// The page's Levels button has a code of its own: the level select from the
+// main menu as L opens it, and nothing elsewhere; above all it types no L
+// into a name being typed, as the L it once sent did.
+TEST_F(DesktopControlsTest, TheLevelsButtonOnlyOpensTheLevelSelect) {
+  show(ScreenId::MainMenu);
+  pressCode(platform::kVkLevelSelect);
+  EXPECT_EQ(nextScreen(), static_cast<int>(ScreenId::LevelSelect));
+
+  show(ScreenId::ScoreTable, {240, 320}, 4);
+  pressCode(letterKey('B'));
+  pressCode(platform::kVkLevelSelect);
+  pressCode(letterKey('O'));
+  EXPECT_EQ(nextScreen(), kNoScreen);
+  pressCode(kVkEnter);
+  EXPECT_STREQ(app_->scores().entries[4].name.data(), "BO");
+
+  for (ScreenId id : {ScreenId::Help, ScreenId::NewGame, ScreenId::LevelSelect}) {
+    SCOPED_TRACE(static_cast<int>(id));
+    show(id);
+    pressCode(platform::kVkLevelSelect);
+    EXPECT_EQ(nextScreen(), kNoScreen);
+  }
+}
+
 // The legend reads the key map as it stands: an action given another key on
 // the options screen shows that key in the game. It is drawn over the
 // picture, the screen's own frame buffer untouched, and the page is told.

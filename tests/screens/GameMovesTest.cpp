@@ -2,10 +2,13 @@
 // records they make, and practice from the level select.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
+#include "app/DataFiles.h"
 #include "app/RecordBook.h"
+#include "app/WorldBests.h"
 #include "game/LevelData.h"
 #include "game/LevelPar.h"
 #include "game/LevelTable.h"
@@ -124,6 +127,45 @@ TEST_F(GameMovesTest, PracticeNeverTouchesTheSavedGameAndReturnsToTheLevelSelect
   press(kKeyAction);
   runFrames(12);
   EXPECT_EQ(created_.back(), static_cast<int>(ScreenId::LevelSelect));
+}
+
+// The world's best fetched last stands on a line of its own under the
+// selected level's best and par, above the captions; a level without one
+// shows nothing more.
+TEST_F(GameMovesTest, TheLevelSelectShowsTheWorldBestOfTheLevelsItKnows) {
+  WorldBests world;
+  world.set(1, {12, "ANN"});
+  for (const auto& [width, height] : {std::pair{176, 220}, std::pair{240, 320}}) {
+    SCOPED_TRACE(width);
+    app_.reset();
+    std::filesystem::remove(folder_.file(kWorldBestsFile));
+    start(width, height);
+    runFrames(1);
+    auto picture = [&](int levelIndex) {
+      app_->setPracticeLevel(levelIndex);
+      app_->requestScreen(ScreenId::LevelSelect);
+      runFrames(12);
+      return app_->frameBuffer();
+    };
+    const FrameBuffer plain2 = picture(1), plain3 = picture(2);
+    folder_.write(kWorldBestsFile, world.encode());
+    const FrameBuffer shown2 = picture(1), shown3 = picture(2);
+    int differing = 0, top = height, bottom = 0;
+    for (int32_t y = 0; y < height; ++y) {
+      for (int32_t x = 0; x < width; ++x) {
+        if (plain2.pixel(x, y) == shown2.pixel(x, y)) continue;
+        ++differing;
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+    }
+    const int32_t pitch = app_->font().linePitch();
+    EXPECT_GT(differing, 100);
+    EXPECT_LT(bottom - top, pitch) << "one line";
+    EXPECT_LT(bottom, height - pitch - 1) << "above the captions";
+    EXPECT_TRUE(std::equal(plain3.pixels(), plain3.pixels() + width * height, shown3.pixels()))
+        << "level 3 has no world best";
+  }
 }
 
 TEST(RecordBook, HintedSolvesAndMovesThatDoNotSolveSetNoRecord) {

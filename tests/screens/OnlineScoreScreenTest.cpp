@@ -5,7 +5,11 @@
 #include <string>
 #include <thread>
 
+#include "app/DailyBook.h"
+#include "app/DataFiles.h"
 #include "app/GameProofFile.h"
+#include "app/RecordBook.h"
+#include "app/WorldBests.h"
 #include "game/LevelData.h"
 #include "gfx/Colour.h"
 #include "screens/OnlineScoreScreen.h"
@@ -69,6 +73,26 @@ class OnlineScoreScreenTest : public ProgramScreensTest {
 
   uint16_t pixel(int x, int y) { return app_->frameBuffer().pixel(x, y); }
 
+  // The requests the server got after the n-th, as "METHOD TARGET".
+  std::vector<std::string> requestsFrom(size_t n) {
+    std::vector<std::string> lines;
+    const std::vector<ReceivedRequest> all = server_.requests();
+    for (size_t i = n; i < all.size(); ++i) lines.push_back(all[i].method + " " + all[i].target);
+    return lines;
+  }
+  // The exchange run to its end, the frame after taking what it brought.
+  void exchange(ExchangeStatus last = ExchangeStatus::Complete) {
+    screen().notify(ExchangeStatus::Idle);  // the last exchange's report gone
+    app_->keyDown(kKeyRightSoft);
+    ASSERT_TRUE(waitForStatus(last));
+    runFrames(1);
+  }
+  RecordBook storedRecords() {
+    RecordBook book;
+    EXPECT_EQ(book.load(folder_.file(kRecordsFile)), RecordsFile::Read);
+    return book;
+  }
+
   LocalHttpServer server_;
 };
 
@@ -93,9 +117,12 @@ TEST_F(OnlineScoreScreenTest, ASubmissionCompletesAndItsTableIsTaken) {
   EXPECT_EQ(std::string(table.entries[0].name.data()), "NET10");
   EXPECT_EQ(table.entries[9].score, 1);
   EXPECT_EQ(table.getHighlighted(), -1);
-  ASSERT_EQ(server_.requests().size(), 1u);
-  EXPECT_EQ(server_.requests()[0].target,
-            "/highscorescript/highscore.asp?game=brambletop&init=KIM&score=100&special=1232");
+  EXPECT_EQ(
+      requestsFrom(0),
+      (std::vector<std::string>{
+          "POST /highscorescript/highscore.asp?game=brambletop&init=KIM&score=100&special=1232",
+          "GET /records/brambletop"}))
+      << "the world's bests follow the score";
 
   created_.clear();
   app_->keyDown(kKeyLeftSoft);
@@ -160,17 +187,19 @@ TEST_F(OnlineScoreScreenTest, TheRowCarriesItsProofAndARefusalIsToldBesideThePic
   EXPECT_EQ(errors.take(),
             "brambletop: the score server answered 403: the moves of level 1 do not solve it\n");
   EXPECT_EQ(screen().statusText(), "An error occured. Please try later.");
-  ASSERT_EQ(server_.requests().size(), 1u);
+  ASSERT_GE(server_.requests().size(), 1u);
   EXPECT_EQ(server_.requests()[0].body, "proof=" + std::string(levelSolutions()[0]));
   EXPECT_EQ(app_->scores().getHighlighted(), 4) << "kept for another try";
 
   // A score the proof does not reach goes without it, as the phone's did.
   app_->scores().entries[4].score = 2;
+  waitForRequests(2);
+  const size_t before = server_.requests().size();
   app_->keyDown(kKeyRightSoft);
   ASSERT_TRUE(waitForStatus(ExchangeStatus::Failed));
-  waitForRequests(2);
-  ASSERT_EQ(server_.requests().size(), 2u);
-  EXPECT_EQ(server_.requests()[1].body, "OK");
+  waitForRequests(before + 1);
+  ASSERT_GT(server_.requests().size(), before);
+  EXPECT_EQ(server_.requests()[before].body, "OK");
 }
 
 TEST_F(OnlineScoreScreenTest, AFailureShowsItsTextAndThenStandsStill) {
@@ -185,6 +214,121 @@ TEST_F(OnlineScoreScreenTest, AFailureShowsItsTextAndThenStandsStill) {
   runFrames(20);
   EXPECT_EQ(platform_.headlessDisplay().presentCount(), presents);
   EXPECT_TRUE(server_.requests().empty());
+}
+
+// The player's unsent records go after the exchange's own request, and the
+// world's bests are fetched; neither changes what the screen shows. A record
+// the server took or refused for good is not sent again; one without a
+// settling answer goes with the next exchange.
+TEST_F(OnlineScoreScreenTest, UnsentRecordsFollowTheRequestAndSettledOnesStaySent) {
+  open();
+  const std::string one(levelSolutions()[0]), two(levelSolutions()[1]), three(levelSolutions()[2]);
+  RecordBook& records = app_->records();
+  records.noteSolve(0, "<>" + one, false);
+  records.noteSolve(1, two, false);
+  records.noteSolve(2, three, false);
+  records.noteSolve(3, std::string(levelSolutions()[3]), true);  // hinted: no record
+  app_->scores().setEntryName(-1, "KIM");                        // the initials typed last
+  server_.answerRecords("POST /records/brambletop/1", 200, "9 KIM\n");
+  server_.answerRecords("POST /records/brambletop/2", 403, "the moves do not solve level 2\n");
+  server_.answerRecords("POST /records/brambletop/3", 503, "the score table cannot be reached\n");
+  server_.answerRecords("GET /records/brambletop", 200, "1 9 KIM\n5 12 ANN\n");
+
+  exchange();
+  EXPECT_EQ(screen().statusText(), "Complete.");
+  EXPECT_EQ(requestsFrom(1),
+            (std::vector<std::string>{"POST /records/brambletop/1", "POST /records/brambletop/2",
+                                      "POST /records/brambletop/3", "GET /records/brambletop"}));
+  EXPECT_EQ(server_.requests()[1].body, "name=KIM&moves=<>" + one);
+  RecordBook stored = storedRecords();
+  EXPECT_TRUE(stored.level(0).sent) << "kept by the server";
+  EXPECT_TRUE(stored.level(1).sent) << "refused for good";
+  EXPECT_FALSE(stored.level(2).sent) << "no settling answer";
+  WorldBests world;
+  world.load(folder_.file(kWorldBestsFile));
+  ASSERT_NE(world.level(0), nullptr);
+  EXPECT_EQ(*world.level(0), (WorldBest{9, "KIM"}));
+  ASSERT_NE(world.level(4), nullptr);
+  EXPECT_EQ(*world.level(4), (WorldBest{12, "ANN"}));
+
+  // The next exchange sends only the record still unsent; a failed fetch of
+  // the world's bests leaves the ones known.
+  server_.answerRecords("POST /records/brambletop/3", 200, "21 KIM\n");
+  server_.answerRecords("GET /records/brambletop", 503, "busy\n");
+  const size_t before = server_.requests().size();
+  exchange();
+  EXPECT_EQ(requestsFrom(before + 1),
+            (std::vector<std::string>{"POST /records/brambletop/3", "GET /records/brambletop"}));
+  EXPECT_TRUE(storedRecords().level(2).sent);
+  world.load(folder_.file(kWorldBestsFile));
+  EXPECT_NE(world.level(4), nullptr);
+
+  // A solve no better leaves nothing to send; a better record of a settled
+  // level goes again.
+  size_t later = server_.requests().size();
+  records.noteSolve(0, "><" + one, false);
+  exchange();
+  EXPECT_EQ(requestsFrom(later + 1), std::vector<std::string>{"GET /records/brambletop"});
+  later = server_.requests().size();
+  records.noteSolve(0, one, false);
+  exchange();
+  EXPECT_EQ(requestsFrom(later + 1),
+            (std::vector<std::string>{"POST /records/brambletop/1", "GET /records/brambletop"}));
+  EXPECT_EQ(server_.requests()[later + 1].body, "name=KIM&moves=" + one);
+  EXPECT_TRUE(storedRecords().level(0).sent);
+}
+
+// A daily puzzle's best goes first, under its id, and is marked sent in
+// "daily.dat" once the server settled it.
+TEST_F(OnlineScoreScreenTest, TheDailyBestGoesUnderItsIdUntilTheServerSettlesIt) {
+  open();
+  // Side 5, one marker a clockwise turn of the first ring from its tile.
+  const puzzle::Level puzzle{5, {{2, 1, 1}}, {{3, 1, 1}}};
+  ASSERT_TRUE(app_->daily().noteSolve("2026-12-10", "5c1p1e-00000", puzzle, 1, ">", false));
+  app_->records().noteSolve(0, std::string(levelSolutions()[0]), false);
+  app_->scores().setEntryName(-1, "KIM");
+  server_.answerRecords("POST /records/brambletop/5c1p1e-00000", 503, "busy\n");
+  server_.answerRecords("POST /records/brambletop/1", 200, "9 KIM\n");
+  server_.answerRecords("GET /records/brambletop", 200, "");
+  exchange();
+  EXPECT_EQ(requestsFrom(1),
+            (std::vector<std::string>{"POST /records/brambletop/5c1p1e-00000",
+                                      "POST /records/brambletop/1", "GET /records/brambletop"}));
+  EXPECT_EQ(server_.requests()[1].body, "name=KIM&moves=>");
+  EXPECT_EQ(app_->daily().unsent().size(), 1u) << "no settling answer";
+
+  server_.answerRecords("POST /records/brambletop/5c1p1e-00000", 200, "1 KIM\n");
+  const size_t before = server_.requests().size();
+  exchange();
+  EXPECT_EQ(requestsFrom(before + 1),
+            (std::vector<std::string>{"POST /records/brambletop/5c1p1e-00000",
+                                      "GET /records/brambletop"}));
+  DailyBook stored;
+  EXPECT_EQ(stored.load(folder_.file(kDailyFile)), RecordsFile::Read);
+  EXPECT_TRUE(stored.unsent().empty());
+}
+
+// Without initials the server keeps, the records wait; the world's bests
+// are fetched all the same, even when the exchange's own request fails.
+TEST_F(OnlineScoreScreenTest, RecordsWaitForANameTheServerKeeps) {
+  open();
+  app_->records().noteSolve(0, std::string(levelSolutions()[0]), false);
+  server_.answerRecords("GET /records/brambletop", 200, "1 9 ANN\n");
+  server_.answer(503, "down\n");
+  CapturedStderr errors;
+  for (const char* initials : {"", "K.M"}) {
+    SCOPED_TRACE(initials);
+    app_->scores().setEntryName(-1, initials);
+    const size_t before = server_.requests().size();
+    exchange(ExchangeStatus::Failed);
+    EXPECT_EQ(screen().statusText(), "An error occured. Please try later.");
+    EXPECT_EQ(requestsFrom(before + 1), std::vector<std::string>{"GET /records/brambletop"});
+    EXPECT_FALSE(app_->records().level(0).sent);
+  }
+  WorldBests world;
+  world.load(folder_.file(kWorldBestsFile));
+  ASSERT_NE(world.level(0), nullptr);
+  EXPECT_EQ(world.level(0)->name, "ANN");
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -16,7 +18,7 @@ namespace {
 using namespace std::chrono_literals;
 
 TEST_F(SdlBackendTest, RunsFramesAndPlaysSoundFromTheAudioThread) {
-  EXPECT_FALSE(platform_->raiseRunningInstance());
+  EXPECT_FALSE(platform_->raiseRunningInstance(""));
   Display& display = platform_->display();
   ASSERT_TRUE(display.open(240, 320));
   EXPECT_EQ(display.properties().formatFlags, kFormatDirect565);
@@ -95,17 +97,65 @@ TEST_F(SdlBackendTest, EventsBecomeThePhonesMessages) {
 }
 
 TEST_F(SdlBackendTest, ASecondInstanceAsksTheFirstToComeToTheFront) {
-  std::atomic<int> raised{0};
+  std::mutex mutex;
+  std::vector<std::string> requests;
   SingleInstance first(folder_.file("run"));
-  ASSERT_FALSE(first.raiseRunning([&] { ++raised; }));
+  ASSERT_FALSE(first.raiseRunning("", [&](const std::string& openText) {
+    std::lock_guard lock(mutex);
+    requests.push_back(openText);
+  }));
+  // Each later start raises the window; one started with a puzzle id hands
+  // it over, and a text that cannot be an id only raises.
+  for (const char* openText : {"", "8c3p6m-k4x9q", "no/such thing"}) {
+    SingleInstance second(folder_.file("run"));
+    EXPECT_TRUE(second.raiseRunning(openText, [](const std::string&) {}));
+  }
+  for (int i = 0; i < 300; ++i) {
+    {
+      std::lock_guard lock(mutex);
+      if (requests.size() >= 3) break;
+    }
+    std::this_thread::sleep_for(10ms);
+  }
+  std::lock_guard lock(mutex);
+  EXPECT_EQ(requests, (std::vector<std::string>{"", "8c3p6m-k4x9q", ""}));
+}
+
+// The platform's own instance: a later start's id arrives as a message
+// whose request the frame loop takes.
+TEST_F(SdlBackendTest, AnIdHandedOverArrivesAsAnOpenRequest) {
+  ASSERT_FALSE(platform_->raiseRunningInstance(""));
   {
     SingleInstance second(folder_.file("run"));
-    EXPECT_TRUE(second.raiseRunning([] {}));
+    EXPECT_TRUE(second.raiseRunning("9c2p10h-zzzz0", [](const std::string&) {}));
   }
-  for (int i = 0; i < 200 && raised == 0; ++i) std::this_thread::sleep_for(10ms);
-  EXPECT_EQ(raised.load(), 1);
-  // The platform's own check finds the same instance.
-  EXPECT_TRUE(platform_->raiseRunningInstance());
+  std::optional<Message> message;
+  for (int i = 0; i < 300 && !message; ++i) {
+    platform_->waitMessage(platform_->tickCount() + 10);
+    while (auto taken = platform_->takeMessage()) {
+      if (taken->id == kMessageOpenRequest) message = taken;
+    }
+  }
+  ASSERT_TRUE(message);
+  EXPECT_EQ(platform_->takeOpenRequest(), "9c2p10h-zzzz0");
+  EXPECT_FALSE(platform_->takeOpenRequest());
+}
+
+// Work on a thread of its own: it runs while the caller goes on, and the
+// task's end waits for it.
+TEST_F(SdlBackendTest, BackgroundWorkRunsOnAThreadOfItsOwn) {
+  std::atomic<bool> release{false};
+  std::atomic<bool> finished{false};
+  auto task = platform_->startBackgroundTask([&] {
+    while (!release) std::this_thread::sleep_for(1ms);
+    std::this_thread::sleep_for(20ms);
+    finished = true;
+  });
+  ASSERT_NE(task, nullptr);
+  EXPECT_FALSE(finished);
+  release = true;
+  task.reset();
+  EXPECT_TRUE(finished);
 }
 
 TEST(FileRegistry, ValuesRoundTripAndOtherLinesAreKept) {

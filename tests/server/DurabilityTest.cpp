@@ -1,7 +1,7 @@
 // A 200 for a submission means it is on disk: the server is killed with
 // SIGKILL right after the answers and every score is there after a restart.
-// So does a 200 for a world record. And on PostgreSQL, servers sharing one
-// database answer one table.
+// So does a 200 for a world record, of a level or of a daily puzzle. And on PostgreSQL, servers
+// sharing one database answer one table.
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -12,7 +12,9 @@
 #include "ScoreRequests.h"
 #include "ScoredProcess.h"
 #include "TestDatabase.h"
+#include "game/DailyPuzzle.h"
 #include "game/LevelData.h"
+#include "game/PuzzleGenerator.h"
 
 namespace bt::scored::test {
 namespace {
@@ -60,15 +62,18 @@ TEST_P(DurabilityTest, EveryAnsweredSubmissionSurvivesSigkill) {
   }
 }
 
-// World records the same: four clients record level 1, each name a move
-// fewer than the last, so that every answered record replaces one before.
-TEST_P(DurabilityTest, EveryAnsweredRecordSurvivesSigkill) {
-  TestDatabase database(GetParam());
+// World records the same: four clients record the board at `path`, each
+// name a move fewer than the last, so that every answered record replaces one
+// before.
+void recordsSurviveSigkill(Backend backend, const std::string& path, const std::string& solution,
+                           const std::vector<std::string>& options = {}) {
+  TestDatabase database(backend);
   if (database.location().empty()) GTEST_SKIP() << "no test PostgreSQL server";
-  const std::string solution(levelSolutions()[0]);
+  std::vector<std::string> args{"--db", database.location(), "--quiet"};
+  args.insert(args.end(), options.begin(), options.end());
   constexpr int kClients = 4, kEach = 7;
   {
-    ScoredProcess server({"--db", database.location(), "--quiet"});
+    ScoredProcess server(args);
     ASSERT_NE(server.port(), 0) << server.errorOutput();
     std::atomic<int> answered{0};
     std::vector<std::thread> clients;
@@ -78,8 +83,8 @@ TEST_P(DurabilityTest, EveryAnsweredRecordSurvivesSigkill) {
         for (int i = 0; i < kEach; ++i) {
           std::string detour;
           for (int d = i; d < kEach; ++d) detour += "LR";
-          auto reply = c.Post("/records/brambletop/1",
-                              numbered("name=N", k) + "&moves=" + detour + solution, "text/plain");
+          auto reply =
+              c.Post(path, numbered("name=N", k) + "&moves=" + detour + solution, "text/plain");
           if (reply && reply->status == 200) ++answered;
         }
       });
@@ -89,10 +94,10 @@ TEST_P(DurabilityTest, EveryAnsweredRecordSurvivesSigkill) {
     server.wait();
     ASSERT_EQ(answered, kClients * kEach);
   }
-  ScoredProcess restarted({"--db", database.location(), "--quiet"});
+  ScoredProcess restarted(args);
   ASSERT_NE(restarted.port(), 0) << restarted.errorOutput();
   auto c = clientFor(restarted.port());
-  auto reply = c.Get("/records/brambletop/1");
+  auto reply = c.Get(path);
   ASSERT_TRUE(reply);
   std::string lines = reply->body;
   // Each name's last record (two moves over the solution) is there, in
@@ -103,6 +108,20 @@ TEST_P(DurabilityTest, EveryAnsweredRecordSurvivesSigkill) {
               std::string::npos)
         << lines;
   }
+}
+
+TEST_P(DurabilityTest, EveryAnsweredRecordSurvivesSigkill) {
+  recordsSurviveSigkill(GetParam(), "/records/brambletop/1", std::string(levelSolutions()[0]));
+}
+
+// A daily puzzle's records as a level's (a Tuesday's, whose side-6 puzzle is
+// made quickly and lets the cursor go left first).
+TEST_P(DurabilityTest, EveryAnsweredDailyRecordSurvivesSigkill) {
+  const puzzle::CivilDate day = *puzzle::parseDate("2026-12-08");
+  const std::string id = puzzle::dailyPuzzleId(day);
+  recordsSurviveSigkill(GetParam(), "/records/brambletop/" + id,
+                        puzzle::generatePuzzle(puzzle::dailyPuzzle(day)).solution,
+                        {"--today", "2026-12-08"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Sqlite, DurabilityTest, ::testing::Values(Backend::Sqlite), backendName);

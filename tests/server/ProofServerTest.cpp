@@ -1,13 +1,15 @@
 // The server as it runs by default, on each backend: a score counts only
-// with a proof of play that the server replays, and each level keeps its
-// world records.
+// with a proof of play that the server replays; each level keeps its world
+// records, and so does each daily puzzle of the last 30 days.
 #include <gtest/gtest.h>
 
 #include "ScoreRequests.h"
 #include "ScoredProcess.h"
 #include "TestDatabase.h"
+#include "game/DailyPuzzle.h"
 #include "game/GameProof.h"
 #include "game/LevelData.h"
+#include "game/PuzzleGenerator.h"
 
 namespace bt::scored::test {
 namespace {
@@ -27,8 +29,9 @@ class ProofServerTest : public ::testing::TestWithParam<Backend> {
   void SetUp() override {
     database_ = std::make_unique<TestDatabase>(GetParam());
     if (database_->location().empty()) GTEST_SKIP() << "no test PostgreSQL server";
-    server_ = std::make_unique<ScoredProcess>(
-        std::vector<std::string>{"--db", database_->location(), "--quiet"});
+    // A Tuesday, whose daily puzzle (side 6) is made quickly.
+    server_ = std::make_unique<ScoredProcess>(std::vector<std::string>{
+        "--db", database_->location(), "--quiet", "--today", "2026-12-08"});
     ASSERT_NE(server_->port(), 0) << server_->errorOutput();
   }
 
@@ -104,6 +107,39 @@ TEST_P(ProofServerTest, RecordsRankFewestFirstAndTiesByWhoCameFirst) {
   EXPECT_EQ(get("/records/brambletop"),
             "1 9 ANN\n2 " + std::to_string(solution(2).size()) + " P0\n");
   EXPECT_EQ(get("/records/brambletop/3"), "");
+}
+
+// The daily puzzles' records on each backend: replayed on the puzzle the
+// day's id makes, refused with one line when they do not solve it or when
+// the id is not one of the last 30 days', and listed with each day's best.
+TEST_P(ProofServerTest, DailyRecordsAreReplayedAndListed) {
+  const std::string today = puzzle::dailyPuzzleId(*puzzle::parseDate("2026-12-08"));
+  const std::string old = puzzle::dailyPuzzleId(*puzzle::parseDate("2026-11-08"));
+  const std::string solution = puzzle::generatePuzzle(*puzzle::parsePuzzleId(today)).solution;
+  auto post = [&](const std::string& id, const std::string& name, const std::string& moves) {
+    auto c = clientFor(server_->port());
+    auto result = c.Post("/records/brambletop/" + id, "name=" + name + "&moves=" + moves,
+                         "application/x-www-form-urlencoded");
+    return result ? Answer{result->status, result->body} : Answer{};
+  };
+  const Answer wrong = post(today, "CAT", solution.substr(1));
+  EXPECT_EQ(wrong.status, 403);
+  EXPECT_EQ(wrong.body, "the moves do not solve puzzle " + today + "\n");
+  const Answer closed = post(old, "CAT", solution);
+  EXPECT_EQ(closed.status, 403);
+  EXPECT_EQ(closed.body, old + " is not the daily puzzle of one of the last 30 days\n");
+  EXPECT_EQ(get("/records/brambletop/" + today), "");
+
+  EXPECT_EQ(post(today, "BOB", "LR" + solution).status, 200);
+  const Answer best = post(today, "ANN", solution);
+  EXPECT_EQ(best.status, 200);
+  const std::string count = std::to_string(solution.size());
+  EXPECT_EQ(best.body, count + " ANN\n" + std::to_string(solution.size() + 2) + " BOB\n");
+  EXPECT_EQ(get("/records/brambletop/" + today), best.body);
+  const std::string list = get("/records/brambletop/daily");
+  EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 30) << list;
+  EXPECT_TRUE(list.starts_with("2026-12-08 " + today + " " + count + " ANN\n2026-12-07 ")) << list;
+  EXPECT_EQ(get("/records/brambletop"), "") << "the levels' bests hold no puzzle";
 }
 
 INSTANTIATE_TEST_SUITE_P(Sqlite, ProofServerTest, ::testing::Values(Backend::Sqlite), backendName);

@@ -100,3 +100,34 @@ test("the keypad's hint shows over the board, and the next key takes it away", a
   assert.equal(differingPixels(await canvasPicture(page), start), 0);
   assert.deepEqual(page.problems, []);
 });
+
+// The Levels button under the canvas opens the level select from the main
+// menu, and types nothing into a name being typed (it once sent the L key).
+test('the Levels button opens the level select and types no letter into a name', async (t) => {
+  const origin = await startServer(t, scratchFolder(t));
+  const context = await openBrowser(t);
+  const page = await openGame(context, `${origin}/`);
+  await page.waitForTimeout(1000);
+  await pressKeys(page, ['Enter'], 1500);  // the main menu
+  await page.locator('#level-select').click();
+  await page.waitForTimeout(1500);
+  let rows = await legendRows(page);
+  assert.ok(rows.some(([, what]) => what === 'PLAY'), JSON.stringify(rows));
+  await pressKeys(page, ['Escape'], 1500);  // BACK to the menu
+
+  // A new game, level 1 by its shortest solution, left for the score table.
+  await pressKeys(page, ['Enter'], 1500);
+  await pressKeys(page, ['ArrowUp', 'ArrowUp', 'Enter', 'ArrowLeft', 'Backspace', 'ArrowLeft',
+    'Enter', 'ArrowLeft', 'Backspace'], 600);
+  await pressKeys(page, ['Escape'], 1500);
+  await pressKeys(page, ['KeyB'], 300);
+  await page.locator('#level-select').click();
+  await page.waitForTimeout(300);
+  await pressKeys(page, ['KeyO'], 300);
+  await pressKeys(page, ['F2'], 1500);  // SUBMIT
+  await pressKeys(page, ['F2'], 2000);  // CONNECT
+  const table = await (await fetch(`${origin}/highscorescript/highscore.asp?game=brambletop`,
+    { method: 'POST', body: 'OK' })).text();
+  assert.match(table, /\b1 BO\b/, table);
+  assert.deepEqual(page.problems, []);
+});

@@ -60,12 +60,12 @@ export async function stopServer(origin) {
 // closed), at one device pixel per CSS pixel so that scale 1 is exact.
 // options go to the browser context: hasTouch gives the page a touch screen
 // as well as the mouse; isMobile and a viewport make it a phone's.
-export async function openBrowser(t, options = {}) {
+export async function openBrowser(t, options = {}, extraArgs = []) {
   const browser = await chromium.launch({
     executablePath: chromiumPath,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync',
-      '--force-color-profile=srgb', '--autoplay-policy=no-user-gesture-required'],
+      '--force-color-profile=srgb', '--autoplay-policy=no-user-gesture-required', ...extraArgs],
   });
   t.after(() => browser.close());
   const context = await browser.newContext({ viewport: { width: 600, height: 720 },
@@ -100,14 +100,15 @@ export async function canvasPicture(page) {
   return { width: png.width, height: png.height, rgba: png.data };
 }
 
-// The frame a headless run of script shows at its end.
-export function headlessPicture(folder, display, scriptLines) {
+// The frame a headless run of script shows at its end (with more of the
+// program's options when given).
+export function headlessPicture(folder, display, scriptLines, options = []) {
   const shot = join(folder, `headless-${display}.png`);
   const script = join(folder, `script-${display}.txt`);
   const data = join(folder, `data-${display}`);
   writeFileSync(script, [...scriptLines, `shot ${shot}`, ''].join('\n'));
   execFileSync(join(buildDir, 'bin/brambletop'),
-    ['--headless', '--script', script, '--display', display, '--data-dir', data],
+    ['--headless', '--script', script, '--display', display, '--data-dir', data, ...options],
     { stdio: ['ignore', 'ignore', 'inherit'] });
   const png = PNG.sync.read(readFileSync(shot));
   return { width: png.width, height: png.height, rgba: png.data };

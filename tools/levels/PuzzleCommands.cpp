@@ -21,8 +21,11 @@ int printPuzzle(const std::vector<std::string>& args, std::ostream& out, std::st
   out << "Puzzle " << puzzle::formatPuzzleId(*spec) << ": side " << spec->side << ", "
       << spec->colours << " colours, " << spec->pairs << " pairs, "
       << puzzle::difficultyName(spec->difficulty) << ", par " << made.par
-      << (made.proven ? " (proven)" : " (best found)") << '\n'
-      << made.candidates << " candidates, " << made.nodes << " solver nodes"
+      << (made.proven
+              ? " (proven)"
+              : " (best found; none shorter than " + std::to_string(made.provenAtLeast) + ")")
+      << '\n'
+      << made.candidates << " candidates, " << made.work << " units of work"
       << (made.meetsCriteria ? "" : ", the nearest to the criteria (none met them)") << '\n';
   for (const std::string& line : levelPicture(made.level)) out << "  " << line << '\n';
   out << "(marker colour 1-4 or ., then tile colour A-D or .)\n" << made.solution << '\n';

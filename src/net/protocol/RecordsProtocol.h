@@ -11,8 +11,16 @@
 //   POST /records/GAME/N         body "name=NAME&moves=MOVES": NAME's record
 //                                for level N when MOVES solve it; answered as
 //                                the GET of that level
+//   GET  /records/GAME/daily     the daily puzzles of the last 30 days (UTC),
+//                                today first: "DATE ID", or "DATE ID COUNT
+//                                NAME" with the day's best
+//   GET  /records/GAME/ID        puzzle ID's ten best, as a level's
+//   POST /records/GAME/ID        a record of puzzle ID, as of a level; taken
+//                                only for the daily puzzles of the last 30
+//                                days
 //
-// COUNT is the number of moves (keys), LEVEL and N count from 1.
+// COUNT is the number of moves (keys), LEVEL and N count from 1, DATE is
+// YYYY-MM-DD and ID a puzzle's id as game/PuzzleId.h writes it.
 #include <string_view>
 
 namespace bt {
@@ -21,5 +29,6 @@ inline constexpr std::string_view kProofBodyField = "proof=";
 // The phone's body, which holds no proof.
 inline constexpr std::string_view kPlainScoreBody = "OK";
 inline constexpr std::string_view kRecordsPathPrefix = "/records/";
+inline constexpr std::string_view kDailyRecordsSegment = "daily";
 
 }  // namespace bt

@@ -19,6 +19,18 @@ void HeadlessPlatform::waitMessage(uint32_t deadline) {
   if (remaining > 0) advanceBy(static_cast<uint32_t>(remaining));
 }
 
+void HeadlessPlatform::handOver(std::string request) {
+  openRequests_.push_back(std::move(request));
+  post(Message{kMessageOpenRequest, 0, 0});
+}
+
+std::optional<std::string> HeadlessPlatform::takeOpenRequest() {
+  if (openRequests_.empty()) return std::nullopt;
+  std::string request = std::move(openRequests_.front());
+  openRequests_.pop_front();
+  return request;
+}
+
 void HeadlessPlatform::advanceBy(uint32_t milliseconds) {
   clock_ += milliseconds;
   waveOut_.update();

@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,21 @@ class HeadlessPlatform : public Platform {
   // Kept for tests, as a page would show it.
   void showKeyLegend(std::string_view text) override { keyLegend_ = text; }
   void showPlayLine(std::string_view text) override { playLine_ = text; }
-  bool raiseRunningInstance() override { return false; }
+  bool raiseRunningInstance(std::string_view) override { return false; }
+  // Requests a test hands over as a later start would.
+  void handOver(std::string request);
+  std::optional<std::string> takeOpenRequest() override;
+  // The real date unless a test chose one.
+  long utcDay() override { return day_ ? *day_ : Platform::utcDay(); }
+  void setUtcDay(long day) { day_ = day; }
+  // Kept for tests, as a clipboard and a page would hold them.
+  bool copyText(std::string_view text) override {
+    clipboard_ = text;
+    return true;
+  }
+  void offerShareText(std::string_view text) override { shareText_ = text; }
+  const std::string& clipboard() const { return clipboard_; }
+  const std::string& shareText() const { return shareText_; }
   // Kept for the run's exit status (there is no one to tell).
   void reportSaveFailure(std::string_view message) override { saveFailures_.emplace_back(message); }
 
@@ -84,6 +99,10 @@ class HeadlessPlatform : public Platform {
   std::string keyLegend_;
   std::string playLine_;
   std::vector<std::string> saveFailures_;
+  std::deque<std::string> openRequests_;
+  std::optional<long> day_;
+  std::string clipboard_;
+  std::string shareText_;
 };
 
 }  // namespace bt::platform

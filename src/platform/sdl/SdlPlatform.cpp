@@ -6,6 +6,7 @@
 
 #include "platform/UserFolders.h"
 #include "platform/sdl/SdlKeys.h"
+#include "platform/sdl/ThreadTask.h"
 
 namespace bt::platform {
 
@@ -188,7 +189,11 @@ void SdlPlatform::translate(const SDL_Event& event) {
       return;
     default:
       if (gamepads_->translate(event, SDL_GetTicks())) return;
-      if (event.type == raiseEvent_ && raiseEvent_ != 0) display_.raise();
+      if (event.type == raiseEvent_ && raiseEvent_ != 0) {
+        display_.raise();
+        std::lock_guard lock(queueMutex_);
+        if (!openRequests_.empty()) queue_.push_back(Message{kMessageOpenRequest, 0, 0});
+      }
       return;
   }
 }
@@ -245,14 +250,34 @@ bool SdlPlatform::removeRegistryValue(std::string_view key, std::string_view nam
   return registry_.remove(key, name);
 }
 
-bool SdlPlatform::raiseRunningInstance() {
+bool SdlPlatform::raiseRunningInstance(std::string_view openRequest) {
   const Uint32 raiseEvent = raiseEvent_;
-  return instance_->raiseRunning([raiseEvent] {
+  return instance_->raiseRunning(openRequest, [this, raiseEvent](const std::string& openText) {
     if (raiseEvent == 0) return;
+    if (!openText.empty()) {
+      std::lock_guard lock(queueMutex_);
+      openRequests_.push_back(openText);
+    }
     SDL_Event event{};
     event.type = raiseEvent;
     SDL_PushEvent(&event);
   });
+}
+
+std::optional<std::string> SdlPlatform::takeOpenRequest() {
+  std::lock_guard lock(queueMutex_);
+  if (openRequests_.empty()) return std::nullopt;
+  std::string request = std::move(openRequests_.front());
+  openRequests_.pop_front();
+  return request;
+}
+
+std::unique_ptr<BackgroundTask> SdlPlatform::startBackgroundTask(std::function<void()> work) {
+  return std::make_unique<ThreadTask>(std::move(work));
+}
+
+bool SdlPlatform::copyText(std::string_view text) {
+  return SDL_SetClipboardText(std::string(text).c_str()) == 0;
 }
 
 }  // namespace bt::platform

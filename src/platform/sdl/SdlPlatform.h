@@ -56,7 +56,12 @@ class SdlPlatform : public Platform {
   bool removeRegistryValue(std::string_view key, std::string_view name) override;
   // The desktop has no one to tell.
   void broadcastSettingsChanged() override {}
-  bool raiseRunningInstance() override;
+  bool raiseRunningInstance(std::string_view openRequest) override;
+  std::optional<std::string> takeOpenRequest() override;
+  // A thread of its own (ThreadTask).
+  std::unique_ptr<BackgroundTask> startBackgroundTask(std::function<void()> work) override;
+  // SDL's clipboard.
+  bool copyText(std::string_view text) override;
   // A message box over the window; the same message again (each screen left
   // saves anew) is not shown twice in a run.
   void reportSaveFailure(std::string_view message) override;
@@ -92,6 +97,7 @@ class SdlPlatform : public Platform {
   std::thread::id uiThread_;
   std::mutex queueMutex_;
   std::deque<Message> queue_;
+  std::deque<std::string> openRequests_;  // from the instance's listener, under queueMutex_
   bool penHeld_ = false;
   std::set<std::string> toldSaveFailures_;
 };

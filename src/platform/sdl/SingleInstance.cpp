@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include "platform/os/Quote.h"
 #include "platform/os/Warning.h"
@@ -18,7 +19,29 @@ namespace bt::platform {
 
 namespace {
 
-constexpr char kRaiseRequest[] = "raise\n";
+constexpr std::string_view kRaiseLine = "raise\n";
+constexpr std::string_view kOpenPrefix = "open ";
+
+bool canOpen(std::string_view text) {
+  if (text.empty() || text.size() > SingleInstance::kMostOpenText) return false;
+  for (char c : text) {
+    const bool letterOrDigit =
+        (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (!letterOrDigit && c != '-') return false;
+  }
+  return true;
+}
+
+// What a request asks to open: "" to raise only, nullopt for no request.
+std::optional<std::string> readRequest(std::string_view request) {
+  if (request.substr(0, kRaiseLine.size()) != kRaiseLine) return std::nullopt;
+  request.remove_prefix(kRaiseLine.size());
+  if (request.substr(0, kOpenPrefix.size()) != kOpenPrefix) return std::string();
+  request.remove_prefix(kOpenPrefix.size());
+  const size_t end = request.find('\n');
+  if (end == std::string_view::npos || !canOpen(request.substr(0, end))) return std::string();
+  return std::string(request.substr(0, end));
+}
 
 bool socketAddress(const std::string& path, sockaddr_un& address) {
   std::memset(&address, 0, sizeof address);
@@ -52,7 +75,7 @@ bool SingleInstance::prepareFolder() {
   return S_ISDIR(info.st_mode) && info.st_uid == ::getuid() && (info.st_mode & 0022) == 0;
 }
 
-bool SingleInstance::raiseRunning(std::function<void()> onRaise) {
+bool SingleInstance::raiseRunning(std::string_view openText, RequestHandler onRequest) {
   if (lockFd_ >= 0) return false;
   // Without a usable folder there is no way to find another instance; run.
   if (!prepareFolder()) {
@@ -67,22 +90,23 @@ bool SingleInstance::raiseRunning(std::function<void()> onRaise) {
     ::close(lockFd_);
     lockFd_ = -1;
     if (errno != EWOULDBLOCK) return false;
-    askRunningToRaise();
+    askRunningToRaise(openText);
     return true;
   }
-  onRaise_ = std::move(onRaise);
+  onRequest_ = std::move(onRequest);
   startListening();
   return false;
 }
 
-void SingleInstance::askRunningToRaise() {
+void SingleInstance::askRunningToRaise(std::string_view openText) {
   sockaddr_un address;
   if (!socketAddress(folder_ + "/brambletop.sock", address)) return;
   const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (fd < 0) return;
+  std::string request(kRaiseLine);
+  if (canOpen(openText)) request += std::string(kOpenPrefix) + std::string(openText) + "\n";
   if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
-    [[maybe_unused]] auto written =
-        ::send(fd, kRaiseRequest, sizeof kRaiseRequest - 1, MSG_NOSIGNAL);
+    [[maybe_unused]] auto written = ::send(fd, request.data(), request.size(), MSG_NOSIGNAL);
   }
   ::close(fd);
 }
@@ -114,15 +138,18 @@ void SingleInstance::listen() {
     if ((fds[0].revents & POLLIN) == 0) continue;
     const int client = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
     if (client < 0) continue;
-    // A caller that connects and says nothing is given up on after a second.
+    // A caller that connects and says nothing is given up on after a second;
+    // its request is read until it closes or the buffer is full.
+    char request[kRaiseLine.size() + kOpenPrefix.size() + kMostOpenText + 2] = {};
+    size_t got = 0;
     pollfd readable{client, POLLIN, 0};
-    char request[sizeof kRaiseRequest] = {};
-    if (::poll(&readable, 1, 1000) > 0) {
-      const ssize_t n = ::recv(client, request, sizeof request - 1, 0);
-      if (n > 0 && std::strncmp(request, kRaiseRequest, sizeof kRaiseRequest - 1) == 0 &&
-          onRaise_) {
-        onRaise_();
-      }
+    while (got<sizeof request&& ::poll(&readable, 1, 1000)> 0) {
+      const ssize_t n = ::recv(client, request + got, sizeof request - got, 0);
+      if (n <= 0) break;
+      got += static_cast<size_t>(n);
+    }
+    if (const auto openText = readRequest(std::string_view(request, got)); openText && onRequest_) {
+      onRequest_(*openText);
     }
     ::close(client);
   }

@@ -45,13 +45,18 @@ void bt_fetch_cancel(int id);
 char* bt_page_query(void);
 char* bt_page_host(void);
 int bt_page_port(void);
-// Tells the page what drives the loop now: a 16 ms timer (calm) or the
-// animation frames.
+// Tells the page what drives the loop now: 0 the animation frames, 1 a
+// 16 ms timer (calm), 2 asleep while still.
 void bt_page_paced(int pace);
+// The line under the canvas, and the page's title.
 void bt_page_play_line(const char* text);
-void bt_page_moves_choice(
-    int shown);  // the checkbox for the moves in the picture  // under the canvas and as the page's
-                 // title  // 0 frames, 1 timer, 2 asleep while still
+// The checkbox for the moves in the picture.
+void bt_page_moves_choice(int shown);
+// A solved puzzle's result beside the canvas: a button that copies it (""
+// takes it away).
+void bt_page_share(const char* text);
+// Puts text on the clipboard (the answer comes later); 0 without a clipboard.
+int bt_page_copy(const char* text);
 // Replaces the canvas with a line of text: the program has ended, or could
 // not start.
 void bt_page_show_text(const char* text);

@@ -95,6 +95,14 @@ void WebPlatform::showMovesChoice(bool shown) {
   bt_page_moves_choice(shown ? 1 : 0);
 }
 
+bool WebPlatform::copyText(std::string_view text) {
+  return bt_page_copy(std::string(text).c_str()) != 0;
+}
+
+void WebPlatform::offerShareText(std::string_view text) {
+  bt_page_share(std::string(text).c_str());
+}
+
 void WebPlatform::runLoop(std::function<bool()> step, std::function<bool()> still,
                           std::function<void()> ended) {
   step_ = std::move(step);
@@ -195,6 +203,15 @@ extern "C" EMSCRIPTEN_KEEPALIVE void bt_web_show_moves(int shown) {
   const uint32_t code = shown != 0 ? bt::platform::kVkMovesShown : bt::platform::kVkMovesHidden;
   current->post(bt::platform::keyMessage(bt::platform::kMessageKeyDown, code));
   current->post(bt::platform::keyMessage(bt::platform::kMessageKeyUp, code));
+}
+
+// The page's Levels button: a code of its own, which no keyboard key sends.
+extern "C" EMSCRIPTEN_KEEPALIVE void bt_web_level_select() {
+  if (current == nullptr) return;
+  current->post(
+      bt::platform::keyMessage(bt::platform::kMessageKeyDown, bt::platform::kVkLevelSelect));
+  current->post(
+      bt::platform::keyMessage(bt::platform::kMessageKeyUp, bt::platform::kVkLevelSelect));
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE double bt_web_wakes() {

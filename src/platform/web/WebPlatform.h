@@ -49,12 +49,15 @@ class WebPlatform : public Platform {
   void broadcastSettingsChanged() override {}
   // Beside the canvas.
   void showKeyLegend(std::string_view text) override;
-  bool raiseRunningInstance() override { return false; }
+  bool raiseRunningInstance(std::string_view) override { return false; }
   // A line beside the canvas (the latest failure replaces the one before).
   void reportSaveFailure(std::string_view message) override;
   // The line under the canvas and the page's title.
   void showPlayLine(std::string_view text) override;
   void showMovesChoice(bool shown) override;
+  // The page's clipboard, and its button that copies a result.
+  bool copyText(std::string_view text) override;
+  void offerShareText(std::string_view text) override;
 
   // Calls step once per animation frame until it returns false, then ended
   // (once). Returns at once: the browser runs the loop. While the canvas has

@@ -14,6 +14,20 @@ mergeInto(LibraryManager.library, {
     persistAgain: false,
     fetches: {},
 
+    // Puts text on the clipboard; the button that asked says so. A browser
+    // takes it only from a page that has the focus and a player's gesture
+    // not long before.
+    copy: function(text, button) {
+      if (!navigator.clipboard || !navigator.clipboard.writeText) return false;
+      navigator.clipboard.writeText(text).then(function() {
+        if (button && button.dataset.text === text) button.textContent = 'Copied';
+        document.body.dataset.copied = text;
+      }, function(error) {
+        console.log('the clipboard refused the result: ' + error.message);
+      });
+      return true;
+    },
+
     // A JS string as a C string on the heap; the callee frees it.
     cString: function(text) {
       var size = lengthBytesUTF8(text) + 1;
@@ -21,6 +35,18 @@ mergeInto(LibraryManager.library, {
       stringToUTF8(text, pointer, size);
       return pointer;
     },
+
+    // An element's size across or down with its margins (0 when not shown).
+    outerSize: function(element, dimension) {
+      var style = getComputedStyle(element);
+      if (style.display === 'none') return 0;
+      var box = element.getBoundingClientRect();
+      return dimension === 'width'
+        ? box.width + parseFloat(style.marginLeft) + parseFloat(style.marginRight)
+        : box.height + parseFloat(style.marginTop) + parseFloat(style.marginBottom);
+    },
+    // The gap between the page's parts on a phone held sideways (the CSS's).
+    rowGap: 12,
 
     // The largest whole-number scale in device pixels that fits the window,
     // so that every frame-buffer pixel is a square of whole device pixels.
@@ -31,16 +57,24 @@ mergeInto(LibraryManager.library, {
       var scale = BT.forcedScale;
       if (!scale) {
         // The on-page keypad, when shown, keeps its room below the canvas
-        // (beside it on a phone held sideways), and a notice its line above
-        // it; the key legend keeps its room beside it.
+        // (beside it on a phone held sideways), and so do the play line
+        // and the page's own keys; a notice keeps its line above it; the
+        // key legend keeps its room beside it.
         var keypad = document.getElementById('keypad');
         var notice = document.getElementById('notice');
+        var bar = document.getElementById('page-bar');
         var keypadBeside = getComputedStyle(document.body).flexDirection === 'row';
-        var keypadHeight = keypad && !keypadBeside ? keypad.offsetHeight : 0;
-        var room = window.innerHeight - keypadHeight - (notice ? notice.offsetHeight : 0);
+        var room = window.innerHeight - (notice ? notice.offsetHeight : 0);
         var legend = document.getElementById('legend');
         var beside = legend && legend.offsetWidth ? legend.offsetWidth + BT.legendGap : 0;
-        if (keypad && keypadBeside) beside += keypad.offsetWidth;
+        [keypad, bar].forEach(function(element) {
+          if (!element) return;
+          if (keypadBeside) {
+            beside += BT.outerSize(element, 'width') + BT.rowGap;
+          } else {
+            room -= BT.outerSize(element, 'height');
+          }
+        });
         var across = Math.floor((window.innerWidth - beside) * ratio / canvas.width);
         var down = Math.floor(room * ratio / canvas.height);
         scale = Math.max(1, Math.min(across, down));
@@ -83,7 +117,36 @@ mergeInto(LibraryManager.library, {
           return;
         }
       }
-      if (BT.audio.state === 'suspended') BT.audio.resume();
+      if (BT.audio.state === 'suspended' && !BT.audioResting) BT.audio.resume();
+      BT.restAudioSoon();
+    },
+
+    // A running audio context costs the browser CPU even in silence, so
+    // it rests (suspended) a second after the last sound has played, and
+    // wakes when the next is queued; while it wakes its clock counts as
+    // running, standing still until it runs.
+    audioResting: false,
+    audioWaking: false,
+    audioRest: 0,
+    restAudioSoon: function() {
+      clearTimeout(BT.audioRest);
+      BT.audioRest = setTimeout(function() {
+        var audio = BT.audio;
+        if (!audio || BT.sources.length || audio.state !== 'running' || BT.audioWaking) return;
+        BT.audioResting = true;
+        audio.suspend();
+      }, 1000);
+    },
+    audioRunning: function() {
+      var audio = BT.audio;
+      if (!audio) return false;
+      if (BT.audioResting) {
+        BT.audioResting = false;
+        BT.audioWaking = true;
+        audio.resume().then(function() { BT.audioWaking = false; },
+                            function() { BT.audioWaking = false; });
+      }
+      return audio.state === 'running' || BT.audioWaking;
     },
 
     legendGap: 16,  // CSS pixels between the canvas and the legend
@@ -176,10 +239,30 @@ mergeInto(LibraryManager.library, {
       });
     }
     window.addEventListener('keyup', function(event) { key(false, event); });
+    // The Levels button: the level select from the main menu, never the
+    // letter L (which a name being typed would take).
+    var levelsButton = document.getElementById('level-select');
+    if (levelsButton) {
+      levelsButton.addEventListener('click', function() {
+        BT.unlockAudio();
+        _bt_web_level_select();
+        BT.canvas.focus();
+      });
+    }
+
+    // The result of a solved puzzle, which the program offers: the button
+    // copies it from its own click, as the clipboard wants a gesture.
+    var share = document.getElementById('share');
+    if (share) {
+      share.addEventListener('click', function() {
+        BT.copy(share.dataset.text || '', share);
+        BT.canvas.focus();
+      });
+    }
 
     // The on-page keypad: each button is the key its data-code names (with
     // Ctrl when data-ctrl is set), held while it is touched.
-    document.querySelectorAll('#keypad button[data-code], #page-keys button[data-code]').forEach(function(button) {
+    document.querySelectorAll('#keypad button[data-code]').forEach(function(button) {
       var held = false;
       function press(down, event) {
         event.preventDefault();
@@ -233,7 +316,8 @@ mergeInto(LibraryManager.library, {
   bt_audio_queue__deps: ['$BT'],
   bt_audio_queue: function(samples, length, samplesPerSecond) {
     var audio = BT.audio;
-    if (!audio || audio.state !== 'running' || length <= 0) return -1;
+    if (length <= 0 || !BT.audioRunning()) return -1;
+    clearTimeout(BT.audioRest);
     var buffer = audio.createBuffer(1, length, samplesPerSecond);
     var channel = buffer.getChannelData(0);
     var heard = false;
@@ -253,6 +337,7 @@ mergeInto(LibraryManager.library, {
     source.onended = function() {
       var index = BT.sources.indexOf(source);
       if (index >= 0) BT.sources.splice(index, 1);
+      if (!BT.sources.length) BT.restAudioSoon();
     };
     return BT.audioEnd * 1000;
   },
@@ -260,7 +345,8 @@ mergeInto(LibraryManager.library, {
   bt_audio_now__deps: ['$BT'],
   bt_audio_now: function() {
     var audio = BT.audio;
-    return audio && audio.state === 'running' ? audio.currentTime * 1000 : -1;
+    if (!audio || BT.audioResting) return -1;
+    return audio.state === 'running' || BT.audioWaking ? audio.currentTime * 1000 : -1;
   },
 
   bt_audio_stop__deps: ['$BT'],
@@ -273,6 +359,7 @@ mergeInto(LibraryManager.library, {
     });
     BT.sources = [];
     BT.audioEnd = 0;
+    BT.restAudioSoon();
   },
 
   bt_registry_read__deps: ['$BT', 'malloc'],
@@ -405,6 +492,21 @@ mergeInto(LibraryManager.library, {
   bt_page_moves_choice: function(shown) {
     var box = document.getElementById('moves-shown');
     if (box) box.checked = !!shown;
+  },
+
+  bt_page_share: function(text) {
+    var share = document.getElementById('share');
+    if (!share) return;
+    share.dataset.text = UTF8ToString(text);
+    share.textContent = 'Copy the result';
+    share.title = share.dataset.text;
+    share.hidden = !share.dataset.text;
+  },
+
+  bt_page_copy__deps: ['$BT'],
+  bt_page_copy: function(text) {
+    var share = document.getElementById('share');
+    return BT.copy(UTF8ToString(text), share) ? 1 : 0;
   },
 
   bt_page_play_line: function(text) {

@@ -303,6 +303,15 @@ TEST(ServerOptions, DefaultsAndValues) {
   EXPECT_EQ(o.limits.minSendRate, 1024u);
   EXPECT_EQ(o.databaseTimeoutSeconds, 60);
   EXPECT_FALSE(o.checkDatabase);
+  EXPECT_FALSE(o.today);
+
+  parsed = parseServerOptions({"--today", "2026-12-08"});
+  ASSERT_TRUE(std::holds_alternative<ServerOptions>(parsed));
+  EXPECT_EQ(puzzle::formatDate(*std::get<ServerOptions>(parsed).today), "2026-12-08");
+  for (const char* bad : {"2026-02-30", "today", ""}) {
+    SCOPED_TRACE(bad);
+    EXPECT_TRUE(std::holds_alternative<OptionsError>(parseServerOptions({"--today", bad})));
+  }
 }
 
 TEST(CommitQueue, ConcurrentRecordsShareCommitsAndShareTheirFailure) {

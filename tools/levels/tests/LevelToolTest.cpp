@@ -60,7 +60,7 @@ TEST(LevelToolTest, DailyPrintsTheDaysPuzzleIdAndPuzzlePrintsIt) {
   EXPECT_EQ(out.str(), "8c4p7m-2r3ch\n");
   out.str("");
   ASSERT_EQ(runLevelsTool({"puzzle", "6C3P4M-K4X9Q"}, out, err), kExitDone);
-  EXPECT_EQ(out.str().rfind("Puzzle 6c3p4m-k4x9q: side 6, 3 colours, 4 pairs, medium, par 13 "
+  EXPECT_EQ(out.str().rfind("Puzzle 6c3p4m-k4x9q: side 6, 3 colours, 4 pairs, medium, par 10 "
                             "(proven)\n",
                             0),
             0u)

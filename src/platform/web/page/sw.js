@@ -1,7 +1,9 @@
 // Keeps the page's files so that the game starts without a network after the
 // first visit. Each build has its own cache, named by the build's version
 // (web.sh writes it in for @BT_VERSION@), filled whole when this worker
-// installs; the page asks for its files with ?v=VERSION, and a file is only
+// installs, each file kept only when its SHA-256 is the one web.sh gave it
+// (a server caught between two builds makes the install fail, and the
+// worker before stays); the page asks for its files with ?v=VERSION, and a file is only
 // ever answered from the cache of the version that asked, so that a page
 // never runs on a mix of two builds. The page itself (index.html) comes from
 // the network while there is one, so a new build is picked up at the next
@@ -13,9 +15,8 @@
 const VERSION = '@BT_VERSION@';
 const CACHE = 'brambletop-' + VERSION;
 const PAGE = 'index.html';
-const FILES = [PAGE, 'brambletop.js', 'brambletop.wasm', 'brambletop.data',
-               'manifest.webmanifest', 'icon32.png', 'icon192.png', 'icon512.png',
-               'icon512-maskable.png'];
+// Every file of the build but this one, with its SHA-256.
+const FILES = @BT_FILES@;
 // A network that neither answers nor fails (a phone in a tunnel) is given
 // up on after this long, and the cached page starts.
 const PAGE_TIMEOUT_MS = 4000;
@@ -25,10 +26,13 @@ self.addEventListener('install', (event) => {
     const cache = await caches.open(CACHE);
     // Past the browser's own cache: the files of this version, as the
     // server has them now.
-    await Promise.all(FILES.map(async (name) => {
+    await Promise.all(Object.entries(FILES).map(async ([name, digest]) => {
       const response = await fetch(name + '?v=' + VERSION, { cache: 'no-cache' });
       if (!response.ok) throw new Error(name + ': ' + response.status);
-      await cache.put(name, response);
+      const body = await response.arrayBuffer();
+      if (await sha256(body) !== digest) throw new Error(name + ' is of another build');
+      const type = response.headers.get('Content-Type') || 'application/octet-stream';
+      await cache.put(name, new Response(body, { headers: { 'Content-Type': type } }));
     }));
     await self.skipWaiting();
   })().catch(async (error) => {
@@ -37,6 +41,11 @@ self.addEventListener('install', (event) => {
     throw error;
   }));
 });
+
+async function sha256(bytes) {
+  const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', bytes));
+  return Array.from(digest, (byte) => byte.toString(16).padStart(2, '0')).join('');
+}
 
 self.addEventListener('activate', (event) => {
   event.waitUntil((async () => {
@@ -53,7 +62,7 @@ function pageFileOf(url) {
   const scope = new URL(self.registration.scope).pathname;
   if (!url.pathname.startsWith(scope)) return null;
   const name = url.pathname.slice(scope.length) || PAGE;
-  return FILES.includes(name) ? name : null;
+  return Object.hasOwn(FILES, name) ? name : null;
 }
 
 async function pageFromNetwork(request) {

@@ -1,0 +1,214 @@
+#include "app/DailyBook.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "platform/os/FileSystem.h"
+#include "platform/os/Quote.h"
+#include "platform/os/Warning.h"
+#include "storage/ByteReader.h"
+#include "storage/ByteWriter.h"
+#include "storage/StoredFile.h"
+
+namespace bt {
+namespace {
+
+constexpr uint8_t kVersion = 1;
+constexpr uint8_t kSolved = 1, kHinted = 2, kSent = 4;
+constexpr size_t kDateLength = 10;
+constexpr size_t kMaxIdLength = 32;
+// No puzzle's best is anywhere near this long; a longer one is damage.
+constexpr size_t kMaxMoves = 4096;
+
+// FNV-1a of the contents before it: a stored file cut short reads as zeros
+// to its end, which the sum then refuses.
+uint32_t checkSum(const uint8_t* data, size_t n) {
+  uint32_t hash = 0x811c9dc5u;
+  for (size_t i = 0; i < n; ++i) hash = (hash ^ data[i]) * 0x01000193u;
+  return hash;
+}
+
+bool isMoveLetter(char c) {
+  return c == 'U' || c == 'D' || c == 'L' || c == 'R' || c == '<' || c == '>';
+}
+
+bool isDate(std::string_view text) {
+  if (text.size() != kDateLength || text[4] != '-' || text[7] != '-') return false;
+  for (size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+    if (text[i] < '0' || text[i] > '9') return false;
+  }
+  return true;
+}
+
+bool solves(const puzzle::Level& level, std::string_view moves) {
+  const puzzle::PuzzleBoard board(level);
+  puzzle::Position position = board.start();
+  return board.play(position, moves) && board.solved(position);
+}
+
+// Reads one day at `at`, moving past it; nullopt for anything damaged.
+std::optional<DailyBest> readDay(const uint8_t* data, size_t size, size_t& at) {
+  if (size - at < kDateLength + 1) return std::nullopt;
+  DailyBest day;
+  day.date.assign(reinterpret_cast<const char*>(data + at), kDateLength);
+  at += kDateLength;
+  const size_t idLength = data[at++];
+  if (!isDate(day.date) || idLength == 0 || idLength > kMaxIdLength || size - at < idLength + 4)
+    return std::nullopt;
+  day.id.assign(reinterpret_cast<const char*>(data + at), idLength);
+  at += idLength;
+  const uint8_t flags = data[at];
+  day.par = data[at + 1];
+  const size_t length = data[at + 2] | (static_cast<size_t>(data[at + 3]) << 8);
+  at += 4;
+  day.solved = (flags & kSolved) != 0;
+  day.hinted = (flags & kHinted) != 0;
+  day.sent = (flags & kSent) != 0;
+  if ((flags & ~(kSolved | kHinted | kSent)) != 0 || length > kMaxMoves || size - at < length ||
+      day.solved != (length > 0) || (day.sent && !day.solved)) {
+    return std::nullopt;
+  }
+  day.moves.assign(reinterpret_cast<const char*>(data + at), length);
+  at += length;
+  if (!std::all_of(day.moves.begin(), day.moves.end(), isMoveLetter)) return std::nullopt;
+  return day;
+}
+
+}  // namespace
+
+const DailyBest* DailyBook::day(std::string_view date) const {
+  for (const DailyBest& day : days_) {
+    if (day.date == date) return &day;
+  }
+  return nullptr;
+}
+
+DailyBest& DailyBook::dayFor(std::string_view date, std::string_view id, int par) {
+  auto at = std::lower_bound(days_.begin(), days_.end(), date,
+                             [](const DailyBest& day, std::string_view d) { return day.date < d; });
+  if (at == days_.end() || at->date != date) {
+    DailyBest day;
+    day.date = std::string(date);
+    at = days_.insert(at, std::move(day));
+  }
+  // The day's puzzle as it is made now (a newer version of the program could
+  // only make it anew for its id).
+  if (at->id != id) {
+    *at = DailyBest{};
+    at->date = std::string(date);
+    at->id = std::string(id);
+  }
+  at->par = std::clamp(par, 0, 255);
+  return *at;
+}
+
+bool DailyBook::noteSolve(std::string_view date, std::string_view id, const puzzle::Level& level,
+                          int par, std::string_view moves, bool hinted) {
+  if (!isDate(date) || id.empty() || id.size() > kMaxIdLength || moves.empty() ||
+      moves.size() > kMaxMoves || !solves(level, moves)) {
+    return false;
+  }
+  const DailyBest before = day(date) ? *day(date) : DailyBest{};
+  DailyBest& entry = dayFor(date, id, par);
+  if (hinted) {
+    entry.hinted = true;
+  } else if (!entry.solved || moves.size() < entry.moves.size()) {
+    entry.solved = true;
+    entry.sent = false;
+    entry.moves = std::string(moves);
+  }
+  const bool changed = entry != before;
+  // Only the latest days are kept.
+  if (days_.size() > kMostDays) days_.erase(days_.begin());
+  return changed;
+}
+
+std::vector<DailyBest> DailyBook::unsent() const {
+  std::vector<DailyBest> bests;
+  for (const DailyBest& day : days_) {
+    if (day.solved && !day.sent) bests.push_back(day);
+  }
+  return bests;
+}
+
+bool DailyBook::markSent(std::string_view date, std::string_view moves) {
+  for (DailyBest& day : days_) {
+    if (day.date != date) continue;
+    if (!day.solved || day.moves != moves || day.sent) return false;
+    day.sent = true;
+    return true;
+  }
+  return false;
+}
+
+std::vector<uint8_t> DailyBook::encode() const {
+  ByteWriter writer;
+  writer.appendByte(kVersion);
+  writer.appendUInt16(static_cast<uint16_t>(days_.size()));
+  for (const DailyBest& day : days_) {
+    writer.appendBytes(day.date.data(), static_cast<int32_t>(day.date.size()));
+    writer.appendByte(static_cast<uint8_t>(day.id.size()));
+    writer.appendBytes(day.id.data(), static_cast<int32_t>(day.id.size()));
+    writer.appendByte(static_cast<uint8_t>((day.solved ? kSolved : 0) | (day.hinted ? kHinted : 0) |
+                                           (day.sent ? kSent : 0)));
+    writer.appendByte(static_cast<uint8_t>(day.par));
+    const std::string moves = day.solved ? day.moves : std::string();
+    writer.appendUInt16(static_cast<uint16_t>(moves.size()));
+    writer.appendBytes(moves.data(), static_cast<int32_t>(moves.size()));
+  }
+  writer.appendInt32(
+      static_cast<int32_t>(checkSum(writer.data(), static_cast<size_t>(writer.length()))));
+  return encodeStored(writer.data(), static_cast<size_t>(writer.length()));
+}
+
+std::optional<DailyBook> DailyBook::decode(std::span<const uint8_t> bytes) {
+  ByteReader reader;
+  if (!decodeStored(bytes.data(), bytes.size(), reader)) return std::nullopt;
+  const auto* data = reader.data();
+  if (reader.length() < 7) return std::nullopt;
+  const size_t size = static_cast<size_t>(reader.length()) - 4;
+  const uint32_t sum =
+      static_cast<uint32_t>(data[size]) | (static_cast<uint32_t>(data[size + 1]) << 8) |
+      (static_cast<uint32_t>(data[size + 2]) << 16) | (static_cast<uint32_t>(data[size + 3]) << 24);
+  if (sum != checkSum(data, size) || data[0] != kVersion) return std::nullopt;
+  const size_t count = data[1] | (static_cast<size_t>(data[2]) << 8);
+  if (count > kMostDays) return std::nullopt;
+  DailyBook book;
+  size_t at = 3;
+  for (size_t i = 0; i < count; ++i) {
+    std::optional<DailyBest> day = readDay(data, size, at);
+    // Days stand in order, each once.
+    if (!day || (!book.days_.empty() && book.days_.back().date >= day->date)) return std::nullopt;
+    book.days_.push_back(std::move(*day));
+  }
+  if (at != size) return std::nullopt;
+  return book;
+}
+
+RecordsFile DailyBook::load(const std::string& path) {
+  *this = DailyBook();
+  std::string whyNot;
+  const std::optional<std::vector<uint8_t>> bytes = os::readFile(path, 1u << 20, &whyNot);
+  if (!bytes) {
+    if (!os::exists(path)) return RecordsFile::Missing;
+    writable_ = false;
+    warn("cannot read " + quote(path) + " (" + whyNot +
+         "); no daily bests are kept this time and the file is left as it is");
+    return RecordsFile::Unreadable;
+  }
+  if (std::optional<DailyBook> read = decode(*bytes)) {
+    *this = std::move(*read);
+    return RecordsFile::Read;
+  }
+  const std::string aside = path + ".damaged";
+  if (std::rename(path.c_str(), aside.c_str()) == 0) {
+    warn(quote(path) + " is damaged; the daily bests start afresh and the file is kept as " +
+         quote(aside));
+  } else {
+    writable_ = false;
+    warn(quote(path) + " is damaged and cannot be set aside; no daily bests are kept this time");
+  }
+  return RecordsFile::Damaged;
+}
+
+}  // namespace bt

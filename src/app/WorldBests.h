@@ -1,0 +1,53 @@
+#pragma once
+// The world's best of each level as the score server last told the online
+// score screen, kept in "worldbests.dat" beside the player's records, so
+// that the level select shows it beside the player's best and par without a
+// connection. Each fetch replaces the whole file.
+//
+// Contents, in the stored-file layout: "BTWB", a version byte (1), the
+// number of levels that have a best (2 bytes), then for each, in the order
+// of the levels: the level (from 1, one byte), the best's count of moves (2
+// bytes, 1 or more), the length of the name (one byte, 1 to 15) and the
+// name (A-Z 0-9); last a 32-bit FNV-1a sum of all before it. Multi-byte
+// values least significant byte first. Anything else is a damaged file: one
+// warning, kept aside as "worldbests.dat.damaged", and no best is shown
+// until the next fetch.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "game/LevelData.h"
+
+namespace bt {
+
+struct WorldBest {
+  int32_t moves = 0;
+  std::string name;
+  bool operator==(const WorldBest&) const = default;
+};
+
+class WorldBests {
+ public:
+  // Only a best of a level of the game, of 1 to 65535 moves, by a name of 1
+  // to 15 of A-Z 0-9, is taken; false for anything else.
+  bool set(int levelIndex, const WorldBest& best);
+  // nullptr when the level's best is not known.
+  const WorldBest* level(int levelIndex) const;
+
+  // Reads the file: a missing one holds no best, quietly; one that cannot
+  // be read or is damaged is said in one warning line (and a damaged one
+  // set aside).
+  void load(const std::string& path);
+  std::vector<uint8_t> encode() const;
+  static std::optional<WorldBests> decode(std::span<const uint8_t> bytes);
+
+  bool operator==(const WorldBests&) const = default;
+
+ private:
+  std::array<std::optional<WorldBest>, kLevelCount> levels_{};
+};
+
+}  // namespace bt

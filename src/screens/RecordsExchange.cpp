@@ -1,0 +1,63 @@
+#include "screens/RecordsExchange.h"
+
+#include <algorithm>
+
+#include "app/Application.h"
+#include "app/DataFiles.h"
+#include "app/WorldBests.h"
+#include "net/RecordsReply.h"
+
+namespace bt {
+namespace {
+
+// The day whose puzzle the id names, if the book has it.
+const DailyBest* dayOf(const DailyBook& book, std::string_view id) {
+  const auto& days = book.days();
+  const auto found =
+      std::find_if(days.begin(), days.end(), [&](const DailyBest& day) { return day.id == id; });
+  return found == days.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+ExchangeExtras recordExtras(const Application& app) {
+  ExchangeExtras extras;
+  extras.fetchWorldRecords = true;
+  const auto& initials = app.scores().lastInitials;
+  const std::string name(initials.begin(), std::find(initials.begin(), initials.end(), '\0'));
+  if (!isRecordName(name)) return extras;
+  // The daily puzzles first: the server takes them for 30 days only.
+  for (const DailyBest& day : app.daily().unsent()) {
+    extras.records.push_back(puzzleRecord(day.id, name, day.moves));
+  }
+  for (int level = 0; level < kLevelCount; ++level) {
+    const PersonalRecord& record = app.records().level(level);
+    if (record.solved && !record.sent)
+      extras.records.push_back(levelRecord(level + 1, name, record.moves));
+  }
+  return extras;
+}
+
+void takeRecordsOutcome(Application& app, const ExchangeExtras& sent,
+                        const ExtrasOutcome& outcome) {
+  bool settled = false, dailySettled = false;
+  for (size_t i = 0; i < sent.records.size() && i < outcome.records.size(); ++i) {
+    if (outcome.records[i] == RecordOutcome::NotSent) continue;
+    const RecordSubmission& record = sent.records[i];
+    if (const std::optional<int32_t> level = levelOf(record)) {
+      settled = app.records().markSent(*level - 1, record.moves) || settled;
+    } else if (const DailyBest* day = dayOf(app.daily(), record.key)) {
+      dailySettled = app.daily().markSent(std::string(day->date), record.moves) || dailySettled;
+    }
+  }
+  if (settled) app.writeRecords();
+  if (dailySettled) app.writeDaily();
+  if (!outcome.worldRecords) return;
+  WorldBests bests;
+  for (const WorldRecord& world : *outcome.worldRecords) {
+    bests.set(world.level - 1, {world.best.moves, world.best.name});
+  }
+  app.writeDataFile(kWorldBestsFile, "the world's bests", bests.encode());
+}
+
+}  // namespace bt
