@@ -35,11 +35,13 @@ struct PairRange {
 // The pairs a puzzle of this side and difficulty may have.
 PairRange pairRange(int side, Difficulty difficulty);
 
-// The id of a valid spec, in lower case.
+// The id of a puzzle's side, colours, pairs, difficulty and seed (all in
+// range), in lower case.
 std::string formatPuzzleId(const PuzzleSpec& spec);
-// The spec an id names; nullopt when the text is not an id or names a
-// puzzle that cannot be (a side, colours or pairs out of range). Upper case
-// is taken, and so are o for 0 and i or l for 1, as a person may type them.
+// The side, colours, pairs, difficulty and seed an id names; nullopt when
+// the text is not an id or names a puzzle that cannot be (a side, colours
+// or pairs out of range). Upper case is taken, and so are o for 0 and i or
+// l for 1, as a person may type them.
 std::optional<PuzzleSpec> parsePuzzleId(std::string_view text);
 
 char difficultyLetter(Difficulty difficulty);

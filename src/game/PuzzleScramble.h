@@ -12,7 +12,7 @@
 
 namespace bt::puzzle {
 
-// The spec's tiles on distinct random cells, each after the first within
+// The puzzle's tiles on distinct random cells, each after the first within
 // two cells of one before it on both axes (so that rings share them), the
 // colours taking turns so that each has its share of the pairs; no
 // markers.
