@@ -53,16 +53,16 @@ constexpr std::array<std::string_view, kLevelCount> kSolutions = {
     "U<RRRU<<LD>LD>L>D>D>",  // 38: 20, shortest
     "R<RD<D<L>UU<UU<LL>R<",  // 39: 20, shortest
     "RU<<DD>>>L<<L<<<U>D<",  // 40: 20, shortest
-    "R<<<D>>L<<U>R<<L<<",  // 41: 18, shortest
+    "RD>U>L<<RD>U>L<<D<R>",  // 41: 20, shortest
     "LLU<D<<R<D<<",  // 42: 12, shortest
     "LLUU<D>>R<DD>RR>L>RR<",  // 43: 21, shortest
     "UU<LD<<LDDD>>>RU>>U>>",  // 44: 21, shortest
     "L>DD>>LUU<<<RUU>RRR<<",  // 45: 21, shortest
-    ">D>>>R<U<<L<<D<<<",  // 46: 17, shortest
+    "D<R<<L>R<U<L>>>>RD<<",  // 46: 20, shortest
     "<R>D<L<R<<<U<L<D>>RU>",  // 47: 21, shortest
     "D>RR>U<U>>L>LL>",  // 48: 15, shortest
     "R>RRDD>D<<L>L>U>U>R>>>",  // 49: 22, shortest
-    "<D<<RU<D<LU<R>LD<",  // 50: 17, shortest
+    "RD>LU>>D>R>>L>U>>>R>",  // 50: 20, shortest
     "LLLUUU>>>>R>D>D>DD<RU<",  // 51: 22, shortest
     "LDD<LLD>>U>>U>R>UU>RD>",  // 52: 22, shortest
     ">>RD<U<<U<LL>>>R<R<LD<",  // 53: 22, shortest
@@ -70,20 +70,20 @@ constexpr std::array<std::string_view, kLevelCount> kSolutions = {
     "LLD<D<RR>RR<<<RD<<<U>U>",  // 55: 23, shortest
     "RRR>DDD<U>>>LLU>L>LLU<U<",  // 56: 24, shortest
     "LU<LU>U<L>>R>R>>>RR<DD<",  // 57: 23, shortest
-    "U<LDD>>>RR<<UU<<<D<<L>",  // 58: 22, shortest
+    "LU<<DD>>RR>>>>UU<<<LD>>",  // 58: 23, shortest
     "RRR<UU>>LD<L>LL<LU<D<D>",  // 59: 23, shortest
     "R>U>L<LD<U<DD>RR<",  // 60: 17, shortest
-    "RU>LL<R<R<D<LD<R<<LL<<U<D>RR<U>LD<UU>",  // 61: 37, none shorter than 22
-    "L>>U>>>>D>D<U<RRD<U>D<L>L<",  // 62: 26, shortest
-    "<R>>>>L<D>>>>R<L<",  // 63: 17, shortest
-    "<L<U>>RD<<R>>LD<<U<LD>",  // 64: 22, shortest
-    "<<<R<<D>L>U<<<D<",  // 65: 16, shortest
-    "RU<<RD>DD<U>>>L>L<D>L<R>",  // 66: 24, shortest
-    "LU<D<D>R<R<R<LD<<R<LL<L<<",  // 67: 25, shortest
-    "R>>>RD<D>L>>RUUU>LL>L<<<",  // 68: 24, shortest
-    "U>R<D<<DD<<LL>U>U<RRR<<<D>",  // 69: 26, shortest
-    "RRU<D<D>D>L>R<L>U>LL<UU<DDD<<UUU<RR<DD>",  // 70: 39, none shorter than 25
-    "LD<<RD<R>>RU>D>>LU>LD<RU>LU>RU<RD>DD<L<LL<R>",  // 71: 44, none shorter than 22
+    "LU>>>>DD<<RU>L<RR<L>",  // 61: 20, shortest
+    "U>RDD<U>D<L>>LU>D>R>RUU<",  // 62: 24, shortest
+    "RD>U<<L<<D>R<<<LU>D>>",  // 63: 21, shortest
+    "<U>L>>DD<R<R>>U>>>U<<L<<",  // 64: 24, shortest
+    "D>>>>R<U>>D<L>>U<<R<D>",  // 65: 22, shortest
+    "L>DD>R<U>RR>L<LL<",  // 66: 17, shortest
+    "LDD<R<R<R<U>>UU>L<<L>L<D<",  // 67: 25, shortest
+    "L<U<DDD>RR<<R>U<<U>U>>L<<",  // 68: 25, shortest
+    "LU<D>D<D<RUUU>>RRDD>LD>L<",  // 69: 25, shortest
+    "<<U<D<DD>>LU<RU<RD>",  // 70: 19, shortest
+    "L<<R<LU<DD<RU<U<DD<",  // 71: 19, shortest
     "R>U>>>LDDD<L>U<<D>RRR<<",  // 72: 23, shortest
 };
 
@@ -95,8 +95,8 @@ constexpr std::array<bool, kLevelCount> kProven = {
     true, true, true, true, true, true, true, true,
     true, true, true, true, true, true, true, true,
     true, true, true, true, true, true, true, true,
-    true, true, true, true, false, true, true, true,
-    true, true, true, true, true, false, false, true,
+    true, true, true, true, true, true, true, true,
+    true, true, true, true, true, true, true, true,
 };
 // clang-format on
 

@@ -27,7 +27,7 @@ namespace bt::levels {
 
 // Bumped whenever the designer or the solver changes what a level or its
 // figures come out as, so that old results are not reused.
-inline constexpr int kDesignVersion = 3;
+inline constexpr int kDesignVersion = 4;
 
 std::string cachedLevelText(int number, const DesignedLevel& level);
 // The level when the text is a whole, current cache file for level `number`

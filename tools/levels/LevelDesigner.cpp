@@ -11,6 +11,7 @@
 #include <tuple>
 
 #include "game/LevelShapes.h"
+#include "levels/DistanceTable.h"
 #include "levels/LevelCriteria.h"
 #include "levels/Polisher.h"
 
@@ -38,6 +39,11 @@ constexpr uint32_t kWideSalt = 0x77696465U;
 // each candidate the budget did not prove.
 constexpr int kEasedAttempts = 24;
 constexpr uint32_t kEasedSalt = 0x65617365U;
+// A small board whose scrambles all fall short of the window is searched
+// whole: a few tile layouts, and a sample of the starts at the wanted par.
+constexpr int kWholeLayouts = 96;
+constexpr int kWholeSamples = 64;
+constexpr uint32_t kWholeSalt = 0x77686f6cU;
 // Each scramble turn adds about this many moves to the solution, cursor
 // moves included.
 constexpr double kMovesPerTurn = 2.6;
@@ -344,7 +350,20 @@ struct Candidate {
   Level level;
   std::string solution;
   int scrambleTurns = 0;
+  int par() const { return static_cast<int>(solution.size()); }
 };
+
+// How far a par lies from the window: 0 at the preferred par, small within
+// the window, larger outside it.
+int windowMiss(const ParWindow& window, int par) {
+  if (par < window.low) return 2 * (window.low - par) + 1;
+  if (par > window.high) return 2 * (par - window.high) + 1;
+  return std::abs(par - window.preferred) * (par > window.preferred);
+}
+
+bool inWindow(const ParWindow& window, int par) {
+  return par >= window.low && par <= window.high;
+}
 
 // One candidate layout: tiles, their colours and markers scrambled off them
 // by `turns` turns; nullopt when the scramble left more markers on their
@@ -427,16 +446,63 @@ Choice chooseCandidate(int number, const ParWindow& window, const std::set<std::
       choice.easiest = candidate;
     }
     if (measureLevel(candidate->level, par, false).margin() < wantedMargin(par)) continue;
-    const int miss = par < window.low ? 2 * (window.low - par) + 1
-                     : par > window.high
-                         ? 2 * (par - window.high) + 1
-                         : std::abs(par - window.preferred) * (par > window.preferred);
+    const int miss = windowMiss(window, par);
     if (miss < keptMiss) {
       keptMiss = miss;
       choice.kept = candidate;
     }
   }
   return choice;
+}
+
+// The start with the markers most in each other's way among a sample of
+// the table's starts at `par`; nullopt when none has the margin or a new
+// shape.
+std::optional<Candidate> interlockedStart(const DistanceTable& table, const Level& tilesAlone,
+                                          int par, const std::set<std::string>& shapes,
+                                          Random& random) {
+  std::vector<Position> starts = table.startsAt(par);
+  std::shuffle(starts.begin(), starts.end(), random);
+  if (starts.size() > kWholeSamples) starts.resize(kWholeSamples);
+  std::optional<Candidate> chosen;
+  int chosenMargin = wantedMargin(par) - 1;
+  for (const Position& start : starts) {
+    Level level = tilesAlone;
+    level.markers = levelOf(level.side, {}, {}, start).markers;
+    if (shapes.count(canonicalShape(level))) continue;
+    const int margin = measureLevel(level, par, false).margin();
+    if (margin <= chosenMargin) continue;
+    chosenMargin = margin;
+    chosen = Candidate{level, table.solution(start), 0};
+  }
+  return chosen;
+}
+
+// A board small enough to search whole: for each of a few tile layouts, the
+// starts at the preferred par, or as deep as the layout goes.
+std::optional<Candidate> wholeBoardCandidate(int number, const ParWindow& window,
+                                             const std::set<std::string>& shapes, int& layouts) {
+  const LevelPlan plan = levelPlans().at(number - 1);
+  if (!DistanceTable::fits(plan.side, plan.pairs)) return std::nullopt;
+  const PuzzleBoard blank(Level{plan.side, {}, {}});
+  std::optional<Candidate> best;
+  for (layouts = 0; layouts < kWholeLayouts && (!best || windowMiss(window, best->par()) > 0);
+       ++layouts) {
+    Random random(kSeed ^ (number * 7919u) ^ (layouts * 104729u) ^ kWholeSalt);
+    const std::vector<Cell> cells = tileLayout(blank, plan.pairs, random);
+    const std::vector<int> colours = tileColours(number, plan.pairs, random);
+    const Level tilesAlone = levelOf(plan.side, cells, colours, Position{});
+    const DistanceTable table{PuzzleBoard(tilesAlone)};
+    const int deepest = std::min(window.preferred, table.farthestStart());
+    // The deepest starts may all lack the margin: a key or two shallower.
+    for (int par = deepest; par >= deepest - 2 && par > 0; --par) {
+      std::optional<Candidate> start = interlockedStart(table, tilesAlone, par, shapes, random);
+      if (!start) continue;
+      if (!best || windowMiss(window, par) < windowMiss(window, best->par())) best = start;
+      break;
+    }
+  }
+  return best;
 }
 
 }  // namespace
@@ -467,7 +533,17 @@ DesignedLevel designLevel(int number, const std::vector<DesignedLevel>& earlier)
     }
     // Never without a level: at worst the easiest candidate, which the
     // criteria test then names.
-    const std::optional<Candidate> kept = choice.kept ? choice.kept : choice.easiest;
+    std::optional<Candidate> kept = choice.kept ? choice.kept : choice.easiest;
+    if (!choice.kept || !inWindow(window, kept->par())) {
+      // Scrambles fall short on small boards; their deepest starts are known.
+      int layouts = 0;
+      std::optional<Candidate> whole = wholeBoardCandidate(number, window, shapes, layouts);
+      if (whole &&
+          (!choice.kept || windowMiss(window, whole->par()) < windowMiss(window, kept->par()))) {
+        kept = whole;
+        choice.attempts += layouts;
+      }
+    }
     if (!kept) throw std::runtime_error("no candidate for level " + std::to_string(number));
     designed.level = kept->level;
     designed.scrambleTurns = kept->scrambleTurns;
