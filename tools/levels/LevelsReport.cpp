@@ -11,10 +11,6 @@ namespace bt::levels {
 
 namespace {
 
-// Proofs of the first design ran with this budget, larger ones where they
-// needed more.
-constexpr uint64_t kFirstDesignBudget = 30'000'000;
-
 std::string secondsText(double seconds) {
   char text[32];
   std::snprintf(text, sizeof text, "%.2f", seconds);
@@ -48,44 +44,12 @@ std::string figuresRow(int number, const DesignedLevel& d, const LevelFigures& f
   return row.str();
 }
 
-std::string firstDesignRow(int number, const DesignedLevel& d) {
-  std::ostringstream row;
-  row << "| " << number << " | " << d.level.side << " | " << d.level.tiles.size() << " | "
-      << colourText(d.level) << " | " << d.solution.size() << " | " << shortestText(d) << " | "
-      << d.scrambleTurns << " | " << d.nodes << " | " << secondsText(d.seconds) << " | " << curve(d)
-      << " |\n";
-  return row.str();
-}
-
-std::string numberList(const std::vector<int>& numbers) {
-  std::string text;
-  for (size_t i = 0; i < numbers.size(); ++i) {
-    if (i > 0) text += i + 1 == numbers.size() ? " and " : ", ";
-    text += std::to_string(numbers[i]);
-  }
-  return text;
-}
-
-void writeIntro(std::ostream& out, size_t count, size_t redesigned) {
+void writeIntro(std::ostream& out, size_t count) {
   out << "# Levels\n\n"
       << "The " << count
       << " built-in levels, written with `src/game/LevelData.cpp` and\n"
          "`src/game/LevelSolutions.cpp` by `brambletop-levels generate .` (tools/levels).\n"
          "`brambletop-levels print N` shows a level.\n\n";
-  if (redesigned < count) {
-    out << "## Redesign under way\n\n"
-        << "Levels 1 to " << redesigned << " are the redesign: levels 1 to 3 fixed, levels 4 to "
-        << redesigned << "\ndesigned to the criteria below and proven shortest. Levels "
-        << redesigned + 1 << " to " << count
-        << " are still\nthe first design (\"undo a scramble\"), with the solutions and "
-           "proofs they had:\nthe second table. The designer goes on level by level "
-           "(`brambletop-levels\ngenerate . --cache tools/levels/cache`, which resumes "
-           "after the levels the\ncache holds); `brambletop-levels write . --cache "
-           "tools/levels/cache --through N`\nputs the cache's levels up to N into the "
-           "game and writes this page. The cache\nmay hold later levels than the game: "
-           "they go in once they meet the criteria\n(`BuiltInLevelsTest` checks the "
-           "levels in the game).\n\n";
-  }
   out << "A solution counts every key that changes the position: a cursor move that\n"
          "moves the cursor, and a turn. *Par* is the recorded solution's length;\n"
          "*proven* means the solver (IDA* on ring turns with a transposition table and\n"
@@ -97,7 +61,7 @@ void writeIntro(std::ostream& out, size_t count, size_t redesigned) {
          "(one core, at low priority on a shared machine).\n\n";
 }
 
-void writeHowMade(std::ostream& out, size_t redesigned) {
+void writeHowMade(std::ostream& out) {
   out << "## How the levels are made\n\n"
          "Levels 1 to 3 are fixed. Every later level keeps its side and number of\n"
          "pairs (level 6: nine markers of colour 1; level 72: twenty-five of colour 3)\n"
@@ -120,8 +84,7 @@ void writeHowMade(std::ostream& out, size_t redesigned) {
          "With `--cache FOLDER`, `generate` keeps each finished level there and a\n"
          "later run resumes after it (the repository's cache is `tools/levels/cache`).\n\n"
          "## Criteria\n\n"
-      << "Every " << (redesigned < static_cast<size_t>(kLevelCount) ? "redesigned " : "")
-      << "level from 4 on meets these, and `BuiltInLevelsTest` checks them:\n\n";
+      << "Every level from 4 on meets these, and `BuiltInLevelsTest` checks them:\n\n";
   out << "1. **No marker starts at home**: *home* counts the markers that start on a\n"
          "   tile of their own colour, against (in brackets) the fewest that the layout\n"
          "   forces: nonzero only where one colour has more pairs than the cells that\n"
@@ -154,49 +117,6 @@ void writeHowMade(std::ostream& out, size_t redesigned) {
          "5. **Par proven**: the *proven* column.\n\n";
 }
 
-void writeFirstDesign(std::ostream& out, const std::vector<DesignedLevel>& levels,
-                      size_t redesigned) {
-  // A proof that ran out of nodes spent the budget and half as much again on
-  // the weighted searches after it.
-  std::vector<int> unproven, larger, smaller;
-  for (size_t i = redesigned; i < levels.size(); ++i) {
-    const int number = static_cast<int>(i + 1);
-    const DesignedLevel& d = levels[i];
-    if (!d.shortest) unproven.push_back(number);
-    if (d.shortest && d.nodes > kFirstDesignBudget) larger.push_back(number);
-    if (!d.shortest && d.nodes < kFirstDesignBudget * 3 / 2) smaller.push_back(number);
-  }
-  out << "\n## Levels " << redesigned + 1 << " to " << levels.size()
-      << ": the first design\n\n"
-         "These levels lay out their tiles, put the markers on them and scramble them\n"
-         "with random turns (*scramble turns*); several start with markers at home,\n"
-         "and they do not meet the criteria above. Their proofs are\n"
-         "`brambletop-levels solve N --nodes 30000000`, one level at a time at the\n"
-         "lowest priority on the shared 2-core machine";
-  if (!larger.empty()) {
-    out << ";\n"
-        << (larger.size() > 1 ? "levels " : "level ") << numberList(larger)
-        << " with `--nodes 150000000`";
-  }
-  if (!smaller.empty()) {
-    out << ";\n"
-        << (smaller.size() > 1 ? "levels " : "level ") << numberList(smaller)
-        << " with `--nodes 10000000` (at 30 M nodes its search and polishing ran past 150 s)";
-  }
-  out << ".";
-  if (!unproven.empty()) {
-    out << "\nLevel" << (unproven.size() > 1 ? "s " : " ") << numberList(unproven)
-        << (unproven.size() > 1 ? " stay" : " stays")
-        << " unproven: the table gives the bound reached; par is the best solution found.";
-  }
-  out << "\n\n| Level | Side | Pairs | Colours | Par | Proven | Scramble turns | Nodes | "
-         "Time (s) | Curve |\n"
-         "|---:|---:|---:|---|---:|---|---:|---:|---:|---|\n";
-  for (size_t i = redesigned; i < levels.size(); ++i) {
-    out << firstDesignRow(static_cast<int>(i + 1), levels[i]);
-  }
-}
-
 }  // namespace
 
 std::vector<int> chapterMedians(const std::vector<int>& pars) {
@@ -212,30 +132,24 @@ std::vector<int> chapterMedians(const std::vector<int>& pars) {
   return medians;
 }
 
-std::string levelsReport(const std::vector<DesignedLevel>& levels, size_t redesigned) {
-  redesigned = std::min(redesigned, levels.size());
+std::string levelsReport(const std::vector<DesignedLevel>& levels) {
   std::vector<int> pars;
-  for (size_t i = 0; i < redesigned; ++i)
-    pars.push_back(static_cast<int>(levels[i].solution.size()));
+  for (const DesignedLevel& d : levels) pars.push_back(static_cast<int>(d.solution.size()));
   const std::vector<int> medians = chapterMedians(pars);
   std::ostringstream out;
-  writeIntro(out, levels.size(), redesigned);
-  writeHowMade(out, redesigned);
-  out << "Chapter medians of the ordinary levels";
-  if (redesigned < levels.size()) out << " (the redesigned ones)";
-  out << ":";
+  writeIntro(out, levels.size());
+  writeHowMade(out);
+  out << "Chapter medians of the ordinary levels:";
   for (size_t k = 0; k < medians.size(); ++k) out << (k ? ", " : " ") << medians[k];
   out << ".\n\n";
-  if (redesigned < levels.size()) out << "## Levels 1 to " << redesigned << ": redesigned\n\n";
   out << "| Level | Side | Pairs | Colours | Chapter | Par | Proven | Nodes | Time (s) | "
          "Home (forced) | Solo bound | Margin (wanted) | Pair bound | Candidates | Curve |\n"
          "|---:|---:|---:|---|---|---:|---|---:|---:|---:|---:|---:|---:|---:|---|\n";
-  for (size_t i = 0; i < redesigned; ++i) {
+  for (size_t i = 0; i < levels.size(); ++i) {
     const int number = static_cast<int>(i + 1);
     const LevelFigures f = measureLevel(levels[i].level, pars[i]);
     out << figuresRow(number, levels[i], f, medians[chapterOf(number) - 1]);
   }
-  if (redesigned < levels.size()) writeFirstDesign(out, levels, redesigned);
   return out.str();
 }
 

@@ -8,10 +8,8 @@
 
 namespace bt::levels {
 
-// The report on all the levels, level 1 first. The first `redesigned` of
-// them come from the designer; the rest are still the first design
-// (FirstDesign.h) and get a table of their own.
-std::string levelsReport(const std::vector<DesignedLevel>& levels, size_t redesigned);
+// The report on all the levels, level 1 first.
+std::string levelsReport(const std::vector<DesignedLevel>& levels);
 
 // The median par of each chapter's ordinary levels (LevelCriteria.h), the
 // first chapter first; `pars` holds each level's par, level 1 first.

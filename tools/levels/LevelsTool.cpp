@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "game/LevelData.h"
-#include "levels/FirstDesign.h"
 #include "levels/LevelCache.h"
 #include "levels/LevelDesigner.h"
 #include "levels/LevelFiles.h"
@@ -29,11 +28,10 @@ const std::string kUsage =
     "                                         ROOT/docs/levels.md; with a cache, each\n"
     "                                         level is kept there when done and not\n"
     "                                         made again by a later run\n"
-    "       brambletop-levels write ROOT --cache FOLDER [--through N]\n"
+    "       brambletop-levels write ROOT --cache FOLDER\n"
     "                                         write the same three files from the\n"
-    "                                         levels in the cache (level 1 on, up to\n"
-    "                                         the first it lacks, or to level N); the\n"
-    "                                         levels after those stay as first designed\n"
+    "                                         levels in the cache, which must hold\n"
+    "                                         them all\n"
     "       brambletop-levels print N         built-in level N (1 to " +
     std::to_string(kLevelCount) +
     ") as a picture\n"
@@ -119,14 +117,13 @@ bool foldersWritable(const std::string& root, const std::string& cache, std::ost
   return true;
 }
 
-// The game's sources and docs/levels.md; the first `redesigned` levels come
-// from the designer.
+// The game's sources and docs/levels.md.
 int writeLevels(const std::string& root, const std::vector<DesignedLevel>& levels,
-                size_t redesigned, std::ostream& err) {
+                std::ostream& err) {
   const bool written =
       writeText(root + "/src/game/LevelData.cpp", levelDataSource(levels), err) &&
       writeText(root + "/src/game/LevelSolutions.cpp", levelSolutionsSource(levels), err) &&
-      writeText(root + "/docs/levels.md", levelsReport(levels, redesigned), err);
+      writeText(root + "/docs/levels.md", levelsReport(levels), err);
   return written ? kExitDone : kExitFailed;
 }
 
@@ -155,30 +152,25 @@ int generate(const std::string& root, const std::string& cache, std::ostream& ou
       return kExitFailed;
     }
   }
-  return writeLevels(root, levels, levels.size(), err);
+  return writeLevels(root, levels, err);
 }
 
-// The levels the cache holds, level 1 on up to the first it lacks or
-// `through`, then the first design's.
-int writeFromCache(const std::string& root, const std::string& cache, int through,
-                   std::ostream& out, std::ostream& err) {
+// Every level from the cache; nothing is written when one is missing.
+int writeFromCache(const std::string& root, const std::string& cache, std::ostream& out,
+                   std::ostream& err) {
   if (!foldersWritable(root, cache, err)) return kExitFailed;
   std::vector<DesignedLevel> levels;
-  for (int number = 1; number <= through; ++number) {
+  for (int number = 1; number <= kLevelCount; ++number) {
     std::optional<DesignedLevel> cached = readCachedLevel(cache, number);
-    if (!cached) break;
+    if (!cached) {
+      err << "brambletop-levels: " << cachedLevelPath(cache, number)
+          << ": missing, damaged or from another design version\n";
+      return kExitFailed;
+    }
     levels.push_back(std::move(*cached));
   }
-  const size_t redesigned = levels.size();
-  for (int number = static_cast<int>(redesigned) + 1; number <= kLevelCount; ++number) {
-    levels.push_back(firstDesignLevel(number));
-  }
-  out << "levels 1 to " << redesigned << " from the cache";
-  if (redesigned < levels.size()) {
-    out << ", " << redesigned + 1 << " to " << kLevelCount << " as first designed";
-  }
-  out << '\n';
-  return writeLevels(root, levels, redesigned, err);
+  out << "levels 1 to " << kLevelCount << " from the cache\n";
+  return writeLevels(root, levels, err);
 }
 
 int print(int number, std::ostream& out) {
@@ -286,15 +278,9 @@ int runLevelsTool(const std::vector<std::string>& args, std::ostream& out, std::
     return generate(args[1], withCache ? args[3] : std::string(), out, err);
   }
   if (command == "write") {
-    const bool through = args.size() == 6 && args[4] == "--through";
-    if ((args.size() != 4 && !through) || args[2] != "--cache")
-      return usageError("write takes ROOT --cache FOLDER [--through N]", err);
-    const int last = through ? levelNumber(args[5]) : kLevelCount;
-    if (last == 0)
-      return usageError(
-          "no level \"" + args[5] + "\" (levels are 1 to " + std::to_string(kLevelCount) + ")",
-          err);
-    return writeFromCache(args[1], args[3], last, out, err);
+    if (args.size() != 4 || args[2] != "--cache")
+      return usageError("write takes ROOT --cache FOLDER", err);
+    return writeFromCache(args[1], args[3], out, err);
   }
   if (args.size() != 2) return usageError(command + " takes one argument", err);
   const int number = levelNumber(args[1]);

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "game/LevelData.h"
-#include "levels/FirstDesign.h"
 #include "levels/LevelCache.h"
 #include "levels/LevelsTool.h"
 #include "support/TempFolder.h"
@@ -105,59 +104,31 @@ TEST(LevelCacheTest, GenerateResumesFromTheCache) {
             std::string::npos);
 }
 
-// write puts the levels the cache holds, from level 1 on, into the table and
-// keeps the first design after them: with the repository's cache cut where
-// the table's redesigned levels end, it writes the repository's table byte
-// for byte; a gap in the cache ends the redesigned levels there.
-TEST(LevelCacheTest, WriteTakesTheCachedLevelsThenTheFirstDesign) {
+// write makes the repository's table and docs/levels.md byte for byte from
+// the repository's cache, and writes nothing when the cache lacks a level.
+TEST(LevelCacheTest, WriteTakesEveryLevelFromTheCache) {
   test::TempFolder root, cache;
   std::filesystem::create_directories(root.path() + "/src/game");
   std::filesystem::create_directories(root.path() + "/docs");
-  int redesigned = 0;
   for (int number = 1; number <= kLevelCount; ++number) {
     const std::optional<DesignedLevel> cached = readCachedLevel(BT_LEVEL_CACHE_DIR, number);
-    if (!cached || cached->level.markers != builtInDesign(number).level.markers ||
-        cached->solution != levelSolutions()[number - 1]) {
-      break;
-    }
+    ASSERT_TRUE(cached.has_value()) << "level " << number;
     ASSERT_TRUE(writeCachedLevel(cache.path(), number, *cached));
-    ++redesigned;
   }
-  ASSERT_GE(redesigned, 30);
   std::ostringstream out, err;
   ASSERT_EQ(runLevelsTool({"write", root.path(), "--cache", cache.path()}, out, err), kExitDone)
       << err.str();
-  EXPECT_EQ(readText(root.path() + "/src/game/LevelData.cpp"),
-            readText(BT_DOCS_DIR "/../src/game/LevelData.cpp"));
-  EXPECT_EQ(readText(root.path() + "/src/game/LevelSolutions.cpp"),
-            readText(BT_DOCS_DIR "/../src/game/LevelSolutions.cpp"));
-  const std::string docs = readText(root.path() + "/docs/levels.md");
-  if (redesigned < kLevelCount) {
-    const std::string first = std::to_string(redesigned + 1);
-    EXPECT_EQ(out.str(), "levels 1 to " + std::to_string(redesigned) + " from the cache, " + first +
-                             " to 72 as first designed\n");
-    EXPECT_NE(docs.find("\n## Levels " + first + " to 72: the first design\n"), std::string::npos);
+  EXPECT_EQ(out.str(), "levels 1 to 72 from the cache\n");
+  for (const char* file : {"/src/game/LevelData.cpp", "/src/game/LevelSolutions.cpp"}) {
+    EXPECT_EQ(readText(root.path() + file), readText(std::string(BT_DOCS_DIR "/..") + file));
   }
+  EXPECT_EQ(readText(root.path() + "/docs/levels.md"), readText(BT_DOCS_DIR "/levels.md"));
 
-  // --through stops there, and so does a gap.
-  out.str("");
-  ASSERT_EQ(
-      runLevelsTool({"write", root.path(), "--cache", cache.path(), "--through", "7"}, out, err),
-      kExitDone);
-  EXPECT_EQ(out.str(), "levels 1 to 7 from the cache, 8 to 72 as first designed\n");
   std::filesystem::remove(cachedLevelPath(cache.path(), 5));
-  out.str("");
-  ASSERT_EQ(runLevelsTool({"write", root.path(), "--cache", cache.path()}, out, err), kExitDone);
-  EXPECT_EQ(out.str(), "levels 1 to 4 from the cache, 5 to 72 as first designed\n");
-  const std::string solutions = readText(root.path() + "/src/game/LevelSolutions.cpp");
-  // The first design's level 5 with its solution, as the source writes it.
-  std::string level5 = "\"";
-  level5 += firstDesignLevel(5).solution;
-  level5 += "\",  // 5: ";
-  EXPECT_NE(solutions.find(level5), std::string::npos);
-  EXPECT_NE(
-      readText(root.path() + "/docs/levels.md").find("\n## Levels 5 to 72: the first design\n"),
-      std::string::npos);
+  std::filesystem::remove(root.path() + "/docs/levels.md");
+  ASSERT_EQ(runLevelsTool({"write", root.path(), "--cache", cache.path()}, out, err), kExitFailed);
+  EXPECT_NE(err.str().find(cachedLevelPath(cache.path(), 5)), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(root.path() + "/docs/levels.md"));
 }
 
 }  // namespace
