@@ -84,7 +84,7 @@ constexpr std::array<std::string_view, kLevelCount> kSolutions = {
     "LU<D>D<D<RUUU>>RRDD>LD>L<",  // 69: 25, shortest
     "<<U<D<DD>>LU<RU<RD>",  // 70: 19, shortest
     "L<<R<LU<DD<RU<U<DD<",  // 71: 19, shortest
-    "R>U>>>LDDD<L>U<<D>RRR<<",  // 72: 23, shortest
+    "<RR>D<D>LL<LU<UU<RR>",  // 72: 20, shortest
 };
 
 constexpr std::array<bool, kLevelCount> kProven = {

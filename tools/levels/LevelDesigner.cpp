@@ -12,6 +12,7 @@
 
 #include "game/LevelShapes.h"
 #include "levels/DistanceTable.h"
+#include "levels/FilledBoardDesign.h"
 #include "levels/LevelCriteria.h"
 #include "levels/Polisher.h"
 
@@ -60,8 +61,14 @@ int pick(Random& random, int count) {
   return static_cast<int>(std::uniform_int_distribution<int>(0, count - 1)(random));
 }
 
+// The one colour of a level whose markers are all of one colour, else 0.
+int onlyColourOf(int number) {
+  if (number == 6) return kOnlyColourOfLevel6;
+  return number == kLevelCount ? kOnlyColourOfTheLastLevel : 0;
+}
+
 int colourCountFor(int number, int pairs, Random& random) {
-  if (number == 6 || number == kLevelCount) return 1;
+  if (onlyColourOf(number)) return 1;
   int count;
   if (isBreather(number)) {
     // One or two colours make a breather easy to read, but with many pairs
@@ -78,8 +85,7 @@ int colourCountFor(int number, int pairs, Random& random) {
 
 // The colours (1 to 4) of the tiles in layout order.
 std::vector<int> tileColours(int number, int pairs, Random& random) {
-  if (number == 6) return std::vector<int>(pairs, kOnlyColourOfLevel6);
-  if (number == kLevelCount) return std::vector<int>(pairs, kOnlyColourOfTheLastLevel);
+  if (onlyColourOf(number)) return std::vector<int>(pairs, onlyColourOf(number));
   std::vector<int> palette = {1, 2, 3, 4};
   std::shuffle(palette.begin(), palette.end(), random);
   palette.resize(colourCountFor(number, pairs, random));
@@ -329,12 +335,9 @@ struct ParWindow {
   int slack = kSlack;  // how far past high a candidate may still be kept
 };
 
-ParWindow parWindow(int number, const std::vector<DesignedLevel>& earlier) {
+// A breather's window: below the median par of its chapter's other levels.
+ParWindow breatherWindow(int number, const std::vector<DesignedLevel>& earlier) {
   const int chapter = chapterOf(number);
-  if (!isBreather(number)) {
-    const int target = chapterTarget(chapter);
-    return {target, target + 1, target};
-  }
   std::vector<int> pars;
   for (int n = std::max(4, (chapter - 1) * 6 + 1); n < number; ++n) {
     pars.push_back(static_cast<int>(earlier.at(n - 1).solution.size()));
@@ -344,6 +347,12 @@ ParWindow parWindow(int number, const std::vector<DesignedLevel>& earlier) {
   // A breather with many pairs may not get that easy with every marker off
   // its tile: it takes the easiest candidate within a wider slack.
   return {median / 2, high, high, kBreatherSlack};
+}
+
+ParWindow parWindow(int number, const std::vector<DesignedLevel>& earlier) {
+  if (isBreather(number)) return breatherWindow(number, earlier);
+  const int target = chapterTarget(chapterOf(number));
+  return {target, target + 1, target};
 }
 
 struct Candidate {
@@ -505,6 +514,64 @@ std::optional<Candidate> wholeBoardCandidate(int number, const ParWindow& window
   return best;
 }
 
+// The kept candidate and the candidates tried.
+struct Picked {
+  Candidate candidate;
+  int attempts = 0;
+};
+
+Picked scrambledCandidate(int number, const std::vector<DesignedLevel>& earlier,
+                          const std::set<std::string>& shapes) {
+  ParWindow window = parWindow(number, earlier);
+  Choice choice = chooseCandidate(number, window, shapes, kScreenBudget, kAttempts, 0);
+  if (!choice.kept && !choice.easiest) {
+    // Nothing near the window proves quickly (a breather crowded with
+    // pairs): a few candidates more, with more room and a larger budget.
+    window.slack = kWideSlack;
+    choice = chooseCandidate(number, window, shapes, kWideBudget, kWideAttempts, kWideSalt);
+    choice.attempts += kAttempts;
+  }
+  if (!choice.kept && !choice.easiest) {
+    // Scrambles this crowded are too slow to prove at all (level 70: twenty
+    // pairs on side 7): shorter ones until they prove.
+    choice = chooseCandidate(number, window, shapes, kWideBudget, kEasedAttempts, kEasedSalt, true);
+    choice.attempts += kAttempts + kWideAttempts;
+  }
+  // Never without a level: at worst the easiest candidate, which the
+  // criteria test then names.
+  std::optional<Candidate> kept = choice.kept ? choice.kept : choice.easiest;
+  if (!choice.kept || !inWindow(window, kept->par())) {
+    // Scrambles fall short on small boards; their deepest starts are known.
+    int layouts = 0;
+    std::optional<Candidate> whole = wholeBoardCandidate(number, window, shapes, layouts);
+    if (whole &&
+        (!choice.kept || windowMiss(window, whole->par()) < windowMiss(window, kept->par()))) {
+      kept = whole;
+      choice.attempts += layouts;
+    }
+  }
+  if (!kept) throw std::runtime_error("no candidate for level " + std::to_string(number));
+  return {*kept, choice.attempts};
+}
+
+// Every cell without a tile starts with a marker (the last level): the
+// solution's turns come first, and the level is made as easy as a breather
+// of its chapter.
+Picked filledCandidate(int number, const std::vector<DesignedLevel>& earlier,
+                       const std::set<std::string>& shapes) {
+  const LevelPlan plan = levelPlans().at(number - 1);
+  const ParWindow window = breatherWindow(number, earlier);
+  const std::optional<FilledDesign> filled = designFilledBoard(
+      {plan.side, plan.pairs, onlyColourOf(number), window.low, window.high, kWideBudget}, shapes);
+  if (!filled) throw std::runtime_error("no candidate for level " + std::to_string(number));
+  return {{filled->level, filled->solution, filled->turns}, filled->attempts};
+}
+
+bool fillsItsBoard(int number) {
+  const LevelPlan plan = levelPlans().at(number - 1);
+  return onlyColourOf(number) && crowdsItsBoard(plan.side, plan.pairs);
+}
+
 }  // namespace
 
 DesignedLevel designLevel(int number, const std::vector<DesignedLevel>& earlier) {
@@ -515,40 +582,12 @@ DesignedLevel designLevel(int number, const std::vector<DesignedLevel>& earlier)
   } else {
     std::set<std::string> shapes;
     for (const DesignedLevel& e : earlier) shapes.insert(canonicalShape(e.level));
-    ParWindow window = parWindow(number, earlier);
-    Choice choice = chooseCandidate(number, window, shapes, kScreenBudget, kAttempts, 0);
-    if (!choice.kept && !choice.easiest) {
-      // Nothing near the window proves quickly (a breather crowded with
-      // pairs): a few candidates more, with more room and a larger budget.
-      window.slack = kWideSlack;
-      choice = chooseCandidate(number, window, shapes, kWideBudget, kWideAttempts, kWideSalt);
-      choice.attempts += kAttempts;
-    }
-    if (!choice.kept && !choice.easiest) {
-      // Scrambles this crowded are too slow to prove at all (level 70: twenty
-      // pairs on side 7): shorter ones until they prove.
-      choice =
-          chooseCandidate(number, window, shapes, kWideBudget, kEasedAttempts, kEasedSalt, true);
-      choice.attempts += kAttempts + kWideAttempts;
-    }
-    // Never without a level: at worst the easiest candidate, which the
-    // criteria test then names.
-    std::optional<Candidate> kept = choice.kept ? choice.kept : choice.easiest;
-    if (!choice.kept || !inWindow(window, kept->par())) {
-      // Scrambles fall short on small boards; their deepest starts are known.
-      int layouts = 0;
-      std::optional<Candidate> whole = wholeBoardCandidate(number, window, shapes, layouts);
-      if (whole &&
-          (!choice.kept || windowMiss(window, whole->par()) < windowMiss(window, kept->par()))) {
-        kept = whole;
-        choice.attempts += layouts;
-      }
-    }
-    if (!kept) throw std::runtime_error("no candidate for level " + std::to_string(number));
-    designed.level = kept->level;
-    designed.scrambleTurns = kept->scrambleTurns;
-    designed.attempts = choice.attempts;
-    fallback = kept->solution;
+    const Picked picked = fillsItsBoard(number) ? filledCandidate(number, earlier, shapes)
+                                                : scrambledCandidate(number, earlier, shapes);
+    designed.level = picked.candidate.level;
+    designed.scrambleTurns = picked.candidate.scrambleTurns;
+    designed.attempts = picked.attempts;
+    fallback = picked.candidate.solution;
   }
   const auto began = std::chrono::steady_clock::now();
   const SolveReport report = solveLevel(designed.level, fallback, kSolveBudget);

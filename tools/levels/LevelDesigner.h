@@ -7,7 +7,11 @@
 // solver proves its shortest solution within a small budget, that par lies
 // in the window of the level's chapter (LevelCriteria.h), the markers get in
 // each other's way (the margin over the solo bound) and no earlier level has
-// its shape. The same number and earlier levels always give the same level.
+// its shape. The last level, twenty-five markers of one colour on 45 cells,
+// has a marker on every cell without a tile: it is made the other way round
+// (FilledBoardDesign.h), its solution's turns first and its tiles laid out
+// along their cycles, as easy as a breather of its chapter. The same number
+// and earlier levels always give the same level.
 #include <cstdint>
 #include <string>
 #include <vector>
