@@ -1,11 +1,7 @@
 #include "app/DailyBook.h"
 
 #include <algorithm>
-#include <cstdio>
 
-#include "platform/os/FileSystem.h"
-#include "platform/os/Quote.h"
-#include "platform/os/Warning.h"
 #include "storage/ByteReader.h"
 #include "storage/ByteWriter.h"
 #include "storage/StoredFile.h"
@@ -187,28 +183,14 @@ std::optional<DailyBook> DailyBook::decode(std::span<const uint8_t> bytes) {
 
 RecordsFile DailyBook::load(const std::string& path) {
   *this = DailyBook();
-  std::string whyNot;
-  const std::optional<std::vector<uint8_t>> bytes = os::readFile(path, 1u << 20, &whyNot);
-  if (!bytes) {
-    if (!os::exists(path)) return RecordsFile::Missing;
-    writable_ = false;
-    warn("cannot read " + quote(path) + " (" + whyNot +
-         "); no daily bests are kept this time and the file is left as it is");
-    return RecordsFile::Unreadable;
-  }
-  if (std::optional<DailyBook> read = decode(*bytes)) {
-    *this = std::move(*read);
-    return RecordsFile::Read;
-  }
-  const std::string aside = path + ".damaged";
-  if (std::rename(path.c_str(), aside.c_str()) == 0) {
-    warn(quote(path) + " is damaged; the daily bests start afresh and the file is kept as " +
-         quote(aside));
-  } else {
-    writable_ = false;
-    warn(quote(path) + " is damaged and cannot be set aside; no daily bests are kept this time");
-  }
-  return RecordsFile::Damaged;
+  const RecordsFileLoad loaded =
+      loadRecordsFile(path, 1u << 20, "daily bests", [&](std::span<const uint8_t> bytes) {
+        std::optional<DailyBook> read = decode(bytes);
+        if (read) *this = std::move(*read);
+        return read.has_value();
+      });
+  writable_ = loaded.writable;
+  return loaded.file;
 }
 
 }  // namespace bt

@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/RecordBook.h"
+#include "app/RecordsFile.h"
 #include "game/PuzzleBoard.h"
 
 namespace bt {

@@ -27,6 +27,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/RecordsFile.h"
 #include "game/LevelData.h"
 
 namespace bt {
@@ -38,13 +39,6 @@ struct PersonalRecord {
   std::string moves;    // the record's moves
   bool sent = false;    // the score server settled this record
   int best() const { return static_cast<int>(moves.size()); }
-};
-
-enum class RecordsFile {
-  Missing,     // nothing there: no records yet
-  Read,        // the records it holds
-  Damaged,     // said in a warning, set aside as PATH.damaged: no records
-  Unreadable,  // said in a warning, left alone and never written over
 };
 
 class RecordBook {
