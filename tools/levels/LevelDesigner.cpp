@@ -25,7 +25,6 @@ constexpr uint32_t kSeed = 0x6272616dU;
 constexpr int kAttempts = 48;
 constexpr int kLayoutTries = 40;
 constexpr uint64_t kScreenBudget = 2'000'000;
-constexpr uint64_t kSolveBudget = 12'000'000;
 // A level that no candidate within its window fits takes the nearest one up
 // to this many keys beyond it.
 constexpr int kSlack = 4;
@@ -394,7 +393,7 @@ DesignedLevel designLevel(int number, const std::vector<DesignedLevel>& earlier)
     fallback = picked.candidate.solution;
   }
   const auto began = std::chrono::steady_clock::now();
-  const SolveReport report = solveLevel(designed.level, fallback, kSolveBudget);
+  const SolveReport report = solveLevel(designed.level, fallback, kProofBudget);
   designed.seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
   designed.solution = report.solution;

@@ -21,6 +21,11 @@
 
 namespace bt::levels {
 
+// Solver nodes for the proof of a kept level, and the default of `solve`,
+// which ends in about ten seconds here and proves all but the largest.
+inline constexpr uint64_t kProofBudget = 12'000'000;
+inline constexpr uint64_t kQuickSolveBudget = 5'000'000;
+
 struct LevelPlan {
   int side;
   int pairs;

@@ -44,9 +44,13 @@ std::string figuresRow(int number, const DesignedLevel& d, const LevelFigures& f
   return row.str();
 }
 
-void writeIntro(std::ostream& out, size_t count) {
+void writeIntro(std::ostream& out, const std::vector<DesignedLevel>& levels) {
+  std::vector<std::string> larger;  // the proofs past solve's default budget
+  for (size_t i = 0; i < levels.size(); ++i) {
+    if (levels[i].nodes > kQuickSolveBudget) larger.push_back(std::to_string(i + 1));
+  }
   out << "# Levels\n\n"
-      << "The " << count
+      << "The " << levels.size()
       << " built-in levels, written with `src/game/LevelData.cpp` and\n"
          "`src/game/LevelSolutions.cpp` by `brambletop-levels generate .` (tools/levels).\n"
          "`brambletop-levels print N` shows a level.\n\n";
@@ -57,8 +61,17 @@ void writeIntro(std::ostream& out, size_t count) {
          "README's brambletop-levels) proved that nothing shorter exists; otherwise\n"
          "*no, >= N* gives the length below which it proved there is no solution.\n"
          "*Nodes* and *time* are the solver's work on the level as `brambletop-levels\n"
-         "solve N` repeats it; nodes are the same on every run, the time is measured\n"
-         "(one core, at low priority on a shared machine).\n\n";
+         "solve N` repeats it";
+  if (!larger.empty()) {
+    out << " (with `--nodes " << kProofBudget << "`, the designer's budget, for the\n"
+        << "proofs larger than its default: level" << (larger.size() > 1 ? "s " : " ");
+    for (size_t i = 0; i < larger.size(); ++i) {
+      out << (i == 0 ? "" : i + 1 == larger.size() ? " and " : ", ") << larger[i];
+    }
+    out << ")";
+  }
+  out << ";\nnodes are the same on every run, the time is measured (one core, at low\n"
+         "priority on a shared machine).\n\n";
 }
 
 void writeHowMade(std::ostream& out) {
@@ -148,7 +161,7 @@ std::string levelsReport(const std::vector<DesignedLevel>& levels) {
   for (const DesignedLevel& d : levels) pars.push_back(static_cast<int>(d.solution.size()));
   const std::vector<int> medians = chapterMedians(pars);
   std::ostringstream out;
-  writeIntro(out, levels.size());
+  writeIntro(out, levels);
   writeHowMade(out);
   out << "Chapter medians of the ordinary levels:";
   for (size_t k = 0; k < medians.size(); ++k) out << (k ? ", " : " ") << medians[k];

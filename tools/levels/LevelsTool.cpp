@@ -47,9 +47,6 @@ const std::string kUsage =
     "                                         (YYYY-MM-DD, UTC)\n"
     "       brambletop-levels --help          this text\n";
 
-// About ten seconds of one core here; a proof may need more (--nodes).
-constexpr uint64_t kSolveBudget = 5'000'000;
-
 int usageError(const std::string& fault, std::ostream& err) {
   err << "brambletop-levels: " << fault << '\n' << kUsage;
   return kExitUsage;
@@ -186,7 +183,7 @@ int print(int number, std::ostream& out) {
 struct SolveRequest {
   int number = 0;
   std::string moves;
-  uint64_t nodes = kSolveBudget;
+  uint64_t nodes = kQuickSolveBudget;
 };
 
 // Parses "N [MOVES] [--nodes COUNT]"; a fault is a message, else empty.
