@@ -183,12 +183,7 @@ std::optional<DailyBook> DailyBook::decode(std::span<const uint8_t> bytes) {
 
 RecordsFile DailyBook::load(const std::string& path) {
   *this = DailyBook();
-  const RecordsFileLoad loaded =
-      loadRecordsFile(path, 1u << 20, "daily bests", [&](std::span<const uint8_t> bytes) {
-        std::optional<DailyBook> read = decode(bytes);
-        if (read) *this = std::move(*read);
-        return read.has_value();
-      });
+  const RecordsFileLoad loaded = loadRecordsFile(path, "daily bests", *this);
   writable_ = loaded.writable;
   return loaded.file;
 }

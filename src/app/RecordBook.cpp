@@ -121,12 +121,7 @@ std::optional<RecordBook> RecordBook::decode(std::span<const uint8_t> bytes) {
 
 RecordsFile RecordBook::load(const std::string& path) {
   *this = RecordBook();
-  const RecordsFileLoad loaded =
-      loadRecordsFile(path, 1u << 20, "records", [&](std::span<const uint8_t> bytes) {
-        std::optional<RecordBook> read = decode(bytes);
-        if (read) *this = std::move(*read);
-        return read.has_value();
-      });
+  const RecordsFileLoad loaded = loadRecordsFile(path, "records", *this);
   writable_ = loaded.writable;
   return loaded.file;
 }

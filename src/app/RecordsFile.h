@@ -6,6 +6,7 @@
 // loses anything is said in one warning line.
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -27,5 +28,16 @@ struct RecordsFileLoad {
 // `decode` takes the bytes and says whether they were whole and good.
 RecordsFileLoad loadRecordsFile(const std::string& path, size_t maxBytes, const std::string& what,
                                 const std::function<bool(std::span<const uint8_t>)>& decode);
+
+// The same for a book that Book::decode reads from the file's bytes (of at
+// most a megabyte): `book` holds what was read, and stays as it is otherwise.
+template <typename Book>
+RecordsFileLoad loadRecordsFile(const std::string& path, const std::string& what, Book& book) {
+  return loadRecordsFile(path, 1u << 20, what, [&](std::span<const uint8_t> bytes) {
+    std::optional<Book> read = Book::decode(bytes);
+    if (read) book = std::move(*read);
+    return read.has_value();
+  });
+}
 
 }  // namespace bt
