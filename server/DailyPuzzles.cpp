@@ -45,6 +45,11 @@ std::shared_ptr<const DailyPuzzles::Puzzle> DailyPuzzles::puzzle(const std::stri
   return made;
 }
 
+void DailyPuzzles::prepareLatest() {
+  const std::vector<Day> days = recentDays();
+  for (size_t i = 0; i < 2 && i < days.size(); ++i) puzzle(days[i].id);
+}
+
 std::shared_ptr<const DailyPuzzles::Puzzle> DailyPuzzles::cached(const std::string& id) {
   std::lock_guard lock(cacheMutex_);
   const auto found = made_.find(id);

@@ -47,6 +47,9 @@ class DailyPuzzles {
   // The puzzle of a recent day's id, made on first use; nullptr for any
   // other id, and once the server is stopping.
   std::shared_ptr<const Puzzle> puzzle(const std::string& id);
+  // Makes today's and yesterday's puzzles now, if not made yet: the two the
+  // scores page shows and most records are for.
+  void prepareLatest();
   // A puzzle being made is given up, and none is made from now on.
   void stop() { stopping_ = true; }
   // How many puzzles were made, for tests.

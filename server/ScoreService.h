@@ -70,6 +70,7 @@ class ScoreService {
   // The server is stopping: a daily puzzle being made is given up.
   void stopWaiting() { puzzles_.stop(); }
   const DailyPuzzles& dailyPuzzles() const { return puzzles_; }
+  DailyPuzzles& dailyPuzzles() { return puzzles_; }
 
  private:
   ScoreReply handleScore(const ScoreRequest& request);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "DailyPuzzleWarmer.h"
 #include "LogSink.h"
 #include "RequestLog.h"
 #include "ScoreHttpServer.h"
@@ -104,6 +105,7 @@ int run(const ServerOptions& options, const StaticFiles* webFiles) {
   errors.writeLine("brambletop-scored: listening on " + options.host + ":" + std::to_string(port) +
                    ", scores in " + shownDatabase(database) +
                    (webFiles ? ", web page from " + webFiles->root().string() : "") + "\n");
+  DailyPuzzleWarmer warmer(service.dailyPuzzles());
   signals.start([&server, &store, &service] {
     store->stopWaiting(kStopGrace);
     service.stopWaiting();

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <thread>
 
+#include "DailyPuzzleWarmer.h"
 #include "MemoryStore.h"
 #include "ScoreService.h"
 #include "game/DailyPuzzle.h"
@@ -150,7 +151,8 @@ TEST_F(DailyRecordsTest, EachPuzzleIsMadeOnceAndThePageShowsTodayAndYesterday) {
   std::array<int, 4> statuses{};
   for (size_t i = 0; i < statuses.size(); ++i) {
     clients.emplace_back([&, i] {
-      const std::string name = "P" + std::to_string(i);
+      std::string name = "P";  // GCC 12 warns falsely on "P" + to_string here
+      name += std::to_string(i);
       const std::string address = "192.0.2." + std::to_string(10 + i);
       statuses[i] = send("POST", "/records/brambletop/" + today_,
                          "name=" + name + "&moves=" + solution, address.c_str())
@@ -180,6 +182,23 @@ TEST_F(DailyRecordsTest, EachPuzzleIsMadeOnceAndThePageShowsTodayAndYesterday) {
             std::string::npos);
   EXPECT_NE(page.body.find("No records yet."), std::string::npos) << "yesterday has none";
   EXPECT_LT(page.body.find("Yesterday's puzzle"), page.body.find("Best of every level"));
+}
+
+// The warmer makes today's and yesterday's puzzles before anyone asks, so
+// the first page of the day makes none; it ends at once when stopped.
+TEST_F(DailyRecordsTest, TheWarmerMakesTheLatestPuzzlesBeforeAnyoneAsks) {
+  {
+    DailyPuzzleWarmer warmer(service_.dailyPuzzles(), milliseconds(10));
+    const auto deadline = steady_clock::now() + seconds(60);
+    while (service_.dailyPuzzles().madeCount() < 2 && steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(milliseconds(5));
+    }
+    EXPECT_EQ(service_.dailyPuzzles().madeCount(), 2);
+    service_.serveScoresPage();
+    EXPECT_EQ(get("/scores").status, 200);
+    EXPECT_EQ(service_.dailyPuzzles().madeCount(), 2) << "the page made none";
+  }
+  EXPECT_EQ(service_.dailyPuzzles().madeCount(), 2) << "nothing made twice over the minutes";
 }
 
 // The submission limit counts levels' and puzzles' records together; a
