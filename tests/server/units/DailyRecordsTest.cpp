@@ -188,7 +188,7 @@ TEST_F(DailyRecordsTest, EachPuzzleIsMadeOnceAndThePageShowsTodayAndYesterday) {
 // the first page of the day makes none; it ends at once when stopped.
 TEST_F(DailyRecordsTest, TheWarmerMakesTheLatestPuzzlesBeforeAnyoneAsks) {
   {
-    DailyPuzzleWarmer warmer(service_.dailyPuzzles(), milliseconds(10));
+    DailyPuzzleWarmer warmer(service_.dailyPuzzles(), milliseconds(0), milliseconds(10));
     const auto deadline = steady_clock::now() + seconds(60);
     while (service_.dailyPuzzles().madeCount() < 2 && steady_clock::now() < deadline) {
       std::this_thread::sleep_for(milliseconds(5));
