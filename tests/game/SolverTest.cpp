@@ -8,6 +8,7 @@
 
 #include "game/LevelData.h"
 #include "game/PuzzleBoard.h"
+#include "game/PuzzleScramble.h"
 #include "game/Solver.h"
 
 namespace bt::puzzle {
@@ -86,13 +87,7 @@ Level randomLevel(int side, int pairs, int colours, std::mt19937& random) {
   const PuzzleBoard solved(level);
   Position position = solved.start();
   for (int i = 0; i < 60; ++i) solved.apply(position, kKeys[random() % 6]);
-  level.markers.clear();
-  for (int cell = 0; cell < kCells; ++cell) {
-    const uint8_t marker = position.markers[cell];
-    if (marker != kNone)
-      level.markers.push_back({cell % kMaxSide + 1, cell / kMaxSide + 1, marker + 1});
-  }
-  return level;
+  return withMarkers(level, position);
 }
 
 // On small boards the whole puzzle fits in memory: the bound never exceeds

@@ -1,6 +1,7 @@
 #include "levels/DistanceTable.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 namespace bt::levels {
@@ -124,9 +125,10 @@ bool DistanceTable::anyHome(const Cells& cells) const {
   return false;
 }
 
-bool DistanceTable::move(const Cells& from, char letter, Cells& to) const {
+std::optional<uint32_t> DistanceTable::step(const Cells& from, uint32_t fromIndex,
+                                            char letter) const {
   int x = from.cursor % cursorsX_, y = from.cursor / cursorsX_;
-  to = from;
+  Cells to = from;
   switch (letter) {
     case 'U':
       --y;
@@ -141,14 +143,16 @@ bool DistanceTable::move(const Cells& from, char letter, Cells& to) const {
       ++x;
       break;
     default: {
-      const std::vector<int>& step = ringStep_[from.cursor][letter == kTurnLeft ? 0 : 1];
-      for (int& rank : to.ranks) rank = step[rank];
-      return encode(to) != encode(from);
+      const std::vector<int>& carry = ringStep_[from.cursor][letter == kTurnLeft ? 0 : 1];
+      for (int& rank : to.ranks) rank = carry[rank];
+      const uint32_t index = encode(to);
+      if (index == fromIndex) return std::nullopt;  // the ring looks the same turned
+      return index;
     }
   }
-  if (x < 0 || y < 0 || x >= cursorsX_ || y >= cursorsY_) return false;
+  if (x < 0 || y < 0 || x >= cursorsX_ || y >= cursorsY_) return std::nullopt;
   to.cursor = y * cursorsX_ + x;
-  return true;
+  return encode(to);
 }
 
 void DistanceTable::search() {
@@ -174,13 +178,11 @@ void DistanceTable::search() {
     std::vector<uint32_t> next;
     for (uint32_t index : frontier) {
       const Cells from = decode(index);
-      Cells to;
       for (char letter : kMoves) {
-        if (!move(from, letter, to)) continue;
-        const uint32_t reached = encode(to);
-        if (distances_[reached] != kUnreached) continue;
-        distances_[reached] = distance;
-        next.push_back(reached);
+        const std::optional<uint32_t> reached = step(from, index, letter);
+        if (!reached || distances_[*reached] != kUnreached) continue;
+        distances_[*reached] = distance;
+        next.push_back(*reached);
       }
     }
     frontier.swap(next);
@@ -220,17 +222,18 @@ std::vector<Position> DistanceTable::startsAt(int distance) const {
 }
 
 std::string DistanceTable::solution(Position position) const {
-  Cells cells = cellsOf(position);
+  uint32_t index = encode(cellsOf(position));
   std::string moves;
-  for (int d = distances_[encode(cells)]; d > 0 && d != kUnreached; --d) {
-    Cells to;
+  for (int d = distances_[index]; d > 0 && d != kUnreached; --d) {
+    const Cells from = decode(index);
     for (char letter : kMoves) {
-      if (move(cells, letter, to) && distances_[encode(to)] == d - 1) {
+      const std::optional<uint32_t> next = step(from, index, letter);
+      if (next && distances_[*next] == d - 1) {
         moves += letter;
+        index = *next;
         break;
       }
     }
-    cells = to;
   }
   return moves;
 }

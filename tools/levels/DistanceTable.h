@@ -10,6 +10,7 @@
 // it is kept to boards where that stays within kMostPositions.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,9 +54,9 @@ class DistanceTable {
   // no marker at home.
   template <typename Visit>
   void forEachStart(Visit visit) const;
-  // The position after one move; false when the move is refused or changes
-  // nothing.
-  bool move(const Cells& from, char letter, Cells& to) const;
+  // The index of the position one move from `from` (whose index is
+  // `fromIndex`); nullopt when the move is refused or changes nothing.
+  std::optional<uint32_t> step(const Cells& from, uint32_t fromIndex, char letter) const;
   void search();
 
   PuzzleBoard board_;

@@ -279,8 +279,7 @@ std::optional<Candidate> interlockedStart(const DistanceTable& table, const Leve
   std::optional<Candidate> chosen;
   int chosenMargin = wantedMargin(par) - 1;
   for (const Position& start : starts) {
-    Level level = tilesAlone;
-    level.markers = layoutLevel(level.side, {}, {}, start).markers;
+    const Level level = withMarkers(tilesAlone, start);
     if (shapes.count(canonicalShape(level))) continue;
     const int margin = measureLevel(level, par, false).margin();
     if (margin <= chosenMargin) continue;

@@ -184,13 +184,7 @@ Level layoutLevel(int side, const std::vector<Cell>& cells, const std::vector<in
   for (size_t i = 0; i < cells.size(); ++i) {
     level.tiles.push_back({cells[i].first + 1, cells[i].second + 1, colours[i]});
   }
-  for (int y = 0; y < side; ++y) {
-    for (int x = 0; x < side; ++x) {
-      const uint8_t marker = scrambled.markers[cellIndex(x, y)];
-      if (marker != kNone) level.markers.push_back({x + 1, y + 1, marker + 1});
-    }
-  }
-  return level;
+  return withMarkers(level, scrambled);
 }
 
 }  // namespace bt::levels

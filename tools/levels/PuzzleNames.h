@@ -2,6 +2,7 @@
 // The level tool designs levels in the terms of the rules library's puzzle
 // model and solver (src/game), by their plain names.
 #include "game/PuzzleBoard.h"
+#include "game/PuzzleScramble.h"
 #include "game/Solver.h"
 
 namespace bt::levels {
@@ -23,5 +24,6 @@ using puzzle::SearchLimits;
 using puzzle::SearchOutcome;
 using puzzle::Solver;
 using puzzle::Turn;
+using puzzle::withMarkers;
 
 }  // namespace bt::levels
