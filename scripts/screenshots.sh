@@ -8,7 +8,9 @@
 # left, which offers the score table with its row named, submitted to a real
 # brambletop-scored, and the server's table.
 # Runs the built programs headless (build them first; BUILD names another
-# build folder).
+# build folder). With KEEP_DATA=DIR the players' data folders of every run
+# are copied into DIR as well (the files the game wrote), so that two builds
+# can be compared byte for byte (scripts/compare-snapshots.sh).
 set -euo pipefail
 if [ $# -ne 1 ]; then
   echo "usage: $0 OUTDIR" >&2
@@ -192,4 +194,10 @@ SCRIPT
   "$program" --headless --display "$display" --data-dir "$data" \
     --score-server "127.0.0.1:$port" --script "$scratch/scores-$display.txt"
 done
+if [ -n "${KEEP_DATA:-}" ]; then
+  mkdir -p "$KEEP_DATA"
+  for folder in "$scratch"/data-* "$scratch"/endless-* "$scratch"/scores-*; do
+    [ -d "$folder" ] && cp -r "$folder" "$KEEP_DATA/"
+  done
+fi
 ls "$out"/*.png
