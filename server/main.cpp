@@ -1,5 +1,5 @@
 // brambletop-scored: the online score table's server. See ServerOptions.h
-// for the command line and the README for running it.
+// for the command line and docs/server.md for running it.
 #include <malloc.h>
 #include <signal.h>
 #include <sys/resource.h>

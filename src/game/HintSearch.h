@@ -49,8 +49,9 @@ struct Hint {
 
 struct HintLimits {
   // An answer searches at most this many nodes: under 100 ms on the slowest
-  // level (see the README's hint benchmark). A quarter goes to a weighted
-  // search, a quarter more when that found nothing, the rest to the exact one.
+  // level (see the hint benchmark in docs/developing.md). A quarter goes to a
+  // weighted search, a quarter more when that found nothing, the rest to the
+  // exact one.
   uint64_t answerNodes = 40'000;
   // The search of one position stops here, answered or not.
   uint64_t mostNodes = 2'000'000;

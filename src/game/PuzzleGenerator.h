@@ -56,7 +56,7 @@ struct GeneratedPuzzle {
 class PuzzleGenerator {
  public:
   // The most units a puzzle takes: about a second of processor time on a
-  // desktop of 2020 (see the README's generator benchmark).
+  // desktop of 2020 (see how long a puzzle takes in docs/tools.md).
   static constexpr uint64_t kTotalWork = 1'500'000;
   // A slice between frames: a few milliseconds.
   static constexpr uint64_t kSliceWork = 8'000;

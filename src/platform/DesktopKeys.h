@@ -1,6 +1,6 @@
 #pragma once
 // The keyboard of a desktop or a browser as the phone's virtual-key codes
-// (the table is in the README, section "Keys"). Each backend names its keys
+// (the table is in docs/playing.md, section "Keys"). Each backend names its keys
 // as DesktopKey; this one table decides what they mean, so that the window
 // and the page play with the same keys.
 #include <cstdint>

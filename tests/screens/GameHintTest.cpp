@@ -82,7 +82,7 @@ TEST_F(GameHintTest, HShowsTheHintWithoutChangingTheBoard) {
       EXPECT_EQ(hintPixels(cx - p / 4, cy - p / 4, cx + p / 4, cy + p / 4), 0);
     }
 
-    // The picture checked here is the README's (docs/hint*.png).
+    // The picture checked here is the one docs/playing.md shows (docs/hint*.png).
     const std::string size = std::to_string(d.width) + "x" + std::to_string(d.height);
     std::filesystem::create_directories(std::string(BT_BINARY_DIR) + "/shots");
     EXPECT_TRUE(saveShown(std::string(BT_BINARY_DIR) + "/shots/hint" + size + ".png"));

@@ -68,7 +68,8 @@ TEST_F(GameScreenTest, LevelOneShowsTheOutlineAndTheStatusOnBothDisplays) {
     }
     EXPECT_GT(black, 20);
     EXPECT_EQ(shownPixel(1, d.height - 1), kGameBackground);
-    // The picture checked here is the README's (docs/game*.png).
+    // The picture checked here is the one the README and docs/playing.md show
+    // (docs/game*.png).
     const std::string size = std::to_string(d.width) + "x" + std::to_string(d.height);
     std::filesystem::create_directories(std::string(BT_BINARY_DIR) + "/shots");
     EXPECT_TRUE(saveShown(std::string(BT_BINARY_DIR) + "/shots/game" + size + ".png"));

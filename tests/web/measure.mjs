@@ -1,4 +1,4 @@
-// The page's figures for the README: what a visit downloads (gzip, as
+// The page's figures for docs/developing.md: what a visit downloads (gzip, as
 // brambletop-scored --web sends it), the time to the first frame in headless
 // Chromium, and the CPU that idle screens (the main menu, a game, the score
 // table) cost the browser against an empty page. With --shot

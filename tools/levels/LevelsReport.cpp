@@ -58,8 +58,8 @@ void writeIntro(std::ostream& out, const std::vector<DesignedLevel>& levels) {
          "moves the cursor, and a turn. *Par* is the recorded solution's length;\n"
          "*proven* means the solver (IDA* on ring turns with a transposition table and\n"
          "a lower bound from exact tables for pairs and triples of markers, see the\n"
-         "README's brambletop-levels) proved that nothing shorter exists; otherwise\n"
-         "*no, >= N* gives the length below which it proved there is no solution.\n"
+         "[level tools](tools.md#brambletop-levels)) proved that nothing shorter exists;\n"
+         "otherwise *no, >= N* gives the length below which it proved there is no solution.\n"
          "*Nodes* and *time* are the solver's work on the level as `brambletop-levels\n"
          "solve N` repeats it";
   if (!larger.empty()) {
