@@ -15,7 +15,7 @@ namespace {
 void BM_SolveFromStart(benchmark::State& state) {
   const int number = static_cast<int>(state.range(0));
   const uint64_t budget = static_cast<uint64_t>(state.range(1)) * 1'000'000;
-  const bt::puzzle::PuzzleBoard board(bt::puzzle::levelOf(bt::builtInLevels()[number - 1]));
+  const bt::puzzle::PuzzleBoard board(bt::levelOf(bt::builtInLevels()[number - 1]));
   bt::puzzle::SearchOutcome outcome;
   for (auto _ : state) {
     bt::puzzle::Solver solver(board);
@@ -29,7 +29,7 @@ void BM_SolveFromStart(benchmark::State& state) {
 // The pattern tables and position keys alone.
 void BM_BuildSolver(benchmark::State& state) {
   const int number = static_cast<int>(state.range(0));
-  const bt::puzzle::PuzzleBoard board(bt::puzzle::levelOf(bt::builtInLevels()[number - 1]));
+  const bt::puzzle::PuzzleBoard board(bt::levelOf(bt::builtInLevels()[number - 1]));
   for (auto _ : state) {
     bt::puzzle::Solver solver(board);
     benchmark::DoNotOptimize(solver.lowerBound(board.start()));

@@ -36,7 +36,7 @@ void proofText(std::string_view text) {
 void shortening(int32_t level, std::string_view moves) {
   const std::string shortened = bt::shortenLevelMoves(level, moves);
   require(shortened.size() <= moves.size());
-  for (char c : shortened) require(bt::isProofKey(c));
+  for (char c : shortened) require(bt::isMoveLetter(c));
   if (bt::replaySolvesLevel(level, moves)) require(bt::replaySolvesLevel(level, shortened));
 }
 
@@ -62,7 +62,7 @@ void recordBody(std::string_view body) {
   }
   require(!record->name.empty() && record->name.size() <= bt::scored::kMaxNameLength);
   require(!record->moves.empty() && record->moves.size() <= bt::kMaxProofKeysPerLevel);
-  for (char c : record->moves) require(bt::isProofKey(c));
+  for (char c : record->moves) require(bt::isMoveLetter(c));
   const auto again = bt::scored::parseRecordBody(bt::recordBody(record->name, record->moves));
   const auto* reread = std::get_if<bt::scored::RecordSubmission>(&again);
   require(reread && reread->name == record->name && reread->moves == record->moves);

@@ -40,7 +40,7 @@ class DailyPuzzles {
   bool isRecent(std::string_view id) const;
 
   struct Puzzle {
-    puzzle::Level level;
+    Level level;
     int par = 0;
     bool proven = false;  // par is the shortest; else the best the generator found
   };

@@ -176,7 +176,7 @@ std::optional<ScoreReply> ScoreService::refuseRecord(const RecordsPath& path,
                                std::to_string(kDailyDays) + " days\n"};
   }
   if (!puzzle) return ScoreReply{503, "the server is stopping\n"};
-  if (replaySolvesPuzzle(puzzle->level, record.moves)) return std::nullopt;
+  if (replaySolves(puzzle->level, record.moves)) return std::nullopt;
   return ScoreReply{403, "the moves do not solve puzzle " + path.puzzle + "\n"};
 }
 

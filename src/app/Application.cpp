@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "app/DataFiles.h"
-#include "game/DailyPuzzle.h"
+#include "game/PuzzleId.h"
 #include "platform/VirtualKeys.h"
 #include "platform/os/FileSystem.h"
 #include "platform/os/Quote.h"
@@ -66,22 +66,13 @@ bool Application::writeDaily() {
   return writeDataFile(kDailyFile, "the daily bests", daily_.encode());
 }
 
-PuzzleChoice Application::dailyChoice() {
-  const puzzle::CivilDate today = puzzle::dateOfDay(platform().utcDay());
-  return {puzzle::dailyPuzzle(today), puzzle::formatDate(today)};
-}
-
-void Application::playPuzzle(const PuzzleChoice& choice) {
-  puzzleChoice_ = choice;
-  requestScreen(ScreenId::PuzzleGame);
-}
-
 bool Application::openPuzzle(std::string_view id) {
   const auto spec = puzzle::parsePuzzleId(id);
   // A name typed into the score table is stored only by its soft keys.
   if (!spec || scores_.getHighlighted() >= 0) return false;
-  const PuzzleChoice daily = dailyChoice();
-  playPuzzle(daily.spec == *spec ? daily : PuzzleChoice{*spec, {}});
+  ScreenRequest request{ScreenId::Play};
+  request.puzzleId = puzzle::formatPuzzleId(*spec);
+  requestScreen(request);
   return true;
 }
 
@@ -142,25 +133,28 @@ bool Application::still() const {
   return currentScreen_->still();
 }
 
-void Application::requestScreen(ScreenId id) {
+void Application::requestScreen(const ScreenRequest& request) {
   mixer().stopAll();
   showLegend(false);  // the fade shows the screen's own picture
   // Only the low 8 bits of a request count.
-  const auto screen = static_cast<ScreenId>(static_cast<uint32_t>(id) & 0xFF);
+  const auto screen = static_cast<ScreenId>(static_cast<uint32_t>(request.id) & 0xFF);
   if (screen == ScreenId::Quit) {
     quit();
     return;
   }
-  pendingScreen_ = screen;
+  pendingScreen_ = request;
+  pendingScreen_.id = screen;
   setSwitchPending(true);
 }
 
 void Application::performSwitch() {
   if (currentScreen_) currentScreen_->leave();
   currentScreen_.reset();
+  // The request's session goes with the screen made for it.
+  const ScreenRequest request = std::exchange(pendingScreen_, ScreenRequest{});
   if (!factory_) return;
   try {
-    currentScreen_ = factory_(pendingScreen_, *this);
+    currentScreen_ = factory_(request, *this);
   } catch (const std::bad_alloc&) {
     currentScreen_.reset();  // no screen: keys and frames reach nothing
   }

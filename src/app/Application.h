@@ -12,11 +12,11 @@
 #include "app/ApplicationBase.h"
 #include "app/DailyBook.h"
 #include "app/KeyLegend.h"
-#include "app/PuzzleChoice.h"
 #include "app/RecordBook.h"
 #include "app/ScoreTable.h"
 #include "app/Screen.h"
 #include "app/ScreenId.h"
+#include "app/ScreenRequest.h"
 #include "app/Settings.h"
 #include "gfx/Font.h"
 #include "storage/Paths.h"
@@ -25,8 +25,8 @@ namespace bt {
 
 class Application;
 
-// Creates the screen for an id, or nullptr for an id without one.
-using ScreenFactory = std::function<std::unique_ptr<Screen>(ScreenId, Application&)>;
+// Creates the screen a request asks for, or nullptr for an id without one.
+using ScreenFactory = std::function<std::unique_ptr<Screen>(const ScreenRequest&, Application&)>;
 
 class Application : public ApplicationBase {
  public:
@@ -83,9 +83,11 @@ class Application : public ApplicationBase {
   static constexpr const char* kLegendKey = "Software\\Brambletop\\Window";
   static constexpr const char* kLegendShownValue = "Legend Shown";
 
-  // Stops every sound; ScreenId::Quit ends the program at once, any other id
-  // is switched to after the fade. A later request replaces an earlier one.
-  void requestScreen(ScreenId id);
+  // Stops every sound; ScreenId::Quit ends the program at once, any other
+  // request is switched to after the fade, and the factory makes its screen
+  // with what the request carries. A later request replaces an earlier one.
+  void requestScreen(const ScreenRequest& request);
+  void requestScreen(ScreenId id) { requestScreen(ScreenRequest{id}); }
 
   // Full path of an art file ("Game_Sprite\\board240x320.spr") and of a file
   // the program keeps ("save.dat"). Screens go through these, never through
@@ -105,23 +107,15 @@ class Application : public ApplicationBase {
   // Writes "records.dat"; false when it was not written (a file that could
   // not be read at start is left alone).
   bool writeRecords();
-  // The level the level select chose to practise, and the one it selects.
-  int practiceLevel() const { return practiceLevel_; }
-  void setPracticeLevel(int levelIndex) { practiceLevel_ = levelIndex; }
   // The best of each daily puzzle, from "daily.dat".
   DailyBook& daily() { return daily_; }
   const DailyBook& daily() const { return daily_; }
   // Writes "daily.dat"; false when it was not written (a file that could
   // not be read at start is left alone).
   bool writeDaily();
-  // Today's puzzle (the date in UTC).
-  PuzzleChoice dailyChoice();
-  // The puzzle the puzzle game plays, and the switch to it.
-  const PuzzleChoice& puzzleChoice() const { return puzzleChoice_; }
-  void playPuzzle(const PuzzleChoice& choice);
-  // Plays the puzzle an id names (today's daily puzzle when it is today's
-  // id); false, and nothing happens, for a text that is no id or while a
-  // name is being typed into the score table.
+  // Plays the puzzle an id names (the factory makes today's daily puzzle of
+  // today's id); false, and nothing happens, for a text that is no id or
+  // while a name is being typed into the score table.
   bool openPuzzle(std::string_view id);
   // A later start's puzzle id (Platform::takeOpenRequest).
   void openRequested(const std::string& request) override { openPuzzle(request); }
@@ -154,7 +148,7 @@ class Application : public ApplicationBase {
   void reportFailedSave(std::string_view what, const std::string& path, const std::string& whyNot);
 
   Folders folders_;
-  ScreenId pendingScreen_ = ScreenId::Quit;
+  ScreenRequest pendingScreen_;
   bool keepSettingsFile_ = false;  // it could not be read: never replace it
   bool keepScoresFile_ = false;    // the same for "highscores.dat"
   std::unique_ptr<Screen> currentScreen_;
@@ -163,8 +157,6 @@ class Application : public ApplicationBase {
   ScoreTable scores_;
   RecordBook records_;
   DailyBook daily_;
-  PuzzleChoice puzzleChoice_;
-  int practiceLevel_ = 0;
   bool movesShown_ = false;
   std::string playLine_;
   int artSet_ = 1;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "game/Replay.h"
+#include "game/Ring.h"
 #include "storage/ByteReader.h"
 #include "storage/ByteWriter.h"
 #include "storage/StoredFile.h"
@@ -24,22 +26,12 @@ uint32_t checkSum(const uint8_t* data, size_t n) {
   return hash;
 }
 
-bool isMoveLetter(char c) {
-  return c == 'U' || c == 'D' || c == 'L' || c == 'R' || c == '<' || c == '>';
-}
-
 bool isDate(std::string_view text) {
   if (text.size() != kDateLength || text[4] != '-' || text[7] != '-') return false;
   for (size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
     if (text[i] < '0' || text[i] > '9') return false;
   }
   return true;
-}
-
-bool solves(const puzzle::Level& level, std::string_view moves) {
-  const puzzle::PuzzleBoard board(level);
-  puzzle::Position position = board.start();
-  return board.play(position, moves) && board.solved(position);
 }
 
 // Reads one day at `at`, moving past it; nullopt for anything damaged.
@@ -98,10 +90,10 @@ DailyBest& DailyBook::dayFor(std::string_view date, std::string_view id, int par
   return *at;
 }
 
-bool DailyBook::noteSolve(std::string_view date, std::string_view id, const puzzle::Level& level,
+bool DailyBook::noteSolve(std::string_view date, std::string_view id, const Level& level,
                           int par, std::string_view moves, bool hinted) {
   if (!isDate(date) || id.empty() || id.size() > kMaxIdLength || moves.empty() ||
-      moves.size() > kMaxMoves || !solves(level, moves)) {
+      moves.size() > kMaxMoves || !replaySolves(level, moves)) {
     return false;
   }
   const DailyBest before = day(date) ? *day(date) : DailyBest{};

@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "app/RecordsFile.h"
-#include "game/PuzzleBoard.h"
+#include "game/Level.h"
 
 namespace bt {
 
@@ -54,7 +54,7 @@ class DailyBook {
   // moves: a first or a better best unless hinted, when they solve the level
   // from its start. True when anything changed (and the file should be
   // written).
-  bool noteSolve(std::string_view date, std::string_view id, const puzzle::Level& level, int par,
+  bool noteSolve(std::string_view date, std::string_view id, const Level& level, int par,
                  std::string_view moves, bool hinted);
   // The bests not sent to the score server yet, oldest first: for the score
   // exchange, which marks each with markSent once the server took it.

@@ -27,7 +27,7 @@ constexpr size_t kMaxFileBytes = 2 * (kMaxProofTextBytes + kMaxLevelInProgressKe
 
 bool areProofKeys(std::string_view moves) {
   for (char c : moves) {
-    if (!isProofKey(c)) return false;
+    if (!isMoveLetter(c)) return false;
   }
   return true;
 }

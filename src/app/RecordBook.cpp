@@ -1,6 +1,7 @@
 #include "app/RecordBook.h"
 
-#include "game/GameProof.h"
+#include "game/Replay.h"
+#include "game/Ring.h"
 #include "storage/ByteWriter.h"
 #include "storage/Checksum.h"
 #include "storage/LittleEndian.h"
@@ -15,10 +16,6 @@ constexpr uint8_t kVersionBeforeSent = 1;
 constexpr uint8_t kReached = 1, kSolved = 2, kHinted = 4, kSent = 8;
 // No level's record is anywhere near this long; a longer one is damage.
 constexpr size_t kMaxRecordMoves = 4096;
-
-bool isMoveLetter(char c) {
-  return c == 'U' || c == 'D' || c == 'L' || c == 'R' || c == '<' || c == '>';
-}
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 #pragma once
 // The screens a screen can ask for. Only the low 8 bits of a request count.
+// NewGame and ContinueGame are the phone's requests for the game screen; a
+// request for Play carries the session it plays (ScreenRequest).
 #include <cstdint>
 
 namespace bt {
@@ -16,9 +18,8 @@ enum class ScreenId : uint32_t {
   Intro = 8,  // the first screen
   ConfirmNewGame = 10,
   LevelSelect = 11,   // beside the phone's screens: every level reached
-  PracticeGame = 12,  // the game screen on the level select's level, as practice
+  Play = 12,          // the game screen playing the session of its request
   RandomPuzzle = 13,  // choose or type a puzzle of the endless mode
-  PuzzleGame = 14,    // the game screen on Application::puzzleChoice
 };
 
 }  // namespace bt

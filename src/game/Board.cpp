@@ -1,5 +1,7 @@
 #include "game/Board.h"
 
+#include "game/Ring.h"
+
 namespace bt {
 
 namespace {
@@ -12,9 +14,8 @@ bool validPlace(int column, int row, int colour) {
 }  // namespace
 
 void placeCursor(Board& board) {
-  const int n = board.side;
-  board.cursorX = static_cast<uint8_t>(n / 2 - 1);
-  board.cursorY = static_cast<uint8_t>(n / 2 - 2);
+  board.cursorX = static_cast<uint8_t>(startCursorX(board.side));
+  board.cursorY = static_cast<uint8_t>(startCursorY(board.side));
 }
 
 void resetBoard(Board& board, uint8_t side) {

@@ -4,7 +4,6 @@
 #include <unordered_map>
 
 #include "game/LevelTable.h"
-#include "game/PuzzleId.h"
 #include "game/Rules.h"
 
 namespace bt {
@@ -34,34 +33,6 @@ struct Turn {
 };
 
 }  // namespace
-
-bool isProofKey(char c) {
-  return c == 'U' || c == 'D' || c == 'L' || c == 'R' || c == '<' || c == '>';
-}
-
-bool replaySolvesLevel(int32_t levelIndex, std::string_view moves) {
-  Game game;
-  if (moves.empty() || !setUpLevel(game, levelIndex)) return false;
-  for (size_t i = 0; i < moves.size(); ++i) {
-    if (!playMove(game, moves[i])) return false;
-    // Only a turn can solve the board; the game ends the level at once then.
-    if (!cursorMoveOf(moves[i]) && isSolved(game.board)) return i + 1 == moves.size();
-  }
-  return false;
-}
-
-bool replaySolvesPuzzle(const puzzle::Level& level, std::string_view moves) {
-  if (moves.empty() || level.side < puzzle::kMinPuzzleSide || level.side > puzzle::kMaxSide) {
-    return false;
-  }
-  const puzzle::PuzzleBoard board(level);
-  puzzle::Position position = board.start();
-  for (size_t i = 0; i < moves.size(); ++i) {
-    if (!board.apply(position, moves[i])) return false;
-    if (!cursorMoveOf(moves[i]) && board.solved(position)) return i + 1 == moves.size();
-  }
-  return false;
-}
 
 std::optional<ProofRefusal> checkProof(const GameProof& proof) {
   if (proof.levels.size() > static_cast<size_t>(kLevelCount)) {
@@ -105,7 +76,7 @@ ParsedProof parseProof(std::string_view text) {
       return refuse(level + " has over " + std::to_string(kMaxProofKeysPerLevel) + " moves");
     }
     for (char c : moves) {
-      if (!isProofKey(c)) return refuse(level + " has a byte outside U D L R < >");
+      if (!isMoveLetter(c)) return refuse(level + " has a byte outside U D L R < >");
     }
     proof.levels.emplace_back(moves);
     if (end == text.size()) return {std::move(proof), {}};

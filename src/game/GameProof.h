@@ -1,8 +1,8 @@
 #pragma once
 // The proof of a game's score: the moves that solved each level, level by
 // level from level 1, in the notation of the recorded solutions ('U' 'D' 'L'
-// 'R' move the cursor, '<' '>' turn the ring). Anyone holding the rules can
-// replay it, so a score server checks a claimed score by counting the levels
+// 'R' move the cursor, '<' '>' turn the ring; game/Ring.h). Anyone holding
+// the rules can replay it (game/Replay.h), so a score server checks a claimed score by counting the levels
 // its proof solves.
 //
 // Text form, one line: each level's moves, levels joined by ','
@@ -25,6 +25,7 @@
 #include "game/Board.h"
 #include "game/LevelData.h"
 #include "game/PuzzleBoard.h"
+#include "game/Replay.h"
 
 namespace bt {
 
@@ -36,17 +37,6 @@ struct GameProof {
   std::vector<std::string> levels;  // levels[i]: the moves that solved level i + 1
   bool operator==(const GameProof&) const = default;
 };
-
-// Whether the byte is one of the notation's six keys.
-bool isProofKey(char c);
-
-// Whether `moves`, played with the rules from the start of level levelIndex
-// (from 0), are all accepted and solve it with the last move and not before.
-bool replaySolvesLevel(int32_t levelIndex, std::string_view moves);
-
-// The same for a puzzle of the endless mode, played from its start as
-// PuzzleBoard plays it (the rules' numbering, ring and cursor bounds).
-bool replaySolvesPuzzle(const puzzle::Level& level, std::string_view moves);
 
 // Why a proof does not hold, as one line without its newline.
 struct ProofRefusal {

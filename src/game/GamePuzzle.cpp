@@ -26,9 +26,9 @@ puzzle::Position puzzlePositionOf(const Game& game) {
   return position;
 }
 
-puzzle::Level puzzleLevelOf(const Game& game) {
+Level puzzleLevelOf(const Game& game) {
   const Board& board = game.board;
-  puzzle::Level level{board.side, {}, {}};
+  Level level{board.side, {}, {}};
   const puzzle::Position position = puzzlePositionOf(game);
   for (int y = 0; y < board.side && y < kBoardColumns; ++y) {
     for (int x = 0; x < board.side && x < kBoardColumns; ++x) {

@@ -11,6 +11,6 @@ namespace bt {
 // to, and the cursor where it is now.
 puzzle::Position puzzlePositionOf(const Game& game);
 // The board's tiles, with the markers of puzzlePositionOf as its start.
-puzzle::Level puzzleLevelOf(const Game& game);
+Level puzzleLevelOf(const Game& game);
 
 }  // namespace bt

@@ -23,10 +23,10 @@ constexpr double kRoughWeight = 5.0;
 // The cursor letters that move the cursor from one place to another.
 std::string cursorMoves(int fromX, int fromY, int toX, int toY) {
   std::string moves;
-  for (; fromX < toX; ++fromX) moves += puzzle::kRight;
-  for (; fromX > toX; --fromX) moves += puzzle::kLeft;
-  for (; fromY < toY; ++fromY) moves += puzzle::kDown;
-  for (; fromY > toY; --fromY) moves += puzzle::kUp;
+  for (; fromX < toX; ++fromX) moves += kRight;
+  for (; fromX > toX; --fromX) moves += kLeft;
+  for (; fromY < toY; ++fromY) moves += kDown;
+  for (; fromY > toY; --fromY) moves += kUp;
   return moves;
 }
 
@@ -168,7 +168,7 @@ std::string HintSearch::wayBack(const Position& position,
   for (size_t i = turns.size(); i-- > oldest;) {
     const UndoHistory::MadeTurn& turn = turns[i];
     const std::string moves = cursorMoves(back.cursorX, back.cursorY, turn.cursorX, turn.cursorY) +
-                              (turn.counterClockwise ? puzzle::kTurnRight : puzzle::kTurnLeft);
+                              (turn.counterClockwise ? kTurnRight : kTurnLeft);
     if (!board.play(back, moves)) break;  // not a ring of this board
     backMoves += moves;
     consider();
@@ -245,10 +245,10 @@ Hint HintSearch::answer() {
   hint.shortest = pending_.shortest;
   Position at = pending_.position;
   for (char move : moves) {
-    if (move == puzzle::kTurnLeft || move == puzzle::kTurnRight) {
+    if (move == kTurnLeft || move == kTurnRight) {
       hint.ringX = static_cast<uint8_t>(at.cursorX);
       hint.ringY = static_cast<uint8_t>(at.cursorY);
-      hint.counterClockwise = move == puzzle::kTurnLeft;
+      hint.counterClockwise = move == kTurnLeft;
       break;
     }
     level_->board.apply(at, move);

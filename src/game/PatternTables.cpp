@@ -66,11 +66,10 @@ PatternTables::PatternTables(const PuzzleBoard& board, const Position& start, bo
     for (int ccw = 0; ccw < 2; ++ccw) {
       turned[ccw].resize(places_);
       for (int p = 0; p < places_; ++p) turned[ccw][p] = static_cast<uint8_t>(p);
-      const int step = ccw ? 1 : 7;
-      for (int k = 0; k < 8; ++k) {
-        const int from = cellIndex(x + kRingOffsets[k][0], y + kRingOffsets[k][1]);
-        const int to =
-            cellIndex(x + kRingOffsets[(k + step) % 8][0], y + kRingOffsets[(k + step) % 8][1]);
+      for (size_t k = 0; k < kRingSize; ++k) {
+        const RingOffset& next = kRingOffsets[nextRingPosition(k, ccw != 0)];
+        const int from = cellIndex(x + kRingOffsets[k].dx, y + kRingOffsets[k].dy);
+        const int to = cellIndex(x + next.dx, y + next.dy);
         turned[ccw][placeOfCell_[from]] = static_cast<uint8_t>(placeOfCell_[to]);
       }
     }

@@ -12,16 +12,8 @@ PuzzleBoard::PuzzleBoard(const Level& level) : side_(level.side) {
     start_.markers[cellIndex(marker.column - 1, marker.row - 1)] =
         static_cast<uint8_t>(marker.colour - 1);
   }
-  start_.cursorX = initialCursorX(side_);
-  start_.cursorY = initialCursorY(side_);
-}
-
-Level levelOf(const LevelData& data) {
-  Level level;
-  level.side = data.side;
-  for (const LevelPiece& p : data.markers) level.markers.push_back({p.column, p.row, p.colour});
-  for (const LevelPiece& p : data.tiles) level.tiles.push_back({p.column, p.row, p.colour});
-  return level;
+  start_.cursorX = startCursorX(side_);
+  start_.cursorY = startCursorY(side_);
 }
 
 bool PuzzleBoard::inPlay(int x, int y) const {
@@ -76,16 +68,15 @@ bool PuzzleBoard::play(Position& position, std::string_view moves) const {
 }
 
 void rotateRing(Position& position, bool counterClockwise) {
-  std::array<int, 8> cells{};
-  std::array<uint8_t, 8> lifted{};
-  for (int k = 0; k < 8; ++k) {
-    cells[k] =
-        cellIndex(position.cursorX + kRingOffsets[k][0], position.cursorY + kRingOffsets[k][1]);
+  std::array<int, kRingSize> cells{};
+  std::array<uint8_t, kRingSize> lifted{};
+  for (size_t k = 0; k < kRingSize; ++k) {
+    cells[k] = cellIndex(position.cursorX + kRingOffsets[k].dx, position.cursorY + kRingOffsets[k].dy);
     lifted[k] = position.markers[cells[k]];
   }
-  // Counter-clockwise carries position k to k + 1, clockwise to k - 1.
-  const int step = counterClockwise ? 1 : 7;
-  for (int k = 0; k < 8; ++k) position.markers[cells[(k + step) % 8]] = lifted[k];
+  for (size_t k = 0; k < kRingSize; ++k) {
+    position.markers[cells[nextRingPosition(k, counterClockwise)]] = lifted[k];
+  }
 }
 
 }  // namespace bt::puzzle

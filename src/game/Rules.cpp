@@ -2,7 +2,6 @@
 
 #include <limits>
 
-#include "game/LevelTable.h"
 
 namespace bt {
 
@@ -21,35 +20,35 @@ void commitRotation(Game& game) {
 }  // namespace
 
 size_t nextRingPosition(const Rotation& rotation, size_t k) {
-  return (k + (rotation.counterClockwise ? 1 : kRingSize - 1)) % kRingSize;
+  return nextRingPosition(k, rotation.counterClockwise);
 }
 
 void startNewGame(Game& game) {
   startLevel(game, 0);
 }
 
-void startLevel(Game& game, int32_t levelIndex) {
+namespace {
+
+void startAfresh(Game& game, std::shared_ptr<const Level> level, int32_t levelIndex) {
   game.moves.clear();
   game.hintUsed = false;
   game.lastSolved = SolvedLevel{};
   game.rotation = Rotation{};
   game.gameOver = false;
-  game.puzzle.reset();
   game.board.levelIndex = levelIndex;
-  LevelTable::loadLevel(game.board, levelIndex);
+  if (level) setUpBoard(game.board, *level);
+  game.level = std::move(level);
 }
 
-bool startPuzzle(Game& game, const Board& start) {
-  if (!start.isSetUp()) return false;
-  auto puzzle = std::make_shared<Board>(start);
-  puzzle->levelIndex = kPuzzleLevelIndex;
-  game.moves.clear();
-  game.hintUsed = false;
-  game.lastSolved = SolvedLevel{};
-  game.rotation = Rotation{};
-  game.gameOver = false;
-  game.board = *puzzle;
-  game.puzzle = std::move(puzzle);
+}  // namespace
+
+void startLevel(Game& game, int32_t levelIndex) {
+  startAfresh(game, builtInLevel(levelIndex), levelIndex);
+}
+
+bool startBoard(Game& game, std::shared_ptr<const Level> level) {
+  if (!level || level->side < kMinSide || level->side > kMaxSide) return false;
+  startAfresh(game, std::move(level), kNoLevelIndex);
   return true;
 }
 
@@ -57,19 +56,19 @@ bool moveCursor(Board& board, Move move) {
   const int n = board.side;
   switch (move) {
     case Move::Up:
-      if (board.cursorY == 0) return false;
+      if (board.cursorY <= minCursorY(n)) return false;
       --board.cursorY;
       return true;
     case Move::Down:
-      if (board.cursorY + 3 >= n - 1) return false;
+      if (board.cursorY >= maxCursorY(n)) return false;
       ++board.cursorY;
       return true;
     case Move::Left:
-      if (board.cursorX <= 1) return false;
+      if (board.cursorX <= minCursorX(n)) return false;
       --board.cursorX;
       return true;
     case Move::Right:
-      if (board.cursorX + 2 >= n - 1) return false;
+      if (board.cursorX >= maxCursorX(n)) return false;
       ++board.cursorX;
       return true;
   }
@@ -85,13 +84,13 @@ bool moveCursor(Game& game, Move move) {
 char letterOf(Move move) {
   switch (move) {
     case Move::Up:
-      return 'U';
+      return kUp;
     case Move::Down:
-      return 'D';
+      return kDown;
     case Move::Left:
-      return 'L';
+      return kLeft;
     case Move::Right:
-      return 'R';
+      return kRight;
   }
   return '?';
 }
@@ -112,7 +111,7 @@ RotationStart startRotation(Game& game, bool counterClockwise) {
   rotation.counterClockwise = counterClockwise;
   rotation.rotating = true;
   rotation.animFrame = 0;
-  game.moves += counterClockwise ? '<' : '>';
+  game.moves += counterClockwise ? kTurnLeft : kTurnRight;
   return RotationStart::Started;
 }
 
@@ -128,45 +127,45 @@ void finishRotation(Game& game) {
 
 namespace {
 
-GameStatus checkPuzzle(Game& game) {
-  if (game.gameOver) return GameStatus::PuzzleSolved;
-  if (game.rotation.rotating || !isSolved(game.board)) return GameStatus::Playing;
-  game.lastSolved = SolvedLevel{kPuzzleLevelIndex, std::move(game.moves), game.hintUsed};
+// The solve the check found: the level's keys and hint go to lastSolved.
+void noteSolved(Game& game) {
+  game.lastSolved =
+      SolvedLevel{game.board.levelIndex, std::move(game.moves), game.hintUsed, game.board};
   game.moves.clear();
   game.hintUsed = false;
-  game.gameOver = true;
-  return GameStatus::PuzzleSolved;
 }
 
 }  // namespace
 
+GameStatus checkSolved(Game& game) {
+  if (!game.board.isSetUp()) return GameStatus::Playing;
+  if (game.gameOver) return GameStatus::Solved;
+  if (game.rotation.rotating || !isSolved(game.board)) return GameStatus::Playing;
+  noteSolved(game);
+  game.gameOver = true;
+  return GameStatus::Solved;
+}
+
 GameStatus checkCompletion(Game& game) {
   Board& board = game.board;
-  if (game.puzzle && board.isSetUp()) return checkPuzzle(game);
   if (board.isSetUp() && !game.rotation.rotating && isSolved(board)) {
     // Every redraw of a finished game counts on; the count stops at the top.
-    game.lastSolved = SolvedLevel{board.levelIndex, std::move(game.moves), game.hintUsed};
-    game.moves.clear();
-    game.hintUsed = false;
+    noteSolved(game);
     if (board.levelIndex < std::numeric_limits<int32_t>::max()) ++board.levelIndex;
-    if (board.levelIndex > kLastLevelIndex) {
+    game.level = builtInLevel(board.levelIndex);
+    if (!game.level) {
       game.gameOver = true;
       return GameStatus::GameOver;
     }
-    LevelTable::loadLevel(board, board.levelIndex);
+    setUpBoard(board, *game.level);
     return GameStatus::LevelComplete;
   }
   return GameStatus::Playing;
 }
 
 void restartLevel(Game& game) {
-  if (!game.board.isSetUp()) return;
-  if (game.puzzle) {
-    game.board = *game.puzzle;
-    game.gameOver = false;
-  } else if (!LevelTable::loadLevel(game.board, game.board.levelIndex)) {
-    return;
-  }
+  if (!game.board.isSetUp() || !game.level || !setUpBoard(game.board, *game.level)) return;
+  game.gameOver = false;
   game.rotation.rotating = false;
   game.moves.clear();
   game.hintUsed = false;
@@ -174,13 +173,13 @@ void restartLevel(Game& game) {
 
 std::optional<Move> cursorMoveOf(char letter) {
   switch (letter) {
-    case 'U':
+    case kUp:
       return Move::Up;
-    case 'D':
+    case kDown:
       return Move::Down;
-    case 'L':
+    case kLeft:
       return Move::Left;
-    case 'R':
+    case kRight:
       return Move::Right;
     default:
       return std::nullopt;
@@ -189,15 +188,11 @@ std::optional<Move> cursorMoveOf(char letter) {
 
 bool playMove(Game& game, char move) {
   if (const auto cursorMove = cursorMoveOf(move)) return moveCursor(game, *cursorMove);
-  switch (move) {
-    case '<':
-    case '>':
-      if (startRotation(game, move == '<') != RotationStart::Started) return false;
-      finishRotation(game);
-      return true;
-    default:
-      return false;
+  if (!isTurnLetter(move) || startRotation(game, move == kTurnLeft) != RotationStart::Started) {
+    return false;
   }
+  finishRotation(game);
+  return true;
 }
 
 }  // namespace bt

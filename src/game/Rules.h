@@ -1,8 +1,9 @@
 #pragma once
 // The rules of the puzzle on a Board: cursor moves, the 17-frame rotation of
 // the ring of eight cells around the cursor's 2 x 2 centre, the completion
-// check and restarts. Pure state changes: the caller draws (where the pieces
-// stand and what the status line says), plays sounds and keeps the settings.
+// checks and restarts. Pure state changes that return what happened: the
+// caller draws (where the pieces stand and what the status line says), plays
+// sounds, keeps the settings and decides what a solve leads to.
 //
 // Input during a rotation: the commit writes the pieces into the ring where
 // the rotation started, wherever the cursor has moved since; a restart drops
@@ -17,24 +18,16 @@
 #include <string>
 
 #include "game/Board.h"
+#include "game/Level.h"
 #include "game/LevelData.h"
+#include "game/Ring.h"
 
 namespace bt {
 
-inline constexpr int kRingSize = 8;
 inline constexpr int kRotationFrames = 17;
 inline constexpr int kLastLevelIndex = kLevelCount - 1;
-// The levelIndex of a puzzle of the endless mode: no level of the table.
-inline constexpr int32_t kPuzzleLevelIndex = -2;
-
-struct RingOffset {
-  int dx, dy;
-};
-// The ring's cells relative to the cursor, position 0 to 7, running
-// counter-clockwise on screen from the top edge's left cell. Neighbours
-// differ by at most one cell on each axis.
-inline constexpr std::array<RingOffset, kRingSize> kRingOffsets = {
-    {{0, 0}, {-1, 1}, {-1, 2}, {0, 3}, {1, 3}, {2, 2}, {2, 1}, {1, 0}}};
+// The levelIndex of a board that is no level of the built-in table.
+inline constexpr int32_t kNoLevelIndex = -1;
 
 // One ring cell's marker while it slides from ring position k towards the
 // next position in the direction of the turn: its colour (0 to 3, or
@@ -54,9 +47,12 @@ struct Rotation {
 
 // The level checkCompletion last found solved, and the keys that solved it.
 struct SolvedLevel {
-  int32_t levelIndex = -1;  // -1: none yet
+  int32_t levelIndex = kNoLevelIndex;  // none yet, or a board of no level
   std::string moves;
   bool hintUsed = false;
+  // The board as it was solved: the redraw that finds it solved still shows
+  // it, though the next level is set up already.
+  Board board;
 };
 
 struct Game {
@@ -73,9 +69,9 @@ struct Game {
   // reports solved keeps its flag in lastSolved. Not part of "save.dat".
   bool hintUsed = false;
   SolvedLevel lastSolved;
-  // A puzzle of the endless mode (startPuzzle): its start, which a restart
-  // sets up again; none while the built-in levels are played.
-  std::shared_ptr<const Board> puzzle;
+  // The level the board was set up from, which a restart sets up again;
+  // none past the last level or before a board is set up.
+  std::shared_ptr<const Level> level;
 };
 
 enum class Move { Up, Down, Left, Right };
@@ -90,17 +86,17 @@ enum class GameStatus {
   Playing,
   LevelComplete,
   GameOver,
-  PuzzleSolved,  // a puzzle of the endless mode is solved: nothing follows it
+  Solved,  // a board with no level after it (checkSolved) is solved
 };
 
 // Sets level 1 up: levelIndex 0, no rotation, gameOver clear.
 void startNewGame(Game& game);
 // The same for any level (0 to kLastLevelIndex), as practice plays it.
 void startLevel(Game& game, int32_t levelIndex);
-// Sets a puzzle of the endless mode up: the board start (its levelIndex
-// becomes kPuzzleLevelIndex), no rotation, gameOver clear. A board start
-// that is not set up is refused and changes nothing (false).
-bool startPuzzle(Game& game, const Board& start);
+// Sets a level that is no built-in one up (levelIndex kNoLevelIndex), no
+// rotation, gameOver clear. A level whose side is not 5 to 10 is refused
+// and changes nothing (false).
+bool startBoard(Game& game, std::shared_ptr<const Level> level);
 // Moves the cursor one cell when the ring stays inside the board; false (and
 // no change) otherwise.
 bool moveCursor(Board& board, Move move);
@@ -116,17 +112,20 @@ RotationStart startRotation(Game& game, bool counterClockwise);
 void stepRotation(Game& game);
 // Commits a running rotation at once, as its 17th frame would.
 void finishRotation(Game& game);
-// The check of each redraw: a solved board (and no rotation running) moves
-// to the next level, or past the last level ends the game. A solved puzzle
-// ends the game at once (PuzzleSolved, from then on until a restart; its
-// moves and hint in lastSolved, levelIndex kPuzzleLevelIndex). Returns what
-// happened.
+// The completion check of the built-in levels, run before each redraw: a
+// solved board (and no rotation running) moves to the next level, or past
+// the last level ends the game; the solved level's moves and hint go to
+// lastSolved. Returns what happened.
 GameStatus checkCompletion(Game& game);
+// The completion check of a board with no level after it: once solved (no
+// rotation running) the game ends (Solved, from then on until a restart;
+// its moves and hint in lastSolved).
+GameStatus checkSolved(Game& game);
 // The ring position piece k of a rotation slides towards.
 size_t nextRingPosition(const Rotation& rotation, size_t k);
-// Sets the current level up afresh, dropping a running rotation's pieces.
-// Nothing on a board that was never set up or once past the last level. A
-// puzzle is set up from its start again, also once solved (gameOver clear).
+// Sets the game's level up afresh, dropping a running rotation's pieces;
+// gameOver clear (a board solved by checkSolved can be played again).
+// Nothing on a board that was never set up or once past the last level.
 void restartLevel(Game& game);
 // One move of a recorded solution ('U' 'D' 'L' 'R', '<' rotate left, '>'
 // rotate right), a rotation committed at once; false for a refused move or

@@ -78,7 +78,7 @@ void restoreSavedGame(Game& game, const SavedGame& saved) {
   game.gameOver = saved.levelIndex > kLastLevelIndex;
   game.moves.clear();
   game.lastSolved = SolvedLevel{};
-  game.puzzle.reset();
+  game.level = builtInLevel(saved.levelIndex);
 }
 
 }  // namespace bt

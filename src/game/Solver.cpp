@@ -81,7 +81,7 @@ Solver::Solver(const PuzzleBoard& board, bool buildTables)
       const int cursor = cellIndex(cx, cy);
       cursors_.push_back(cursor);
       for (int k = 0; k < 8; ++k) {
-        const int cell = cellIndex(cx + kRingOffsets[k][0], cy + kRingOffsets[k][1]);
+        const int cell = cellIndex(cx + kRingOffsets[k].dx, cy + kRingOffsets[k].dy);
         ringCells_[cursor][k] = cell;
         auto& c = cover_[cell];
         c = {static_cast<uint8_t>(std::min<int>(c[0], cx)),

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "screens/CampaignSession.h"
 #include "screens/ConfirmNewGameScreen.h"
 #include "screens/GameScreen.h"
 #include "screens/HelpScreen.h"
@@ -10,25 +11,42 @@
 #include "screens/MainMenuScreen.h"
 #include "screens/OnlineScoreScreen.h"
 #include "screens/OptionsScreen.h"
+#include "screens/PuzzleSession.h"
 #include "screens/RandomPuzzleScreen.h"
 #include "screens/ScoreTableScreen.h"
 
 namespace bt {
 
-std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app, const ScoreServer& server) {
-  switch (id) {
+namespace {
+
+// The game screen on the session a request carries, or on the puzzle its
+// id names.
+std::unique_ptr<Screen> playScreen(const ScreenRequest& request, Application& app) {
+  if (request.session) return std::make_unique<GameScreen>(app, request.session);
+  const auto spec = puzzle::parsePuzzleId(request.puzzleId);
+  if (!spec) return nullptr;
+  return std::make_unique<GameScreen>(app, puzzleSession(app, *spec));
+}
+
+std::unique_ptr<Screen> campaignScreen(Application& app, CampaignSession::Start start) {
+  return std::make_unique<GameScreen>(app, std::make_shared<CampaignSession>(app, start));
+}
+
+}  // namespace
+
+std::unique_ptr<Screen> makeScreen(const ScreenRequest& request, Application& app,
+                                   const ScoreServer& server) {
+  switch (request.id) {
     case ScreenId::NewGame:
-      return std::make_unique<GameScreen>(app, GameStart::New);
+      return campaignScreen(app, CampaignSession::Start::New);
     case ScreenId::ContinueGame:
-      return std::make_unique<GameScreen>(app, GameStart::Continue);
-    case ScreenId::PracticeGame:
-      return std::make_unique<GameScreen>(app, GameStart::Practice);
+      return campaignScreen(app, CampaignSession::Start::Continue);
+    case ScreenId::Play:
+      return playScreen(request, app);
     case ScreenId::LevelSelect:
-      return std::make_unique<LevelSelectScreen>(app);
+      return std::make_unique<LevelSelectScreen>(app, request.entry, request.lastPuzzle);
     case ScreenId::RandomPuzzle:
-      return std::make_unique<RandomPuzzleScreen>(app);
-    case ScreenId::PuzzleGame:
-      return std::make_unique<GameScreen>(app, GameStart::Puzzle);
+      return std::make_unique<RandomPuzzleScreen>(app, request.lastPuzzle);
     case ScreenId::MainMenu:
       return std::make_unique<MainMenuScreen>(app);
     case ScreenId::Options:
@@ -49,8 +67,8 @@ std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app, const ScoreSer
 }
 
 ScreenFactory makeScreenFactory(ScoreServer server) {
-  return [server = std::move(server)](ScreenId id, Application& app) {
-    return makeScreen(id, app, server);
+  return [server = std::move(server)](const ScreenRequest& request, Application& app) {
+    return makeScreen(request, app, server);
   };
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The screens of the program, by id.
+// The screens of the program, by request: the game screen with the session
+// it plays (the phone's new and continued games are campaign sessions).
 #include <memory>
 
 #include "app/Application.h"
@@ -9,7 +10,8 @@ namespace bt {
 
 // nullptr for an id that has no screen. The online score screen talks to
 // server.
-std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app, const ScoreServer& server = {});
+std::unique_ptr<Screen> makeScreen(const ScreenRequest& request, Application& app,
+                                   const ScoreServer& server = {});
 
 // makeScreen with server, as the Application's factory.
 ScreenFactory makeScreenFactory(ScoreServer server);

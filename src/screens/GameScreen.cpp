@@ -1,21 +1,10 @@
 #include "screens/GameScreen.h"
 
-#include <algorithm>
-#include <span>
-
 #include "app/Application.h"
-#include "app/DataFiles.h"
 #include "app/KeyMap.h"
-#include "app/ScoreRanking.h"
 #include "art/BoardSprites.h"
-#include "game/GameProof.h"
 #include "game/GamePuzzle.h"
-#include "game/LevelData.h"
-#include "game/LevelPar.h"
-#include "game/SavedGame.h"
 #include "screens/ScreenControls.h"
-#include "storage/ByteReader.h"
-#include "storage/StoredFile.h"
 
 namespace bt {
 
@@ -25,8 +14,8 @@ constexpr int kRotationChannel = 1;
 
 }  // namespace
 
-GameScreen::GameScreen(Application& app, GameStart start)
-    : Screen(app), view_(app.artSet()), start_(start), proof_(app) {}
+GameScreen::GameScreen(Application& app, std::shared_ptr<PlaySession> session)
+    : Screen(app), view_(app.artSet()), session_(std::move(session)) {}
 
 void GameScreen::enter() {
   Application& a = app();
@@ -48,43 +37,15 @@ void GameScreen::enter() {
     rotationSound_ = std::make_unique<WaveSound>();
     if (!rotationSound_->load(a.makePath("Game_Sound\\close.wav"))) rotationSound_.reset();
   }
-  if (start_ == GameStart::Puzzle) {
-    puzzle_ = std::make_unique<PuzzlePlay>(a, a.puzzleChoice());
-    return;  // set up once made
-  }
-  if (start_ == GameStart::Continue) {
-    readSavedGame();
-    proof_.load();
-    resumeLevelMoves();
-  } else if (practice()) {
-    startLevel(game_, std::clamp(a.practiceLevel(), 0, kLastLevelIndex));
-  } else {
-    a.settings().gameInProgress = 0;
-    startNewGame(game_);
-    proof_.clear();
-  }
-  if (a.records().markReached(game_.board.levelIndex)) a.writeRecords();
-  scoreOnEnter_ = score();
+  session_->begin(game_);
 }
 
-int32_t GameScreen::score() const {
-  return std::clamp(game_.board.levelIndex, int32_t{0}, int32_t{kLevelCount});
-}
-
-void GameScreen::quit() {
-  // Asked again while the picture fades (a held key repeats): the score is
-  // in the table already, and the switch asked for stands.
+void GameScreen::leaveFor(const ScreenRequest& request) {
+  // Asked again while the picture fades (a held key repeats): the switch
+  // asked for stands.
   if (leaving_) return;
   leaving_ = true;
-  if (puzzle_) app().setPracticeLevel(puzzle_->entry());
-  if (practice()) {
-    app().requestScreen(ScreenId::LevelSelect);
-    return;
-  }
-  // A game that solved more levels here than it had on entering, and beats
-  // the table's lowest row, goes to the score table for a name.
-  const bool ranked = recordGameScore(app().scores(), scoreOnEnter_, score()) >= 0;
-  app().requestScreen(ranked ? ScreenId::ScoreTable : ScreenId::MainMenu);
+  app().requestScreen(request);
 }
 
 void GameScreen::leave() {
@@ -92,26 +53,32 @@ void GameScreen::leave() {
   rotationSound_.reset();
   release();
   app().showPlayLine(Application::kPlainTitle);
-  if (!practice()) writeSavedGame();
+  session_->leave(game_);
 }
 
-void GameScreen::makePuzzle() {
-  if (puzzle_->make(game_, hints_)) {
+void GameScreen::makeBoard() {
+  if (session_->make(game_, hints_)) {
     redrawRequested_ = true;
     return;
   }
-  puzzle_->drawMaking(view_, app().frameBuffer(), app().font());
-  app().showPlayLine(puzzle_->playLine(game_, GameStatus::Playing));
+  session_->drawMaking(view_, app().frameBuffer(), app().font());
+  app().showPlayLine(session_->playLine(game_, GameStatus::Playing));
   app().setRedrawPending();
 }
 
 void GameScreen::frame() {
-  if (puzzle_ && !puzzle_->ready()) {
-    makePuzzle();
-    if (!puzzle_->ready()) return;
+  if (!session_->ready()) {
+    makeBoard();
+    if (!session_->ready()) return;
   }
   followHint();
-  if (redrawRequested_) draw();
+  if (redrawRequested_) {
+    // The rules settle what the last input or commit changed (a solved
+    // level moves on) before the picture shows it.
+    const GameStatus status = session_->settle(game_);
+    draw(status);
+    if (const auto next = session_->leavesAfter(status)) leaveFor(*next);
+  }
   if (game_.rotation.rotating) {
     stepRotation(game_);
     view_.drawPieces(app().frameBuffer(), game_.board, game_.rotation);
@@ -119,76 +86,27 @@ void GameScreen::frame() {
   }
 }
 
-void GameScreen::draw() {
+void GameScreen::draw(GameStatus status) {
   Application& a = app();
   FrameBuffer& fb = a.frameBuffer();
-  view_.drawBoard(fb, game_.board);
-  const GameStatus status = checkCompletion(game_);
-  if (status == GameStatus::GameOver && !practice()) a.settings().gameInProgress = 0;
-  if (status != GameStatus::Playing) levelSolved();
-  statusText_ = puzzle_ ? puzzle_->statusText(game_, status)
-                        : GameView::statusText(status, game_.board.levelIndex);
+  const Board& shown = status == GameStatus::LevelComplete ? game_.lastSolved.board : game_.board;
+  view_.drawBoard(fb, shown);
+  statusText_ = session_->statusText(game_, status);
   view_.drawCursor(fb, game_.board);
   view_.drawStatus(fb, a.font(), statusText_);
-  const std::string line = puzzle_ ? puzzle_->playLine(game_, status) : playLine(status);
-  if (a.movesShown()) {
-    view_.drawMoves(fb, a.font(), puzzle_ ? puzzle_->movesText(game_, status) : movesText(status));
-  }
-  a.showPlayLine(line);
+  if (a.movesShown()) view_.drawMoves(fb, a.font(), session_->movesText(game_, status));
+  a.showPlayLine(session_->playLine(game_, status));
   view_.drawHint(fb, game_.board, hint_);
-  if (puzzle_) puzzle_->drawResult(fb, a.font());
+  session_->drawOver(fb, a.font());
   a.setRedrawPending();
   redrawRequested_ = false;
-}
-
-void GameScreen::levelSolved() {
-  if (puzzle_) {
-    puzzle_->solved(game_);
-    return;
-  }
-  const SolvedLevel& solved = game_.lastSolved;
-  // A finished game counts on at every redraw: only real levels count.
-  if (solved.levelIndex < 0 || solved.levelIndex > kLastLevelIndex) return;
-  Application& a = app();
-  if (a.records().noteSolve(solved.levelIndex, solved.moves, solved.hintUsed)) a.writeRecords();
-  if (!practice()) proof_.levelSolved(solved.levelIndex, solved.moves);
-  if (practice()) {
-    a.setPracticeLevel(std::min(solved.levelIndex + 1, kLastLevelIndex));
-    if (!leaving_) {
-      leaving_ = true;
-      a.requestScreen(ScreenId::LevelSelect);
-    }
-  }
-}
-
-std::string GameScreen::playLine(GameStatus status) const {
-  std::string line = Application::kPlainTitle;
-  if (status == GameStatus::GameOver) return line + " - Game Over";
-  const bool complete = status == GameStatus::LevelComplete;
-  const int32_t level = complete ? game_.lastSolved.levelIndex : game_.board.levelIndex;
-  if (level < 0 || level > kLastLevelIndex) return line;
-  const size_t moves = complete ? game_.lastSolved.moves.size() : game_.moves.size();
-  line += practice() ? " - Practice - Level " : " - Level ";
-  line += std::to_string(level + 1) + (complete ? " - solved in " : " - ") + std::to_string(moves) +
-          (moves == 1 ? " move" : " moves") + " - par " + std::to_string(levelPar(level));
-  const PersonalRecord& record = app().records().level(level);
-  if (record.solved) line += " - best " + std::to_string(record.best());
-  return line;
-}
-
-std::string GameScreen::movesText(GameStatus status) const {
-  const bool complete = status == GameStatus::LevelComplete;
-  const int32_t level = complete ? game_.lastSolved.levelIndex : game_.board.levelIndex;
-  if (status == GameStatus::GameOver || level < 0 || level > kLastLevelIndex) return {};
-  const size_t moves = complete ? game_.lastSolved.moves.size() : game_.moves.size();
-  return std::to_string(moves) + " / par " + std::to_string(levelPar(level));
 }
 
 void GameScreen::rotate(bool counterClockwise) {
   const RotationStart start = startRotation(game_, counterClockwise);
   if (start == RotationStart::Ignored) return;
   if (start == RotationStart::Started) history_.record(game_);
-  if (!practice()) app().settings().gameInProgress = 1;
+  session_->turnAsked();
   if (start == RotationStart::Started && rotationSound_) {
     app().mixer().play(rotationSound_.get(), false, false, kRotationChannel);
   }
@@ -197,7 +115,7 @@ void GameScreen::rotate(bool counterClockwise) {
 void GameScreen::keyDown(GameKey key) {
   const int action = findAction(app().settings().keyMap, key);
   // '#' copies a solved puzzle's result, unless the player gave it an action.
-  if (key == kKeyHash && action == kNoAction && puzzle_) {
+  if (key == kKeyHash && action == kNoAction) {
     command(kCopyResult);
     return;
   }
@@ -224,7 +142,7 @@ void GameScreen::keyDown(GameKey key) {
       restart();  // after the last level this changes nothing
       break;
     case kActionQuit:
-      quit();
+      leaveFor(session_->quit(game_));
       break;
     default:
       break;
@@ -253,14 +171,7 @@ void GameScreen::followHint() {
 }
 
 void GameScreen::restart() {
-  if (puzzle_ && game_.gameOver) {
-    // A solved puzzle set up again: its solve is not a step to take back.
-    history_.clear();
-    puzzle_->restarted();
-  } else {
-    history_.recordRestart(game_);
-  }
-  restartLevel(game_);
+  session_->restart(game_, history_);
 }
 
 void GameScreen::undo() {
@@ -272,13 +183,13 @@ void GameScreen::redo() {
 }
 
 Controls GameScreen::controls() const {
-  return puzzle_ ? puzzleGameControls() : gameControls();
+  return session_->controls();
 }
 
 void GameScreen::command(uint8_t id) {
   switch (id) {
     case kMenuButton:
-      quit();
+      leaveFor(session_->quit(game_));
       break;
     case kRotateLeftButton:
       rotate(true);
@@ -287,10 +198,10 @@ void GameScreen::command(uint8_t id) {
       rotate(false);
       break;
     case kRestartButton:
-      if (!game_.gameOver || puzzle_) restart();
+      if (session_->buttonRestarts(game_)) restart();
       break;
     case kCopyResult:
-      if (puzzle_) puzzle_->copyResult();
+      session_->copyResult();
       break;
     case kMovesToggle:
       app().setMovesShown(!app().movesShown());
@@ -332,47 +243,6 @@ void GameScreen::penMove(uint16_t x, uint16_t y) {
   penAnchorX_ = gx;
   penAnchorY_ = gy;
   redrawRequested_ = true;
-}
-
-void GameScreen::readSavedGame() {
-  ByteReader reader;
-  std::optional<SavedGame> saved;
-  if (loadStored(reader, app().makeDataPath(kSavedGameFile))) {
-    saved = decodeSavedGame(
-        std::span<const uint8_t>(reader.data(), static_cast<size_t>(reader.length())));
-  }
-  if (saved) {
-    restoreSavedGame(game_, *saved);
-  } else {
-    // Nothing playable was kept: a new game, as the new-game screen starts it.
-    app().settings().gameInProgress = 0;
-    startNewGame(game_);
-    proof_.clear();
-  }
-}
-
-void GameScreen::resumeLevelMoves() {
-  const int32_t level = game_.board.levelIndex;
-  const LevelInProgress& kept = proof_.levelInProgress();
-  if (game_.gameOver || kept.empty() ||
-      proof_.proof().levels.size() != static_cast<size_t>(level)) {
-    return;
-  }
-  game_.hintUsed = kept.hintUsed;
-  // Moves that do not give the saved board leave the level unproven, as
-  // when none were kept.
-  if (auto moves = resumedLevelMoves(level, kept.moves, game_.board)) {
-    game_.moves = std::move(*moves);
-  }
-}
-
-void GameScreen::writeSavedGame() {
-  // A board never set up is not a game: the file keeps the last one.
-  if (!game_.board.isSetUp()) return;
-  const auto bytes = encodeSavedGame(game_.board);
-  app().writeDataFile(kSavedGameFile, "the game", encodeStored(bytes.data(), bytes.size()));
-  proof_.keepLevelInProgress(game_.gameOver ? -1 : game_.board.levelIndex,
-                             {game_.moves, game_.hintUsed});
 }
 
 }  // namespace bt

@@ -1,41 +1,29 @@
 #pragma once
-// The screen the puzzle is played on, for a new game (level 1) or to
-// continue the game kept in "save.dat", for a level as practice, or for a
-// puzzle of the endless mode (PuzzlePlay). Turns keys, pen taps and pen
-// drags into moves of the rules, draws the game whenever something changed
-// and during a rotation, and writes "save.dat" whenever a game is left.
+// The screen the puzzle is played on. It plays the session its request
+// carries (PlaySession: the campaign, practice, a puzzle) and asks it, never
+// a mode, how the board starts, what a solve does and what is saved where.
+// Turns keys, pen taps and pen drags into moves of the rules; once a frame
+// in which something changed, the session settles the rules' completion
+// check and the picture is drawn from what stands (drawing changes nothing);
+// during a rotation the pieces slide frame by frame.
 //
-// A saved game that cannot be played (missing, short, damaged) starts a new
-// game at level 1 instead. Without its board pictures the screen shows the
-// plain background and the status text, and sets no board up, so input
-// changes nothing and leaving keeps "save.dat" as it was.
+// Without its board pictures the screen shows the plain background and the
+// status text, and sets no board up, so input changes nothing and leaving
+// keeps "save.dat" as it was.
 #include <cstdint>
 #include <memory>
 #include <string>
 
-#include "app/GameProofFile.h"
 #include "app/Screen.h"
 #include "game/HintSearch.h"
 #include "game/PuzzleBoard.h"
 #include "game/Rules.h"
 #include "game/UndoHistory.h"
 #include "screens/GameView.h"
-#include "screens/PuzzlePlay.h"
+#include "screens/PlaySession.h"
 #include "sound/WaveSound.h"
 
 namespace bt {
-
-enum class GameStart {
-  New,       // level 1
-  Continue,  // the game kept in "save.dat"
-  // The level select's level, as practice: "save.dat", the settings' game in
-  // progress and the score are never touched; solving it or leaving returns
-  // to the level select.
-  Practice,
-  // The puzzle of Application::puzzleChoice, made first, then played as
-  // practice; leaving returns to the level select.
-  Puzzle,
-};
 
 class GameScreen : public Screen {
  public:
@@ -54,18 +42,18 @@ class GameScreen : public Screen {
   // Pen drags move the cursor by squares of this many pixels.
   static constexpr int32_t kPenGrid = 21;
 
-  GameScreen(Application& app, GameStart start);
+  GameScreen(Application& app, std::shared_ptr<PlaySession> session);
 
   void enter() override;
-  // Commits a running rotation, frees the sound, then writes "save.dat".
+  // Commits a running rotation, frees the sound, then lets the session save
+  // what it keeps.
   void leave() override;
   void frame() override;
   // Not still while the hint's search goes on between frames (a window
   // that slept then would leave the hint at its first answer), nor while a
   // puzzle is being made.
   bool still() const override {
-    return !redrawRequested_ && !game_.rotation.rotating && !hints_.busy() &&
-           (!puzzle_ || puzzle_->ready());
+    return !redrawRequested_ && !game_.rotation.rotating && !hints_.busy() && session_->ready();
   }
   void keyDown(GameKey key) override;
   void penDown(uint16_t x, uint16_t y) override;
@@ -84,11 +72,13 @@ class GameScreen : public Screen {
   const Hint& hint() const { return hint_; }
   // The status text of the last picture drawn.
   const std::string& statusText() const { return statusText_; }
-  // The puzzle of the endless mode played here, if any.
-  const PuzzlePlay* puzzle() const { return puzzle_.get(); }
+  // The kind of play.
+  const PlaySession& session() const { return *session_; }
 
  private:
-  void draw();
+  // Draws the picture for what settle returned; reads the game, changes it
+  // not.
+  void draw(GameStatus status);
   void rotate(bool counterClockwise);
   void restart();
   // Asks for the hint from the position now; it shows until the position
@@ -98,37 +88,16 @@ class GameScreen : public Screen {
   // search a slice of work (not while a rotation slides), showing what it
   // improves.
   void followHint();
-  void readSavedGame();
-  // A continued game: the moves of its level before it was saved, from
-  // "proof.dat", when they give the saved board (so that its solve replays
-  // from the level's start, and proves the level).
-  void resumeLevelMoves();
-  // "save.dat", and the level's moves so far beside it in "proof.dat".
-  void writeSavedGame();
-  // The number of levels solved, the game's score.
-  int32_t score() const;
-  // Leaves for the score table when the score earned a row, else the menu
-  // (practice: the level select).
-  void quit();
-  // A level just solved: its record, and practice's way back.
-  void levelSolved();
-  // The moves, par and best beside the picture (and in it, when shown).
-  std::string playLine(GameStatus status) const;
-  // "7 / par 6", for the top band.
-  std::string movesText(GameStatus status) const;
-  // Practice and puzzles never touch "save.dat", the game in progress or
-  // the score.
-  bool practice() const { return start_ == GameStart::Practice || start_ == GameStart::Puzzle; }
-  // A puzzle while it is made: the screen shows the work going on.
-  void makePuzzle();
+  // Leaves for where the session leads, once.
+  void leaveFor(const ScreenRequest& request);
+  // A board while it is made: the screen shows the work going on.
+  void makeBoard();
 
   GameView view_;
   Game game_;
   UndoHistory history_;
-  const GameStart start_;
-  GameProofFile proof_;  // the moves of each level this game solved
+  const std::shared_ptr<PlaySession> session_;
   HintSearch hints_;
-  std::unique_ptr<PuzzlePlay> puzzle_;
   Hint hint_;
   puzzle::Position hintPosition_;  // where the hint was asked for
   bool hintAsked_ = false;         // and the game still stands there
@@ -137,8 +106,7 @@ class GameScreen : public Screen {
   bool redrawRequested_ = false;
   int32_t penAnchorX_ = -1;
   int32_t penAnchorY_ = -1;
-  int32_t scoreOnEnter_ = 0;
-  bool leaving_ = false;  // quit has asked for the switch
+  bool leaving_ = false;  // the switch away is asked for
 };
 
 }  // namespace bt

@@ -39,7 +39,7 @@ std::string GameView::statusText(GameStatus status, int32_t levelIndex) {
       return "Level Complete";
     case GameStatus::GameOver:
       return "Game Over";
-    case GameStatus::PuzzleSolved:
+    case GameStatus::Solved:
       return "Solved";
     case GameStatus::Playing:
       break;

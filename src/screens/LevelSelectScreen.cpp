@@ -11,6 +11,7 @@
 #include "game/LevelPar.h"
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
+#include "screens/PracticeSession.h"
 #include "screens/PuzzlePlaces.h"
 #include "screens/ScreenControls.h"
 #include "screens/ScreenPlaces.h"
@@ -50,7 +51,7 @@ void LevelSelectScreen::enter() {
   Application& a = app();
   bank_.load(a.makePath(interfaceBankPath(a.artSet())));
   worldBests_.load(a.makeDataPath(kWorldBestsFile));
-  selected_ = std::clamp(a.practiceLevel(), 0, PuzzleEntries::kDaily);
+  selected_ = std::clamp(entry_.value_or(firstUnsolvedLevel()), 0, PuzzleEntries::kDaily);
   const Grid g = grid();
   for (int level = 0; level < kLevelCount; ++level) {
     const int32_t x = g.x0 + (level % kColumns) * g.cell;
@@ -169,6 +170,14 @@ void LevelSelectScreen::drawDetails() {
   font.drawTextCentred(detailsY_, joined, a.frameBuffer());
 }
 
+int LevelSelectScreen::firstUnsolvedLevel() const {
+  for (int level = 0; level < kLevelCount; ++level) {
+    const PersonalRecord& record = app().records().level(level);
+    if (record.reached && !record.solved) return level;
+  }
+  return 0;
+}
+
 void LevelSelectScreen::moveSelection(int dx, int dy) {
   selected_ = PuzzleEntries::move(selected_, dx, dy, kColumns, kRows);
   dirty_ = true;
@@ -176,12 +185,12 @@ void LevelSelectScreen::moveSelection(int dx, int dy) {
 
 void LevelSelectScreen::play() {
   if (PuzzleEntries::isEntry(selected_)) {
-    PuzzleEntries::open(app(), selected_);
+    PuzzleEntries::open(app(), selected_, lastPuzzle_);
     return;
   }
   if (!app().records().level(selected_).reached) return;
-  app().setPracticeLevel(selected_);
-  app().requestScreen(ScreenId::PracticeGame);
+  app().requestScreen(
+      ScreenRequest{ScreenId::Play, std::make_shared<PracticeSession>(app(), selected_), {}, {}, {}});
 }
 
 void LevelSelectScreen::keyDown(GameKey key) {
@@ -204,7 +213,6 @@ void LevelSelectScreen::keyDown(GameKey key) {
       break;
     case kKeyBack:
     case kKeyLeftSoft:
-      app().setPracticeLevel(selected_);
       app().requestScreen(ScreenId::MainMenu);
       break;
     default:

@@ -7,9 +7,11 @@
 // screen that never touches "save.dat", the game in progress or the score);
 // Back or the left soft key returns to the main menu.
 #include <cstdint>
+#include <optional>
 
 #include "app/Screen.h"
 #include "app/WorldBests.h"
+#include "game/PuzzleId.h"
 #include "gfx/SpriteBank.h"
 #include "screens/PuzzleEntries.h"
 
@@ -24,7 +26,12 @@ class LevelSelectScreen : public Screen {
   static constexpr int kColumns = 9;
   static constexpr int kRows = 8;
 
-  explicit LevelSelectScreen(Application& app) : Screen(app) {}
+  // Selects `entry` (a level or an entry after the levels) or, without one,
+  // the first level reached and not solved yet; lastPuzzle goes on to the
+  // random puzzle screen.
+  LevelSelectScreen(Application& app, std::optional<int> entry,
+                    std::optional<puzzle::PuzzleSpec> lastPuzzle)
+      : Screen(app), entry_(entry), lastPuzzle_(lastPuzzle) {}
 
   void enter() override;
   void leave() override;
@@ -46,7 +53,10 @@ class LevelSelectScreen : public Screen {
   void drawDetails();
   void play();
   void moveSelection(int dx, int dy);
+  int firstUnsolvedLevel() const;
 
+  const std::optional<int> entry_;
+  const std::optional<puzzle::PuzzleSpec> lastPuzzle_;
   SpriteBank bank_;
   WorldBests worldBests_;
   PuzzleEntries entries_;

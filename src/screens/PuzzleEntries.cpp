@@ -4,6 +4,7 @@
 #include "art/InterfaceSprites.h"
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
+#include "screens/DailyPuzzleSession.h"
 #include "screens/PuzzlePlaces.h"
 #include "screens/Rects.h"
 
@@ -74,19 +75,21 @@ void PuzzleEntries::draw(Application& app, int selected) const {
 
 std::string PuzzleEntries::details(Application& app, int entry) {
   if (entry == kRandom) return "Choose a puzzle or type its id";
-  const std::string date = app.dailyChoice().date;
+  const std::string date = DailyPuzzleSession::today(app).date;
   const DailyBest* day = app.daily().day(date);
   std::string line = "Daily " + date;
   if (day == nullptr || !day->solved) return line + ": not solved yet";
   return line + ": best " + std::to_string(day->best()) + ", par " + std::to_string(day->par);
 }
 
-void PuzzleEntries::open(Application& app, int entry) {
-  app.setPracticeLevel(entry);
+void PuzzleEntries::open(Application& app, int entry,
+                         const std::optional<puzzle::PuzzleSpec>& lastPuzzle) {
   if (entry == kRandom) {
-    app.requestScreen(ScreenId::RandomPuzzle);
+    app.requestScreen(ScreenRequest{ScreenId::RandomPuzzle, nullptr, {}, {}, lastPuzzle});
   } else {
-    app.playPuzzle(app.dailyChoice());
+    app.requestScreen(ScreenRequest{
+        ScreenId::Play,
+        std::make_shared<DailyPuzzleSession>(app, DailyPuzzleSession::today(app)), {}, {}, {}});
   }
 }
 

@@ -7,10 +7,12 @@
 // and last rows.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "app/HitRect.h"
 #include "game/LevelData.h"
+#include "game/PuzzleId.h"
 #include "gfx/Sprite.h"
 #include "gfx/SpriteBank.h"
 
@@ -38,8 +40,10 @@ class PuzzleEntries {
   void draw(Application& app, int selected) const;
   // The line about an entry, for under the grid.
   static std::string details(Application& app, int entry);
-  // Opens the entry; the level select selects it again on return.
-  static void open(Application& app, int entry);
+  // Opens the entry (the random puzzle screen starts from lastPuzzle); the
+  // level select selects it again on return.
+  static void open(Application& app, int entry,
+                   const std::optional<puzzle::PuzzleSpec>& lastPuzzle);
 
  private:
   const Sprite* button_ = nullptr;

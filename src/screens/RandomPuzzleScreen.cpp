@@ -7,6 +7,7 @@
 #include "art/InterfaceSprites.h"
 #include "game/SeededRandom.h"
 #include "gfx/Colour.h"
+#include "screens/PuzzleEntries.h"
 #include "screens/PuzzlePlaces.h"
 #include "screens/ScreenControls.h"
 #include "screens/ScreenPlaces.h"
@@ -36,8 +37,9 @@ char digitOf(GameKey key) {
 
 }  // namespace
 
-RandomPuzzleScreen::RandomPuzzleScreen(Application& app)
-    : Screen(app), entry_(kEntryCapacity), spec_(kFirstChoice) {}
+RandomPuzzleScreen::RandomPuzzleScreen(Application& app,
+                                       std::optional<puzzle::PuzzleSpec> lastPuzzle)
+    : Screen(app), lastPuzzle_(lastPuzzle), entry_(kEntryCapacity), spec_(kFirstChoice) {}
 
 void RandomPuzzleScreen::enter() {
   Application& a = app();
@@ -51,8 +53,7 @@ void RandomPuzzleScreen::enter() {
   addHitRect(layout_.leftBand(kBackId));
   addHitRect(layout_.rightBand(kPlayId));
   // The last puzzle chosen here, with a new seed.
-  const PuzzleChoice& last = a.puzzleChoice();
-  if (!last.daily() && last.spec.side >= puzzle::kMinPuzzleSide) spec_ = last.spec;
+  if (lastPuzzle_ && lastPuzzle_->side >= puzzle::kMinPuzzleSide) spec_ = *lastPuzzle_;
   seeds_ = 0x72616e646f6dULL ^ (uint64_t{a.platform().tickCount()} << 16);
   newSeed();
   dirty_ = true;
@@ -132,6 +133,11 @@ void RandomPuzzleScreen::typed() {
   dirty_ = true;
 }
 
+void RandomPuzzleScreen::back() {
+  app().requestScreen(
+      ScreenRequest{ScreenId::LevelSelect, nullptr, {}, PuzzleEntries::kRandom, lastPuzzle_});
+}
+
 void RandomPuzzleScreen::play() {
   if (typing_ && !typedSpec()) {
     refused_ = true;
@@ -143,7 +149,7 @@ void RandomPuzzleScreen::play() {
 void RandomPuzzleScreen::keyDown(GameKey key) {
   dirty_ = true;
   if (key == kKeyLeftSoft) {
-    app().requestScreen(ScreenId::LevelSelect);
+    back();
     return;
   }
   if (key == kKeyAction || key == kKeyRightSoft) {
@@ -159,7 +165,7 @@ void RandomPuzzleScreen::keyDown(GameKey key) {
   if (digit != 0 || key == kKeyStar) startTyping();
   if (!typing_) {
     if (key == kKeyLeft || key == kKeyRight) change(key == kKeyLeft ? -1 : 1);
-    if (key == kKeyBack) app().requestScreen(ScreenId::LevelSelect);
+    if (key == kKeyBack) back();
     return;
   }
   if (key == kKeyBack && entry_.length() == 0 && !entry_.pending()) {

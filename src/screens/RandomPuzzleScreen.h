@@ -28,7 +28,8 @@ class RandomPuzzleScreen : public Screen {
   static constexpr uint8_t kBackId = 10;
   static constexpr uint8_t kPlayId = 11;
 
-  explicit RandomPuzzleScreen(Application& app);
+  // Starts from lastPuzzle (the last one chosen here), with a new seed.
+  RandomPuzzleScreen(Application& app, std::optional<puzzle::PuzzleSpec> lastPuzzle);
 
   void enter() override;
   void leave() override;
@@ -55,10 +56,13 @@ class RandomPuzzleScreen : public Screen {
   void stopTyping();
   void typed();
   void play();
+  // The level select, its "random" entry selected.
+  void back();
   void drawRows();
   void drawNotes();
   void drawCaptions();
 
+  const std::optional<puzzle::PuzzleSpec> lastPuzzle_;
   SpriteBank bank_;
   PanelLayout layout_;
   TextEntry entry_;

@@ -16,7 +16,7 @@ namespace {
 
 // Side 5, one marker a clockwise turn of the first ring from its tile: ">"
 // solves it, and so do seven turns the other way.
-const puzzle::Level kPuzzle{5, {{2, 1, 1}}, {{3, 1, 1}}};
+const Level kPuzzle{5, {{2, 1, 1}}, {{3, 1, 1}}};
 
 TEST(DailyBook, KeepsTheFewestMovesThatSolveTheDaysPuzzle) {
   DailyBook book;

@@ -283,7 +283,7 @@ TEST_F(OnlineScoreScreenTest, UnsentRecordsFollowTheRequestAndSettledOnesStaySen
 TEST_F(OnlineScoreScreenTest, TheDailyBestGoesUnderItsIdUntilTheServerSettlesIt) {
   open();
   // Side 5, one marker a clockwise turn of the first ring from its tile.
-  const puzzle::Level puzzle{5, {{2, 1, 1}}, {{3, 1, 1}}};
+  const Level puzzle{5, {{2, 1, 1}}, {{3, 1, 1}}};
   ASSERT_TRUE(app_->daily().noteSolve("2026-12-10", "5c1p1e-00000", puzzle, 1, ">", false));
   app_->records().noteSolve(0, std::string(levelSolutions()[0]), false);
   app_->scores().setEntryName(-1, "KIM");

@@ -28,10 +28,9 @@ FillingTurns extended(const FillingTurns& from, const Position& at, int x, int y
   next.moves += std::abs(x - at.cursorX) + std::abs(y - at.cursorY) + 1;
   CarriedCells step;
   for (int cell = 0; cell < kCells; ++cell) step[cell] = static_cast<uint8_t>(cell);
-  const int ahead = ccw ? 1 : 7;
-  for (int k = 0; k < 8; ++k) {
+  for (size_t k = 0; k < kRingSize; ++k) {
     const auto& [dx, dy] = kRingOffsets[k];
-    const auto& [tx, ty] = kRingOffsets[(k + ahead) % 8];
+    const auto& [tx, ty] = kRingOffsets[nextRingPosition(k, ccw)];
     step[cellIndex(x + dx, y + dy)] = static_cast<uint8_t>(cellIndex(x + tx, y + ty));
   }
   for (uint8_t& cell : next.carried) cell = step[cell];

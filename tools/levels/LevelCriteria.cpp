@@ -53,11 +53,11 @@ int loneMarkerKeys(const PuzzleBoard& board, int cell, uint8_t colour) {
     if (y < board.maxCursorY()) next.push_back(state(x, y + 1, at));
     if (x > board.minCursorX()) next.push_back(state(x - 1, y, at));
     if (x < board.maxCursorX()) next.push_back(state(x + 1, y, at));
-    for (int k = 0; k < 8; ++k) {
-      if (cellIndex(x + kRingOffsets[k][0], y + kRingOffsets[k][1]) != at) continue;
-      for (int step : {1, 7}) {
-        const auto& to = kRingOffsets[(k + step) % 8];
-        next.push_back(state(x, y, cellIndex(x + to[0], y + to[1])));
+    for (size_t k = 0; k < kRingSize; ++k) {
+      if (cellIndex(x + kRingOffsets[k].dx, y + kRingOffsets[k].dy) != at) continue;
+      for (bool counterClockwise : {true, false}) {
+        const RingOffset& to = kRingOffsets[nextRingPosition(k, counterClockwise)];
+        next.push_back(state(x, y, cellIndex(x + to.dx, y + to.dy)));
       }
     }
     for (int n : next) {

@@ -52,7 +52,7 @@ std::vector<Cell> middleCells(const PuzzleBoard& board, int pairs, Random& rando
 bool turnChanges(const Position& position, int cursorX, int cursorY) {
   uint8_t first = position.markers[cellIndex(cursorX, cursorY)];
   for (const auto& offset : kRingOffsets) {
-    if (position.markers[cellIndex(cursorX + offset[0], cursorY + offset[1])] != first) return true;
+    if (position.markers[cellIndex(cursorX + offset.dx, cursorY + offset.dy)] != first) return true;
   }
   return false;
 }

@@ -61,7 +61,7 @@ int levelNumber(const std::string& text) {
 }
 
 Level builtInLevel(int number) {
-  return puzzle::levelOf(builtInLevels()[number - 1]);
+  return levelOf(builtInLevels()[number - 1]);
 }
 
 // The moves that undo a move string played without a refusal.
@@ -69,17 +69,17 @@ std::string undoingMoves(std::string_view moves) {
   std::string undo(moves.rbegin(), moves.rend());
   for (char& move : undo) {
     switch (move) {
-      case puzzle::kUp:
-        move = puzzle::kDown;
+      case kUp:
+        move = kDown;
         break;
-      case puzzle::kDown:
-        move = puzzle::kUp;
+      case kDown:
+        move = kUp;
         break;
-      case puzzle::kLeft:
-        move = puzzle::kRight;
+      case kLeft:
+        move = kRight;
         break;
-      case puzzle::kRight:
-        move = puzzle::kLeft;
+      case kRight:
+        move = kLeft;
         break;
       case kTurnLeft:
         move = kTurnRight;

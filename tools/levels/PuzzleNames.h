@@ -1,6 +1,7 @@
 #pragma once
 // The level tool designs levels in the terms of the rules library's puzzle
-// model and solver (src/game), by their plain names.
+// model and solver (src/game), by their plain names. The ring, the move
+// letters and Level are the rules' own (bt::), so they need no name here.
 #include "game/PuzzleBoard.h"
 #include "game/PuzzleScramble.h"
 #include "game/Solver.h"
@@ -9,14 +10,8 @@ namespace bt::levels {
 
 using puzzle::cellIndex;
 using puzzle::kCells;
-using puzzle::kMaxSide;
 using puzzle::kNone;
-using puzzle::kRingOffsets;
-using puzzle::kTurnLeft;
-using puzzle::kTurnRight;
-using puzzle::Level;
 using puzzle::movesForTurns;
-using puzzle::Piece;
 using puzzle::Position;
 using puzzle::PuzzleBoard;
 using puzzle::rotateRing;

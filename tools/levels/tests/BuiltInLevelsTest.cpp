@@ -323,7 +323,7 @@ TEST(BuiltInLevelsTest, SolutionsMarkedShortestAreProvenShortest) {
     ASSERT_LE(m.level, kLevelCount);
     EXPECT_EQ(static_cast<int>(levelSolutions()[m.level - 1].size()), m.length);
     if (m.nodes > kProofBudget) continue;
-    const levels::PuzzleBoard board(puzzle::levelOf(builtInLevels()[m.level - 1]));
+    const levels::PuzzleBoard board(levelOf(builtInLevels()[m.level - 1]));
     levels::Solver solver(board);
     const levels::SearchOutcome shorter =
         solver.search(board.start(), {1.0, kProofBudget, m.length});

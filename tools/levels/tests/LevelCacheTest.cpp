@@ -18,7 +18,7 @@ namespace {
 
 DesignedLevel builtInDesign(int number) {
   DesignedLevel d;
-  d.level = puzzle::levelOf(builtInLevels()[number - 1]);
+  d.level = levelOf(builtInLevels()[number - 1]);
   d.solution = std::string(levelSolutions()[number - 1]);
   d.shortest = true;
   d.provenAtLeast = static_cast<int>(d.solution.size());
