@@ -70,7 +70,7 @@ bool Application::openPuzzle(std::string_view id) {
   const auto spec = puzzle::parsePuzzleId(id);
   // A name typed into the score table is stored only by its soft keys.
   if (!spec || scores_.getHighlighted() >= 0) return false;
-  ScreenRequest request{ScreenId::Play};
+  ScreenRequest request(ScreenId::Play);
   request.puzzleId = puzzle::formatPuzzleId(*spec);
   requestScreen(request);
   return true;

@@ -87,7 +87,7 @@ class Application : public ApplicationBase {
   // request is switched to after the fade, and the factory makes its screen
   // with what the request carries. A later request replaces an earlier one.
   void requestScreen(const ScreenRequest& request);
-  void requestScreen(ScreenId id) { requestScreen(ScreenRequest{id}); }
+  void requestScreen(ScreenId id) { requestScreen(ScreenRequest(id)); }
 
   // Full path of an art file ("Game_Sprite\\board240x320.spr") and of a file
   // the program keeps ("save.dat"). Screens go through these, never through

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/ScreenId.h"
 #include "game/PuzzleId.h"
@@ -15,7 +16,23 @@ namespace bt {
 class PlaySession;
 
 struct ScreenRequest {
-  ScreenId id = ScreenId::Quit;
+  explicit ScreenRequest(ScreenId screen = ScreenId::Quit) : id(screen) {}
+  // The game screen playing a session.
+  static ScreenRequest play(std::shared_ptr<PlaySession> session) {
+    ScreenRequest request(ScreenId::Play);
+    request.session = std::move(session);
+    return request;
+  }
+  // The level select with an entry selected.
+  static ScreenRequest levelSelect(std::optional<int> entry,
+                                   std::optional<puzzle::PuzzleSpec> lastPuzzle = {}) {
+    ScreenRequest request(ScreenId::LevelSelect);
+    request.entry = entry;
+    request.lastPuzzle = lastPuzzle;
+    return request;
+  }
+
+  ScreenId id;
   // ScreenId::Play: the session to play; without one, the puzzle that
   // puzzleId names.
   std::shared_ptr<PlaySession> session;

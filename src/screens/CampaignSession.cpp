@@ -49,7 +49,7 @@ ScreenRequest CampaignSession::quit(const Game& game) {
   // A game that solved more levels here than it had on entering, and beats
   // the table's lowest row, goes to the score table for a name.
   const bool ranked = recordGameScore(app().scores(), scoreOnEnter_, score(game)) >= 0;
-  return ScreenRequest{ranked ? ScreenId::ScoreTable : ScreenId::MainMenu};
+  return ScreenRequest(ranked ? ScreenId::ScoreTable : ScreenId::MainMenu);
 }
 
 void CampaignSession::readSavedGame(Game& game) {
@@ -72,8 +72,7 @@ void CampaignSession::readSavedGame(Game& game) {
 void CampaignSession::resumeLevelMoves(Game& game) {
   const int32_t level = game.board.levelIndex;
   const LevelInProgress& kept = proof_.levelInProgress();
-  if (game.gameOver || kept.empty() ||
-      proof_.proof().levels.size() != static_cast<size_t>(level)) {
+  if (game.gameOver || kept.empty() || proof_.proof().levels.size() != static_cast<size_t>(level)) {
     return;
   }
   game.hintUsed = kept.hintUsed;

@@ -35,7 +35,7 @@ void DailyPuzzleSession::noteSolve(const puzzle::GeneratedPuzzle& made, const So
 }
 
 ScreenRequest DailyPuzzleSession::back() const {
-  return ScreenRequest{ScreenId::LevelSelect, nullptr, {}, PuzzleEntries::kDaily, {}};
+  return ScreenRequest::levelSelect(PuzzleEntries::kDaily);
 }
 
 }  // namespace bt

@@ -19,6 +19,7 @@ class DailyPuzzleSession : public PuzzleSession {
   static Day today(Application& app);
 
   DailyPuzzleSession(Application& app, Day day);
+  const std::string& date() const { return date_; }
 
  protected:
   std::string title() const override;

@@ -48,6 +48,10 @@ void GameScreen::leaveFor(const ScreenRequest& request) {
   app().requestScreen(request);
 }
 
+void GameScreen::quit() {
+  if (!leaving_) leaveFor(session_->quit(game_));
+}
+
 void GameScreen::leave() {
   finishRotation(game_);
   rotationSound_.reset();
@@ -142,7 +146,7 @@ void GameScreen::keyDown(GameKey key) {
       restart();  // after the last level this changes nothing
       break;
     case kActionQuit:
-      leaveFor(session_->quit(game_));
+      quit();
       break;
     default:
       break;
@@ -189,7 +193,7 @@ Controls GameScreen::controls() const {
 void GameScreen::command(uint8_t id) {
   switch (id) {
     case kMenuButton:
-      leaveFor(session_->quit(game_));
+      quit();
       break;
     case kRotateLeftButton:
       rotate(true);

@@ -90,6 +90,9 @@ class GameScreen : public Screen {
   void followHint();
   // Leaves for where the session leads, once.
   void leaveFor(const ScreenRequest& request);
+  // Quit: where the session leads (the score goes into the table once,
+  // however often Quit is asked while the picture fades).
+  void quit();
   // A board while it is made: the screen shows the work going on.
   void makeBoard();
 

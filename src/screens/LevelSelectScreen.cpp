@@ -189,8 +189,7 @@ void LevelSelectScreen::play() {
     return;
   }
   if (!app().records().level(selected_).reached) return;
-  app().requestScreen(
-      ScreenRequest{ScreenId::Play, std::make_shared<PracticeSession>(app(), selected_), {}, {}, {}});
+  app().requestScreen(ScreenRequest::play(std::make_shared<PracticeSession>(app(), selected_)));
 }
 
 void LevelSelectScreen::keyDown(GameKey key) {

@@ -21,12 +21,11 @@ GameStatus PracticeSession::settle(Game& game) {
 
 std::optional<ScreenRequest> PracticeSession::leavesAfter(GameStatus status) const {
   if (status == GameStatus::Playing || solvedLevel_ < 0) return std::nullopt;
-  return ScreenRequest{ScreenId::LevelSelect, nullptr, {}, std::min(solvedLevel_ + 1, kLastLevelIndex),
-                       {}};
+  return ScreenRequest::levelSelect(std::min(solvedLevel_ + 1, kLastLevelIndex));
 }
 
 ScreenRequest PracticeSession::quit(const Game&) {
-  return ScreenRequest{ScreenId::LevelSelect, nullptr, {}, levelIndex_, {}};
+  return ScreenRequest::levelSelect(levelIndex_);
 }
 
 }  // namespace bt

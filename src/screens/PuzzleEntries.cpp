@@ -85,11 +85,12 @@ std::string PuzzleEntries::details(Application& app, int entry) {
 void PuzzleEntries::open(Application& app, int entry,
                          const std::optional<puzzle::PuzzleSpec>& lastPuzzle) {
   if (entry == kRandom) {
-    app.requestScreen(ScreenRequest{ScreenId::RandomPuzzle, nullptr, {}, {}, lastPuzzle});
+    ScreenRequest request(ScreenId::RandomPuzzle);
+    request.lastPuzzle = lastPuzzle;
+    app.requestScreen(request);
   } else {
-    app.requestScreen(ScreenRequest{
-        ScreenId::Play,
-        std::make_shared<DailyPuzzleSession>(app, DailyPuzzleSession::today(app)), {}, {}, {}});
+    app.requestScreen(ScreenRequest::play(
+        std::make_shared<DailyPuzzleSession>(app, DailyPuzzleSession::today(app))));
   }
 }
 

@@ -67,7 +67,7 @@ std::string PuzzleSession::resultName() const {
 }
 
 ScreenRequest PuzzleSession::back() const {
-  return ScreenRequest{ScreenId::LevelSelect, nullptr, {}, PuzzleEntries::kRandom, spec_};
+  return ScreenRequest::levelSelect(PuzzleEntries::kRandom, spec_);
 }
 
 ScreenRequest PuzzleSession::quit(const Game&) {

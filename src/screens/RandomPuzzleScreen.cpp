@@ -134,8 +134,7 @@ void RandomPuzzleScreen::typed() {
 }
 
 void RandomPuzzleScreen::back() {
-  app().requestScreen(
-      ScreenRequest{ScreenId::LevelSelect, nullptr, {}, PuzzleEntries::kRandom, lastPuzzle_});
+  app().requestScreen(ScreenRequest::levelSelect(PuzzleEntries::kRandom, lastPuzzle_));
 }
 
 void RandomPuzzleScreen::play() {

@@ -72,11 +72,12 @@ class ShellTest : public ::testing::Test {
  protected:
   ~ShellTest() override { app_.reset(); }
 
-  // The screen the application creates for an id: by default one that
+  // The screen the application creates for a request: by default one that
   // records into log.
-  virtual std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) {
-    auto screen = std::make_unique<RecordingScreen>(app, static_cast<int>(id), log_);
-    log_.push_back(std::to_string(static_cast<int>(id)) + " create");
+  virtual std::unique_ptr<Screen> makeScreen(const ScreenRequest& request, Application& app) {
+    const int id = static_cast<int>(request.id);
+    auto screen = std::make_unique<RecordingScreen>(app, id, log_);
+    log_.push_back(std::to_string(id) + " create");
     return screen;
   }
 
@@ -85,7 +86,8 @@ class ShellTest : public ::testing::Test {
   CountingApplication& start(int32_t width = 240, int32_t height = 320) {
     app_ = std::make_unique<CountingApplication>(
         platform_, width, height,
-        [this](ScreenId id, Application& app) { return makeScreen(id, app); }, folders_);
+        [this](const ScreenRequest& request, Application& app) { return makeScreen(request, app); },
+        folders_);
     EXPECT_TRUE(app_->openDisplay());
     return *app_;
   }

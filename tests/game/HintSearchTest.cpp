@@ -17,8 +17,8 @@ constexpr char kKeys[] = {'U', 'D', 'L', 'R', '<', '>'};
 
 Game levelStart(int index) {
   Game game;
-  game.board.levelIndex = index;
-  EXPECT_TRUE(LevelTable::loadLevel(game.board, index));
+  startLevel(game, index);
+  EXPECT_TRUE(game.board.isSetUp());
   return game;
 }
 

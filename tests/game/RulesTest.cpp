@@ -186,23 +186,25 @@ TEST(RulesTest, SolvingTheLastLevelEndsTheGame) {
   EXPECT_EQ(game.board.levelIndex, INT32_MAX);
 }
 
-// A puzzle of the endless mode: its own board, no next level; a solve ends
-// it and keeps its moves, a restart (also once solved) sets its start up
-// again, and a built-in level afterwards forgets it.
-TEST(RulesTest, APuzzleIsPlayedFromItsOwnStartAndEndsWhenSolved) {
+// A board of no built-in level (a puzzle of the endless mode): its own
+// start, no next level; a solve ends it and keeps its moves and the solved
+// board, a restart (also once solved) sets its start up again, and a
+// built-in level afterwards forgets it.
+TEST(RulesTest, ABoardOfItsOwnIsPlayedFromItsStartAndEndsWhenSolved) {
+  // A marker on the ring of the first cursor, one clockwise step from its
+  // tile.
+  const auto level = std::make_shared<const Level>(Level{5, {{2, 1, 1}}, {{3, 1, 1}}});
   Board start;
-  resetBoard(start, 5);
-  placeMarker(start, 2, 1, 1);  // on the ring of the first cursor,
-  placeTile(start, 3, 1, 1);    // one clockwise step from its tile
+  ASSERT_TRUE(setUpBoard(start, *level));
   Game game;
-  EXPECT_FALSE(startPuzzle(game, Board{}));
-  EXPECT_FALSE(game.puzzle);
-  ASSERT_TRUE(startPuzzle(game, start));
-  EXPECT_EQ(game.board.levelIndex, kPuzzleLevelIndex);
+  EXPECT_FALSE(startBoard(game, std::make_shared<const Level>()));
+  EXPECT_FALSE(game.level);
+  ASSERT_TRUE(startBoard(game, level));
+  EXPECT_EQ(game.board.levelIndex, kNoLevelIndex);
   EXPECT_EQ(game.board.cells, start.cells);
 
   ASSERT_TRUE(playMove(game, '<'));
-  EXPECT_EQ(checkCompletion(game), GameStatus::Playing);
+  EXPECT_EQ(checkSolved(game), GameStatus::Playing);
   restartLevel(game);
   EXPECT_EQ(game.board.cells, start.cells);
   EXPECT_EQ(game.moves, "");
@@ -210,25 +212,26 @@ TEST(RulesTest, APuzzleIsPlayedFromItsOwnStartAndEndsWhenSolved) {
   ASSERT_TRUE(playMove(game, 'D'));
   ASSERT_TRUE(playMove(game, 'U'));
   ASSERT_TRUE(playMove(game, '>'));
-  EXPECT_EQ(checkCompletion(game), GameStatus::PuzzleSolved);
+  const Board solved = game.board;
+  EXPECT_EQ(checkSolved(game), GameStatus::Solved);
   EXPECT_TRUE(game.gameOver);
-  EXPECT_EQ(game.lastSolved.levelIndex, kPuzzleLevelIndex);
+  EXPECT_EQ(game.lastSolved.levelIndex, kNoLevelIndex);
   EXPECT_EQ(game.lastSolved.moves, "DU>");
-  EXPECT_EQ(game.board.levelIndex, kPuzzleLevelIndex);
-  EXPECT_EQ(checkCompletion(game), GameStatus::PuzzleSolved);  // and stays so
+  EXPECT_EQ(game.lastSolved.board.cells, solved.cells);
+  EXPECT_EQ(checkSolved(game), GameStatus::Solved);  // and stays so
   EXPECT_EQ(game.lastSolved.moves, "DU>");
   EXPECT_EQ(startRotation(game, true), RotationStart::Ignored);
 
   restartLevel(game);
   EXPECT_FALSE(game.gameOver);
   EXPECT_EQ(game.board.cells, start.cells);
-  EXPECT_EQ(checkCompletion(game), GameStatus::Playing);
+  EXPECT_EQ(checkSolved(game), GameStatus::Playing);
   ASSERT_TRUE(playMove(game, '>'));
-  EXPECT_EQ(checkCompletion(game), GameStatus::PuzzleSolved);
+  EXPECT_EQ(checkSolved(game), GameStatus::Solved);
   EXPECT_EQ(game.lastSolved.moves, ">");
 
   startLevel(game, 0);
-  EXPECT_FALSE(game.puzzle);
+  EXPECT_EQ(game.level, builtInLevel(0));
   EXPECT_FALSE(game.gameOver);
   EXPECT_EQ(game.board.levelIndex, 0);
 }

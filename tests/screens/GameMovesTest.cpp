@@ -114,7 +114,7 @@ TEST_F(GameMovesTest, PracticeNeverTouchesTheSavedGameAndReturnsToTheLevelSelect
   runFrames(12);
   press(kKeyAction);  // level 1, the only one reached
   runFrames(12);
-  ASSERT_EQ(created_.back(), static_cast<int>(ScreenId::PracticeGame));
+  ASSERT_EQ(created_.back(), static_cast<int>(ScreenId::Play));
   playKeys(std::string(levelSolutions()[0]));
   runFrames(12);
   ASSERT_EQ(created_.back(), static_cast<int>(ScreenId::LevelSelect));
@@ -142,8 +142,7 @@ TEST_F(GameMovesTest, TheLevelSelectShowsTheWorldBestOfTheLevelsItKnows) {
     start(width, height);
     runFrames(1);
     auto picture = [&](int levelIndex) {
-      app_->setPracticeLevel(levelIndex);
-      app_->requestScreen(ScreenId::LevelSelect);
+      app_->requestScreen(ScreenRequest::levelSelect(levelIndex));
       runFrames(12);
       return app_->frameBuffer();
     };

@@ -12,9 +12,9 @@ namespace bt::test {
 
 class ProgramScreensTest : public ShellTest {
  protected:
-  std::unique_ptr<Screen> makeScreen(ScreenId id, Application& app) override {
-    created_.push_back(static_cast<int>(id));
-    return bt::makeScreen(id, app, scoreServer_);
+  std::unique_ptr<Screen> makeScreen(const ScreenRequest& request, Application& app) override {
+    created_.push_back(static_cast<int>(request.id));
+    return bt::makeScreen(request, app, scoreServer_);
   }
 
   // Uses the art the build made (else the art in folder_, none by default).

@@ -13,6 +13,7 @@
 #include "game/GamePuzzle.h"
 #include "game/PuzzleGenerator.h"
 #include "platform/VirtualKeys.h"
+#include "screens/DailyPuzzleSession.h"
 #include "screens/GameFixture.h"
 #include "screens/LevelSelectScreen.h"
 #include "screens/PuzzleEntries.h"
@@ -52,14 +53,23 @@ class PuzzleScreensTest : public GameTest {
   LevelSelectScreen& levelSelect() {
     return *dynamic_cast<LevelSelectScreen*>(app_->currentScreen());
   }
+  // The puzzle the game screen plays, and its day when it is the daily one.
+  const PuzzleSession& puzzleSession() {
+    return dynamic_cast<const PuzzleSession&>(screen().session());
+  }
+  std::string dayPlayed() {
+    const auto* daily = dynamic_cast<const DailyPuzzleSession*>(&screen().session());
+    return daily != nullptr ? daily->date() : "";
+  }
+
   RandomPuzzleScreen& randomScreen() {
     return *dynamic_cast<RandomPuzzleScreen*>(app_->currentScreen());
   }
   // Runs frames until the game screen's puzzle is made and set up.
   void waitForThePuzzle() {
-    ASSERT_EQ(created_.back(), static_cast<int>(ScreenId::PuzzleGame));
-    for (int frame = 0; frame < 400 && !screen().puzzle()->ready(); ++frame) runFrames(1);
-    ASSERT_TRUE(screen().puzzle()->ready());
+    ASSERT_EQ(created_.back(), static_cast<int>(ScreenId::Play));
+    for (int frame = 0; frame < 400 && !screen().session().ready(); ++frame) runFrames(1);
+    ASSERT_TRUE(screen().session().ready());
     runFrames(1);
   }
   // Follows hints until the puzzle is solved; the keys pressed.
@@ -128,8 +138,8 @@ TEST_F(PuzzleScreensTest, ARandomPuzzleChosenByKeysIsSolvedByHints) {
   press(kKeyRightSoft);  // PLAY
   runFrames(12);
   waitForThePuzzle();
-  EXPECT_EQ(app_->puzzleChoice().spec, spec);
-  EXPECT_FALSE(app_->puzzleChoice().daily());
+  EXPECT_EQ(puzzleSession().spec(), spec);
+  EXPECT_EQ(dayPlayed(), "");
   const std::string keys = solveByHints();
   ASSERT_TRUE(game().gameOver);
   EXPECT_EQ(game().lastSolved.moves, keys);
@@ -164,8 +174,8 @@ TEST_F(PuzzleScreensTest, ATypedIdIsPlayedAndAnythingElseRefused) {
   typeOnKeyboard("1");
   press(kKeyAction);
   runFrames(12);
-  ASSERT_EQ(created_.back(), static_cast<int>(ScreenId::PuzzleGame));
-  EXPECT_EQ(app_->puzzleChoice().spec, parsePuzzleId("5c2p2e-00001"));
+  ASSERT_EQ(created_.back(), static_cast<int>(ScreenId::Play));
+  EXPECT_EQ(puzzleSession().spec(), parsePuzzleId("5c2p2e-00001"));
 
   // On the keypad alone: '*' switches to letters by taps and back.
   app_->requestScreen(ScreenId::RandomPuzzle);
@@ -201,7 +211,7 @@ TEST_F(PuzzleScreensTest, TheDailyPuzzleKeepsItsBestAndItsResultCanBeCopied) {
   press(kKeyAction);
   runFrames(12);
   waitForThePuzzle();
-  EXPECT_EQ(app_->puzzleChoice().date, "2026-12-07");
+  EXPECT_EQ(dayPlayed(), "2026-12-07");
   playKeys(made.solution);
   ASSERT_TRUE(game().gameOver);
   const std::string result =
@@ -241,20 +251,19 @@ TEST_F(PuzzleScreensTest, FramesKeepComingWhileAPuzzleIsMade) {
   runFrames(1);
   const std::string id = "10c4p8m-zzzzz";  // ten tables and some searches
   ASSERT_TRUE(app_->openPuzzle(id));
-  for (int frame = 0; frame < 20 && created_.back() != static_cast<int>(ScreenId::PuzzleGame);
-       ++frame) {
+  for (int frame = 0; frame < 20 && created_.back() != static_cast<int>(ScreenId::Play); ++frame) {
     runFrames(1);
   }
-  ASSERT_EQ(created_.back(), static_cast<int>(ScreenId::PuzzleGame));
+  ASSERT_EQ(created_.back(), static_cast<int>(ScreenId::Play));
   int making = 0;
-  while (!screen().puzzle()->ready() && making < 400) {
+  while (!screen().session().ready() && making < 400) {
     const int shown = display().presentCount();
     runFrames(1);
     ++making;
     EXPECT_EQ(display().presentCount(), shown + 1);
   }
   EXPECT_GT(making, 10);
-  ASSERT_TRUE(screen().puzzle()->ready());
+  ASSERT_TRUE(screen().session().ready());
   const puzzle::GeneratedPuzzle made = puzzle::generatePuzzle(*parsePuzzleId(id));
   EXPECT_EQ(puzzlePositionOf(game()), puzzle::PuzzleBoard(made.level).start());
 }
@@ -271,12 +280,12 @@ TEST_F(PuzzleScreensTest, AnIdHandedOverByALaterStartOpensItsPuzzle) {
   EXPECT_EQ(created_.back(), static_cast<int>(ScreenId::LevelSelect));
   platform_.handOver("5C2P2E-0000L");  // as a person may type it
   runFrames(12);
-  ASSERT_EQ(created_.back(), static_cast<int>(ScreenId::PuzzleGame));
-  EXPECT_EQ(app_->puzzleChoice().spec, parsePuzzleId("5c2p2e-00001"));
-  EXPECT_FALSE(app_->puzzleChoice().daily());
+  ASSERT_EQ(created_.back(), static_cast<int>(ScreenId::Play));
+  EXPECT_EQ(puzzleSession().spec(), parsePuzzleId("5c2p2e-00001"));
+  EXPECT_EQ(dayPlayed(), "");
   platform_.handOver(puzzle::dailyPuzzleId(*date));
   runFrames(12);
-  EXPECT_EQ(app_->puzzleChoice().date, "2026-12-07");
+  EXPECT_EQ(dayPlayed(), "2026-12-07");
 
   app_->scores().setHighlighted(0);
   app_->requestScreen(ScreenId::ScoreTable);

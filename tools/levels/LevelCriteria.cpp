@@ -5,6 +5,8 @@
 #include <deque>
 #include <map>
 
+#include "game/LevelData.h"
+
 namespace bt::levels {
 
 namespace {

@@ -5,6 +5,7 @@
 #include <limits>
 #include <tuple>
 
+#include "game/LevelData.h"
 #include "levels/LevelCriteria.h"
 
 namespace bt::levels {

@@ -39,8 +39,8 @@ const std::set<int> kCrowdedBreathers = {6};
 // layouts searched whole, beside a level 61 that proves no deeper.
 const std::set<int> kShallowChapters = {11};
 
-levels::Level toolLevel(const LevelData& data) {
-  levels::Level level;
+Level toolLevel(const LevelData& data) {
+  Level level;
   level.side = data.side;
   for (const LevelPiece& p : data.markers) level.markers.push_back({p.column, p.row, p.colour});
   for (const LevelPiece& p : data.tiles) level.tiles.push_back({p.column, p.row, p.colour});
@@ -50,8 +50,8 @@ levels::Level toolLevel(const LevelData& data) {
 TEST(BuiltInLevelsTest, TheOpeningLevelsAreAsDesigned) {
   for (int number = 1; number <= 3; ++number) {
     SCOPED_TRACE("level " + std::to_string(number));
-    const levels::Level table = toolLevel(builtInLevels()[static_cast<size_t>(number - 1)]);
-    const levels::Level designed = levels::fixedLevel(number);
+    const Level table = toolLevel(builtInLevels()[static_cast<size_t>(number - 1)]);
+    const Level designed = levels::fixedLevel(number);
     EXPECT_EQ(table.side, designed.side);
     EXPECT_EQ(table.markers, designed.markers);
     EXPECT_EQ(table.tiles, designed.tiles);
@@ -176,7 +176,7 @@ TEST(BuiltInLevelsTest, DesignerMakesTheCachedLevels) {
 }
 
 bool sameLevel(int number, const levels::DesignedLevel& design) {
-  const levels::Level table = toolLevel(builtInLevels()[number - 1]);
+  const Level table = toolLevel(builtInLevels()[number - 1]);
   return table.side == design.level.side && table.markers == design.level.markers &&
          table.tiles == design.level.tiles && levelSolutions()[number - 1] == design.solution &&
          levelSolutionsProven()[number - 1] == design.shortest;
@@ -205,7 +205,7 @@ TEST(BuiltInLevelsTest, EveryLevelMeetsTheCriteria) {
   for (size_t i = 0; i < designs.size(); ++i) {
     const int number = static_cast<int>(i + 1);
     SCOPED_TRACE("level " + std::to_string(number));
-    const levels::Level& level = designs[i].level;
+    const Level& level = designs[i].level;
     const int par = static_cast<int>(designs[i].solution.size());
     pars.push_back(par);
     const auto [other, fresh] = shapes.emplace(levels::canonicalShape(level), number);
@@ -235,20 +235,20 @@ TEST(BuiltInLevelsTest, EveryLevelMeetsTheCriteria) {
 // The criteria's measures on small cases worked out by hand.
 TEST(BuiltInLevelsTest, CriteriaMeasures) {
   // Level 1: each marker one cell left of its tile.
-  const levels::Level first = levels::fixedLevel(1);
+  const Level first = levels::fixedLevel(1);
   const levels::LevelFigures f = levels::measureLevel(first, 9);
   EXPECT_EQ(f.home, 0);
   EXPECT_EQ(f.forcedHome, 0);
   EXPECT_LE(f.soloBound, 9);
   // A marker on its tile needs no key; one that the ring at the start cursor
   // carries onto its tile needs one turn.
-  levels::Level small{5, {{2, 1, 1}, {3, 1, 2}}, {{2, 1, 1}, {1, 2, 2}}};
+  Level small{5, {{2, 1, 1}, {3, 1, 2}}, {{2, 1, 1}, {1, 2, 2}}};
   const levels::PuzzleBoard board(small);
   EXPECT_EQ(levels::loneMarkerKeys(board, levels::cellIndex(1, 0), 0), 0);
   EXPECT_EQ(levels::loneMarkerKeys(board, levels::cellIndex(2, 0), 1), 2);
   // Twenty-five markers of one colour on the 45 cells of side 7: five must
   // stand on tiles.
-  levels::Level crowded{7, {}, {}};
+  Level crowded{7, {}, {}};
   for (int i = 0; i < 25; ++i) {
     crowded.tiles.push_back({2 + i % 5, 2 + i / 5, 3});
     crowded.markers.push_back({2 + i % 5, 2 + i / 5, 3});
@@ -256,19 +256,19 @@ TEST(BuiltInLevelsTest, CriteriaMeasures) {
   EXPECT_EQ(levels::forcedHome(crowded), 5);
   // Turned, mirrored and with colours renamed, a level keeps its shape;
   // moving one marker changes it.
-  levels::Level turned{10, {}, {}};
-  levels::Level renamed{10, {}, {}};
-  for (const levels::Piece& p : first.markers) {
+  Level turned{10, {}, {}};
+  Level renamed{10, {}, {}};
+  for (const Piece& p : first.markers) {
     turned.markers.push_back({11 - p.row, p.column, p.colour});
     renamed.markers.push_back({11 - p.column, p.row, 5 - p.colour});
   }
-  for (const levels::Piece& p : first.tiles) {
+  for (const Piece& p : first.tiles) {
     turned.tiles.push_back({11 - p.row, p.column, p.colour});
     renamed.tiles.push_back({11 - p.column, p.row, 5 - p.colour});
   }
   EXPECT_EQ(levels::canonicalShape(turned), levels::canonicalShape(first));
   EXPECT_EQ(levels::canonicalShape(renamed), levels::canonicalShape(first));
-  levels::Level moved = first;
+  Level moved = first;
   moved.markers[0].column += 1;
   EXPECT_NE(levels::canonicalShape(moved), levels::canonicalShape(first));
 }
