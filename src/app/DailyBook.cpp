@@ -90,8 +90,8 @@ DailyBest& DailyBook::dayFor(std::string_view date, std::string_view id, int par
   return *at;
 }
 
-bool DailyBook::noteSolve(std::string_view date, std::string_view id, const Level& level,
-                          int par, std::string_view moves, bool hinted) {
+bool DailyBook::noteSolve(std::string_view date, std::string_view id, const Level& level, int par,
+                          std::string_view moves, bool hinted) {
   if (!isDate(date) || id.empty() || id.size() > kMaxIdLength || moves.empty() ||
       moves.size() > kMaxMoves || !replaySolves(level, moves)) {
     return false;

@@ -2,8 +2,8 @@
 // The proof of a game's score: the moves that solved each level, level by
 // level from level 1, in the notation of the recorded solutions ('U' 'D' 'L'
 // 'R' move the cursor, '<' '>' turn the ring; game/Ring.h). Anyone holding
-// the rules can replay it (game/Replay.h), so a score server checks a claimed score by counting the levels
-// its proof solves.
+// the rules can replay it (game/Replay.h), so a score server checks a claimed score by counting the
+// levels its proof solves.
 //
 // Text form, one line: each level's moves, levels joined by ','
 // ("UU<L>L<L>,LUU<RR>DDDD<<LL>>"); the empty text proves no level. A level

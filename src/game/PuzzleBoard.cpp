@@ -71,7 +71,8 @@ void rotateRing(Position& position, bool counterClockwise) {
   std::array<int, kRingSize> cells{};
   std::array<uint8_t, kRingSize> lifted{};
   for (size_t k = 0; k < kRingSize; ++k) {
-    cells[k] = cellIndex(position.cursorX + kRingOffsets[k].dx, position.cursorY + kRingOffsets[k].dy);
+    cells[k] =
+        cellIndex(position.cursorX + kRingOffsets[k].dx, position.cursorY + kRingOffsets[k].dy);
     lifted[k] = position.markers[cells[k]];
   }
   for (size_t k = 0; k < kRingSize; ++k) {

@@ -2,7 +2,6 @@
 
 #include <limits>
 
-
 namespace bt {
 
 namespace {
