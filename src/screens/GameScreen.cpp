@@ -80,6 +80,7 @@ void GameScreen::frame() {
     // The rules settle what the last input or commit changed (a solved
     // level moves on) before the picture shows it.
     const GameStatus status = session_->settle(game_);
+    redrawRequested_ = false;
     draw(status);
     if (const auto next = session_->leavesAfter(status)) leaveFor(*next);
   }
@@ -103,7 +104,6 @@ void GameScreen::draw(GameStatus status) {
   view_.drawHint(fb, game_.board, hint_);
   session_->drawOver(fb, a.font());
   a.setRedrawPending();
-  redrawRequested_ = false;
 }
 
 void GameScreen::rotate(bool counterClockwise) {
