@@ -39,18 +39,10 @@ const std::set<int> kCrowdedBreathers = {6};
 // layouts searched whole, beside a level 61 that proves no deeper.
 const std::set<int> kShallowChapters = {11};
 
-Level toolLevel(const LevelData& data) {
-  Level level;
-  level.side = data.side;
-  for (const LevelPiece& p : data.markers) level.markers.push_back({p.column, p.row, p.colour});
-  for (const LevelPiece& p : data.tiles) level.tiles.push_back({p.column, p.row, p.colour});
-  return level;
-}
-
 TEST(BuiltInLevelsTest, TheOpeningLevelsAreAsDesigned) {
   for (int number = 1; number <= 3; ++number) {
     SCOPED_TRACE("level " + std::to_string(number));
-    const Level table = toolLevel(builtInLevels()[static_cast<size_t>(number - 1)]);
+    const Level table = levelOf(builtInLevels()[static_cast<size_t>(number - 1)]);
     const Level designed = levels::fixedLevel(number);
     EXPECT_EQ(table.side, designed.side);
     EXPECT_EQ(table.markers, designed.markers);
@@ -82,7 +74,7 @@ TEST(BuiltInLevelsTest, ToolModelPlaysAsTheRules) {
   std::mt19937 random(72);
   for (int level = 0; level < kLevelCount; ++level) {
     SCOPED_TRACE("level " + std::to_string(level + 1));
-    const levels::PuzzleBoard tool(toolLevel(builtInLevels()[level]));
+    const levels::PuzzleBoard tool(levelOf(builtInLevels()[level]));
     levels::Position position = tool.start();
     Game game;
     ASSERT_TRUE(LevelTable::loadLevel(game.board, level));
@@ -101,7 +93,7 @@ TEST(BuiltInLevelsTest, ToolModelPlaysAsTheRules) {
 TEST(BuiltInLevelsTest, SolverBoundNeverOverestimates) {
   for (int level = 0; level < kLevelCount; ++level) {
     SCOPED_TRACE("level " + std::to_string(level + 1));
-    const levels::PuzzleBoard board(toolLevel(builtInLevels()[level]));
+    const levels::PuzzleBoard board(levelOf(builtInLevels()[level]));
     const levels::Solver solver(board);
     const std::string_view solution = levelSolutions()[level];
     levels::Position position = board.start();
@@ -118,7 +110,7 @@ TEST(BuiltInLevelsTest, SolverBoundNeverOverestimates) {
 TEST(BuiltInLevelsTest, SolverFindsTheOpeningLevelsShortestSolutions) {
   for (int level = 0; level < 3; ++level) {
     SCOPED_TRACE("level " + std::to_string(level + 1));
-    const levels::PuzzleBoard board(toolLevel(builtInLevels()[level]));
+    const levels::PuzzleBoard board(levelOf(builtInLevels()[level]));
     levels::Solver solver(board);
     const levels::SearchOutcome outcome = solver.search(board.start(), {1.0, 50'000'000});
     ASSERT_TRUE(outcome.complete);
@@ -176,7 +168,7 @@ TEST(BuiltInLevelsTest, DesignerMakesTheCachedLevels) {
 }
 
 bool sameLevel(int number, const levels::DesignedLevel& design) {
-  const Level table = toolLevel(builtInLevels()[number - 1]);
+  const Level table = levelOf(builtInLevels()[number - 1]);
   return table.side == design.level.side && table.markers == design.level.markers &&
          table.tiles == design.level.tiles && levelSolutions()[number - 1] == design.solution &&
          levelSolutionsProven()[number - 1] == design.shortest;
