@@ -1,9 +1,12 @@
 #include "screens/ScoreTableExchange.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "app/Application.h"
 #include "app/GameProofFile.h"
+#include "game/LevelData.h"
 
 namespace bt {
 
@@ -26,9 +29,25 @@ std::optional<ScoreSubmission> provenSubmission(Application& app) {
   return submission;
 }
 
+namespace {
+
+// A row the server could have sent: a score the game can make (0 to the
+// number of levels) and a name as the table takes one (1 to 15 of A-Z and
+// 0-9). A server that sends anything else is not to be trusted further.
+bool couldBeTrue(const ScorePair& pair) {
+  if (pair.score < 0 || pair.score > kLevelCount) return false;
+  const std::string_view name(pair.name.data());
+  return !name.empty() && name.size() < kScoreNameBytes &&
+         std::all_of(name.begin(), name.end(),
+                     [](char c) { return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); });
+}
+
+}  // namespace
+
 void applyScoreReply(const ScoreReply& reply, ScoreTable& table) {
   for (int i = 0; i < reply.count && i < ScoreTable::kEntries; ++i) {
     const ScorePair& pair = reply.pairs[static_cast<size_t>(i)];
+    if (!couldBeTrue(pair)) return;
     ScoreEntry& entry = table.entries[static_cast<size_t>(ScoreTable::kEntries - 1 - i)];
     entry.name = pair.name;
     entry.score = pair.score;

@@ -19,7 +19,9 @@ std::optional<ScoreSubmission> submissionFrom(const ScoreTable& table);
 std::optional<ScoreSubmission> provenSubmission(Application& app);
 
 // Writes the reply's pairs into entries 9, 8, ...; entries the reply does not
-// reach keep their content.
+// reach keep their content. Only rows that could be true are taken (a score
+// from 0 to the number of levels, a name of 1 to 15 of A-Z 0-9): the first
+// that could not ends the reply, so a reply without one changes nothing.
 void applyScoreReply(const ScoreReply& reply, ScoreTable& table);
 
 // Takes the reply of the client's completed exchange into the table and

@@ -51,5 +51,29 @@ TEST(ScoreTableExchangeTest, FewerPairsLeaveTheUpperRows) {
   EXPECT_EQ(table.entries[0].score, 99);
 }
 
+// Rows no server of the game could send end what is taken: a score the game
+// cannot make, a name outside A-Z 0-9; a reply without a true row changes
+// nothing.
+TEST(ScoreTableExchangeTest, RowsThatCannotBeTrueAreNotTaken) {
+  const struct {
+    const char* body;
+    int taken;
+  } cases[] = {
+      {"2147483647 <script> -5 \x1b[31mX", 0}, {"-5 ANN", 0}, {"73 ANN", 0}, {"3 ann", 0},
+      {"3 ANN 72 BOB 4 A-B 5 CAT", 2},         {"0 ANN", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.body);
+    ScoreTable table;
+    for (int row = 0; row < ScoreTable::kEntries; ++row) table.setEntryName(row, "OLD");
+    const ScoreTable before = table;
+    applyScoreReply(parseScoreReply(c.body), table);
+    for (int row = 0; row < ScoreTable::kEntries; ++row) {
+      const bool taken = row >= ScoreTable::kEntries - c.taken;
+      EXPECT_EQ(nameOf(table, row) == nameOf(before, row), !taken) << "row " << row;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace bt
