@@ -4,8 +4,8 @@
 #include "art/InterfaceSprites.h"
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
+#include "gfx/Rects.h"
 #include "screens/PuzzlePlaces.h"
-#include "screens/Rects.h"
 
 namespace bt {
 namespace {

@@ -4,10 +4,10 @@
 
 #include "app/Application.h"
 #include "gfx/Colour.h"
+#include "gfx/Rects.h"
 #include "screens/GameView.h"
 #include "screens/PuzzleEntries.h"
 #include "screens/PuzzlePlaces.h"
-#include "screens/Rects.h"
 
 namespace bt {
 namespace {
