@@ -11,6 +11,7 @@
 #include "game/LevelPar.h"
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
+#include "gfx/Rects.h"
 #include "screens/PuzzlePlaces.h"
 #include "screens/ScreenControls.h"
 #include "screens/ScreenPlaces.h"
@@ -26,22 +27,14 @@ constexpr uint16_t kSolved = rgb565(52, 110, 60);
 constexpr uint16_t kInPar = rgb565(200, 156, 40);
 constexpr uint16_t kFrame = rgb565(20, 14, 8);
 
-void fillRect(FrameBuffer& fb, int32_t x0, int32_t y0, int32_t w, int32_t h, uint16_t colour) {
-  for (int32_t y = y0; y < y0 + h; ++y) {
-    for (int32_t x = x0; x < x0 + w; ++x) fb.setPixel(x, y, colour);
-  }
+// The top of the soft keys' captions' line, and of their pen band.
+int32_t captionLineOf(const Application& a) {
+  const PuzzlePlaces& places = puzzlePlaces(a.artSet());
+  return a.height() - a.font().linePitch() - places.captionAboveBottom;
 }
 
-void frameRect(FrameBuffer& fb, int32_t x0, int32_t y0, int32_t w, int32_t h, uint16_t colour) {
-  fb.drawLine(x0, y0, x0 + w - 1, y0, colour);
-  fb.drawLine(x0, y0 + h - 1, x0 + w - 1, y0 + h - 1, colour);
-  fb.drawLine(x0, y0, x0, y0 + h - 1, colour);
-  fb.drawLine(x0 + w - 1, y0, x0 + w - 1, y0 + h - 1, colour);
-}
-
-// Where the soft keys' captions begin at the bottom.
-int32_t captionTopOf(Application& a) {
-  return a.height() - a.font().linePitch() - 6;
+int32_t captionTopOf(const Application& a) {
+  return captionLineOf(a) - puzzlePlaces(a.artSet()).captionBandAbove;
 }
 
 }  // namespace
@@ -76,7 +69,7 @@ LevelSelectScreen::Grid LevelSelectScreen::grid() const {
   const Application& a = app();
   const int32_t cell = puzzlePlaces(a.artSet()).levelCell;
   const Sprite* title = bank_.sprite(kSpriteMenuTitle);
-  const int32_t top = (title ? title->height : 0) + (a.artSet() == 0 ? 4 : 8);
+  const int32_t top = (title ? title->height : 0) + puzzlePlaces(a.artSet()).gridBelowTitle;
   return {(a.width() - kColumns * cell) / 2, top, cell};
 }
 
@@ -100,11 +93,12 @@ void LevelSelectScreen::draw() {
   drawDetails();
   Font& font = a.font();
   font.setColour(kTextGrey);
-  const int32_t y = a.height() - font.linePitch() - 1;
-  font.drawText(2, y, "BACK", fb);
+  const int32_t y = captionLineOf(a);
+  const int32_t inset = puzzlePlaces(a.artSet()).captionInset;
+  font.drawText(inset, y, "BACK", fb);
   const bool playable = PuzzleEntries::isEntry(selected_) || a.records().level(selected_).reached;
   font.setColour(playable ? kTextGrey : kUnreached);
-  font.drawText(a.width() - font.measureLine("PLAY") - 2, y, "PLAY", fb);
+  font.drawText(a.width() - font.measureLine("PLAY") - inset, y, "PLAY", fb);
 }
 
 void LevelSelectScreen::drawCell(int levelIndex, const Grid& g) {
@@ -229,7 +223,7 @@ void LevelSelectScreen::command(uint8_t id) {
 }
 
 Controls LevelSelectScreen::controls() const {
-  return levelSelectControls(app().height() - app().font().linePitch() - 6);
+  return levelSelectControls(captionTopOf(app()));
 }
 
 }  // namespace bt
