@@ -65,9 +65,13 @@ TEST_F(ShellTest, AnUnreadableScoreTableIsUsedAsTheDefaultsAndLeftAlone) {
          fs::permissions(f.file("highscores.dat"), fs::perms::owner_write);
        }},
   };
+  std::string notTried;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    if (std::string(c.what) == "no permission to read" && ::geteuid() == 0) continue;
+    if (std::string(c.what) == "no permission to read" && ::geteuid() == 0) {
+      notTried = c.what;
+      continue;
+    }
     TempFolder data;
     c.set(data);
     const fs::file_type kind = fs::symlink_status(data.file("highscores.dat")).type();
@@ -88,6 +92,8 @@ TEST_F(ShellTest, AnUnreadableScoreTableIsUsedAsTheDefaultsAndLeftAlone) {
       EXPECT_EQ(data.read("highscores.dat"), std::vector<uint8_t>(216, 'B'));
     }
   }
+  if (!notTried.empty())
+    GTEST_SKIP() << "run as root, which reads every file: '" << notTried << "' not tried";
 }
 
 }  // namespace

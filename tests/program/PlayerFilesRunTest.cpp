@@ -122,9 +122,13 @@ TEST_F(PlayerFilesRun, AFailedSaveKeepsTheFileSaysSoAndEndsTheRunWithStatusOne) 
        "",
        {files[0], files[1], files[2]}},
   };
+  std::string notTried;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    if (std::string(c.what) == "a read-only folder" && ::geteuid() == 0) continue;  // root writes
+    if (std::string(c.what) == "a read-only folder" && ::geteuid() == 0) {
+      notTried = c.what;
+      continue;
+    }
     fs::remove_all(data());
     fs::create_directory(data());
     c.set(*this);
@@ -155,6 +159,8 @@ TEST_F(PlayerFilesRun, AFailedSaveKeepsTheFileSaysSoAndEndsTheRunWithStatusOne) 
       EXPECT_EQ(test::TempFolder::entriesOf(data()), entries) << "nothing new, nothing left over";
     }
   }
+  if (!notTried.empty())
+    GTEST_SKIP() << "run as root, which writes in any folder: '" << notTried << "' not tried";
 }
 
 // A score table that cannot be read is used as the default table for the
@@ -187,9 +193,13 @@ TEST_F(PlayerFilesRun, AnUnreadableScoreTableIsNamedOnceAndLeftAlone) {
        },
        fs::file_type::regular},
   };
+  std::string notTried;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    if (c.kind == fs::file_type::regular && ::geteuid() == 0) continue;  // root reads all
+    if (c.kind == fs::file_type::regular && ::geteuid() == 0) {
+      notTried = c.what;
+      continue;
+    }
     fs::remove_all(data());
     fs::create_directory(data());
     c.set(*this);
@@ -202,6 +212,8 @@ TEST_F(PlayerFilesRun, AnUnreadableScoreTableIsNamedOnceAndLeftAlone) {
       EXPECT_EQ(bytesOf("highscores.dat"), std::vector<uint8_t>(216, 'B'));
     }
   }
+  if (!notTried.empty())
+    GTEST_SKIP() << "run as root, which reads every file: '" << notTried << "' not tried";
 }
 
 }  // namespace
