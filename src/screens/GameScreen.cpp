@@ -1,10 +1,8 @@
 #include "screens/GameScreen.h"
 
 #include <algorithm>
-#include <span>
 
 #include "app/Application.h"
-#include "app/DataFiles.h"
 #include "app/KeyMap.h"
 #include "app/ScoreRanking.h"
 #include "art/BoardSprites.h"
@@ -14,8 +12,6 @@
 #include "game/LevelPar.h"
 #include "game/SavedGame.h"
 #include "screens/ScreenControls.h"
-#include "storage/ByteReader.h"
-#include "storage/StoredFile.h"
 
 namespace bt {
 
@@ -26,7 +22,7 @@ constexpr int kRotationChannel = 1;
 }  // namespace
 
 GameScreen::GameScreen(Application& app, GameStart start)
-    : Screen(app), view_(app.artSet()), start_(start), proof_(app) {}
+    : Screen(app), view_(app.artSet()), start_(start), proof_(app.player()) {}
 
 void GameScreen::enter() {
   Application& a = app();
@@ -335,13 +331,7 @@ void GameScreen::penMove(uint16_t x, uint16_t y) {
 }
 
 void GameScreen::readSavedGame() {
-  ByteReader reader;
-  std::optional<SavedGame> saved;
-  if (loadStored(reader, app().makeDataPath(kSavedGameFile))) {
-    saved = decodeSavedGame(
-        std::span<const uint8_t>(reader.data(), static_cast<size_t>(reader.length())));
-  }
-  if (saved) {
+  if (const std::optional<SavedGame> saved = app().player().readSavedGame()) {
     restoreSavedGame(game_, *saved);
   } else {
     // Nothing playable was kept: a new game, as the new-game screen starts it.
@@ -369,8 +359,7 @@ void GameScreen::resumeLevelMoves() {
 void GameScreen::writeSavedGame() {
   // A board never set up is not a game: the file keeps the last one.
   if (!game_.board.isSetUp()) return;
-  const auto bytes = encodeSavedGame(game_.board);
-  app().writeDataFile(kSavedGameFile, "the game", encodeStored(bytes.data(), bytes.size()));
+  app().player().writeSavedGame(game_.board);
   proof_.keepLevelInProgress(game_.gameOver ? -1 : game_.board.levelIndex,
                              {game_.moves, game_.hintUsed});
 }

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "app/Application.h"
-#include "app/DataFiles.h"
 #include "app/KeyMap.h"
 #include "art/InterfaceSprites.h"
 #include "game/LevelData.h"
@@ -42,7 +41,6 @@ int32_t captionTopOf(const Application& a) {
 void LevelSelectScreen::enter() {
   Application& a = app();
   bank_.load(a.makePath(interfaceBankPath(a.artSet())));
-  worldBests_.load(a.makeDataPath(kWorldBestsFile));
   selected_ = std::clamp(a.practiceLevel(), 0, PuzzleEntries::kDaily);
   const Grid g = grid();
   for (int level = 0; level < kLevelCount; ++level) {
@@ -96,14 +94,15 @@ void LevelSelectScreen::draw() {
   const int32_t y = captionLineOf(a);
   const int32_t inset = puzzlePlaces(a.artSet()).captionInset;
   font.drawText(inset, y, "BACK", fb);
-  const bool playable = PuzzleEntries::isEntry(selected_) || a.records().level(selected_).reached;
+  const bool playable =
+      PuzzleEntries::isEntry(selected_) || a.player().records().level(selected_).reached;
   font.setColour(playable ? kTextGrey : kUnreached);
   font.drawText(a.width() - font.measureLine("PLAY") - inset, y, "PLAY", fb);
 }
 
 void LevelSelectScreen::drawCell(int levelIndex, const Grid& g) {
   FrameBuffer& fb = app().frameBuffer();
-  const PersonalRecord& record = app().records().level(levelIndex);
+  const PersonalRecord& record = app().player().records().level(levelIndex);
   const int32_t x = g.x0 + (levelIndex % kColumns) * g.cell;
   const int32_t y = g.y0 + (levelIndex / kColumns) * g.cell;
   uint16_t fill = kUnreached;
@@ -132,7 +131,7 @@ void LevelSelectScreen::drawDetails() {
     a.font().drawTextCentred(detailsY_, PuzzleEntries::details(a, selected_), a.frameBuffer());
     return;
   }
-  const PersonalRecord& record = a.records().level(selected_);
+  const PersonalRecord& record = a.player().records().level(selected_);
   const int par = levelPar(selected_);
   std::string line = "Level " + std::to_string(selected_ + 1) + ": ";
   if (!record.reached) {
@@ -144,7 +143,7 @@ void LevelSelectScreen::drawDetails() {
   }
   line += ", par " + std::to_string(par);
   Font& font = a.font();
-  const WorldBest* world = worldBests_.level(selected_);
+  const WorldBest* world = a.player().worldBests().level(selected_);
   if (!world) {
     font.drawTextCentred(detailsY_, line, a.frameBuffer());
     return;
@@ -173,7 +172,7 @@ void LevelSelectScreen::play() {
     PuzzleEntries::open(app(), selected_);
     return;
   }
-  if (!app().records().level(selected_).reached) return;
+  if (!app().player().records().level(selected_).reached) return;
   app().setPracticeLevel(selected_);
   app().requestScreen(ScreenId::PracticeGame);
 }

@@ -9,7 +9,6 @@
 #include <cstdint>
 
 #include "app/Screen.h"
-#include "app/WorldBests.h"
 #include "gfx/SpriteBank.h"
 #include "screens/PuzzleEntries.h"
 
@@ -48,7 +47,6 @@ class LevelSelectScreen : public Screen {
   void moveSelection(int dx, int dy);
 
   SpriteBank bank_;
-  WorldBests worldBests_;
   PuzzleEntries entries_;
   int32_t detailsY_ = 0;
   int selected_ = 0;

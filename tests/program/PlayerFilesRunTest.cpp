@@ -37,6 +37,13 @@ constexpr const char* kVisitEverything =
     "wait 60\npress Action\nwait 50\npress Down\npress Action\nwait 50\n"
     "press Left Menu\nwait 50\npress Right Menu\nwait 50\npress Left Menu\nwait 50\nquit\n";
 
+// The same with a new game (no game in progress: the menu does not ask).
+// Continue would read "save.dat" first, and one that cannot be read is then
+// never written over.
+constexpr const char* kVisitWithNewGame =
+    "wait 60\npress Action\nwait 50\npress Action\nwait 50\n"
+    "press Left Menu\nwait 50\npress Right Menu\nwait 50\npress Left Menu\nwait 50\nquit\n";
+
 struct Outcome {
   int status = -1;
   std::string err;
@@ -47,6 +54,7 @@ class PlayerFilesRun : public ::testing::Test {
   PlayerFilesRun() {
     folder_.writeText("solve.txt", kSolveLevelOne);
     folder_.writeText("visit.txt", kVisitEverything);
+    folder_.writeText("new.txt", kVisitWithNewGame);
     fs::create_directory(data());
   }
 
@@ -94,6 +102,7 @@ TEST_F(PlayerFilesRun, AFailedSaveKeepsTheFileSaysSoAndEndsTheRunWithStatusOne) 
     std::function<void(const PlayerFilesRun&)> set;  // the data folder before the run
     std::string prefix;                              // the run's own limits
     std::vector<const char*> failing;                // the files whose save fails
+    const char* script = "visit.txt";
   };
   auto goodFiles = [](const PlayerFilesRun& t) { ASSERT_EQ(t.run("solve.txt").status, 0); };
   const Case cases[] = {
@@ -103,17 +112,20 @@ TEST_F(PlayerFilesRun, AFailedSaveKeepsTheFileSaysSoAndEndsTheRunWithStatusOne) 
       {"save.dat a link to /dev/full",
        [](const PlayerFilesRun& t) { fs::create_symlink("/dev/full", t.dataFile("save.dat")); },
        "",
-       {files[0]}},
+       {files[0]},
+       "new.txt"},
       {"save.dat a FIFO",
        [](const PlayerFilesRun& t) {
          ASSERT_EQ(::mkfifo(t.dataFile("save.dat").c_str(), 0600), 0);
        },
        "",
-       {files[0]}},
+       {files[0]},
+       "new.txt"},
       {"save.dat a folder",
        [](const PlayerFilesRun& t) { fs::create_directory(t.dataFile("save.dat")); },
        "",
-       {files[0]}},
+       {files[0]},
+       "new.txt"},
       {"a read-only folder",
        [&](const PlayerFilesRun& t) {
          goodFiles(t);
@@ -141,7 +153,7 @@ TEST_F(PlayerFilesRun, AFailedSaveKeepsTheFileSaysSoAndEndsTheRunWithStatusOne) 
     }
     const std::vector<std::string> entries = test::TempFolder::entriesOf(data());
 
-    const Outcome failed = run("visit.txt", c.prefix);
+    const Outcome failed = run(c.script, c.prefix);
     EXPECT_EQ(failed.status, 1) << failed.err;
     for (size_t i = 0; i < std::size(files); ++i) {
       SCOPED_TRACE(files[i]);

@@ -45,7 +45,7 @@ class GameProofContinueTest : public GameTest {
   }
 
   GameProofFile storedProof() {
-    GameProofFile file(*app_);
+    GameProofFile file(app_->player());
     file.load();
     return file;
   }
