@@ -334,10 +334,10 @@ void GameScreen::readSavedGame() {
   if (const std::optional<SavedGame> saved = app().player().readSavedGame()) {
     restoreSavedGame(game_, *saved);
   } else {
-    // Nothing playable was kept: a new game, as the new-game screen starts it.
+    // Nothing playable was kept: a new game, as the new-game screen starts
+    // it, but the proof of the levels solved before stays as it is.
     app().settings().gameInProgress = 0;
     startNewGame(game_);
-    proof_.clear();
   }
 }
 

@@ -6,10 +6,11 @@
 // and during a rotation, and writes "save.dat" whenever a game is left.
 //
 // A saved game that cannot be played (missing, short, damaged: the player's
-// data sets a damaged one aside) starts a new game at level 1 instead.
-// Without its board pictures the screen shows the plain background and the
-// status text, and sets no board up, so input changes nothing and leaving
-// keeps "save.dat" as it was.
+// data sets a damaged one aside) starts a new game at level 1 instead, and
+// the proof of the levels solved before stays as it is. Without its board
+// pictures the screen shows the plain background and the status text, and
+// sets no board up, so input changes nothing and leaving keeps "save.dat" as
+// it was.
 #include <cstdint>
 #include <memory>
 #include <string>
