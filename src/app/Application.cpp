@@ -30,10 +30,6 @@ std::string Application::makePath(std::string_view name) const {
   return folders_.makePath(name);
 }
 
-std::string Application::makeDataPath(std::string_view name) const {
-  return folders_.makeDataPath(name);
-}
-
 PuzzleChoice Application::dailyChoice() {
   const puzzle::CivilDate today = puzzle::dateOfDay(platform().utcDay());
   return {puzzle::dailyPuzzle(today), puzzle::formatDate(today)};

@@ -67,11 +67,10 @@ class Application : public ApplicationBase {
   // is switched to after the fade. A later request replaces an earlier one.
   void requestScreen(ScreenId id);
 
-  // Full path of an art file ("Game_Sprite\\board240x320.spr") and of a file
-  // in the data folder. Screens go through these, never through folders of
-  // their own; the player's files go through player().
+  // Full path of an art file ("Game_Sprite\\board240x320.spr"). Screens go
+  // through it, never through folders of their own; the player's files go
+  // through player().
   std::string makePath(std::string_view name) const;
-  std::string makeDataPath(std::string_view name) const;
   const Folders& folders() const { return folders_; }
 
   Font& font() { return font_; }

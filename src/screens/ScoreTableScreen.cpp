@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "app/Application.h"
-#include "app/DataFiles.h"
 #include "app/ScoreRanking.h"
 #include "gfx/Colour.h"
 #include "screens/ScreenControls.h"
