@@ -3,12 +3,8 @@
 #include <new>
 #include <utility>
 
-#include "app/DataFiles.h"
 #include "game/PuzzleId.h"
 #include "platform/VirtualKeys.h"
-#include "platform/os/FileSystem.h"
-#include "platform/os/Quote.h"
-#include "platform/os/Warning.h"
 
 namespace bt {
 
@@ -16,15 +12,13 @@ Application::Application(platform::Platform& platform, int32_t width, int32_t he
                          ScreenFactory factory, Folders folders)
     : ApplicationBase(platform, width, height),
       folders_(std::move(folders)),
+      player_(folders_,
+              [&platform](const std::string& message) { platform.reportSaveFailure(message); }),
       artSet_(width == 176 ? 0 : 1),
       factory_(std::move(factory)) {
   font_.load(
       makePath(artSet_ == 0 ? "Game_Sprite\\font176x220.spr" : "Game_Sprite\\font240x320.spr"));
-  keepSettingsFile_ =
-      loadSettings(settings_, makeDataPath(kSettingsFile)) == SettingsFile::Unreadable;
-  keepScoresFile_ = loadScores(scores_, makeDataPath(kScoresFile)) == ScoresFile::Unreadable;
-  records_.load(makeDataPath(kRecordsFile));
-  daily_.load(makeDataPath(kDailyFile));
+  player_.load();
   movesShown_ = platform.readRegistryString(kLegendKey, kMovesShownValue) == "1";
   platform.showMovesChoice(movesShown_);
   // The frame buffer is still black, so the first fade step ends at once and
@@ -36,40 +30,10 @@ std::string Application::makePath(std::string_view name) const {
   return folders_.makePath(name);
 }
 
-std::string Application::makeDataPath(std::string_view name) const {
-  return folders_.makeDataPath(name);
-}
-
-void Application::writeSettings() {
-  if (keepSettingsFile_) return;
-  const std::string path = makeDataPath(kSettingsFile);
-  std::string whyNot;
-  if (!saveSettings(settings_, path, &whyNot)) reportFailedSave("the settings", path, whyNot);
-}
-
-bool Application::writeScores() {
-  if (keepScoresFile_) return false;
-  const std::string path = makeDataPath(kScoresFile);
-  std::string whyNot;
-  if (saveScores(scores_, path, &whyNot)) return true;
-  reportFailedSave("the scores", path, whyNot);
-  return false;
-}
-
-bool Application::writeRecords() {
-  if (!records_.writable()) return false;
-  return writeDataFile(kRecordsFile, "the records", records_.encode());
-}
-
-bool Application::writeDaily() {
-  if (!daily_.writable()) return false;
-  return writeDataFile(kDailyFile, "the daily bests", daily_.encode());
-}
-
 bool Application::openPuzzle(std::string_view id) {
   const auto spec = puzzle::parsePuzzleId(id);
   // A name typed into the score table is stored only by its soft keys.
-  if (!spec || scores_.getHighlighted() >= 0) return false;
+  if (!spec || player_.scores().getHighlighted() >= 0) return false;
   ScreenRequest request(ScreenId::Play);
   request.puzzleId = puzzle::formatPuzzleId(*spec);
   requestScreen(request);
@@ -89,25 +53,8 @@ void Application::setMovesShown(bool shown) {
   if (currentScreen_) currentScreen_->movesShownChanged();
 }
 
-bool Application::writeDataFile(std::string_view name, std::string_view what,
-                                const std::vector<uint8_t>& bytes) {
-  const std::string path = makeDataPath(name);
-  std::string whyNot;
-  if (os::writeFileAtomically(path, bytes, &whyNot, os::Replace::ReadableFile)) return true;
-  reportFailedSave(what, path, whyNot);
-  return false;
-}
-
-void Application::reportFailedSave(std::string_view what, const std::string& path,
-                                   const std::string& whyNot) {
-  const std::string said = std::string(what) + " to " + quote(path) + ": " + whyNot;
-  warn("cannot save " + said + "; what was there before is left as it was");
-  platform().reportSaveFailure("Brambletop could not save " + said +
-                               ". What was there before is left as it was.");
-}
-
 Application::~Application() {
-  writeSettings();
+  player_.writeSettings();
   currentScreen_.reset();  // without leave: the program is ending
 }
 
@@ -251,7 +198,7 @@ void Application::showLegend(bool on) {
 
 std::vector<LegendRow> Application::legendRows() const {
   if (!currentScreen_) return {};
-  return bt::legendRows(currentScreen_->controls(), settings_.keyMap);
+  return bt::legendRows(currentScreen_->controls(), player_.settings().keyMap);
 }
 
 const FrameBuffer& Application::pictureToPresent() {

@@ -1,7 +1,7 @@
 #pragma once
-// The one Application: the shared objects that outlive a screen (font,
-// settings, score table, with the frame buffer and mixer of ApplicationBase)
-// and the switch from one screen to the next with a fade to black between.
+// The one Application: the shared objects that outlive a screen (the font,
+// the player's data, with the frame buffer and mixer of ApplicationBase) and
+// the switch from one screen to the next with a fade to black between.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -10,14 +10,11 @@
 #include <vector>
 
 #include "app/ApplicationBase.h"
-#include "app/DailyBook.h"
 #include "app/KeyLegend.h"
-#include "app/RecordBook.h"
-#include "app/ScoreTable.h"
+#include "app/PlayerData.h"
 #include "app/Screen.h"
 #include "app/ScreenId.h"
 #include "app/ScreenRequest.h"
-#include "app/Settings.h"
 #include "gfx/Font.h"
 #include "storage/Paths.h"
 
@@ -30,30 +27,13 @@ using ScreenFactory = std::function<std::unique_ptr<Screen>(const ScreenRequest&
 
 class Application : public ApplicationBase {
  public:
-  // Loads the font, "settings.dat" and "highscores.dat" and requests the
-  // intro, which the first tick enters without a visible fade. Every file
-  // name is resolved through folders.
+  // Loads the font and the player's data and requests the intro, which the
+  // first tick enters without a visible fade. Every file name is resolved
+  // through folders; a failed save is reported to the platform.
   Application(platform::Platform& platform, int32_t width, int32_t height, ScreenFactory factory,
               Folders folders = Folders());
-  // Writes "settings.dat" (unless it stood there unreadable at start; a
-  // failed write is reported as writeDataFile says) and destroys the current
-  // screen without leave.
+  // Writes "settings.dat" and destroys the current screen without leave.
   ~Application() override;
-  // Writes "settings.dat"; a file that exists but could not be read at
-  // start is left alone. A failure is reported as writeDataFile's is.
-  void writeSettings();
-  // Writes "highscores.dat"; false when it was not written. A file that
-  // could not be read at start is left alone (its warning came then); a
-  // failure is reported as writeDataFile's is.
-  bool writeScores();
-  // Replaces a file of the player's in the data folder (the file name, what
-  // it holds for the messages: "the game") with bytes, atomically. Only a
-  // readable file (or none) is replaced: a device, a FIFO or a file that
-  // cannot be read stays as it is. A failure leaves the file as it was, is
-  // said in one warning line and is reported to the platform, which tells
-  // the player; false then.
-  bool writeDataFile(std::string_view name, std::string_view what,
-                     const std::vector<uint8_t>& bytes);
 
   // The current screen's frame, or one fade step while a switch is pending.
   bool tick() override;
@@ -89,30 +69,28 @@ class Application : public ApplicationBase {
   void requestScreen(const ScreenRequest& request);
   void requestScreen(ScreenId id) { requestScreen(ScreenRequest(id)); }
 
-  // Full path of an art file ("Game_Sprite\\board240x320.spr") and of a file
-  // the program keeps ("save.dat"). Screens go through these, never through
-  // folders of their own.
+  // Full path of an art file ("Game_Sprite\\board240x320.spr"). Screens go
+  // through it, never through folders of their own; the player's files go
+  // through player().
   std::string makePath(std::string_view name) const;
-  std::string makeDataPath(std::string_view name) const;
   const Folders& folders() const { return folders_; }
 
   Font& font() { return font_; }
   const Font& font() const { return font_; }
-  Settings& settings() { return settings_; }
-  const Settings& settings() const { return settings_; }
-  ScoreTable& scores() { return scores_; }
-  const ScoreTable& scores() const { return scores_; }
-  RecordBook& records() { return records_; }
-  const RecordBook& records() const { return records_; }
-  // Writes "records.dat"; false when it was not written (a file that could
-  // not be read at start is left alone).
-  bool writeRecords();
-  // The best of each daily puzzle, from "daily.dat".
-  DailyBook& daily() { return daily_; }
-  const DailyBook& daily() const { return daily_; }
-  // Writes "daily.dat"; false when it was not written (a file that could
-  // not be read at start is left alone).
-  bool writeDaily();
+  // Every file of the player's and what the run keeps of them.
+  PlayerData& player() { return player_; }
+  const PlayerData& player() const { return player_; }
+  // Shortcuts to player() for the game screen and the puzzles it plays.
+  Settings& settings() { return player_.settings(); }
+  const Settings& settings() const { return player_.settings(); }
+  ScoreTable& scores() { return player_.scores(); }
+  const ScoreTable& scores() const { return player_.scores(); }
+  RecordBook& records() { return player_.records(); }
+  const RecordBook& records() const { return player_.records(); }
+  bool writeRecords() { return player_.writeRecords(); }
+  DailyBook& daily() { return player_.daily(); }
+  const DailyBook& daily() const { return player_.daily(); }
+  bool writeDaily() { return player_.writeDaily(); }
   // Plays the puzzle an id names (the factory makes today's daily puzzle of
   // today's id); false, and nothing happens, for a text that is no id or
   // while a name is being typed into the score table.
@@ -145,18 +123,12 @@ class Application : public ApplicationBase {
   // Tells the platform the legend's text when it changed (the page shows
   // it beside the canvas).
   void legendMayHaveChanged();
-  void reportFailedSave(std::string_view what, const std::string& path, const std::string& whyNot);
 
   Folders folders_;
   ScreenRequest pendingScreen_;
-  bool keepSettingsFile_ = false;  // it could not be read: never replace it
-  bool keepScoresFile_ = false;    // the same for "highscores.dat"
   std::unique_ptr<Screen> currentScreen_;
   Font font_;
-  Settings settings_;
-  ScoreTable scores_;
-  RecordBook records_;
-  DailyBook daily_;
+  PlayerData player_;
   bool movesShown_ = false;
   std::string playLine_;
   int artSet_ = 1;

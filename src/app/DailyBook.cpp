@@ -4,27 +4,19 @@
 
 #include "game/Replay.h"
 #include "game/Ring.h"
-#include "storage/ByteReader.h"
 #include "storage/ByteWriter.h"
-#include "storage/StoredFile.h"
+#include "storage/FramedFile.h"
 
 namespace bt {
 namespace {
 
+constexpr Framing kFraming{.magic = "", .versioned = true, .summed = true};
 constexpr uint8_t kVersion = 1;
 constexpr uint8_t kSolved = 1, kHinted = 2, kSent = 4;
 constexpr size_t kDateLength = 10;
 constexpr size_t kMaxIdLength = 32;
 // No puzzle's best is anywhere near this long; a longer one is damage.
 constexpr size_t kMaxMoves = 4096;
-
-// FNV-1a of the contents before it: a stored file cut short reads as zeros
-// to its end, which the sum then refuses.
-uint32_t checkSum(const uint8_t* data, size_t n) {
-  uint32_t hash = 0x811c9dc5u;
-  for (size_t i = 0; i < n; ++i) hash = (hash ^ data[i]) * 0x01000193u;
-  return hash;
-}
 
 bool isDate(std::string_view text) {
   if (text.size() != kDateLength || text[4] != '-' || text[7] != '-') return false;
@@ -131,7 +123,6 @@ bool DailyBook::markSent(std::string_view date, std::string_view moves) {
 
 std::vector<uint8_t> DailyBook::encode() const {
   ByteWriter writer;
-  writer.appendByte(kVersion);
   writer.appendUInt16(static_cast<uint16_t>(days_.size()));
   for (const DailyBest& day : days_) {
     writer.appendBytes(day.date.data(), static_cast<int32_t>(day.date.size()));
@@ -144,25 +135,18 @@ std::vector<uint8_t> DailyBook::encode() const {
     writer.appendUInt16(static_cast<uint16_t>(moves.size()));
     writer.appendBytes(moves.data(), static_cast<int32_t>(moves.size()));
   }
-  writer.appendInt32(
-      static_cast<int32_t>(checkSum(writer.data(), static_cast<size_t>(writer.length()))));
-  return encodeStored(writer.data(), static_cast<size_t>(writer.length()));
+  return encodeFramed(kFraming, kVersion, {writer.data(), static_cast<size_t>(writer.length())});
 }
 
 std::optional<DailyBook> DailyBook::decode(std::span<const uint8_t> bytes) {
-  ByteReader reader;
-  if (!decodeStored(bytes.data(), bytes.size(), reader)) return std::nullopt;
-  const auto* data = reader.data();
-  if (reader.length() < 7) return std::nullopt;
-  const size_t size = static_cast<size_t>(reader.length()) - 4;
-  const uint32_t sum =
-      static_cast<uint32_t>(data[size]) | (static_cast<uint32_t>(data[size + 1]) << 8) |
-      (static_cast<uint32_t>(data[size + 2]) << 16) | (static_cast<uint32_t>(data[size + 3]) << 24);
-  if (sum != checkSum(data, size) || data[0] != kVersion) return std::nullopt;
-  const size_t count = data[1] | (static_cast<size_t>(data[2]) << 8);
+  const std::optional<Unframed> framed = decodeFramed(kFraming, bytes);
+  if (!framed || framed->version != kVersion || framed->body.size() < 2) return std::nullopt;
+  const uint8_t* data = framed->body.data();
+  const size_t size = framed->body.size();
+  const size_t count = data[0] | (static_cast<size_t>(data[1]) << 8);
   if (count > kMostDays) return std::nullopt;
   DailyBook book;
-  size_t at = 3;
+  size_t at = 2;
   for (size_t i = 0; i < count; ++i) {
     std::optional<DailyBest> day = readDay(data, size, at);
     // Days stand in order, each once.
@@ -173,11 +157,9 @@ std::optional<DailyBook> DailyBook::decode(std::span<const uint8_t> bytes) {
   return book;
 }
 
-RecordsFile DailyBook::load(const std::string& path) {
-  *this = DailyBook();
-  const RecordsFileLoad loaded = loadRecordsFile(path, "daily bests", *this);
-  writable_ = loaded.writable;
-  return loaded.file;
+size_t DailyBook::maxFileBytes() {
+  const size_t maxDay = kDateLength + 1 + kMaxIdLength + 4 + kMaxMoves;
+  return maxFramedFileBytes(kFraming, 2 + kMostDays * maxDay);
 }
 
 }  // namespace bt

@@ -6,13 +6,12 @@
 // server. A best is only taken when its moves solve the puzzle from its
 // start.
 //
-// The file holds, in the stored-file layout of "save.dat": a version byte
-// (1), the number of days (2 bytes, least significant first), then for each
-// day its date ("YYYY-MM-DD", 10 bytes), the id's length (1 byte) and the
-// id, a flags byte (1 solved, 2 solved after a hint, 4 the best was sent),
-// par (1 byte), the best's length (2 bytes) and its moves (U D L R < >);
-// last a 32-bit FNV-1a sum of all that (least significant byte first), so
-// that a file cut short is found out. Anything else is a damaged file. It
+// The file holds, framed as storage/FramedFile.h says (no magic, a version
+// byte, the sum): the version (1), the number of days (2 bytes, least
+// significant first), then for each day its date ("YYYY-MM-DD", 10 bytes),
+// the id's length (1 byte) and the id, a flags byte (1 solved, 2 solved
+// after a hint, 4 the best was sent), par (1 byte), the best's length (2
+// bytes) and its moves (U D L R < >). Anything else is a damaged file. It
 // keeps the latest kMostDays days.
 #include <cstdint>
 #include <optional>
@@ -21,7 +20,6 @@
 #include <string_view>
 #include <vector>
 
-#include "app/RecordsFile.h"
 #include "game/Level.h"
 
 namespace bt {
@@ -42,12 +40,6 @@ class DailyBook {
  public:
   static constexpr size_t kMostDays = 400;
 
-  // Missing, read, damaged (set aside as PATH.damaged) or unreadable (left
-  // alone, never written over), as records.dat.
-  RecordsFile load(const std::string& path);
-  // False when the file could not be read at load: it is never replaced.
-  bool writable() const { return writable_; }
-
   // The day's entry, if it has one.
   const DailyBest* day(std::string_view date) const;
   // A solve of the day's puzzle (level, as made, with its par) in these
@@ -67,12 +59,13 @@ class DailyBook {
 
   std::vector<uint8_t> encode() const;
   static std::optional<DailyBook> decode(std::span<const uint8_t> bytes);
+  // The longest file encode can write.
+  static size_t maxFileBytes();
 
  private:
   DailyBest& dayFor(std::string_view date, std::string_view id, int par);
 
   std::vector<DailyBest> days_;  // by date, oldest first
-  bool writable_ = true;
 };
 
 }  // namespace bt

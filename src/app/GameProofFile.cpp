@@ -1,29 +1,22 @@
 #include "app/GameProofFile.h"
 
-#include <cstdio>
-#include <cstring>
 #include <span>
 
-#include "app/Application.h"
-#include "app/DataFiles.h"
-#include "platform/os/FileSystem.h"
-#include "platform/os/Quote.h"
+#include "app/PlayerData.h"
 #include "platform/os/Warning.h"
 #include "storage/ByteWriter.h"
+#include "storage/FramedFile.h"
 #include "storage/LittleEndian.h"
-#include "storage/StoredFile.h"
 
 namespace bt {
 
 namespace {
 
-constexpr char kMagic[4] = {'B', 'T', 'P', 'F'};
+constexpr Framing kProof{.magic = "BTPF", .versioned = false, .summed = false};
 // The same with the moves of the level in progress before the text.
-constexpr char kMagicInProgress[4] = {'B', 'T', 'P', 'C'};
-constexpr size_t kHeaderBytes = sizeof kMagic + 4;
-// A proof at its longest and the level in progress at its longest,
-// compressed at the codec's worst, with room.
-constexpr size_t kMaxFileBytes = 2 * (kMaxProofTextBytes + kMaxLevelInProgressKeys);
+constexpr Framing kProofInProgress{.magic = "BTPC", .versioned = false, .summed = false};
+constexpr size_t kCountBytes = 4;
+constexpr size_t kProgressHeadBytes = 5;  // the flags and the number of moves
 
 bool areProofKeys(std::string_view moves) {
   for (char c : moves) {
@@ -34,10 +27,9 @@ bool areProofKeys(std::string_view moves) {
 
 constexpr uint8_t kHintUsed = 1;
 
-std::vector<uint8_t> contentsOf(const GameProof& proof, const LevelInProgress& inProgress) {
+std::vector<uint8_t> fileOf(const GameProof& proof, const LevelInProgress& inProgress) {
   const std::string text = formatProof(proof);
   ByteWriter writer;
-  writer.appendBytes(inProgress.empty() ? kMagic : kMagicInProgress, sizeof kMagic);
   writer.appendInt32(static_cast<int32_t>(proof.levels.size()));
   if (!inProgress.empty()) {
     const std::string& moves = inProgress.moves;
@@ -46,7 +38,8 @@ std::vector<uint8_t> contentsOf(const GameProof& proof, const LevelInProgress& i
     writer.appendBytes(moves.data(), static_cast<int32_t>(moves.size()));
   }
   writer.appendBytes(text.data(), static_cast<int32_t>(text.size()));
-  return encodeStored(writer.data(), static_cast<size_t>(writer.length()));
+  return encodeFramed(inProgress.empty() ? kProof : kProofInProgress, 0,
+                      {writer.data(), static_cast<size_t>(writer.length())});
 }
 
 struct Contents {
@@ -54,35 +47,39 @@ struct Contents {
   LevelInProgress inProgress;
 };
 
-// What the contents hold, or why they are damaged.
-std::optional<Contents> readContents(std::span<const uint8_t> bytes, std::string& why) {
-  const bool withProgress =
-      bytes.size() >= sizeof kMagic &&
-      std::memcmp(bytes.data(), kMagicInProgress, sizeof kMagicInProgress) == 0;
-  if (bytes.size() < kHeaderBytes ||
-      (!withProgress && std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)) {
+// What the file holds, or why it is damaged.
+std::optional<Contents> readContents(std::span<const uint8_t> file, std::string& why) {
+  std::optional<Unframed> framed = decodeFramed(kProof, file);
+  bool withProgress = false;
+  if (!framed) {
+    framed = decodeFramed(kProofInProgress, file);
+    withProgress = framed.has_value();
+  }
+  if (!framed || framed->body.size() < kCountBytes) {
     why = "it is not a proof of play";
     return std::nullopt;
   }
-  const uint32_t count = loadLe32(bytes.data() + sizeof kMagic);
-  bytes = bytes.subspan(kHeaderBytes);
+  std::span<const uint8_t> bytes(framed->body);
+  const uint32_t count = loadLe32(bytes.data());
+  bytes = bytes.subspan(kCountBytes);
   Contents contents;
   if (withProgress) {
     const uint8_t flags = bytes.empty() ? 0xFF : bytes[0];
-    const uint32_t keys = bytes.size() >= 5 ? loadLe32(bytes.data() + 1) : 0;
-    if (bytes.size() < 5 || (flags & ~kHintUsed) != 0 || keys > kMaxLevelInProgressKeys ||
-        bytes.size() - 5 < keys || (keys == 0 && flags == 0)) {
+    const uint32_t keys = bytes.size() >= kProgressHeadBytes ? loadLe32(bytes.data() + 1) : 0;
+    if (bytes.size() < kProgressHeadBytes || (flags & ~kHintUsed) != 0 ||
+        keys > kMaxLevelInProgressKeys || bytes.size() - kProgressHeadBytes < keys ||
+        (keys == 0 && flags == 0)) {
       why = "the level in progress is cut short or damaged";
       return std::nullopt;
     }
     LevelInProgress& level = contents.inProgress;
     level.hintUsed = (flags & kHintUsed) != 0;
-    level.moves.assign(reinterpret_cast<const char*>(bytes.data()) + 5, keys);
+    level.moves.assign(reinterpret_cast<const char*>(bytes.data()) + kProgressHeadBytes, keys);
     if (!areProofKeys(level.moves)) {
       why = "the moves of the level in progress have a byte outside U D L R < >";
       return std::nullopt;
     }
-    bytes = bytes.subspan(5 + keys);
+    bytes = bytes.subspan(kProgressHeadBytes + keys);
   }
   const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
   ParsedProof parsed = parseProof(text);
@@ -108,32 +105,13 @@ std::optional<Contents> readContents(std::span<const uint8_t> bytes, std::string
 void GameProofFile::load() {
   proof_ = GameProof{};
   inProgress_ = {};
-  const std::string path = app_.makeDataPath(kProofFile);
-  std::string why;
-  const std::optional<std::vector<uint8_t>> file = os::readFile(path, kMaxFileBytes, &why);
-  if (!file) {
-    if (os::exists(path)) {
-      warn("cannot read " + quote(path) + " (" + why + "); this game's score has no proof");
-    }
-    return;
-  }
-  ByteReader reader;
-  std::optional<Contents> read;
-  if (decodeStored(file->data(), file->size(), reader)) {
-    read = readContents(
-        std::span<const uint8_t>(reader.data(), static_cast<size_t>(reader.length())), why);
-  } else {
-    why = "its length is impossible";
-  }
-  if (read) {
+  player_.loadProof([&](std::span<const uint8_t> file, std::string& why) {
+    std::optional<Contents> read = readContents(file, why);
+    if (!read) return false;
     proof_ = std::move(read->proof);
     inProgress_ = std::move(read->inProgress);
-    return;
-  }
-  const std::string aside = path + ".damaged";
-  const bool setAside = std::rename(path.c_str(), aside.c_str()) == 0;
-  warn(quote(path) + " is damaged (" + why + "); this game's score has no proof" +
-       (setAside ? " and the file is kept as " + quote(aside) : ""));
+    return true;
+  });
 }
 
 void GameProofFile::clear() {
@@ -183,7 +161,12 @@ std::optional<std::string> GameProofFile::proofOfScore(int32_t score) const {
 }
 
 void GameProofFile::write() {
-  app_.writeDataFile(kProofFile, "the proof of play", contentsOf(proof_, inProgress_));
+  player_.writeProof(fileOf(proof_, inProgress_));
+}
+
+size_t GameProofFile::maxFileBytes() {
+  return maxFramedFileBytes(kProofInProgress, kCountBytes + kProgressHeadBytes +
+                                                  kMaxLevelInProgressKeys + kMaxProofTextBytes);
 }
 
 void GameProofFile::cannotKeep(int32_t levelIndex, const std::string& why) {

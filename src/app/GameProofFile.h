@@ -4,11 +4,11 @@
 // this game from level 1, shortened for the proof (game/GameProof.h), so
 // that the online score screen can send it with the game's score.
 //
-// Play never depends on it. A damaged file is one warning, is kept aside as
-// "proof.dat.damaged" and reads as a proof of no level; a level solved while
-// the proof has no moves for the levels before it (it was lost) is not kept,
-// so the proof covers only what it can prove, from level 1 on. A failed
-// write is reported as the Application's writeDataFile says.
+// Play never depends on it. It is read and written through PlayerData, so a
+// damaged file is one warning, is kept aside as "proof.dat.damaged" and
+// reads as a proof of no level, as any player file; a level solved while the
+// proof has no moves for the levels before it (it was lost) is not kept, so
+// the proof covers only what it can prove, from level 1 on.
 //
 // It keeps too the moves of the level in progress (the one after the proven
 // levels) as they stood when the game was left, and whether a hint was shown
@@ -18,11 +18,12 @@
 // (resumedLevelMoves), and without a match the level's proof is lost as
 // when they are missing.
 //
-// Contents: "BTPF", the number of levels (32-bit, little-endian), then the
-// proof's text form. With a level in progress: "BTPC", the number of levels,
-// a flags byte (1: a hint was shown), the number of its moves (32-bit, 0 to
-// kMaxLevelInProgressKeys), the moves (U D L R < >), then the proof's text
-// form.
+// The file holds, framed as storage/FramedFile.h says (a magic, no version
+// byte, no sum: the text is checked by replaying it): "BTPF", the number of
+// levels (32-bit, little-endian), then the proof's text form. With a level
+// in progress: "BTPC", the number of levels, a flags byte (1: a hint was
+// shown), the number of its moves (32-bit, 0 to kMaxLevelInProgressKeys),
+// the moves (U D L R < >), then the proof's text form.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,7 +33,7 @@
 
 namespace bt {
 
-class Application;
+class PlayerData;
 
 // The most keys of the level in progress kept: far more than any play
 // needs, yet the whole file stays small.
@@ -47,7 +48,7 @@ struct LevelInProgress {
 
 class GameProofFile {
  public:
-  explicit GameProofFile(Application& app) : app_(app) {}
+  explicit GameProofFile(PlayerData& player) : player_(player) {}
 
   // Reads the file, for a game that goes on. A missing file is a proof of
   // no level, quietly.
@@ -72,12 +73,15 @@ class GameProofFile {
   // submission of that score; nullopt when the proof does not cover them.
   std::optional<std::string> proofOfScore(int32_t score) const;
 
+  // The longest file the proof and a level in progress can take.
+  static size_t maxFileBytes();
+
  private:
   void write();
   // Forgets level levelIndex and the ones after, with one warning.
   void cannotKeep(int32_t levelIndex, const std::string& why);
 
-  Application& app_;
+  PlayerData& player_;
   GameProof proof_;
   LevelInProgress inProgress_;
 };

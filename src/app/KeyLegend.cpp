@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "gfx/Colour.h"
+#include "gfx/Rects.h"
 #include "platform/DesktopKeys.h"
 
 namespace bt {
@@ -65,16 +66,6 @@ std::string keysOf(const LegendLine& line, const Controls& controls, const KeyMa
   return text;
 }
 
-void fillRect(FrameBuffer& fb, int32_t x0, int32_t y0, int32_t x1, int32_t y1, uint16_t colour) {
-  x0 = std::max(x0, 0);
-  y0 = std::max(y0, 0);
-  x1 = std::min(x1, fb.width());
-  y1 = std::min(y1, fb.height());
-  for (int32_t y = y0; y < y1; ++y) {
-    std::fill(fb.pixels() + y * fb.width() + x0, fb.pixels() + y * fb.width() + x1, colour);
-  }
-}
-
 }  // namespace
 
 std::vector<LegendRow> legendRows(const Controls& controls, const KeyMap& map) {
@@ -109,11 +100,8 @@ void drawLegend(FrameBuffer& fb, Font& font, int artSet, const std::vector<Legen
                fb.height());
   const int32_t left = (fb.width() - width) / 2;
   const int32_t top = (fb.height() - height) / 2;
-  fillRect(fb, left, top, left + width, top + height, kBlack);
-  fb.drawLine(left, top, left + width - 1, top, kTextGrey);
-  fb.drawLine(left, top + height - 1, left + width - 1, top + height - 1, kTextGrey);
-  fb.drawLine(left, top, left, top + height - 1, kTextGrey);
-  fb.drawLine(left + width - 1, top, left + width - 1, top + height - 1, kTextGrey);
+  fillRect(fb, left, top, width, height, kBlack);
+  frameRect(fb, left, top, width, height, kTextGrey);
 
   const uint16_t colour = font.colour();
   const int32_t x = left + layout.padding;

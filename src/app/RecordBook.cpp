@@ -3,13 +3,12 @@
 #include "game/Replay.h"
 #include "game/Ring.h"
 #include "storage/ByteWriter.h"
-#include "storage/Checksum.h"
-#include "storage/LittleEndian.h"
-#include "storage/StoredFile.h"
+#include "storage/FramedFile.h"
 
 namespace bt {
 namespace {
 
+constexpr Framing kFraming{.magic = "", .versioned = true, .summed = true};
 constexpr uint8_t kVersion = 2;
 // The first version has no flag for a record the server settled.
 constexpr uint8_t kVersionBeforeSent = 1;
@@ -65,7 +64,6 @@ bool RecordBook::markSent(int levelIndex, std::string_view moves) {
 
 std::vector<uint8_t> RecordBook::encode() const {
   ByteWriter writer;
-  writer.appendByte(kVersion);
   writer.appendByte(static_cast<uint8_t>(kLevelCount));
   for (const PersonalRecord& record : levels_) {
     writer.appendByte(static_cast<uint8_t>(
@@ -75,24 +73,22 @@ std::vector<uint8_t> RecordBook::encode() const {
     writer.appendUInt16(static_cast<uint16_t>(moves.size()));
     writer.appendBytes(moves.data(), static_cast<int32_t>(moves.size()));
   }
-  writer.appendInt32(
-      static_cast<int32_t>(fnv1a32(writer.data(), static_cast<size_t>(writer.length()))));
-  return encodeStored(writer.data(), static_cast<size_t>(writer.length()));
+  return encodeFramed(kFraming, kVersion, {writer.data(), static_cast<size_t>(writer.length())});
 }
 
 std::optional<RecordBook> RecordBook::decode(std::span<const uint8_t> bytes) {
-  ByteReader reader;
-  if (!decodeStored(bytes.data(), bytes.size(), reader)) return std::nullopt;
-  const auto* data = reader.data();
-  if (reader.length() < 6) return std::nullopt;
-  const size_t size = static_cast<size_t>(reader.length()) - 4;
-  if (loadLe32(data + size) != fnv1a32(data, size)) return std::nullopt;
-  if ((data[0] != kVersion && data[0] != kVersionBeforeSent) || data[1] != kLevelCount) {
+  const std::optional<Unframed> framed = decodeFramed(kFraming, bytes);
+  if (!framed) return std::nullopt;
+  const uint8_t* data = framed->body.data();
+  const size_t size = framed->body.size();
+  const uint8_t version = framed->version;
+  if ((version != kVersion && version != kVersionBeforeSent) || size < 1 ||
+      data[0] != kLevelCount) {
     return std::nullopt;
   }
-  const uint8_t known = kReached | kSolved | kHinted | (data[0] == kVersion ? kSent : 0);
+  const uint8_t known = kReached | kSolved | kHinted | (version == kVersion ? kSent : 0);
   RecordBook book;
-  size_t at = 2;
+  size_t at = 1;
   for (PersonalRecord& record : book.levels_) {
     if (size - at < 3) return std::nullopt;
     const uint8_t flags = data[at];
@@ -116,11 +112,8 @@ std::optional<RecordBook> RecordBook::decode(std::span<const uint8_t> bytes) {
   return book;
 }
 
-RecordsFile RecordBook::load(const std::string& path) {
-  *this = RecordBook();
-  const RecordsFileLoad loaded = loadRecordsFile(path, "records", *this);
-  writable_ = loaded.writable;
-  return loaded.file;
+size_t RecordBook::maxFileBytes() {
+  return maxFramedFileBytes(kFraming, 1 + kLevelCount * (3 + kMaxRecordMoves));
 }
 
 }  // namespace bt

@@ -10,15 +10,13 @@
 // score screen; once the server has settled it (took it or refused it for
 // good) it is marked sent and not sent again, until a better one replaces it.
 //
-// The file holds, in the stored-file layout of "save.dat": a version byte
-// (2), the number of levels (72), then for each level a flags byte (1
-// reached, 2 solved, 4 solved after a hint, 8 the record was settled with
-// the score server), the record's length (2 bytes, least significant first)
-// and its moves (U D L R < >), and last a 32-bit FNV-1a sum of all that
-// (least significant byte first), so that a file cut short is found out.
-// Version 1, written before records went to the server, is the same without
-// flag 8, and reads as records not yet sent. Anything else is a damaged
-// file.
+// The file holds, framed as storage/FramedFile.h says (no magic, a version
+// byte, the sum): the version (2), the number of levels (72), then for each
+// level a flags byte (1 reached, 2 solved, 4 solved after a hint, 8 the
+// record was settled with the score server), the record's length (2 bytes,
+// least significant first) and its moves (U D L R < >). Version 1, written
+// before records went to the server, is the same without flag 8, and reads
+// as records not yet sent. Anything else is a damaged file.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -27,7 +25,6 @@
 #include <string_view>
 #include <vector>
 
-#include "app/RecordsFile.h"
 #include "game/LevelData.h"
 
 namespace bt {
@@ -46,10 +43,6 @@ class RecordBook {
   // Level 1 is always reached.
   RecordBook();
 
-  RecordsFile load(const std::string& path);
-  // False when the file could not be read at load: it is never replaced.
-  bool writable() const { return writable_; }
-
   const PersonalRecord& level(int levelIndex) const;
   // True when the level was not reached before.
   bool markReached(int levelIndex);
@@ -64,10 +57,11 @@ class RecordBook {
 
   std::vector<uint8_t> encode() const;
   static std::optional<RecordBook> decode(std::span<const uint8_t> bytes);
+  // The longest file encode can write.
+  static size_t maxFileBytes();
 
  private:
   std::array<PersonalRecord, kLevelCount> levels_{};
-  bool writable_ = true;
 };
 
 }  // namespace bt

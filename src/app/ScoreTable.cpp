@@ -1,13 +1,7 @@
 #include "app/ScoreTable.h"
 
 #include <algorithm>
-#include <cstring>
-#include <optional>
-#include <vector>
 
-#include "platform/os/FileSystem.h"
-#include "platform/os/Quote.h"
-#include "platform/os/Warning.h"
 #include "storage/ByteReader.h"
 #include "storage/ByteWriter.h"
 
@@ -52,36 +46,27 @@ void ScoreTable::setEntryName(int index, std::string_view text) {
   copyName(lastInitials, text);
 }
 
-ScoresFile loadScores(ScoreTable& t, const std::string& path) {
-  std::string whyNot;
-  std::optional<std::vector<uint8_t>> bytes = os::readFile(path, 256u << 20, &whyNot);
-  if (!bytes) {
-    if (!os::exists(path)) return ScoresFile::Missing;
-    warn("cannot read " + quote(path) + " (" + whyNot +
-         "); the default score table is used, and the file is left as it is: no score of this "
-         "run is kept in it");
-    return ScoresFile::Unreadable;
-  }
+ScoreTable decodeScores(std::span<const uint8_t> bytes) {
   // Each field is taken only when all of its bytes are present, so a short
-  // file leaves the rest unchanged.
+  // file leaves the rest at the defaults.
+  ScoreTable t;
   ByteReader reader;
-  reader.assign(std::move(*bytes));
-  if (!readName(reader, t.lastInitials)) return ScoresFile::Read;
+  reader.assign(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+  if (!readName(reader, t.lastInitials)) return t;
   for (ScoreEntry& entry : t.entries) {
     if (!readName(reader, entry.name) || !readScore(reader, entry.score)) break;
   }
-  return ScoresFile::Read;
+  return t;
 }
 
-bool saveScores(const ScoreTable& t, const std::string& path, std::string* whyNot) {
+std::vector<uint8_t> encodeScores(const ScoreTable& t) {
   ByteWriter out;
   out.appendBytes(t.lastInitials.data(), static_cast<int32_t>(t.lastInitials.size()));
   for (const ScoreEntry& entry : t.entries) {
     out.appendBytes(entry.name.data(), static_cast<int32_t>(entry.name.size()));
     out.appendInt32(entry.score);
   }
-  return os::writeFileAtomically(path, out.data(), static_cast<size_t>(out.length()), whyNot,
-                                 os::Replace::ReadableFile);
+  return {out.data(), out.data() + out.length()};
 }
 
 }  // namespace bt

@@ -3,8 +3,9 @@
 // "highscores.dat" (216 bytes: the initials, then ten names with scores).
 #include <array>
 #include <cstdint>
-#include <string>
+#include <span>
 #include <string_view>
+#include <vector>
 
 namespace bt {
 
@@ -37,21 +38,11 @@ class ScoreTable {
 
 inline constexpr size_t kScoreFileBytes = 216;
 
-// What loadScores found at the path.
-enum class ScoresFile {
-  Missing,     // nothing there: the table is unchanged
-  Read,        // the fields it holds whole are set
-  Unreadable,  // it exists but cannot be read: unchanged, and left alone
-};
-
-// A missing file leaves t unchanged; a short one sets the fields it holds
-// whole and leaves the rest. Names are cut to 15 characters. A file that
-// exists but cannot be read (no permission, a folder, a device) is named in
-// one warning line.
-ScoresFile loadScores(ScoreTable& t, const std::string& path);
-// Replaces the file atomically; false (and the reason in whyNot) when it
-// could not be written. Something at path that cannot be read, or is no
-// file (a device, a FIFO), is never replaced.
-bool saveScores(const ScoreTable& t, const std::string& path, std::string* whyNot = nullptr);
+// The table the file's bytes give: the fields it holds whole are set, and a
+// short file leaves the rest at the defaults; names are cut to 15
+// characters. The phone's format has no bytes that could be damage.
+ScoreTable decodeScores(std::span<const uint8_t> bytes);
+// The file's 216 bytes.
+std::vector<uint8_t> encodeScores(const ScoreTable& t);
 
 }  // namespace bt

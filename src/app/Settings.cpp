@@ -1,12 +1,5 @@
 #include "app/Settings.h"
 
-#include <array>
-#include <cstdio>
-
-#include "platform/os/FileSystem.h"
-#include "platform/os/Quote.h"
-#include "platform/os/Warning.h"
-
 namespace bt {
 namespace {
 
@@ -25,7 +18,7 @@ bool isKeyMapValue(uint8_t code) {
          (code >= kFirstDeviceKey && code <= kLastDeviceKey);
 }
 
-bool holdsImpossibleKey(const std::vector<uint8_t>& bytes) {
+bool holdsImpossibleKey(std::span<const uint8_t> bytes) {
   for (size_t i = kKeyMapOffset; i < bytes.size() && i < kSettingsFileBytes; ++i) {
     if (!isKeyMapValue(bytes[i])) return true;
   }
@@ -43,50 +36,29 @@ bool noActionHasKey(const KeyMap& map) {
   return true;
 }
 
-void setAside(const std::string& path, const std::string& damage) {
-  const std::string aside = path + ".damaged";
-  if (std::rename(path.c_str(), aside.c_str()) == 0) {
-    warn(quote(path) + " is damaged (" + damage + "); the default settings are used and " +
-         "the file is kept as " + quote(aside));
-  } else {
-    warn(quote(path) + " is damaged (" + damage + ") and cannot be set aside; the " +
-         "default settings are used");
-  }
-}
-
 }  // namespace
 
-SettingsFile loadSettings(Settings& s, const std::string& path) {
-  std::string whyNot;
-  std::optional<std::vector<uint8_t>> bytes = os::readFile(path, 256u << 20, &whyNot);
-  if (!bytes) {
-    if (!os::exists(path)) return SettingsFile::Missing;
-    warn("cannot read " + quote(path) + " (" + whyNot +
-         "); the default settings are used and the file is left as it is");
-    return SettingsFile::Unreadable;
-  }
-  Settings read = s;
+std::optional<Settings> decodeSettings(std::span<const uint8_t> bytes, std::string& why) {
+  Settings read;
   std::array<uint8_t*, kSettingsFileBytes> fields = fieldsOf(read);
-  for (size_t i = 0; i < fields.size() && i < bytes->size(); ++i) *fields[i] = (*bytes)[i];
-  const char* damage = holdsImpossibleKey(*bytes)    ? "a key no keypad has"
-                       : noActionHasKey(read.keyMap) ? "no action has a key"
-                                                     : nullptr;
-  if (damage != nullptr) {
-    s = Settings{};
-    setAside(path, damage);
-    return SettingsFile::Damaged;
+  for (size_t i = 0; i < fields.size() && i < bytes.size(); ++i) *fields[i] = bytes[i];
+  if (holdsImpossibleKey(bytes)) {
+    why = "a key no keypad has";
+    return std::nullopt;
   }
-  s = read;
-  return SettingsFile::Read;
+  if (noActionHasKey(read.keyMap)) {
+    why = "no action has a key";
+    return std::nullopt;
+  }
+  return read;
 }
 
-bool saveSettings(const Settings& s, const std::string& path, std::string* whyNot) {
+std::array<uint8_t, kSettingsFileBytes> encodeSettings(const Settings& s) {
   Settings copy = s;
   std::array<uint8_t, kSettingsFileBytes> bytes{};
   std::array<uint8_t*, kSettingsFileBytes> fields = fieldsOf(copy);
   for (size_t i = 0; i < fields.size(); ++i) bytes[i] = *fields[i];
-  return os::writeFileAtomically(path, bytes.data(), bytes.size(), whyNot,
-                                 os::Replace::ReadableFile);
+  return bytes;
 }
 
 }  // namespace bt

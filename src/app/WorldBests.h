@@ -4,14 +4,12 @@
 // that the level select shows it beside the player's best and par without a
 // connection. Each fetch replaces the whole file.
 //
-// Contents, in the stored-file layout: "BTWB", a version byte (1), the
-// number of levels that have a best (2 bytes), then for each, in the order
-// of the levels: the level (from 1, one byte), the best's count of moves (2
-// bytes, 1 or more), the length of the name (one byte, 1 to 15) and the
-// name (A-Z 0-9); last a 32-bit FNV-1a sum of all before it. Multi-byte
-// values least significant byte first. Anything else is a damaged file: one
-// warning, kept aside as "worldbests.dat.damaged", and no best is shown
-// until the next fetch.
+// The file holds, framed as storage/FramedFile.h says (the magic "BTWB", a
+// version byte, the sum): the version (1), the number of levels that have a
+// best (2 bytes), then for each, in the order of the levels: the level (from
+// 1, one byte), the best's count of moves (2 bytes, 1 or more), the length
+// of the name (one byte, 1 to 15) and the name (A-Z 0-9). Multi-byte values
+// least significant byte first. Anything else is a damaged file.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -37,12 +35,10 @@ class WorldBests {
   // nullptr when the level's best is not known.
   const WorldBest* level(int levelIndex) const;
 
-  // Reads the file: a missing one holds no best, quietly; one that cannot
-  // be read or is damaged is said in one warning line (and a damaged one
-  // set aside).
-  void load(const std::string& path);
   std::vector<uint8_t> encode() const;
   static std::optional<WorldBests> decode(std::span<const uint8_t> bytes);
+  // The longest file encode can write.
+  static size_t maxFileBytes();
 
   bool operator==(const WorldBests&) const = default;
 

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "app/Application.h"
-#include "app/DataFiles.h"
 #include "app/FrameLoop.h"
+#include "app/PlayerData.h"
 #include "main/CommandLine.h"
 #include "main/DataFolder.h"
 #include "main/RecordsReport.h"
@@ -58,9 +58,9 @@ int printRecords(const ProgramOptions& options) {
     warn("cannot find the data folder " + quote(options.dataDir));
     return 1;
   }
-  RecordBook records;
-  records.load(Folders(std::string(), *data).makeDataPath(kRecordsFile));
-  std::fputs(recordsReport(records).c_str(), stdout);
+  PlayerData player(Folders(std::string(), *data));
+  player.loadRecords();
+  std::fputs(recordsReport(player.records()).c_str(), stdout);
   return 0;
 }
 

@@ -1,19 +1,15 @@
 #include "screens/CampaignSession.h"
 
 #include <algorithm>
-#include <span>
 
 #include "app/Application.h"
-#include "app/DataFiles.h"
 #include "app/ScoreRanking.h"
 #include "game/SavedGame.h"
-#include "storage/ByteReader.h"
-#include "storage/StoredFile.h"
 
 namespace bt {
 
 CampaignSession::CampaignSession(Application& app, Start start)
-    : LevelSession(app), start_(start), proof_(app) {}
+    : LevelSession(app), start_(start), proof_(app.player()) {}
 
 void CampaignSession::begin(Game& game) {
   if (start_ == Start::Continue) {
@@ -53,19 +49,13 @@ ScreenRequest CampaignSession::quit(const Game& game) {
 }
 
 void CampaignSession::readSavedGame(Game& game) {
-  ByteReader reader;
-  std::optional<SavedGame> saved;
-  if (loadStored(reader, app().makeDataPath(kSavedGameFile))) {
-    saved = decodeSavedGame(
-        std::span<const uint8_t>(reader.data(), static_cast<size_t>(reader.length())));
-  }
-  if (saved) {
+  if (const std::optional<SavedGame> saved = app().player().readSavedGame()) {
     restoreSavedGame(game, *saved);
   } else {
-    // Nothing playable was kept: a new game, as the new-game screen starts it.
+    // Nothing playable was kept: a new game, as the new-game screen starts
+    // it, but the proof of the levels solved before stays as it is.
     app().settings().gameInProgress = 0;
     startNewGame(game);
-    proof_.clear();
   }
 }
 
@@ -86,8 +76,7 @@ void CampaignSession::resumeLevelMoves(Game& game) {
 void CampaignSession::leave(const Game& game) {
   // A board never set up is not a game: the file keeps the last one.
   if (!game.board.isSetUp()) return;
-  const auto bytes = encodeSavedGame(game.board);
-  app().writeDataFile(kSavedGameFile, "the game", encodeStored(bytes.data(), bytes.size()));
+  app().player().writeSavedGame(game.board);
   proof_.keepLevelInProgress(game.gameOver ? -1 : game.board.levelIndex,
                              {game.moves, game.hintUsed});
 }

@@ -5,8 +5,9 @@
 // score; leaving writes "save.dat" and the level's moves beside it; Quit
 // leads to the score table when the score earned a row, else to the menu.
 //
-// A saved game that cannot be played (missing, short, damaged) starts a new
-// game at level 1 instead.
+// A saved game that cannot be played (missing, short, damaged: the player's
+// data sets a damaged one aside) starts a new game at level 1 instead, and
+// the proof of the levels solved before stays as it is.
 #include <cstdint>
 
 #include "app/GameProofFile.h"

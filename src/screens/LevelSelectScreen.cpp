@@ -4,13 +4,13 @@
 #include <string>
 
 #include "app/Application.h"
-#include "app/DataFiles.h"
 #include "app/KeyMap.h"
 #include "art/InterfaceSprites.h"
 #include "game/LevelData.h"
 #include "game/LevelPar.h"
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
+#include "gfx/Rects.h"
 #include "screens/PracticeSession.h"
 #include "screens/PuzzlePlaces.h"
 #include "screens/ScreenControls.h"
@@ -27,22 +27,14 @@ constexpr uint16_t kSolved = rgb565(52, 110, 60);
 constexpr uint16_t kInPar = rgb565(200, 156, 40);
 constexpr uint16_t kFrame = rgb565(20, 14, 8);
 
-void fillRect(FrameBuffer& fb, int32_t x0, int32_t y0, int32_t w, int32_t h, uint16_t colour) {
-  for (int32_t y = y0; y < y0 + h; ++y) {
-    for (int32_t x = x0; x < x0 + w; ++x) fb.setPixel(x, y, colour);
-  }
+// The top of the soft keys' captions' line, and of their pen band.
+int32_t captionLineOf(const Application& a) {
+  const PuzzlePlaces& places = puzzlePlaces(a.artSet());
+  return a.height() - a.font().linePitch() - places.captionAboveBottom;
 }
 
-void frameRect(FrameBuffer& fb, int32_t x0, int32_t y0, int32_t w, int32_t h, uint16_t colour) {
-  fb.drawLine(x0, y0, x0 + w - 1, y0, colour);
-  fb.drawLine(x0, y0 + h - 1, x0 + w - 1, y0 + h - 1, colour);
-  fb.drawLine(x0, y0, x0, y0 + h - 1, colour);
-  fb.drawLine(x0 + w - 1, y0, x0 + w - 1, y0 + h - 1, colour);
-}
-
-// Where the soft keys' captions begin at the bottom.
-int32_t captionTopOf(Application& a) {
-  return a.height() - a.font().linePitch() - 6;
+int32_t captionTopOf(const Application& a) {
+  return captionLineOf(a) - puzzlePlaces(a.artSet()).captionBandAbove;
 }
 
 }  // namespace
@@ -50,7 +42,6 @@ int32_t captionTopOf(Application& a) {
 void LevelSelectScreen::enter() {
   Application& a = app();
   bank_.load(a.makePath(interfaceBankPath(a.artSet())));
-  worldBests_.load(a.makeDataPath(kWorldBestsFile));
   selected_ = std::clamp(entry_.value_or(firstUnsolvedLevel()), 0, PuzzleEntries::kDaily);
   const Grid g = grid();
   for (int level = 0; level < kLevelCount; ++level) {
@@ -77,7 +68,7 @@ LevelSelectScreen::Grid LevelSelectScreen::grid() const {
   const Application& a = app();
   const int32_t cell = puzzlePlaces(a.artSet()).levelCell;
   const Sprite* title = bank_.sprite(kSpriteMenuTitle);
-  const int32_t top = (title ? title->height : 0) + (a.artSet() == 0 ? 4 : 8);
+  const int32_t top = (title ? title->height : 0) + puzzlePlaces(a.artSet()).gridBelowTitle;
   return {(a.width() - kColumns * cell) / 2, top, cell};
 }
 
@@ -101,16 +92,18 @@ void LevelSelectScreen::draw() {
   drawDetails();
   Font& font = a.font();
   font.setColour(kTextGrey);
-  const int32_t y = a.height() - font.linePitch() - 1;
-  font.drawText(2, y, "BACK", fb);
-  const bool playable = PuzzleEntries::isEntry(selected_) || a.records().level(selected_).reached;
+  const int32_t y = captionLineOf(a);
+  const int32_t inset = puzzlePlaces(a.artSet()).captionInset;
+  font.drawText(inset, y, "BACK", fb);
+  const bool playable =
+      PuzzleEntries::isEntry(selected_) || a.player().records().level(selected_).reached;
   font.setColour(playable ? kTextGrey : kUnreached);
-  font.drawText(a.width() - font.measureLine("PLAY") - 2, y, "PLAY", fb);
+  font.drawText(a.width() - font.measureLine("PLAY") - inset, y, "PLAY", fb);
 }
 
 void LevelSelectScreen::drawCell(int levelIndex, const Grid& g) {
   FrameBuffer& fb = app().frameBuffer();
-  const PersonalRecord& record = app().records().level(levelIndex);
+  const PersonalRecord& record = app().player().records().level(levelIndex);
   const int32_t x = g.x0 + (levelIndex % kColumns) * g.cell;
   const int32_t y = g.y0 + (levelIndex / kColumns) * g.cell;
   uint16_t fill = kUnreached;
@@ -139,7 +132,7 @@ void LevelSelectScreen::drawDetails() {
     a.font().drawTextCentred(detailsY_, PuzzleEntries::details(a, selected_), a.frameBuffer());
     return;
   }
-  const PersonalRecord& record = a.records().level(selected_);
+  const PersonalRecord& record = a.player().records().level(selected_);
   const int par = levelPar(selected_);
   std::string line = "Level " + std::to_string(selected_ + 1) + ": ";
   if (!record.reached) {
@@ -151,7 +144,7 @@ void LevelSelectScreen::drawDetails() {
   }
   line += ", par " + std::to_string(par);
   Font& font = a.font();
-  const WorldBest* world = worldBests_.level(selected_);
+  const WorldBest* world = a.player().worldBests().level(selected_);
   if (!world) {
     font.drawTextCentred(detailsY_, line, a.frameBuffer());
     return;
@@ -188,7 +181,7 @@ void LevelSelectScreen::play() {
     PuzzleEntries::open(app(), selected_, lastPuzzle_);
     return;
   }
-  if (!app().records().level(selected_).reached) return;
+  if (!app().player().records().level(selected_).reached) return;
   app().requestScreen(ScreenRequest::play(std::make_shared<PracticeSession>(app(), selected_)));
 }
 
@@ -236,7 +229,7 @@ void LevelSelectScreen::command(uint8_t id) {
 }
 
 Controls LevelSelectScreen::controls() const {
-  return levelSelectControls(app().height() - app().font().linePitch() - 6);
+  return levelSelectControls(captionTopOf(app()));
 }
 
 }  // namespace bt

@@ -10,7 +10,6 @@
 #include <optional>
 
 #include "app/Screen.h"
-#include "app/WorldBests.h"
 #include "game/PuzzleId.h"
 #include "gfx/SpriteBank.h"
 #include "screens/PuzzleEntries.h"
@@ -58,7 +57,6 @@ class LevelSelectScreen : public Screen {
   const std::optional<int> entry_;
   const std::optional<puzzle::PuzzleSpec> lastPuzzle_;
   SpriteBank bank_;
-  WorldBests worldBests_;
   PuzzleEntries entries_;
   int32_t detailsY_ = 0;
   int selected_ = 0;

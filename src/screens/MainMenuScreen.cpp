@@ -1,13 +1,11 @@
 #include "screens/MainMenuScreen.h"
 
 #include "app/Application.h"
-#include "app/DataFiles.h"
 #include "art/InterfaceSprites.h"
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
 #include "screens/ScreenControls.h"
 #include "screens/ScreenPlaces.h"
-#include "storage/Paths.h"
 
 namespace bt {
 
@@ -16,8 +14,6 @@ namespace {
 static_assert(kMenuEntrySprites.size() == MainMenuScreen::kEntryCount);
 
 constexpr const char* kScoresCaption = "SCORES";
-// A saved game of this size or less holds no game.
-constexpr uint32_t kEmptySaveBytes = 2;
 // How long a tapped entry is shown with its cursor before it opens.
 constexpr uint32_t kTapPauseMs = 50;
 
@@ -25,18 +21,13 @@ constexpr uint32_t kTapPauseMs = 50;
 
 void MainMenuScreen::enter() {
   Application& a = app();
-  gameInProgress_ = savedGameInProgress();
+  gameInProgress_ = a.player().savedGameInProgress();
   bank_.load(a.makePath(interfaceBankPath(a.artSet())));
   layOut();
   entries_ = {gameInProgress_ ? ScreenId::ConfirmNewGame : ScreenId::NewGame,
               ScreenId::ContinueGame, ScreenId::Options, ScreenId::Help, ScreenId::Quit};
-  a.scores().setHighlighted(-1);  // no score row stays open for a name
+  a.player().scores().setHighlighted(-1);  // no score row stays open for a name
   dirty_ = true;
-}
-
-bool MainMenuScreen::savedGameInProgress() {
-  const uint32_t size = fileSizeProbe(app().makeDataPath(kSavedGameFile));
-  return size > kEmptySaveBytes && app().settings().gameInProgress != 0;
 }
 
 // The title's height sets the rows; both side starts use the title's width.

@@ -33,7 +33,6 @@ class MainMenuScreen : public Screen {
   static constexpr uint8_t kLevelsCommand = 100;
 
  private:
-  bool savedGameInProgress();
   void layOut();
   void drawCursor();
   void drawScoresCaption();

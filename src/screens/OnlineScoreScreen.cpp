@@ -100,12 +100,12 @@ void OnlineScoreScreen::setUpItems() {
 }
 
 bool OnlineScoreScreen::applyReceived() {
-  return bt::applyReceived(client_, app().scores());
+  return bt::applyReceived(client_, app().player().scores());
 }
 
 void OnlineScoreScreen::applyExtras() {
   if (const std::optional<ExtrasOutcome> outcome = client_.takeExtras()) {
-    takeRecordsOutcome(app(), sentExtras_, *outcome);
+    takeRecordsOutcome(app().player(), sentExtras_, *outcome);
   }
 }
 
@@ -125,8 +125,8 @@ void OnlineScoreScreen::keyDown(GameKey key) {
     if (!isRunning(status())) {
       applyReceived();  // a table still waiting decides what this exchange does
       applyExtras();    // and records settled before are not sent again
-      sentExtras_ = recordExtras(app());
-      client_.start(*this, provenSubmission(app()), sentExtras_);
+      sentExtras_ = recordExtras(app().player());
+      client_.start(*this, provenSubmission(app().player()), sentExtras_);
       return;
     }
     // "STOP": the worker is gone when stop returns. Had it completed just
@@ -143,7 +143,8 @@ Controls OnlineScoreScreen::controls() const {
 void OnlineScoreScreen::notify(ExchangeStatus status) {
   // The idle text depends on the table, which only this thread reads; the
   // worker never reports idle.
-  const bool submitting = status == ExchangeStatus::Idle && app().scores().getHighlighted() != -1;
+  const bool submitting =
+      status == ExchangeStatus::Idle && app().player().scores().getHighlighted() != -1;
   std::lock_guard<std::mutex> lock(mutex_);
   status_ = status;
   statusText_ = textFor(status, submitting);

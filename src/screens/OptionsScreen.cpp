@@ -35,14 +35,14 @@ void OptionsScreen::enter() {
 void OptionsScreen::leave() {
   release();
   bank_.clear();
-  app().writeSettings();
+  app().player().writeSettings();
 }
 
 void OptionsScreen::keyDown(GameKey key) {
   if (awaitingKey_) {
     // Every key is taken, soft keys included; on the sound row (reached by a
     // tap while waiting) it is dropped.
-    if (row_ > 0) assignKey(app().settings().keyMap, key, entryOfRow(row_));
+    if (row_ > 0) assignKey(app().player().settings().keyMap, key, entryOfRow(row_));
     awaitingKey_ = false;
   } else {
     navigate(key);
@@ -70,7 +70,7 @@ void OptionsScreen::navigate(GameKey key) {
 }
 
 void OptionsScreen::change() {
-  Settings& settings = app().settings();
+  Settings& settings = app().player().settings();
   if (row_ == 0) {
     settings.soundOn = settings.soundOn == 0 ? 1 : 0;
     return;
@@ -103,7 +103,7 @@ void OptionsScreen::frame() {
 void OptionsScreen::drawRows() {
   Application& a = app();
   Font& font = a.font();
-  const Settings& settings = a.settings();
+  const Settings& settings = a.player().settings();
   const OptionsPlaces& places = optionsPlaces(a.artSet());
   const int32_t labelX = a.width() / 2 + places.labelFromMiddle;
   const int32_t valueX = a.width() / 2 + places.valueFromMiddle;

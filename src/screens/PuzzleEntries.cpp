@@ -4,9 +4,9 @@
 #include "art/InterfaceSprites.h"
 #include "gfx/Blit.h"
 #include "gfx/Colour.h"
+#include "gfx/Rects.h"
 #include "screens/DailyPuzzleSession.h"
 #include "screens/PuzzlePlaces.h"
-#include "screens/Rects.h"
 
 namespace bt {
 namespace {
@@ -76,7 +76,7 @@ void PuzzleEntries::draw(Application& app, int selected) const {
 std::string PuzzleEntries::details(Application& app, int entry) {
   if (entry == kRandom) return "Choose a puzzle or type its id";
   const std::string date = DailyPuzzleSession::today(app).date;
-  const DailyBest* day = app.daily().day(date);
+  const DailyBest* day = app.player().daily().day(date);
   std::string line = "Daily " + date;
   if (day == nullptr || !day->solved) return line + ": not solved yet";
   return line + ": best " + std::to_string(day->best()) + ", par " + std::to_string(day->par);

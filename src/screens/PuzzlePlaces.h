@@ -11,13 +11,17 @@
 namespace bt {
 
 struct PuzzlePlaces {
-  // The level select: its grid's cells, and the entries' row below the grid
-  // (the interface's button picture, this far apart), then the line about
-  // the selection.
+  // The level select: its grid's cells below the title, and the entries' row
+  // below the grid (the interface's button picture, this far apart), then
+  // the line about the selection; at the bottom the soft keys' captions.
+  int32_t gridBelowTitle;  // from the title's bottom row to the grid's top
   int32_t levelCell;
   int32_t entriesBelowGrid;  // from the grid's bottom to the buttons' top
   int32_t entriesGap;        // between the two buttons
   int32_t detailsBelowEntries;
+  int32_t captionAboveBottom;  // from the captions' line to the display's bottom
+  int32_t captionInset;        // from the display's sides
+  int32_t captionBandAbove;    // their pen band starts this far above the line
   // The random puzzle screen: rows of a label and a value like the
   // options', then the lines about typing an id.
   int32_t firstRowY;
@@ -36,10 +40,14 @@ struct PuzzlePlaces {
 };
 
 inline constexpr PuzzlePlaces kPuzzlePlaces176x220{
+    .gridBelowTitle = 4,
     .levelCell = 17,
     .entriesBelowGrid = 3,
     .entriesGap = 4,
     .detailsBelowEntries = 3,
+    .captionAboveBottom = 1,
+    .captionInset = 2,
+    .captionBandAbove = 5,
     .firstRowY = 44,
     .rowPitch = 16,
     .labelFromMiddle = -60,
@@ -52,10 +60,14 @@ inline constexpr PuzzlePlaces kPuzzlePlaces176x220{
     .resultPadding = 6,
 };
 inline constexpr PuzzlePlaces kPuzzlePlaces240x320{
+    .gridBelowTitle = 8,
     .levelCell = 24,
     .entriesBelowGrid = 4,
     .entriesGap = 8,
     .detailsBelowEntries = 5,
+    .captionAboveBottom = 1,
+    .captionInset = 2,
+    .captionBandAbove = 5,
     .firstRowY = 58,
     .rowPitch = 18,
     .labelFromMiddle = -80,

@@ -4,11 +4,11 @@
 
 #include "app/Application.h"
 #include "gfx/Colour.h"
+#include "gfx/Rects.h"
 #include "screens/DailyPuzzleSession.h"
 #include "screens/GameView.h"
 #include "screens/PuzzleEntries.h"
 #include "screens/PuzzlePlaces.h"
-#include "screens/Rects.h"
 #include "screens/ScreenControls.h"
 
 namespace bt {

@@ -1,9 +1,9 @@
 #include "screens/RecordsExchange.h"
 
 #include <algorithm>
+#include <utility>
 
-#include "app/Application.h"
-#include "app/DataFiles.h"
+#include "app/PlayerData.h"
 #include "app/WorldBests.h"
 #include "net/RecordsReply.h"
 
@@ -20,44 +20,44 @@ const DailyBest* dayOf(const DailyBook& book, std::string_view id) {
 
 }  // namespace
 
-ExchangeExtras recordExtras(const Application& app) {
+ExchangeExtras recordExtras(const PlayerData& player) {
   ExchangeExtras extras;
   extras.fetchWorldRecords = true;
-  const auto& initials = app.scores().lastInitials;
+  const auto& initials = player.scores().lastInitials;
   const std::string name(initials.begin(), std::find(initials.begin(), initials.end(), '\0'));
   if (!isRecordName(name)) return extras;
   // The daily puzzles first: the server takes them for 30 days only.
-  for (const DailyBest& day : app.daily().unsent()) {
+  for (const DailyBest& day : player.daily().unsent()) {
     extras.records.push_back(puzzleRecord(day.id, name, day.moves));
   }
   for (int level = 0; level < kLevelCount; ++level) {
-    const PersonalRecord& record = app.records().level(level);
+    const PersonalRecord& record = player.records().level(level);
     if (record.solved && !record.sent)
       extras.records.push_back(levelRecord(level + 1, name, record.moves));
   }
   return extras;
 }
 
-void takeRecordsOutcome(Application& app, const ExchangeExtras& sent,
+void takeRecordsOutcome(PlayerData& player, const ExchangeExtras& sent,
                         const ExtrasOutcome& outcome) {
   bool settled = false, dailySettled = false;
   for (size_t i = 0; i < sent.records.size() && i < outcome.records.size(); ++i) {
     if (outcome.records[i] == RecordOutcome::NotSent) continue;
     const RecordSubmission& record = sent.records[i];
     if (const std::optional<int32_t> level = levelOf(record)) {
-      settled = app.records().markSent(*level - 1, record.moves) || settled;
-    } else if (const DailyBest* day = dayOf(app.daily(), record.key)) {
-      dailySettled = app.daily().markSent(std::string(day->date), record.moves) || dailySettled;
+      settled = player.records().markSent(*level - 1, record.moves) || settled;
+    } else if (const DailyBest* day = dayOf(player.daily(), record.key)) {
+      dailySettled = player.daily().markSent(std::string(day->date), record.moves) || dailySettled;
     }
   }
-  if (settled) app.writeRecords();
-  if (dailySettled) app.writeDaily();
+  if (settled) player.writeRecords();
+  if (dailySettled) player.writeDaily();
   if (!outcome.worldRecords) return;
   WorldBests bests;
   for (const WorldRecord& world : *outcome.worldRecords) {
     bests.set(world.level - 1, {world.best.moves, world.best.name});
   }
-  app.writeDataFile(kWorldBestsFile, "the world's bests", bests.encode());
+  player.replaceWorldBests(std::move(bests));
 }
 
 }  // namespace bt

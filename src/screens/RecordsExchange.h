@@ -11,14 +11,15 @@
 
 namespace bt {
 
-class Application;
+class PlayerData;
 
 // The unsent records, the daily puzzles' bests first (oldest first), then
 // the levels' in order, when the score table's last initials are a name
 // the server keeps (else none, until they are); the world's bests always.
-ExchangeExtras recordExtras(const Application& app);
+ExchangeExtras recordExtras(const PlayerData& player);
 // Takes the outcome of an exchange that sent `sent`: the levels' records
 // settled are marked in "records.dat", the daily puzzles' in "daily.dat".
-void takeRecordsOutcome(Application& app, const ExchangeExtras& sent, const ExtrasOutcome& outcome);
+void takeRecordsOutcome(PlayerData& player, const ExchangeExtras& sent,
+                        const ExtrasOutcome& outcome);
 
 }  // namespace bt

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/Application.h"
 #include "app/GameProofFile.h"
+#include "app/PlayerData.h"
 #include "game/LevelData.h"
 
 namespace bt {
@@ -20,10 +20,10 @@ std::optional<ScoreSubmission> submissionFrom(const ScoreTable& table) {
   return ScoreSubmission{std::string(entry.name.data()), entry.score, std::nullopt};
 }
 
-std::optional<ScoreSubmission> provenSubmission(Application& app) {
-  std::optional<ScoreSubmission> submission = submissionFrom(app.scores());
+std::optional<ScoreSubmission> provenSubmission(PlayerData& player) {
+  std::optional<ScoreSubmission> submission = submissionFrom(player.scores());
   if (!submission) return submission;
-  GameProofFile proof(app);
+  GameProofFile proof(player);
   proof.load();
   submission->proof = proof.proofOfScore(submission->score);
   return submission;

@@ -9,14 +9,14 @@
 
 namespace bt {
 
-class Application;
+class PlayerData;
 
 // The highlighted row as a submission; nullopt (a fetch) when no row is.
 std::optional<ScoreSubmission> submissionFrom(const ScoreTable& table);
 // The highlighted row of the application's table as a submission, with the
 // proof of its score from "proof.dat" (GameProofFile) when that holds the
 // levels it needs; nullopt (a fetch) when no row is.
-std::optional<ScoreSubmission> provenSubmission(Application& app);
+std::optional<ScoreSubmission> provenSubmission(PlayerData& player);
 
 // Writes the reply's pairs into entries 9, 8, ...; entries the reply does not
 // reach keep their content. Only rows that could be true are taken (a score

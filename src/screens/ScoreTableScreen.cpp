@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "app/Application.h"
-#include "app/DataFiles.h"
 #include "app/ScoreRanking.h"
 #include "gfx/Colour.h"
 #include "screens/ScreenControls.h"
@@ -19,7 +18,7 @@ constexpr const char* kDefaultName = "AAAAAAAAAAAAAAA";
 void ScoreTableScreen::enter() {
   dirty_ = true;
   app().font().setColour(kTextGrey);
-  ScoreTable& table = app().scores();
+  ScoreTable& table = app().player().scores();
   if (table.getHighlighted() == -1) return;
   if (table.lastInitials[0] != 0) entry_.setText(table.lastInitials.data());
   entry_.setEnabled(true);
@@ -32,7 +31,7 @@ void ScoreTableScreen::leave() {
 }
 
 bool ScoreTableScreen::save() {
-  return app().writeScores();
+  return app().player().writeScores();
 }
 
 void ScoreTableScreen::keyDown(GameKey key) {
@@ -54,13 +53,13 @@ void ScoreTableScreen::typeLetter(char letter) {
 }
 
 Controls ScoreTableScreen::controls() const {
-  const bool naming = app().scores().getHighlighted() != -1;
+  const bool naming = app().player().scores().getHighlighted() != -1;
   return scoreTableControls(naming, kScoreTablePlaces.captionBandTop);
 }
 
 // The typed name, else the last one stored, else the default name.
 void ScoreTableScreen::storeName() {
-  ScoreTable& table = app().scores();
+  ScoreTable& table = app().player().scores();
   const int32_t row = table.getHighlighted();
   if (row == -1) return;
   std::string_view name = kDefaultName;
@@ -92,7 +91,7 @@ void ScoreTableScreen::draw() {
   Application& a = app();
   FrameBuffer& fb = a.frameBuffer();
   Font& font = a.font();
-  const ScoreTable& table = a.scores();
+  const ScoreTable& table = a.player().scores();
   const ScoreTablePlaces& places = kScoreTablePlaces;
   const int32_t nameX = a.width() / 2 + places.nameFromMiddle;
   const int32_t scoreX = a.width() / 2 + places.scoreFromMiddle;

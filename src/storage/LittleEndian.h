@@ -24,11 +24,6 @@ inline void storeLe32(uint8_t* at, uint32_t value) {
   for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
-inline void appendLe16(std::vector<uint8_t>& out, uint16_t value) {
-  out.resize(out.size() + 2);
-  storeLe16(out.data() + out.size() - 2, value);
-}
-
 inline void appendLe32(std::vector<uint8_t>& out, uint32_t value) {
   out.resize(out.size() + 4);
   storeLe32(out.data() + out.size() - 4, value);

@@ -1,5 +1,6 @@
 #include "storage/StoredFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/os/FileSystem.h"
@@ -19,6 +20,10 @@ LzssCodec& threadCodec() {
 }
 
 }  // namespace
+
+size_t maxStoredFileBytes(size_t n) {
+  return kLengthFieldSize + std::max(n, LzssCodec::maxCompressedSize(n));
+}
 
 std::vector<uint8_t> encodeStored(const uint8_t* contents, size_t n) {
   if (n > kMaxStoredLength) return {};

@@ -16,6 +16,10 @@ inline constexpr uint32_t kMaxStoredLength = 64u << 20;
 // Contents up to this many bytes are stored raw.
 inline constexpr uint32_t kRawStoredLimit = 100;
 
+// The most bytes a stored file of contents up to n bytes can take: the
+// length field and the contents raw, or compressed at the codec's worst.
+size_t maxStoredFileBytes(size_t n);
+
 // The bytes of a stored file holding the given contents.
 std::vector<uint8_t> encodeStored(const uint8_t* contents, size_t n);
 // Restores the contents of a stored file already in memory. False when the

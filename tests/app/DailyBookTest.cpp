@@ -1,15 +1,12 @@
 // The daily bests in "daily.dat": what a solve keeps, what is still to send,
-// and the file read back, damaged or unreadable.
+// and the file read back (damaged and unreadable files: PlayerFilesTest).
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/DailyBook.h"
-#include "support/CapturedStderr.h"
-#include "support/TempFolder.h"
 
 namespace bt::test {
 namespace {
@@ -79,53 +76,6 @@ TEST(DailyBook, KeepsTheLatestDaysOnly) {
   EXPECT_EQ(book.days().size(), DailyBook::kMostDays);
   EXPECT_EQ(book.days().front().date, "2026-01-02");
   EXPECT_TRUE(DailyBook::decode(book.encode()));
-}
-
-TEST(DailyBook, ADamagedFileIsSetAsideAndAnUnreadableOneIsNeverWritten) {
-  TempFolder folder;
-  const std::string path = folder.file("daily.dat");
-  CapturedStderr warnings;
-  EXPECT_EQ(DailyBook().load(path), RecordsFile::Missing);
-  DailyBook good;
-  good.noteSolve("2026-12-07", "5c1p1e-00000", kPuzzle, 1, "DU>", false);
-  good.noteSolve("2026-12-08", "5c1p1e-22222", kPuzzle, 1, ">", false);
-  const std::vector<uint8_t> bytes = good.encode();
-  const auto changed = [&](size_t at, uint8_t value) {
-    DailyBook copy = good;
-    std::vector<uint8_t> contents = copy.encode();
-    contents[at] = value;
-    return contents;
-  };
-  struct Case {
-    const char* what;
-    std::vector<uint8_t> file;
-  };
-  const Case damaged[] = {
-      {"empty", {}},
-      {"short", {bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size() / 2)}},
-      {"a byte changed", changed(bytes.size() - 8, 'x')},
-      {"no stored-file length", {1, 2}},
-  };
-  for (const Case& c : damaged) {
-    SCOPED_TRACE(c.what);
-    folder.write("daily.dat", c.file);
-    DailyBook book;
-    EXPECT_EQ(book.load(path), RecordsFile::Damaged);
-    EXPECT_TRUE(book.writable());
-    EXPECT_TRUE(book.days().empty());
-    EXPECT_EQ(folder.read("daily.dat.damaged"), c.file);
-  }
-  folder.write("daily.dat", bytes);
-  DailyBook read;
-  EXPECT_EQ(read.load(path), RecordsFile::Read);
-  EXPECT_EQ(read.days(), good.days());
-
-  // A folder where the file should be cannot be read: left alone.
-  const std::string blocked = folder.file("blocked");
-  ASSERT_TRUE(std::filesystem::create_directory(blocked));
-  DailyBook unreadable;
-  EXPECT_EQ(unreadable.load(blocked), RecordsFile::Unreadable);
-  EXPECT_FALSE(unreadable.writable());
 }
 
 }  // namespace

@@ -12,8 +12,6 @@
 #include "storage/ByteWriter.h"
 #include "storage/Checksum.h"
 #include "storage/StoredFile.h"
-#include "support/CapturedStderr.h"
-#include "support/TempFolder.h"
 
 namespace bt::test {
 namespace {
@@ -116,51 +114,6 @@ TEST(WorldBestsFile, KeepsWhatItIsToldAndRefusesWhatTheServerNeverSends) {
   ASSERT_NE(back->level(0), nullptr);
   EXPECT_EQ(*back->level(0), (WorldBest{9, "ANN"}));
   EXPECT_EQ(back->level(1), nullptr);
-}
-
-TEST(WorldBestsFile, ADamagedFileIsOneWarningAndSetAside) {
-  TempFolder folder;
-  const std::string path = folder.file("worldbests.dat");
-  WorldBests good;
-  good.set(0, {9, "ANN"});
-  good.set(4, {12, "BOB"});
-  const std::vector<uint8_t> bytes = good.encode();
-  auto changed = [&](size_t at) {
-    auto copy = bytes;
-    copy[at] ^= 0x01;
-    return copy;
-  };
-  struct Case {
-    const char* what;
-    std::vector<uint8_t> file;
-  };
-  const Case damaged[] = {
-      {"empty", {}},
-      {"cut short", {bytes.begin(), bytes.end() - 3}},
-      {"a byte changed", changed(11)},
-      {"another magic", changed(4)},
-      {"no stored-file length", {7}},
-  };
-  for (const Case& c : damaged) {
-    SCOPED_TRACE(c.what);
-    folder.write("worldbests.dat", c.file);
-    CapturedStderr warnings;
-    WorldBests read;
-    read.set(2, {5, "OLD"});
-    read.load(path);
-    EXPECT_EQ(read, WorldBests()) << "nothing shown";
-    const std::string said = warnings.take();
-    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-    EXPECT_NE(said.find("is damaged"), std::string::npos) << said;
-    EXPECT_EQ(folder.read("worldbests.dat.damaged"), c.file);
-    CapturedStderr again;
-    read.load(path);
-    EXPECT_EQ(again.take(), "") << "set aside: the next load finds no file";
-  }
-  folder.write("worldbests.dat", bytes);
-  WorldBests read;
-  read.load(path);
-  EXPECT_EQ(read, good);
 }
 
 }  // namespace

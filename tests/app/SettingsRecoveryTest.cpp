@@ -98,10 +98,13 @@ TEST_F(ShellTest, DamagedAndUnreadableSettingsAreNeverLostInSilence) {
        false,
        {}},
   };
+  std::string notTried;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    if (std::string(c.what) == "no permission to read" && ::geteuid() == 0)
-      continue;  // root reads all
+    if (std::string(c.what) == "no permission to read" && ::geteuid() == 0) {
+      notTried = c.what;
+      continue;
+    }
     TempFolder data;
     c.set(data);
     folders_ = Folders(folder_.path(), data.path());
@@ -129,6 +132,8 @@ TEST_F(ShellTest, DamagedAndUnreadableSettingsAreNeverLostInSilence) {
     }
     EXPECT_EQ(data.read("settings.dat.damaged"), c.aside);
   }
+  if (!notTried.empty())
+    GTEST_SKIP() << "run as root, which reads every file: '" << notTried << "' not tried";
 }
 
 }  // namespace

@@ -4,24 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "app/PlayerData.h"
 #include "app/ScoreTable.h"
 #include "app/Settings.h"
 #include "support/TempFolder.h"
 
 namespace bt {
 namespace {
-
-class RecordFiles : public ::testing::Test {
- protected:
-  std::string path(const std::string& name) const { return folder_.file(name); }
-  void write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-    folder_.write(name, bytes);
-  }
-  std::vector<uint8_t> read(const std::string& name) const { return folder_.read(name); }
-  std::vector<std::string> filesInFolder() const { return folder_.entries(); }
-
-  test::TempFolder folder_;
-};
 
 std::vector<uint8_t> settingsBytes(const Settings& s) {
   std::vector<uint8_t> bytes(kSettingsFileBytes);
@@ -30,6 +19,18 @@ std::vector<uint8_t> settingsBytes(const Settings& s) {
   bytes[2] = s.gameInProgress;
   std::copy(s.keyMap.begin(), s.keyMap.end(), bytes.begin() + 3);
   return bytes;
+}
+
+Settings readSettings(const std::vector<uint8_t>& bytes) {
+  std::string why;
+  const std::optional<Settings> settings = decodeSettings(bytes, why);
+  EXPECT_TRUE(settings) << why;
+  return settings.value_or(Settings{});
+}
+
+std::vector<uint8_t> written(const Settings& s) {
+  const auto bytes = encodeSettings(s);
+  return {bytes.begin(), bytes.end()};
 }
 
 // 216 bytes of a score file with every name terminated at byte 15 but with
@@ -41,76 +42,66 @@ std::vector<uint8_t> sampleScoreFile() {
   return bytes;
 }
 
-TEST_F(RecordFiles, MissingFilesLeaveTheRecordsAndCreateNothing) {
-  Settings settings;
-  settings.soundOn = 1;
-  EXPECT_EQ(loadSettings(settings, path("settings.dat")), SettingsFile::Missing);
-  EXPECT_EQ(settings.soundOn, 1);
+TEST(RecordFiles, FirstStartHasTheDefaultsAndCreatesNothing) {
+  test::TempFolder folder;
+  PlayerData player(Folders(folder.path(), folder.path()));
+  player.load();
+  const Settings& settings = player.settings();
+  EXPECT_EQ(settings.soundOn, 0);
   EXPECT_EQ(settings.keyMap, kDefaultKeyMap);
 
-  ScoreTable table;
-  EXPECT_EQ(loadScores(table, path("highscores.dat")), ScoresFile::Missing);
+  const ScoreTable& table = player.scores();
   for (const ScoreEntry& entry : table.entries) {
     EXPECT_STREQ(entry.name.data(), "AAAAAAAAAAAAAAA");
     EXPECT_EQ(entry.score, 0);
   }
   EXPECT_EQ(table.lastInitials, (std::array<char, 16>{}));
   EXPECT_EQ(table.getHighlighted(), -1);
-  EXPECT_TRUE(filesInFolder().empty());
+  EXPECT_TRUE(folder.entries().empty());
 }
 
-TEST_F(RecordFiles, SettingsRoundTripEveryByte) {
+TEST(RecordFiles, SettingsRoundTripEveryByte) {
   const std::vector<uint8_t> original = {0xA5, 7, 0x80, 1, 2, 3, 254, 0, 32, 9, 16, 20};
-  write("in.dat", original);
-  Settings settings;
-  ASSERT_EQ(loadSettings(settings, path("in.dat")), SettingsFile::Read);
+  const Settings settings = readSettings(original);
   EXPECT_EQ(settings.reserved, 0xA5);
   EXPECT_EQ(settings.keyMap[3], 254);
-  ASSERT_TRUE(saveSettings(settings, path("settings.dat")));
-  EXPECT_EQ(read("settings.dat"), original);
+  EXPECT_EQ(written(settings), original);
+  std::vector<uint8_t> longer = original;
+  longer.push_back(0xEE);  // past the twelfth byte: ignored
+  EXPECT_EQ(written(readSettings(longer)), original);
 }
 
-TEST_F(RecordFiles, ShortSettingsFileSetsOnlyTheBytesItHolds) {
+TEST(RecordFiles, ShortSettingsFileSetsOnlyTheBytesItHolds) {
   const std::vector<uint8_t> full = {9, 1, 1, 18, 17, 4, 3, 2, 1, 20, 19, 15};
   for (size_t size : {0, 1, 3, 5, 11}) {
-    write("settings.dat", std::vector<uint8_t>(full.begin(), full.begin() + size));
-    Settings settings;
-    ASSERT_EQ(loadSettings(settings, path("settings.dat")), SettingsFile::Read);
+    const Settings settings = readSettings(std::vector<uint8_t>(full.begin(), full.begin() + size));
     std::vector<uint8_t> expected = settingsBytes(Settings{});
     std::copy_n(full.begin(), size, expected.begin());
     EXPECT_EQ(settingsBytes(settings), expected) << size << " bytes";
   }
 }
 
-TEST_F(RecordFiles, ScoresRoundTripEveryByteAndSaveAlways216) {
+TEST(RecordFiles, ScoresRoundTripEveryByteAndSaveAlways216) {
   const std::vector<uint8_t> original = sampleScoreFile();
-  write("in.dat", original);
-  ScoreTable table;
-  ASSERT_EQ(loadScores(table, path("in.dat")), ScoresFile::Read);
+  const ScoreTable table = decodeScores(original);
   EXPECT_EQ(table.entries[0].score, int32_t(0x1AF5D0AB)) << "little-endian at offset 32";
   EXPECT_EQ(table.getHighlighted(), -1);
-  ASSERT_TRUE(saveScores(table, path("highscores.dat")));
-  EXPECT_EQ(read("highscores.dat"), original);
+  EXPECT_EQ(encodeScores(table), original);
 
   ScoreTable fresh;
   fresh.entries[9].score = -5;
-  ASSERT_TRUE(saveScores(fresh, path("highscores.dat")));
-  std::vector<uint8_t> saved = read("highscores.dat");
+  std::vector<uint8_t> saved = encodeScores(fresh);
   ASSERT_EQ(saved.size(), kScoreFileBytes);
   EXPECT_EQ(std::vector<uint8_t>(saved.end() - 4, saved.end()),
             (std::vector<uint8_t>{0xFB, 0xFF, 0xFF, 0xFF}));
 }
 
-TEST_F(RecordFiles, ShortScoreFileSetsOnlyWholeFields) {
+TEST(RecordFiles, ShortScoreFileSetsOnlyWholeFields) {
   const std::vector<uint8_t> full = sampleScoreFile();
-  ScoreTable reference;
-  write("full.dat", full);
-  ASSERT_EQ(loadScores(reference, path("full.dat")), ScoresFile::Read);
+  const ScoreTable reference = decodeScores(full);
   // Cut inside entry 3's name, and between entry 3's name and its score.
   for (size_t size : {size_t(10), size_t(16 + 20 * 3 + 10), size_t(16 + 20 * 3 + 18)}) {
-    write("highscores.dat", std::vector<uint8_t>(full.begin(), full.begin() + size));
-    ScoreTable table;
-    ASSERT_EQ(loadScores(table, path("highscores.dat")), ScoresFile::Read);
+    const ScoreTable table = decodeScores(std::vector<uint8_t>(full.begin(), full.begin() + size));
     const ScoreTable defaults;
     SCOPED_TRACE(size);
     EXPECT_EQ(table.lastInitials, size >= 16 ? reference.lastInitials : defaults.lastInitials);
@@ -125,11 +116,8 @@ TEST_F(RecordFiles, ShortScoreFileSetsOnlyWholeFields) {
   }
 }
 
-TEST_F(RecordFiles, UnterminatedNamesAreCutTo15Characters) {
-  std::vector<uint8_t> bytes(kScoreFileBytes, 'B');
-  write("highscores.dat", bytes);
-  ScoreTable table;
-  ASSERT_EQ(loadScores(table, path("highscores.dat")), ScoresFile::Read);
+TEST(RecordFiles, UnterminatedNamesAreCutTo15Characters) {
+  const ScoreTable table = decodeScores(std::vector<uint8_t>(kScoreFileBytes, 'B'));
   EXPECT_STREQ(table.lastInitials.data(), "BBBBBBBBBBBBBBB");
   for (const ScoreEntry& entry : table.entries) EXPECT_STREQ(entry.name.data(), "BBBBBBBBBBBBBBB");
 }
@@ -156,18 +144,25 @@ TEST(ScoreTableNames, SetEntryNameKeepsAtMost15Characters) {
   EXPECT_STREQ(table.lastInitials.data(), "OUT");
 }
 
-TEST_F(RecordFiles, WritesReplaceTheFileAndLeaveNothingElse) {
-  write("settings.dat", std::vector<uint8_t>(40, 0xEE));
-  Settings settings;
-  settings.soundOn = 1;
-  ASSERT_TRUE(saveSettings(settings, path("settings.dat")));
-  ASSERT_TRUE(saveScores(ScoreTable{}, path("highscores.dat")));
-  EXPECT_EQ(read("settings.dat"), settingsBytes(settings));
-  EXPECT_EQ(filesInFolder(), (std::vector<std::string>{"highscores.dat", "settings.dat"}));
+TEST(RecordFiles, WritesReplaceTheFileAndLeaveNothingElse) {
+  test::TempFolder folder;
+  folder.write("settings.dat", std::vector<uint8_t>(40, 0xEE));
+  PlayerData player(Folders(folder.path(), folder.path()));
+  player.settings().soundOn = 1;
+  ASSERT_TRUE(player.writeSettings());
+  ASSERT_TRUE(player.writeScores());
+  EXPECT_EQ(folder.read("settings.dat"), settingsBytes(player.settings()));
+  EXPECT_EQ(folder.entries(), (std::vector<std::string>{"highscores.dat", "settings.dat"}));
 
-  EXPECT_FALSE(saveSettings(settings, path("missing/settings.dat")));
-  EXPECT_FALSE(saveScores(ScoreTable{}, path("missing/highscores.dat")));
-  EXPECT_EQ(filesInFolder(), (std::vector<std::string>{"highscores.dat", "settings.dat"}));
+  std::vector<std::string> reports;
+  PlayerData elsewhere(Folders(folder.path(), folder.file("missing")),
+                       [&](const std::string& message) { reports.push_back(message); });
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(elsewhere.writeSettings());
+  EXPECT_FALSE(elsewhere.writeScores());
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(reports.size(), 2u);
+  EXPECT_EQ(folder.entries(), (std::vector<std::string>{"highscores.dat", "settings.dat"}));
 }
 
 }  // namespace

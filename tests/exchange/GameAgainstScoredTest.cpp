@@ -96,7 +96,7 @@ class ProvenScoresTest : public ShellTest {
   // The highlighted row's exchange as the online score screen makes it.
   ExchangeStatus exchange(const ExchangeExtras& extras = {}) {
     listener_.clear();
-    EXPECT_TRUE(client_.start(listener_, provenSubmission(*app_), extras));
+    EXPECT_TRUE(client_.start(listener_, provenSubmission(app_->player()), extras));
     const std::vector<ExchangeStatus> reports = listener_.waitForEnd();
     client_.stop();
     applyReceived(client_, app_->scores());
@@ -121,7 +121,7 @@ class ProvenScoresTest : public ShellTest {
 
 TEST_F(ProvenScoresTest, AnHonestGameIsAcceptedAndAnUnprovenOneRefused) {
   // Two levels solved, the first with detours the proof leaves out.
-  GameProofFile proof(*app_);
+  GameProofFile proof(app_->player());
   proof.clear();
   proof.levelSolved(0, "LLRRUU<><L>DUL<L>");
   proof.levelSolved(1, levelSolutions()[1]);

@@ -37,6 +37,13 @@ constexpr const char* kVisitEverything =
     "wait 60\npress Action\nwait 50\npress Down\npress Action\nwait 50\n"
     "press Left Menu\nwait 50\npress Right Menu\nwait 50\npress Left Menu\nwait 50\nquit\n";
 
+// The same with a new game (no game in progress: the menu does not ask).
+// Continue would read "save.dat" first, and one that cannot be read is then
+// never written over.
+constexpr const char* kVisitWithNewGame =
+    "wait 60\npress Action\nwait 50\npress Action\nwait 50\n"
+    "press Left Menu\nwait 50\npress Right Menu\nwait 50\npress Left Menu\nwait 50\nquit\n";
+
 struct Outcome {
   int status = -1;
   std::string err;
@@ -47,6 +54,7 @@ class PlayerFilesRun : public ::testing::Test {
   PlayerFilesRun() {
     folder_.writeText("solve.txt", kSolveLevelOne);
     folder_.writeText("visit.txt", kVisitEverything);
+    folder_.writeText("new.txt", kVisitWithNewGame);
     fs::create_directory(data());
   }
 
@@ -94,6 +102,7 @@ TEST_F(PlayerFilesRun, AFailedSaveKeepsTheFileSaysSoAndEndsTheRunWithStatusOne) 
     std::function<void(const PlayerFilesRun&)> set;  // the data folder before the run
     std::string prefix;                              // the run's own limits
     std::vector<const char*> failing;                // the files whose save fails
+    const char* script = "visit.txt";
   };
   auto goodFiles = [](const PlayerFilesRun& t) { ASSERT_EQ(t.run("solve.txt").status, 0); };
   const Case cases[] = {
@@ -103,17 +112,20 @@ TEST_F(PlayerFilesRun, AFailedSaveKeepsTheFileSaysSoAndEndsTheRunWithStatusOne) 
       {"save.dat a link to /dev/full",
        [](const PlayerFilesRun& t) { fs::create_symlink("/dev/full", t.dataFile("save.dat")); },
        "",
-       {files[0]}},
+       {files[0]},
+       "new.txt"},
       {"save.dat a FIFO",
        [](const PlayerFilesRun& t) {
          ASSERT_EQ(::mkfifo(t.dataFile("save.dat").c_str(), 0600), 0);
        },
        "",
-       {files[0]}},
+       {files[0]},
+       "new.txt"},
       {"save.dat a folder",
        [](const PlayerFilesRun& t) { fs::create_directory(t.dataFile("save.dat")); },
        "",
-       {files[0]}},
+       {files[0]},
+       "new.txt"},
       {"a read-only folder",
        [&](const PlayerFilesRun& t) {
          goodFiles(t);
@@ -122,9 +134,13 @@ TEST_F(PlayerFilesRun, AFailedSaveKeepsTheFileSaysSoAndEndsTheRunWithStatusOne) 
        "",
        {files[0], files[1], files[2]}},
   };
+  std::string notTried;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    if (std::string(c.what) == "a read-only folder" && ::geteuid() == 0) continue;  // root writes
+    if (std::string(c.what) == "a read-only folder" && ::geteuid() == 0) {
+      notTried = c.what;
+      continue;
+    }
     fs::remove_all(data());
     fs::create_directory(data());
     c.set(*this);
@@ -137,7 +153,7 @@ TEST_F(PlayerFilesRun, AFailedSaveKeepsTheFileSaysSoAndEndsTheRunWithStatusOne) 
     }
     const std::vector<std::string> entries = test::TempFolder::entriesOf(data());
 
-    const Outcome failed = run("visit.txt", c.prefix);
+    const Outcome failed = run(c.script, c.prefix);
     EXPECT_EQ(failed.status, 1) << failed.err;
     for (size_t i = 0; i < std::size(files); ++i) {
       SCOPED_TRACE(files[i]);
@@ -155,6 +171,8 @@ TEST_F(PlayerFilesRun, AFailedSaveKeepsTheFileSaysSoAndEndsTheRunWithStatusOne) 
       EXPECT_EQ(test::TempFolder::entriesOf(data()), entries) << "nothing new, nothing left over";
     }
   }
+  if (!notTried.empty())
+    GTEST_SKIP() << "run as root, which writes in any folder: '" << notTried << "' not tried";
 }
 
 // A score table that cannot be read is used as the default table for the
@@ -187,9 +205,13 @@ TEST_F(PlayerFilesRun, AnUnreadableScoreTableIsNamedOnceAndLeftAlone) {
        },
        fs::file_type::regular},
   };
+  std::string notTried;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    if (c.kind == fs::file_type::regular && ::geteuid() == 0) continue;  // root reads all
+    if (c.kind == fs::file_type::regular && ::geteuid() == 0) {
+      notTried = c.what;
+      continue;
+    }
     fs::remove_all(data());
     fs::create_directory(data());
     c.set(*this);
@@ -202,6 +224,8 @@ TEST_F(PlayerFilesRun, AnUnreadableScoreTableIsNamedOnceAndLeftAlone) {
       EXPECT_EQ(bytesOf("highscores.dat"), std::vector<uint8_t>(216, 'B'));
     }
   }
+  if (!notTried.empty())
+    GTEST_SKIP() << "run as root, which reads every file: '" << notTried << "' not tried";
 }
 
 }  // namespace

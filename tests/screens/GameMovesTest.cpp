@@ -15,8 +15,6 @@
 #include "platform/VirtualKeys.h"
 #include "screens/GameFixture.h"
 #include "screens/LevelSelectScreen.h"
-#include "support/CapturedStderr.h"
-#include "support/TempFolder.h"
 
 namespace bt::test {
 namespace {
@@ -42,9 +40,9 @@ class GameMovesTest : public GameTest {
     EXPECT_EQ(board.cursorY, game().board.cursorY) << game().moves;
   }
   RecordBook storedRecords() {
-    RecordBook book;
-    EXPECT_EQ(book.load(folder_.file("records.dat")), RecordsFile::Read);
-    return book;
+    const std::optional<RecordBook> book = RecordBook::decode(folder_.read("records.dat"));
+    EXPECT_TRUE(book);
+    return book.value_or(RecordBook{});
   }
 };
 
@@ -147,7 +145,7 @@ TEST_F(GameMovesTest, TheLevelSelectShowsTheWorldBestOfTheLevelsItKnows) {
       return app_->frameBuffer();
     };
     const FrameBuffer plain2 = picture(1), plain3 = picture(2);
-    folder_.write(kWorldBestsFile, world.encode());
+    app_->player().replaceWorldBests(world);
     const FrameBuffer shown2 = picture(1), shown3 = picture(2);
     int differing = 0, top = height, bottom = 0;
     for (int32_t y = 0; y < height; ++y) {
@@ -183,50 +181,6 @@ TEST(RecordBook, HintedSolvesAndMovesThatDoNotSolveSetNoRecord) {
   EXPECT_EQ(back->level(0).moves, solution);
   EXPECT_TRUE(back->level(0).hinted);
   EXPECT_FALSE(back->level(2).reached);
-}
-
-TEST(RecordBook, ADamagedFileIsSetAsideAndAnUnreadableOneIsNeverWritten) {
-  TempFolder folder;
-  const std::string path = folder.file("records.dat");
-  CapturedStderr warnings;
-  RecordBook good;
-  good.noteSolve(0, levelSolutions()[0], false);
-  std::vector<uint8_t> bytes = good.encode();
-  struct Case {
-    const char* what;
-    std::vector<uint8_t> file;
-  };
-  const Case damaged[] = {
-      {"empty", {}},
-      {"short", {bytes.begin(), bytes.begin() + 20}},
-      {"a byte changed",
-       [&] {
-         auto changed = bytes;
-         changed[6] ^= 0x10;  // the count of levels
-         return changed;
-       }()},
-      {"no stored-file length", {1, 2}},
-  };
-  for (const Case& c : damaged) {
-    SCOPED_TRACE(c.what);
-    folder.write("records.dat", c.file);
-    RecordBook book;
-    EXPECT_EQ(book.load(path), RecordsFile::Damaged);
-    EXPECT_TRUE(book.writable());
-    EXPECT_FALSE(book.level(0).solved);
-    EXPECT_EQ(folder.read("records.dat.damaged"), c.file);
-  }
-  folder.write("records.dat", bytes);
-  RecordBook read;
-  EXPECT_EQ(read.load(path), RecordsFile::Read);
-  EXPECT_EQ(read.level(0).moves, levelSolutions()[0]);
-
-  // A folder where the file should be cannot be read: left alone.
-  const std::string blocked = folder.file("blocked");
-  ASSERT_TRUE(std::filesystem::create_directory(blocked));
-  RecordBook unreadable;
-  EXPECT_EQ(unreadable.load(blocked), RecordsFile::Unreadable);
-  EXPECT_FALSE(unreadable.writable());
 }
 
 }  // namespace

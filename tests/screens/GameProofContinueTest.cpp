@@ -45,7 +45,7 @@ class GameProofContinueTest : public GameTest {
   }
 
   GameProofFile storedProof() {
-    GameProofFile file(*app_);
+    GameProofFile file(app_->player());
     file.load();
     return file;
   }
@@ -105,6 +105,26 @@ TEST_F(GameProofContinueTest, AHintedLevelStaysHintedWhenContinued) {
   EXPECT_TRUE(app_->records().level(0).hinted);
   EXPECT_FALSE(app_->records().level(0).solved);
   EXPECT_EQ(storedProof().proof().levels.size(), 1u) << "a hinted level is proven all the same";
+}
+
+// A damaged "save.dat" is set aside and Continue starts a new game, as the
+// phone's does; the proof of the levels already solved stays, so that the
+// score they earned can still be proven.
+TEST_F(GameProofContinueTest, TheProofOfTheSolvedLevelsSurvivesADamagedSave) {
+  leaveLevelTwoAfter(kHalf);
+  const std::vector<uint8_t> damaged = {'s', 'a', 'v', 'e'};
+  folder_.write("save.dat", damaged);
+  CapturedStderr errors;
+  openGame(ScreenId::ContinueGame);
+  const std::string said = errors.take();
+  EXPECT_NE(said.find("save.dat' is damaged"), std::string::npos) << said;
+  EXPECT_EQ(folder_.read("save.dat.damaged"), damaged);
+  EXPECT_EQ(screen().statusText(), "Level 1 or 72");
+  EXPECT_EQ(storedProof().proof().levels.size(), 1u);
+  quitGame();
+  const GameProofFile proof = storedProof();
+  EXPECT_EQ(proof.proof().levels.size(), 1u);
+  EXPECT_TRUE(proof.proofOfScore(1)) << "the score of level 1 is still proven";
 }
 
 }  // namespace

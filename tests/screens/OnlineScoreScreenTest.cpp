@@ -88,9 +88,14 @@ class OnlineScoreScreenTest : public ProgramScreensTest {
     runFrames(1);
   }
   RecordBook storedRecords() {
-    RecordBook book;
-    EXPECT_EQ(book.load(folder_.file(kRecordsFile)), RecordsFile::Read);
-    return book;
+    const std::optional<RecordBook> book = RecordBook::decode(folder_.read(kRecordsFile));
+    EXPECT_TRUE(book);
+    return book.value_or(RecordBook{});
+  }
+  WorldBests storedWorldBests() {
+    const std::optional<WorldBests> bests = WorldBests::decode(folder_.read(kWorldBestsFile));
+    EXPECT_TRUE(bests);
+    return bests.value_or(WorldBests{});
   }
 
   LocalHttpServer server_;
@@ -175,7 +180,7 @@ TEST_F(OnlineScoreScreenTest, LeavingDuringAnExchangeEndsItAndKeepsTheTable) {
 // the phone's failure text, and its reason goes to standard error only.
 TEST_F(OnlineScoreScreenTest, TheRowCarriesItsProofAndARefusalIsToldBesideThePicture) {
   open(4);
-  GameProofFile proof(*app_);
+  GameProofFile proof(app_->player());
   proof.clear();
   proof.levelSolved(0, levelSolutions()[0]);
   app_->scores().entries[4].score = 1;
@@ -244,8 +249,7 @@ TEST_F(OnlineScoreScreenTest, UnsentRecordsFollowTheRequestAndSettledOnesStaySen
   EXPECT_TRUE(stored.level(0).sent) << "kept by the server";
   EXPECT_TRUE(stored.level(1).sent) << "refused for good";
   EXPECT_FALSE(stored.level(2).sent) << "no settling answer";
-  WorldBests world;
-  world.load(folder_.file(kWorldBestsFile));
+  WorldBests world = storedWorldBests();
   ASSERT_NE(world.level(0), nullptr);
   EXPECT_EQ(*world.level(0), (WorldBest{9, "KIM"}));
   ASSERT_NE(world.level(4), nullptr);
@@ -260,7 +264,7 @@ TEST_F(OnlineScoreScreenTest, UnsentRecordsFollowTheRequestAndSettledOnesStaySen
   EXPECT_EQ(requestsFrom(before + 1),
             (std::vector<std::string>{"POST /records/brambletop/3", "GET /records/brambletop"}));
   EXPECT_TRUE(storedRecords().level(2).sent);
-  world.load(folder_.file(kWorldBestsFile));
+  world = storedWorldBests();
   EXPECT_NE(world.level(4), nullptr);
 
   // A solve no better leaves nothing to send; a better record of a settled
@@ -303,9 +307,9 @@ TEST_F(OnlineScoreScreenTest, TheDailyBestGoesUnderItsIdUntilTheServerSettlesIt)
   EXPECT_EQ(requestsFrom(before + 1),
             (std::vector<std::string>{"POST /records/brambletop/5c1p1e-00000",
                                       "GET /records/brambletop"}));
-  DailyBook stored;
-  EXPECT_EQ(stored.load(folder_.file(kDailyFile)), RecordsFile::Read);
-  EXPECT_TRUE(stored.unsent().empty());
+  const std::optional<DailyBook> stored = DailyBook::decode(folder_.read(kDailyFile));
+  ASSERT_TRUE(stored);
+  EXPECT_TRUE(stored->unsent().empty());
 }
 
 // Without initials the server keeps, the records wait; the world's bests
@@ -325,8 +329,7 @@ TEST_F(OnlineScoreScreenTest, RecordsWaitForANameTheServerKeeps) {
     EXPECT_EQ(requestsFrom(before + 1), std::vector<std::string>{"GET /records/brambletop"});
     EXPECT_FALSE(app_->records().level(0).sent);
   }
-  WorldBests world;
-  world.load(folder_.file(kWorldBestsFile));
+  const WorldBests world = storedWorldBests();
   ASSERT_NE(world.level(0), nullptr);
   EXPECT_EQ(world.level(0)->name, "ANN");
 }

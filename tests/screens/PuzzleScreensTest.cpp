@@ -221,12 +221,12 @@ TEST_F(PuzzleScreensTest, TheDailyPuzzleKeepsItsBestAndItsResultCanBeCopied) {
   EXPECT_EQ(result.find(made.solution), std::string::npos);
   pressDesktopKey(platform::letterKey('C'));
   EXPECT_EQ(platform_.clipboard(), result);
-  DailyBook book;
-  ASSERT_EQ(book.load(folder_.file(kDailyFile)), RecordsFile::Read);
-  ASSERT_NE(book.day("2026-12-07"), nullptr);
-  EXPECT_EQ(book.day("2026-12-07")->moves, made.solution);
-  EXPECT_EQ(book.day("2026-12-07")->id, puzzle::formatPuzzleId(spec));
-  EXPECT_EQ(book.unsent().size(), 1u);
+  const std::optional<DailyBook> book = DailyBook::decode(folder_.read(kDailyFile));
+  ASSERT_TRUE(book);
+  ASSERT_NE(book->day("2026-12-07"), nullptr);
+  EXPECT_EQ(book->day("2026-12-07")->moves, made.solution);
+  EXPECT_EQ(book->day("2026-12-07")->id, puzzle::formatPuzzleId(spec));
+  EXPECT_EQ(book->unsent().size(), 1u);
 
   // Again, the long way round: the best stays.
   press(kKeyStar);  // restart

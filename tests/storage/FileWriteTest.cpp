@@ -125,10 +125,12 @@ TEST(FileWrite, AKeptFileReplacesOnlyAReadableFile) {
        },
        "cannot be read (Permission denied)"},
   };
+  std::string notTried;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     if (std::string(c.what) == "a file without read permission" && ::geteuid() == 0) {
-      continue;  // root reads all
+      notTried = c.what;
+      continue;
     }
     test::TempFolder folder;
     c.set(folder);
@@ -156,6 +158,8 @@ TEST(FileWrite, AKeptFileReplacesOnlyAReadableFile) {
       EXPECT_EQ(folder.readText("kept"), "old");
     }
   }
+  if (!notTried.empty())
+    GTEST_SKIP() << "run as root, which reads every file: '" << notTried << "' not tried";
 }
 
 }  // namespace

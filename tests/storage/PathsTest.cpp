@@ -66,5 +66,32 @@ TEST(FileSystemTest, ReadsWholeFilesUpToTheLimitAndMakesFolders) {
   EXPECT_EQ(fs::status(path).permissions() & fs::perms::owner_read, fs::perms::owner_read);
 }
 
+// A head read takes at most what is asked, whatever the file's length, so
+// that a reader asking one byte past its format tells a longer file.
+TEST(FileSystemTest, ReadsAFilesHeadAndMovesAFileAside) {
+  test::TempFolder folder;
+  const std::string path = folder.file("data.bin");
+  ASSERT_TRUE(os::writeFileAtomically(path, std::vector<uint8_t>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(os::readFileHead(path, 3), (std::vector<uint8_t>{1, 2, 3}));
+  EXPECT_EQ(os::readFileHead(path, 9), (std::vector<uint8_t>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(os::readFileHead(path, 0), std::vector<uint8_t>{});
+  fs::resize_file(path, uintmax_t{1} << 30);  // a gigabyte of holes
+  EXPECT_EQ(os::readFileHead(path, 6), (std::vector<uint8_t>{1, 2, 3, 4, 5, 0}));
+  std::string whyNot;
+  EXPECT_EQ(os::readFileHead(folder.path(), 6, &whyNot), std::nullopt);
+  EXPECT_EQ(whyNot, "is a folder");
+  EXPECT_EQ(os::readFileHead(folder.file("missing"), 6), std::nullopt);
+
+  const std::string aside = folder.file("data.bin.damaged");
+  ASSERT_TRUE(os::writeFileAtomically(path, std::vector<uint8_t>{7}));
+  ASSERT_TRUE(os::writeFileAtomically(aside, std::vector<uint8_t>{8}));
+  EXPECT_TRUE(os::moveFile(path, aside));
+  EXPECT_FALSE(fs::exists(path));
+  EXPECT_EQ(os::readFile(aside), std::vector<uint8_t>{7}) << "an older one is replaced";
+  EXPECT_FALSE(os::moveFile(path, aside, &whyNot));
+  EXPECT_FALSE(whyNot.empty());
+  EXPECT_EQ(os::readFile(aside), std::vector<uint8_t>{7});
+}
+
 }  // namespace
 }  // namespace bt

@@ -6,7 +6,7 @@
 namespace bt::platform {
 
 bool HeadlessDisplay::open(int32_t width, int32_t height) {
-  if (failOpen_ || width <= 0 || height <= 0) return false;
+  if (width <= 0 || height <= 0) return false;
   if (forced_) {
     properties_ = *forced_;
   } else {

@@ -15,7 +15,6 @@ class HeadlessDisplay : public Display {
   // Properties reported instead of the ones open derives from the window
   // size (the memory follows them).
   void forceProperties(const DisplayProperties& properties) { forced_ = properties; }
-  void failOpen(bool fail) { failOpen_ = fail; }
 
   bool open(int32_t width, int32_t height) override;
   DisplayProperties properties() const override { return properties_; }
@@ -36,8 +35,6 @@ class HeadlessDisplay : public Display {
   const std::vector<uint16_t>& shownPixels() const { return shown_; }
   int32_t shownWidth() const { return properties_.width; }
   int32_t shownHeight() const { return properties_.height; }
-  // The display memory itself, as the last copy left it.
-  std::vector<uint8_t>& memory() { return memory_; }
 
  private:
   void capture();
@@ -46,7 +43,6 @@ class HeadlessDisplay : public Display {
   DisplayProperties properties_;
   std::vector<uint8_t> memory_;
   std::vector<uint16_t> shown_;
-  bool failOpen_ = false;
   bool open_ = false;
   bool suspended_ = false;
   bool drawing_ = false;

@@ -74,13 +74,11 @@ class HeadlessPlatform : public Platform {
   HeadlessWaveOut& headlessWaveOut() { return waveOut_; }
   // Real sockets; the data connection can be refused.
   HttpNetwork& headlessNetwork() { return network_; }
-  size_t waitingMessages() const { return queue_.size(); }
   int settingsBroadcasts() const { return settingsBroadcasts_; }
   const std::string& keyLegend() const { return keyLegend_; }
   const std::string& playLine() const { return playLine_; }
   // Registry values by "key\name".
   std::map<std::string, std::string>& registry() { return registry_; }
-  void failRegistryWrites(bool fail) { failRegistryWrites_ = fail; }
   // Every failed save reported so far, oldest first.
   const std::vector<std::string>& saveFailures() const { return saveFailures_; }
 
@@ -94,7 +92,6 @@ class HeadlessPlatform : public Platform {
   HeadlessWaveOut waveOut_;
   HttpNetwork network_;
   std::map<std::string, std::string> registry_;
-  bool failRegistryWrites_ = false;
   int settingsBroadcasts_ = 0;
   std::string keyLegend_;
   std::string playLine_;

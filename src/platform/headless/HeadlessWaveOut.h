@@ -13,9 +13,7 @@ class HeadlessWaveOut : public QueuedWaveOut {
  public:
   explicit HeadlessWaveOut(const uint32_t& clock) : clock_(clock) {}
 
-  void setDeviceCount(uint32_t count) { deviceCount_ = count; }
-
-  uint32_t deviceCount() override { return deviceCount_; }
+  uint32_t deviceCount() override { return 1; }
   bool write(WaveHeader& header) override;
 
   // Reports every buffer that has finished playing by the clock's time.
@@ -27,7 +25,6 @@ class HeadlessWaveOut : public QueuedWaveOut {
 
  private:
   const uint32_t& clock_;
-  uint32_t deviceCount_ = 1;
   std::vector<uint8_t> written_;
   int buffersWritten_ = 0;
 };

@@ -58,21 +58,20 @@ HttpReplyReader::State HttpReplyReader::end() {
   if (part_ == Part::ToTheEnd) {
     state_ = State::Done;
   } else {
-    fail("the connection ended before the reply did");
+    fail();  // the connection ended before the reply did
   }
   return state_;
 }
 
-void HttpReplyReader::fail(std::string why) {
+void HttpReplyReader::fail() {
   state_ = State::Failed;
-  whyFailed_ = std::move(why);
   waiting_.clear();
 }
 
-bool HttpReplyReader::takeLine(std::string& line, size_t limit, const char* tooLong) {
+bool HttpReplyReader::takeLine(std::string& line, size_t limit) {
   const size_t end = waiting_.find('\n');
   if (end == std::string::npos || end >= limit) {
-    if (waiting_.size() >= limit) fail(tooLong);
+    if (waiting_.size() >= limit) fail();
     return false;
   }
   line.assign(withoutLineEnd(std::string_view(waiting_).substr(0, end + 1)));
@@ -86,9 +85,7 @@ bool HttpReplyReader::step() {
     case Part::StatusLine:
     case Part::Headers: {
       const size_t before = waiting_.size();
-      if (!takeLine(line, maxHead_ - headBytes_, "the reply's head is longer than the limit")) {
-        return false;
-      }
+      if (!takeLine(line, maxHead_ - headBytes_)) return false;
       headBytes_ += before - waiting_.size();
       return headLine(line);
     }
@@ -112,8 +109,7 @@ bool HttpReplyReader::step() {
       keepBody(waiting_.size());
       return true;
     case Part::Chunked:
-      if (!takeLine(line, kMaxChunkLine, "a chunk-size line of the reply is too long"))
-        return false;
+      if (!takeLine(line, kMaxChunkLine)) return false;
       return chunkSizeLine(line);
     case Part::ChunkEnd:
       if (waiting_.size() < 2 && waiting_ != "\n") return false;
@@ -122,7 +118,7 @@ bool HttpReplyReader::step() {
         part_ = Part::Chunked;
         return true;
       }
-      fail("a chunk does not end where its size says");
+      fail();  // the chunk does not end where its size says
       return false;
   }
   return false;
@@ -134,7 +130,7 @@ bool HttpReplyReader::headLine(std::string_view line) {
     if (line.size() < 12 || !line.starts_with("HTTP/1.") || !isDigit(line[7]) || line[8] != ' ' ||
         !isDigit(line[9]) || !isDigit(line[10]) || !isDigit(line[11]) ||
         (line.size() > 12 && line[12] != ' ')) {
-      fail("the reply does not start with an HTTP/1 status line");
+      fail();
       return false;
     }
     status_ = (line[9] - '0') * 100 + (line[10] - '0') * 10 + (line[11] - '0');
@@ -154,7 +150,7 @@ bool HttpReplyReader::headLine(std::string_view line) {
   if (line.front() == ' ' || line.front() == '\t') return true;
   const size_t colon = line.find(':');
   if (colon == std::string_view::npos || colon == 0) {
-    fail("a header line of the reply has no name");
+    fail();
     return false;
   }
   return header(line.substr(0, colon), trimmed(line.substr(colon + 1)));
@@ -174,13 +170,13 @@ bool HttpReplyReader::header(std::string_view name, std::string_view value) {
   if (!sameName(name, "Content-Length")) return true;
   if (value.empty() || value.size() > kMaxLengthDigits ||
       !std::all_of(value.begin(), value.end(), isDigit)) {
-    fail("the reply's Content-Length is no length");
+    fail();
     return false;
   }
   uint64_t length = 0;
   for (char c : value) length = length * 10 + static_cast<uint64_t>(c - '0');
   if (sized_ && length != remaining_) {
-    fail("the reply has two different Content-Length headers");
+    fail();
     return false;
   }
   sized_ = true;
@@ -204,14 +200,14 @@ void HttpReplyReader::startBody() {
 bool HttpReplyReader::chunkSizeLine(std::string_view line) {
   const std::string_view digits = trimmed(line.substr(0, line.find(';')));
   if (digits.empty() || digits.size() > kMaxLengthDigits) {
-    fail("a chunk of the reply has no size");
+    fail();
     return false;
   }
   uint64_t size = 0;
   for (char c : digits) {
     const int value = hexValue(c);
     if (value < 0) {
-      fail("a chunk of the reply has no size");
+      fail();
       return false;
     }
     size = size * 16 + static_cast<uint64_t>(value);

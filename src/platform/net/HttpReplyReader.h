@@ -27,8 +27,6 @@ class HttpReplyReader {
   State state() const { return state_; }
   int status() const { return status_; }
   const std::string& body() const { return body_; }
-  // Why the reply was refused ("" unless Failed).
-  const std::string& whyFailed() const { return whyFailed_; }
 
  private:
   enum class Part { StatusLine, Headers, Sized, Chunked, ChunkData, ChunkEnd, ToTheEnd };
@@ -44,9 +42,9 @@ class HttpReplyReader {
   // the reply done once maxBody are kept.
   void keepBody(size_t n);
   // The next line of the waiting bytes without its line end; false while it
-  // is not whole, and failed (saying tooLong) once limit bytes hold no end.
-  bool takeLine(std::string& line, size_t limit, const char* tooLong);
-  void fail(std::string why);
+  // is not whole, and failed once limit bytes hold no end.
+  bool takeLine(std::string& line, size_t limit);
+  void fail();
 
   const size_t maxHead_;
   const size_t maxBody_;
@@ -60,7 +58,6 @@ class HttpReplyReader {
   bool sized_ = false;          // a Content-Length header came
   uint64_t remaining_ = 0;      // of the body (Sized) or of the chunk (ChunkData)
   std::string body_;
-  std::string whyFailed_;
 };
 
 }  // namespace bt::platform

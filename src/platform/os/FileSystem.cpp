@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <limits>
@@ -168,6 +170,38 @@ std::optional<std::vector<uint8_t>> readFile(const std::string& path, size_t max
   return readToEnd(fd.get(), maxBytes, whyNot, static_cast<size_t>(info.st_size));
 }
 
+std::optional<std::vector<uint8_t>> readFileHead(const std::string& path, size_t maxBytes,
+                                                 std::string* whyNot) {
+  FileDescriptor fd(openRetrying(path.c_str(), O_RDONLY | O_NONBLOCK));
+  if (!fd.valid()) {
+    failWith(whyNot, errnoText());
+    return std::nullopt;
+  }
+  struct stat info {};
+  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    failWith(whyNot, notAFile(info.st_mode));
+    return std::nullopt;
+  }
+  const size_t expected =
+      static_cast<uint64_t>(info.st_size) < maxBytes ? static_cast<size_t>(info.st_size) : maxBytes;
+  std::vector<uint8_t> bytes(expected);
+  size_t got = 0;
+  // The size can change while reading: read until the end or the limit.
+  while (got < maxBytes) {
+    if (bytes.size() == got) bytes.resize(std::min(maxBytes, got + 16384));
+    const ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      failWith(whyNot, errnoText());
+      return std::nullopt;
+    }
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  bytes.resize(got);
+  return bytes;
+}
+
 std::optional<std::vector<uint8_t>> readStream(const std::string& path, size_t maxBytes,
                                                std::string& whyNot) {
   if (path == "-") return readToEnd(STDIN_FILENO, maxBytes, &whyNot);
@@ -224,6 +258,14 @@ bool writeFileAtomically(const std::string& path, const uint8_t* bytes, size_t n
   }
   syncFolder(folderOf(*target));
   if (fileWrittenListener) fileWrittenListener(*target);
+  return true;
+}
+
+bool moveFile(const std::string& from, const std::string& to, std::string* whyNot) {
+  if (::rename(from.c_str(), to.c_str()) != 0) return failWith(whyNot, errnoText());
+  syncFolder(folderOf(to));
+  if (folderOf(from) != folderOf(to)) syncFolder(folderOf(from));
+  if (fileWrittenListener) fileWrittenListener(to);
   return true;
 }
 

@@ -14,6 +14,14 @@ namespace bt::os {
 std::optional<std::vector<uint8_t>> readFile(const std::string& path, size_t maxBytes = 256u << 20,
                                              std::string* whyNot = nullptr);
 
+// Reads the first maxBytes bytes of the regular file (all of it when it is
+// shorter), never more, however long it is: a caller that asks for one byte
+// more than its format holds tells a file too long from one that fits.
+// nullopt when it cannot be opened or is not a regular file (whyNot, when
+// given, says which).
+std::optional<std::vector<uint8_t>> readFileHead(const std::string& path, size_t maxBytes,
+                                                 std::string* whyNot = nullptr);
+
 // Reads any readable stream whole, waiting for its end: a regular file, a
 // pipe, a FIFO, /dev/stdin; "-" is standard input. nullopt and the reason in
 // whyNot when it cannot be opened or read, is a folder, or holds more than
@@ -47,7 +55,13 @@ inline bool writeFileAtomically(const std::string& path, const std::vector<uint8
   return writeFileAtomically(path, bytes.data(), bytes.size(), whyNot, replace);
 }
 
-// Called after every file that writeFileAtomically replaced, with its path:
+// Renames the file at from to to, replacing what stands there (a file, or an
+// empty folder), and makes the rename durable. False, with the reason in
+// whyNot when given, when it cannot be done; from is then as it was.
+bool moveFile(const std::string& from, const std::string& to, std::string* whyNot = nullptr);
+
+// Called after every file that writeFileAtomically replaced or moveFile
+// moved, with its (new) path:
 // where the folder is only a copy in memory (a browser's), the backend then
 // keeps the files in lasting storage. One listener for the process; nullptr
 // removes it.
