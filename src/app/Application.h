@@ -80,17 +80,6 @@ class Application : public ApplicationBase {
   // Every file of the player's and what the run keeps of them.
   PlayerData& player() { return player_; }
   const PlayerData& player() const { return player_; }
-  // Shortcuts to player() for the game screen and the puzzles it plays.
-  Settings& settings() { return player_.settings(); }
-  const Settings& settings() const { return player_.settings(); }
-  ScoreTable& scores() { return player_.scores(); }
-  const ScoreTable& scores() const { return player_.scores(); }
-  RecordBook& records() { return player_.records(); }
-  const RecordBook& records() const { return player_.records(); }
-  bool writeRecords() { return player_.writeRecords(); }
-  DailyBook& daily() { return player_.daily(); }
-  const DailyBook& daily() const { return player_.daily(); }
-  bool writeDaily() { return player_.writeDaily(); }
   // Plays the puzzle an id names (the factory makes today's daily puzzle of
   // today's id); false, and nothing happens, for a text that is no id or
   // while a name is being typed into the score table.

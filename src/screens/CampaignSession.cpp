@@ -17,7 +17,7 @@ void CampaignSession::begin(Game& game) {
     proof_.load();
     resumeLevelMoves(game);
   } else {
-    app().settings().gameInProgress = 0;
+    app().player().settings().gameInProgress = 0;
     startNewGame(game);
     proof_.clear();
   }
@@ -32,19 +32,19 @@ int32_t CampaignSession::score(const Game& game) {
 GameStatus CampaignSession::settle(Game& game) {
   bool solvedLevel = false;
   const GameStatus status = settleLevel(game, solvedLevel);
-  if (status == GameStatus::GameOver) app().settings().gameInProgress = 0;
+  if (status == GameStatus::GameOver) app().player().settings().gameInProgress = 0;
   if (solvedLevel) proof_.levelSolved(game.lastSolved.levelIndex, game.lastSolved.moves);
   return status;
 }
 
 void CampaignSession::turnAsked() {
-  app().settings().gameInProgress = 1;
+  app().player().settings().gameInProgress = 1;
 }
 
 ScreenRequest CampaignSession::quit(const Game& game) {
   // A game that solved more levels here than it had on entering, and beats
   // the table's lowest row, goes to the score table for a name.
-  const bool ranked = recordGameScore(app().scores(), scoreOnEnter_, score(game)) >= 0;
+  const bool ranked = recordGameScore(app().player().scores(), scoreOnEnter_, score(game)) >= 0;
   return ScreenRequest(ranked ? ScreenId::ScoreTable : ScreenId::MainMenu);
 }
 
@@ -54,7 +54,7 @@ void CampaignSession::readSavedGame(Game& game) {
   } else {
     // Nothing playable was kept: a new game, as the new-game screen starts
     // it, but the proof of the levels solved before stays as it is.
-    app().settings().gameInProgress = 0;
+    app().player().settings().gameInProgress = 0;
     startNewGame(game);
   }
 }

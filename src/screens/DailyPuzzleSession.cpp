@@ -23,14 +23,15 @@ std::string DailyPuzzleSession::resultName() const {
 }
 
 std::optional<int> DailyPuzzleSession::best() const {
-  const DailyBest* day = app().daily().day(date_);
+  const DailyBest* day = app().player().daily().day(date_);
   if (day == nullptr || !day->solved) return std::nullopt;
   return day->best();
 }
 
 void DailyPuzzleSession::noteSolve(const puzzle::GeneratedPuzzle& made, const SolvedLevel& solve) {
-  if (app().daily().noteSolve(date_, id(), made.level, made.par, solve.moves, solve.hintUsed)) {
-    app().writeDaily();
+  if (app().player().daily().noteSolve(date_, id(), made.level, made.par, solve.moves,
+                                       solve.hintUsed)) {
+    app().player().writeDaily();
   }
 }
 

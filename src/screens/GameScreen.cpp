@@ -33,7 +33,7 @@ void GameScreen::enter() {
   game_.rotation = Rotation{};
   game_.board.levelIndex = 0;
   game_.gameOver = false;
-  if (a.settings().soundOn != 0) {
+  if (a.player().settings().soundOn != 0) {
     rotationSound_ = std::make_unique<WaveSound>();
     if (!rotationSound_->load(a.makePath("Game_Sound\\close.wav"))) rotationSound_.reset();
   }
@@ -117,7 +117,7 @@ void GameScreen::rotate(bool counterClockwise) {
 }
 
 void GameScreen::keyDown(GameKey key) {
-  const int action = findAction(app().settings().keyMap, key);
+  const int action = findAction(app().player().settings().keyMap, key);
   // '#' copies a solved puzzle's result, unless the player gave it an action.
   if (key == kKeyHash && action == kNoAction) {
     command(kCopyResult);

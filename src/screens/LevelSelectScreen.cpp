@@ -165,7 +165,7 @@ void LevelSelectScreen::drawDetails() {
 
 int LevelSelectScreen::firstUnsolvedLevel() const {
   for (int level = 0; level < kLevelCount; ++level) {
-    const PersonalRecord& record = app().records().level(level);
+    const PersonalRecord& record = app().player().records().level(level);
     if (record.reached && !record.solved) return level;
   }
   return 0;

@@ -12,14 +12,15 @@ GameStatus LevelSession::settleLevel(Game& game, bool& solvedLevel) {
   const SolvedLevel& solved = game.lastSolved;
   solvedLevel = status != GameStatus::Playing && solved.levelIndex >= 0 &&
                 solved.levelIndex <= kLastLevelIndex;
-  if (solvedLevel && app_.records().noteSolve(solved.levelIndex, solved.moves, solved.hintUsed)) {
-    app_.writeRecords();
+  if (solvedLevel &&
+      app_.player().records().noteSolve(solved.levelIndex, solved.moves, solved.hintUsed)) {
+    app_.player().writeRecords();
   }
   return status;
 }
 
 void LevelSession::markReached(const Game& game) {
-  if (app_.records().markReached(game.board.levelIndex)) app_.writeRecords();
+  if (app_.player().records().markReached(game.board.levelIndex)) app_.player().writeRecords();
 }
 
 std::string LevelSession::statusText(const Game& game, GameStatus status) const {
@@ -36,7 +37,7 @@ std::string LevelSession::playLine(const Game& game, GameStatus status) const {
   line += levelWords();
   line += std::to_string(level + 1) + (complete ? " - solved in " : " - ") + std::to_string(moves) +
           (moves == 1 ? " move" : " moves") + " - par " + std::to_string(levelPar(level));
-  const PersonalRecord& record = app_.records().level(level);
+  const PersonalRecord& record = app_.player().records().level(level);
   if (record.solved) line += " - best " + std::to_string(record.best());
   return line;
 }

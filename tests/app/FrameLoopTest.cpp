@@ -18,8 +18,8 @@ using Log = std::vector<std::string>;
 TEST_F(ShellTest, CloseMessageEndsTheLoopAndSettingsAreWrittenAtExit) {
   start();
   runFrames(2);
-  app_->settings().soundOn = 1;
-  app_->settings().reserved = 0x5A;
+  app_->player().settings().soundOn = 1;
+  app_->player().settings().reserved = 0x5A;
   takeLog();
   platform_.post(Message{platform::kMessageClose, 0, 0});
   EXPECT_TRUE(runFrames(100));

@@ -104,7 +104,7 @@ std::vector<FileCase> fileCases() {
   records.noteSolve(0, levelSolutions()[0], false);
   const Bytes recordBytes = records.encode();
   // Side 5, one marker a clockwise turn of the first ring from its tile.
-  const puzzle::Level puzzle{5, {{2, 1, 1}}, {{3, 1, 1}}};
+  const Level puzzle{5, {{2, 1, 1}}, {{3, 1, 1}}};
   DailyBook daily;
   daily.noteSolve("2026-12-07", "5c1p1e-00000", puzzle, 1, "DU>", false);
   daily.noteSolve("2026-12-08", "5c1p1e-22222", puzzle, 1, ">", false);

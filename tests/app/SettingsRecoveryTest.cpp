@@ -110,8 +110,8 @@ TEST_F(ShellTest, DamagedAndUnreadableSettingsAreNeverLostInSilence) {
     folders_ = Folders(folder_.path(), data.path());
     CapturedStderr errors;
     start();
-    EXPECT_EQ(app_->settings().soundOn, c.soundOn);
-    EXPECT_EQ(app_->settings().keyMap, c.keyMap);
+    EXPECT_EQ(app_->player().settings().soundOn, c.soundOn);
+    EXPECT_EQ(app_->player().settings().keyMap, c.keyMap);
     app_.reset();
     // The shell has no art: its font is missing too. Count what concerns the settings.
     const std::string said = errors.take();

@@ -99,12 +99,12 @@ class ProvenScoresTest : public ShellTest {
     EXPECT_TRUE(client_.start(listener_, provenSubmission(app_->player()), extras));
     const std::vector<ExchangeStatus> reports = listener_.waitForEnd();
     client_.stop();
-    applyReceived(client_, app_->scores());
+    applyReceived(client_, app_->player().scores());
     return reports.empty() ? ExchangeStatus::Idle : reports.back();
   }
 
   void highlight(const char* name, int32_t score) {
-    ScoreTable& table = app_->scores();
+    ScoreTable& table = app_->player().scores();
     table.setEntryName(0, name);
     table.entries[0].score = score;
     table.setHighlighted(0);
@@ -140,7 +140,7 @@ TEST_F(ProvenScoresTest, AnHonestGameIsAcceptedAndAnUnprovenOneRefused) {
   extras.fetchWorldRecords = true;
   EXPECT_EQ(exchange(extras), ExchangeStatus::Complete);
   EXPECT_EQ(refusals_.size(), 2u);
-  const ScoreTable& table = app_->scores();
+  const ScoreTable& table = app_->player().scores();
   EXPECT_STREQ(table.entries[0].name.data(), "ANNA");
   EXPECT_EQ(table.entries[0].score, 2);
   EXPECT_EQ(table.entries[1].score, 0) << "nothing else was taken";

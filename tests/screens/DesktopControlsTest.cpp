@@ -36,7 +36,7 @@ class DesktopControlsTest : public FrontEndTest {
     app_.reset();
     start(d.w, d.h);
     runFrames(1);
-    app_->scores().setHighlighted(highlighted);
+    app_->player().scores().setHighlighted(highlighted);
     if (id != ScreenId::Intro) {
       app_->requestScreen(id);
       runFrames(12);
@@ -195,7 +195,7 @@ TEST_F(DesktopControlsTest, AnAwaitedKeyTakesEscapeAsBackAndEnterAsAction) {
   pressKey(kKeyRightSoft);
   pressCode(kVkEnter);
   EXPECT_EQ(nextScreen(), kNoScreen);
-  const KeyMap& map = app_->settings().keyMap;
+  const KeyMap& map = app_->player().settings().keyMap;
   EXPECT_EQ(map[kActionMoveUp], kKeyBack);
   EXPECT_EQ(map[kActionMoveDown], kKeyAction);
   EXPECT_EQ(map[kActionRotateLeft], kKeyNone) << "Action was taken from it";
@@ -244,9 +244,9 @@ TEST_F(DesktopControlsTest, ACaptionTapPressesTheSoftKeyOfItsHalf) {
     }
     EXPECT_NE(online->status(), ExchangeStatus::Idle);
     show(ScreenId::Options, d);
-    const uint8_t sound = app_->settings().soundOn;
+    const uint8_t sound = app_->player().settings().soundOn;
     tap(d.w - 1, d.h - 1);
-    EXPECT_NE(app_->settings().soundOn, sound);
+    EXPECT_NE(app_->player().settings().soundOn, sound);
     EXPECT_EQ(nextScreen(), kNoScreen);
   }
 }
@@ -266,15 +266,15 @@ TEST_F(DesktopControlsTest, LettersTypeIntoTheName) {
   EXPECT_EQ(nextScreen(), kNoScreen);
   pressCode(kVkEnter);
   EXPECT_EQ(nextScreen(), 2);
-  EXPECT_STREQ(app_->scores().entries[4].name.data(), "BOAUEU");
+  EXPECT_STREQ(app_->player().scores().entries[4].name.data(), "BOAUEU");
 
   // Without a row being named, letters do nothing.
   show(ScreenId::ScoreTable);
-  const ScoreTable before = app_->scores();
+  const ScoreTable before = app_->player().scores();
   for (char letter : {'A', 'Q', 'Y'}) pressCode(letterKey(letter));
   EXPECT_EQ(nextScreen(), kNoScreen);
   for (int row = 0; row < ScoreTable::kEntries; ++row) {
-    EXPECT_STREQ(app_->scores().entries[row].name.data(), before.entries[row].name.data());
+    EXPECT_STREQ(app_->player().scores().entries[row].name.data(), before.entries[row].name.data());
   }
 }
 
@@ -292,7 +292,7 @@ TEST_F(DesktopControlsTest, TheLevelsButtonOnlyOpensTheLevelSelect) {
   pressCode(letterKey('O'));
   EXPECT_EQ(nextScreen(), kNoScreen);
   pressCode(kVkEnter);
-  EXPECT_STREQ(app_->scores().entries[4].name.data(), "BO");
+  EXPECT_STREQ(app_->player().scores().entries[4].name.data(), "BO");
 
   for (ScreenId id : {ScreenId::Help, ScreenId::NewGame, ScreenId::LevelSelect}) {
     SCOPED_TRACE(static_cast<int>(id));

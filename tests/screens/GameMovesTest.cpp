@@ -106,7 +106,7 @@ TEST_F(GameMovesTest, PracticeNeverTouchesTheSavedGameAndReturnsToTheLevelSelect
   quitGame();
   const std::vector<uint8_t> saved = readSave();
   ASSERT_FALSE(saved.empty());
-  const uint8_t inProgress = app_->settings().gameInProgress;
+  const uint8_t inProgress = app_->player().settings().gameInProgress;
 
   app_->requestScreen(ScreenId::LevelSelect);
   runFrames(12);
@@ -118,7 +118,7 @@ TEST_F(GameMovesTest, PracticeNeverTouchesTheSavedGameAndReturnsToTheLevelSelect
   ASSERT_EQ(created_.back(), static_cast<int>(ScreenId::LevelSelect));
   EXPECT_EQ(dynamic_cast<LevelSelectScreen*>(app_->currentScreen())->selected(), 1);
   EXPECT_EQ(readSave(), saved);
-  EXPECT_EQ(app_->settings().gameInProgress, inProgress);
+  EXPECT_EQ(app_->player().settings().gameInProgress, inProgress);
   EXPECT_EQ(storedRecords().level(0).moves, levelSolutions()[0]);
   // An unreached level does not open.
   press(kKeyDown);

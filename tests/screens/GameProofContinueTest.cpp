@@ -69,7 +69,7 @@ TEST_F(GameProofContinueTest, ALevelLeftHalfWayIsStillProvenWhenContinued) {
   ASSERT_EQ(proof.proof().levels.size(), 2u);
   EXPECT_TRUE(proof.levelInProgress().empty());
   EXPECT_FALSE(checkProof(proof.proof())) << "every level replays";
-  EXPECT_TRUE(app_->records().level(1).solved) << "a continued level sets a record too";
+  EXPECT_TRUE(app_->player().records().level(1).solved) << "a continued level sets a record too";
 }
 
 TEST_F(GameProofContinueTest, MovesThatDoNotGiveTheSavedBoardLeaveTheLevelUnproven) {
@@ -84,7 +84,7 @@ TEST_F(GameProofContinueTest, MovesThatDoNotGiveTheSavedBoardLeaveTheLevelUnprov
   finishLevelTwo(cursor, kHalf);
   EXPECT_NE(errors.take().find("the solve of level 2 cannot be kept as proof"), std::string::npos);
   EXPECT_EQ(storedProof().proof().levels.size(), 1u);
-  EXPECT_FALSE(app_->records().level(1).solved);
+  EXPECT_FALSE(app_->player().records().level(1).solved);
   press(kKeyHash);
   EXPECT_EQ(screen().statusText(), "Level 3 or 72") << "the game plays on";
 }
@@ -102,8 +102,8 @@ TEST_F(GameProofContinueTest, AHintedLevelStaysHintedWhenContinued) {
   openGame(ScreenId::ContinueGame);
   playKeys(levelSolutions()[0]);
   ASSERT_EQ(screen().statusText(), "Level Complete");
-  EXPECT_TRUE(app_->records().level(0).hinted);
-  EXPECT_FALSE(app_->records().level(0).solved);
+  EXPECT_TRUE(app_->player().records().level(0).hinted);
+  EXPECT_FALSE(app_->player().records().level(0).solved);
   EXPECT_EQ(storedProof().proof().levels.size(), 1u) << "a hinted level is proven all the same";
 }
 

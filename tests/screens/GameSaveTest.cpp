@@ -106,14 +106,14 @@ TEST_F(GameSaveTest, AnUnusableSaveStartsLevelOne) {
                  static_cast<std::streamsize>(c.bytes.size()));
     }
     start();
-    app_->settings().gameInProgress = 1;
+    app_->player().settings().gameInProgress = 1;
     openGame(ScreenId::ContinueGame);
     Board levelOne;
     LevelTable::loadLevel(levelOne, 0);
     EXPECT_EQ(game().board.levelIndex, 0);
     EXPECT_EQ(game().board.cells, levelOne.cells);
     EXPECT_EQ(screen().statusText(), "Level 1 or 72");
-    EXPECT_EQ(app_->settings().gameInProgress, 0);
+    EXPECT_EQ(app_->player().settings().gameInProgress, 0);
     app_.reset();
   }
 }
@@ -137,7 +137,7 @@ TEST_F(GameSaveTest, AFinishedGameContinuesToGameOver) {
   EXPECT_FALSE(game().rotation.rotating);
   EXPECT_EQ(game().board.cells, finished.cells);
   EXPECT_EQ(screen().statusText(), "Game Over");
-  EXPECT_EQ(app_->settings().gameInProgress, 0);
+  EXPECT_EQ(app_->player().settings().gameInProgress, 0);
   quitGame();
   const auto saved = decodeSavedGame(readSave());
   ASSERT_TRUE(saved.has_value());
@@ -159,9 +159,9 @@ TEST_F(GameSaveTest, AScoreIsRecordedOnceHoweverOftenTheGameIsLeft) {
   runFrames(12);
   ASSERT_EQ(created_, std::vector<int>{static_cast<int>(ScreenId::ScoreTable)});
   int rows = 0;
-  for (const ScoreEntry& entry : app_->scores().entries) rows += entry.score == 1 ? 1 : 0;
+  for (const ScoreEntry& entry : app_->player().scores().entries) rows += entry.score == 1 ? 1 : 0;
   EXPECT_EQ(rows, 1);
-  EXPECT_EQ(app_->scores().getHighlighted(), 0);
+  EXPECT_EQ(app_->player().scores().getHighlighted(), 0);
 }
 
 // Every level through the real key handling, from a new game, leaving and
@@ -175,20 +175,20 @@ TEST_F(GameSaveTest, PlaysEveryLevelWithItsRecordedSolution) {
     SCOPED_TRACE("level " + std::to_string(i + 1));
     if (i == halfWay) {
       quitGame(ScreenId::ScoreTable);  // the levels solved so far earn the top row
-      EXPECT_EQ(app_->scores().entries[0].score, static_cast<int32_t>(halfWay));
-      EXPECT_EQ(app_->scores().getHighlighted(), 0);
+      EXPECT_EQ(app_->player().scores().entries[0].score, static_cast<int32_t>(halfWay));
+      EXPECT_EQ(app_->player().scores().getHighlighted(), 0);
       openGame(ScreenId::ContinueGame);
     }
     ASSERT_EQ(screen().statusText(), "Level " + std::to_string(i + 1) + " or 72");
     playKeys(solutions[i]);
-    EXPECT_EQ(app_->settings().gameInProgress, i + 1 == kLevelCount ? 0 : 1);
+    EXPECT_EQ(app_->player().settings().gameInProgress, i + 1 == kLevelCount ? 0 : 1);
     ASSERT_EQ(screen().statusText(), i + 1 == kLevelCount ? "Game Over" : "Level Complete");
     press(kKeyHash);  // any key shows the next level
   }
   if (levels.size() == static_cast<size_t>(kLevelCount)) {
     EXPECT_EQ(screen().statusText(), "Game Over");
     quitGame(ScreenId::ScoreTable);
-    EXPECT_EQ(app_->scores().entries[0].score, kLevelCount);
+    EXPECT_EQ(app_->player().scores().entries[0].score, kLevelCount);
     const auto saved = decodeSavedGame(readSave());
     ASSERT_TRUE(saved.has_value());
     EXPECT_GT(saved->levelIndex, kLastLevelIndex);

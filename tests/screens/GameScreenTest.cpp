@@ -105,7 +105,7 @@ TEST_F(GameScreenTest, EachPenTargetActsOnBothDisplays) {
       case RotateRight:
         EXPECT_TRUE(game().rotation.rotating);
         EXPECT_EQ(game().rotation.counterClockwise, c.what == RotateLeft);
-        EXPECT_EQ(app_->settings().gameInProgress, 1);
+        EXPECT_EQ(app_->player().settings().gameInProgress, 1);
         break;
       case Restart:
         EXPECT_EQ(game().board.cursorY, 3) << "the level set up afresh";
@@ -155,7 +155,7 @@ TEST_F(GameScreenTest, DragsMoveTheCursorOneCellPerEvent) {
 
 TEST_F(GameScreenTest, KeysActThroughTheKeyMapAndEveryKeyRedraws) {
   openGame(ScreenId::NewGame);
-  app_->settings().keyMap[kActionMoveRight] = kKeyDigit6;
+  app_->player().settings().keyMap[kActionMoveRight] = kKeyDigit6;
   const Board before = game().board;
   for (GameKey key : {kKeyRight, kKeyRightSoft, kKeyHash}) {
     SCOPED_TRACE(static_cast<int>(key));
@@ -173,16 +173,16 @@ TEST_F(GameScreenTest, RotationSoundOnChannelOneOnlyWithSoundOn) {
   for (uint8_t soundOn : {0, 1}) {
     SCOPED_TRACE(static_cast<int>(soundOn));
     start();
-    app_->settings().soundOn = soundOn;
+    app_->player().settings().soundOn = soundOn;
     runFrames(1);
     openGame(ScreenId::NewGame);
     app_->keyDown(kKeyAction);
     const WaveSound* playing = app_->mixer().channelSound(1);
     EXPECT_EQ(playing != nullptr, soundOn != 0);
-    app_->settings().gameInProgress = 0;
+    app_->player().settings().gameInProgress = 0;
     app_->keyDown(kKeyBack);  // refused while the first one runs, yet it counts as play
     EXPECT_TRUE(game().rotation.counterClockwise);
-    EXPECT_EQ(app_->settings().gameInProgress, 1);
+    EXPECT_EQ(app_->player().settings().gameInProgress, 1);
     EXPECT_EQ(app_->mixer().channelSound(1), playing);
     app_.reset();
   }
@@ -244,7 +244,7 @@ TEST_F(GameScreenTest, WithoutBoardPicturesOnlyTheStatusShowsAndNothingIsPlayed)
     app_->penMove(200, 200);
     runFrames(20);
     EXPECT_FALSE(game().board.isSetUp());
-    EXPECT_EQ(app_->settings().gameInProgress, 0);
+    EXPECT_EQ(app_->player().settings().gameInProgress, 0);
     quitGame();
     EXPECT_EQ(readSave(), before) << "the kept game is not replaced";
   }

@@ -39,7 +39,7 @@ class OnlineScoreScreenTest : public ProgramScreensTest {
   OnlineScoreScreen& open(int32_t highlighted = -1) {
     start();
     runFrames(1);
-    app_->scores().setHighlighted(highlighted);
+    app_->player().scores().setHighlighted(highlighted);
     app_->requestScreen(ScreenId::OnlineScores);
     runFrames(40);  // the switch and the items sliding in
     return screen();
@@ -111,14 +111,14 @@ TEST_F(OnlineScoreScreenTest, TheIdleTextFollowsTheHighlight) {
 
 TEST_F(OnlineScoreScreenTest, ASubmissionCompletesAndItsTableIsTaken) {
   open(4);
-  app_->scores().entries[4].score = 100;
-  app_->scores().setEntryName(4, "KIM");
+  app_->player().scores().entries[4].score = 100;
+  app_->player().scores().setEntryName(4, "KIM");
   app_->keyDown(kKeyRightSoft);
   ASSERT_TRUE(waitForStatus(ExchangeStatus::Complete));
   EXPECT_EQ(screen().statusText(), "Complete.");
   runFrames(2);
   EXPECT_EQ(rightCaption(), "CONNECT");
-  const ScoreTable& table = app_->scores();
+  const ScoreTable& table = app_->player().scores();
   EXPECT_EQ(std::string(table.entries[0].name.data()), "NET10");
   EXPECT_EQ(table.entries[9].score, 1);
   EXPECT_EQ(table.getHighlighted(), -1);
@@ -152,12 +152,12 @@ TEST_F(OnlineScoreScreenTest, StopCancelsAndReturnsToIdle) {
   runFrames(3);
   EXPECT_EQ(screen().status(), ExchangeStatus::Idle) << "the stopped worker reports nothing";
   EXPECT_EQ(rightCaption(), "CONNECT");
-  EXPECT_EQ(app_->scores().entries[0].score, 0);
+  EXPECT_EQ(app_->player().scores().entries[0].score, 0);
 
   app_->keyDown(kKeyRightSoft);  // CONNECT again
   ASSERT_TRUE(waitForStatus(ExchangeStatus::Complete));
   runFrames(1);  // the frame after the report takes the table
-  EXPECT_EQ(app_->scores().entries[0].score, 10);
+  EXPECT_EQ(app_->player().scores().entries[0].score, 10);
   EXPECT_EQ(platform_.headlessNetwork().dataConnectionsOpened(), 1) << "reused";
 }
 
@@ -173,7 +173,7 @@ TEST_F(OnlineScoreScreenTest, LeavingDuringAnExchangeEndsItAndKeepsTheTable) {
   runFrames(12);
   EXPECT_LT(std::chrono::steady_clock::now() - begin, 5s) << "cancelled, not timed out";
   EXPECT_EQ(created_, std::vector<int>{static_cast<int>(ScreenId::ScoreTable)});
-  EXPECT_EQ(app_->scores().entries[0].score, 0);
+  EXPECT_EQ(app_->player().scores().entries[0].score, 0);
 }
 
 // The row goes with the proof of its score from "proof.dat"; a refusal shows
@@ -183,8 +183,8 @@ TEST_F(OnlineScoreScreenTest, TheRowCarriesItsProofAndARefusalIsToldBesideThePic
   GameProofFile proof(app_->player());
   proof.clear();
   proof.levelSolved(0, levelSolutions()[0]);
-  app_->scores().entries[4].score = 1;
-  app_->scores().setEntryName(4, "KIM");
+  app_->player().scores().entries[4].score = 1;
+  app_->player().scores().setEntryName(4, "KIM");
   server_.answer(403, "the moves of level 1 do not solve it\n");
   CapturedStderr errors;
   app_->keyDown(kKeyRightSoft);
@@ -194,10 +194,10 @@ TEST_F(OnlineScoreScreenTest, TheRowCarriesItsProofAndARefusalIsToldBesideThePic
   EXPECT_EQ(screen().statusText(), "An error occured. Please try later.");
   ASSERT_GE(server_.requests().size(), 1u);
   EXPECT_EQ(server_.requests()[0].body, "proof=" + std::string(levelSolutions()[0]));
-  EXPECT_EQ(app_->scores().getHighlighted(), 4) << "kept for another try";
+  EXPECT_EQ(app_->player().scores().getHighlighted(), 4) << "kept for another try";
 
   // A score the proof does not reach goes without it, as the phone's did.
-  app_->scores().entries[4].score = 2;
+  app_->player().scores().entries[4].score = 2;
   waitForRequests(2);
   const size_t before = server_.requests().size();
   app_->keyDown(kKeyRightSoft);
@@ -228,12 +228,12 @@ TEST_F(OnlineScoreScreenTest, AFailureShowsItsTextAndThenStandsStill) {
 TEST_F(OnlineScoreScreenTest, UnsentRecordsFollowTheRequestAndSettledOnesStaySent) {
   open();
   const std::string one(levelSolutions()[0]), two(levelSolutions()[1]), three(levelSolutions()[2]);
-  RecordBook& records = app_->records();
+  RecordBook& records = app_->player().records();
   records.noteSolve(0, "<>" + one, false);
   records.noteSolve(1, two, false);
   records.noteSolve(2, three, false);
   records.noteSolve(3, std::string(levelSolutions()[3]), true);  // hinted: no record
-  app_->scores().setEntryName(-1, "KIM");                        // the initials typed last
+  app_->player().scores().setEntryName(-1, "KIM");               // the initials typed last
   server_.answerRecords("POST /records/brambletop/1", 200, "9 KIM\n");
   server_.answerRecords("POST /records/brambletop/2", 403, "the moves do not solve level 2\n");
   server_.answerRecords("POST /records/brambletop/3", 503, "the score table cannot be reached\n");
@@ -288,9 +288,10 @@ TEST_F(OnlineScoreScreenTest, TheDailyBestGoesUnderItsIdUntilTheServerSettlesIt)
   open();
   // Side 5, one marker a clockwise turn of the first ring from its tile.
   const Level puzzle{5, {{2, 1, 1}}, {{3, 1, 1}}};
-  ASSERT_TRUE(app_->daily().noteSolve("2026-12-10", "5c1p1e-00000", puzzle, 1, ">", false));
-  app_->records().noteSolve(0, std::string(levelSolutions()[0]), false);
-  app_->scores().setEntryName(-1, "KIM");
+  ASSERT_TRUE(
+      app_->player().daily().noteSolve("2026-12-10", "5c1p1e-00000", puzzle, 1, ">", false));
+  app_->player().records().noteSolve(0, std::string(levelSolutions()[0]), false);
+  app_->player().scores().setEntryName(-1, "KIM");
   server_.answerRecords("POST /records/brambletop/5c1p1e-00000", 503, "busy\n");
   server_.answerRecords("POST /records/brambletop/1", 200, "9 KIM\n");
   server_.answerRecords("GET /records/brambletop", 200, "");
@@ -299,7 +300,7 @@ TEST_F(OnlineScoreScreenTest, TheDailyBestGoesUnderItsIdUntilTheServerSettlesIt)
             (std::vector<std::string>{"POST /records/brambletop/5c1p1e-00000",
                                       "POST /records/brambletop/1", "GET /records/brambletop"}));
   EXPECT_EQ(server_.requests()[1].body, "name=KIM&moves=>");
-  EXPECT_EQ(app_->daily().unsent().size(), 1u) << "no settling answer";
+  EXPECT_EQ(app_->player().daily().unsent().size(), 1u) << "no settling answer";
 
   server_.answerRecords("POST /records/brambletop/5c1p1e-00000", 200, "1 KIM\n");
   const size_t before = server_.requests().size();
@@ -316,18 +317,18 @@ TEST_F(OnlineScoreScreenTest, TheDailyBestGoesUnderItsIdUntilTheServerSettlesIt)
 // are fetched all the same, even when the exchange's own request fails.
 TEST_F(OnlineScoreScreenTest, RecordsWaitForANameTheServerKeeps) {
   open();
-  app_->records().noteSolve(0, std::string(levelSolutions()[0]), false);
+  app_->player().records().noteSolve(0, std::string(levelSolutions()[0]), false);
   server_.answerRecords("GET /records/brambletop", 200, "1 9 ANN\n");
   server_.answer(503, "down\n");
   CapturedStderr errors;
   for (const char* initials : {"", "K.M"}) {
     SCOPED_TRACE(initials);
-    app_->scores().setEntryName(-1, initials);
+    app_->player().scores().setEntryName(-1, initials);
     const size_t before = server_.requests().size();
     exchange(ExchangeStatus::Failed);
     EXPECT_EQ(screen().statusText(), "An error occured. Please try later.");
     EXPECT_EQ(requestsFrom(before + 1), std::vector<std::string>{"GET /records/brambletop"});
-    EXPECT_FALSE(app_->records().level(0).sent);
+    EXPECT_FALSE(app_->player().records().level(0).sent);
   }
   const WorldBests world = storedWorldBests();
   ASSERT_NE(world.level(0), nullptr);

@@ -117,8 +117,8 @@ TEST_F(OptionsTest, ChangingSoundAndKeys) {
       give(input);
       runFrames(1);
     }
-    EXPECT_EQ(app_->settings().keyMap, c.map);
-    EXPECT_EQ(app_->settings().soundOn, c.soundOn);
+    EXPECT_EQ(app_->player().settings().keyMap, c.map);
+    EXPECT_EQ(app_->player().settings().soundOn, c.soundOn);
     EXPECT_EQ(nextScreen(), kNoScreen) << "the screen stays";
   }
 }

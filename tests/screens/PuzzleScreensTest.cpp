@@ -91,7 +91,7 @@ class PuzzleScreensTest : public GameTest {
   void expectTheGameUntouched() {
     EXPECT_FALSE(std::filesystem::exists(savePath()));
     EXPECT_FALSE(std::filesystem::exists(folder_.file(kRecordsFile)));
-    EXPECT_EQ(app_->settings().gameInProgress, 0);
+    EXPECT_EQ(app_->player().settings().gameInProgress, 0);
   }
 };
 
@@ -234,7 +234,7 @@ TEST_F(PuzzleScreensTest, TheDailyPuzzleKeepsItsBestAndItsResultCanBeCopied) {
   EXPECT_EQ(platform_.shareText(), "");
   playKeys("DU" + made.solution);
   ASSERT_TRUE(game().gameOver);
-  EXPECT_EQ(app_->daily().day("2026-12-07")->moves, made.solution);
+  EXPECT_EQ(app_->player().daily().day("2026-12-07")->moves, made.solution);
   quitGame(ScreenId::LevelSelect);
   EXPECT_EQ(levelSelect().selected(), PuzzleEntries::kDaily);
   EXPECT_EQ(
@@ -287,7 +287,7 @@ TEST_F(PuzzleScreensTest, AnIdHandedOverByALaterStartOpensItsPuzzle) {
   runFrames(12);
   EXPECT_EQ(dayPlayed(), "2026-12-07");
 
-  app_->scores().setHighlighted(0);
+  app_->player().scores().setHighlighted(0);
   app_->requestScreen(ScreenId::ScoreTable);
   runFrames(12);
   platform_.handOver("5c2p2e-00001");

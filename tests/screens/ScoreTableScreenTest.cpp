@@ -23,8 +23,8 @@ class ScoreTableScreenTest : public ProgramScreensTest {
                               int width = 240) {
     start(width, width == 176 ? 220 : 320);
     runFrames(1);
-    app_->scores().setEntryName(-1, lastInitials);
-    app_->scores().setHighlighted(highlighted);
+    app_->player().scores().setEntryName(-1, lastInitials);
+    app_->player().scores().setHighlighted(highlighted);
     app_->requestScreen(ScreenId::ScoreTable);
     runFrames(2);
     return *static_cast<ScoreTableScreen*>(app_->currentScreen());
@@ -42,7 +42,7 @@ class ScoreTableScreenTest : public ProgramScreensTest {
     return created_.empty() ? -1 : created_.front();
   }
 
-  std::string name(int row) { return app_->scores().entries[row].name.data(); }
+  std::string name(int row) { return app_->player().scores().entries[row].name.data(); }
   uint16_t pixel(int x, int y) { return app_->frameBuffer().pixel(x, y); }
   uintmax_t fileSize() {
     std::error_code error;
@@ -124,7 +124,7 @@ TEST_F(ScoreTableScreenTest, EitherSoftKeyStoresTheName) {
           leaveWith(softKey),
           static_cast<int>(softKey == kKeyLeftSoft ? ScreenId::MainMenu : ScreenId::OnlineScores));
       EXPECT_EQ(name(5), c.stored);
-      EXPECT_EQ(std::string(app_->scores().lastInitials.data()), c.stored);
+      EXPECT_EQ(std::string(app_->player().scores().lastInitials.data()), c.stored);
       EXPECT_EQ(fileSize(), 216u);
       app_.reset();
       std::filesystem::remove(folder_.file("highscores.dat"));
