@@ -5,6 +5,7 @@
 
 #include "app/PlayerData.h"
 #include "app/WorldBests.h"
+#include "game/LevelPar.h"
 #include "net/RecordsReply.h"
 
 namespace bt {
@@ -16,6 +17,14 @@ const DailyBest* dayOf(const DailyBook& book, std::string_view id) {
   const auto found =
       std::find_if(days.begin(), days.end(), [&](const DailyBest& day) { return day.id == id; });
   return found == days.end() ? nullptr : &*found;
+}
+
+// A level's best the server could hold: a level of the game, in no fewer
+// moves than the level's proven par.
+bool couldBeTrue(const WorldRecord& world) {
+  const int levelIndex = world.level - 1;
+  if (levelIndex < 0 || levelIndex >= kLevelCount) return false;
+  return !levelParProven(levelIndex) || world.best.moves >= levelPar(levelIndex);
 }
 
 }  // namespace
@@ -54,10 +63,15 @@ void takeRecordsOutcome(PlayerData& player, const ExchangeExtras& sent,
   if (dailySettled) player.writeDaily();
   if (!outcome.worldRecords) return;
   WorldBests bests;
+  bool any = false;
   for (const WorldRecord& world : *outcome.worldRecords) {
+    if (!couldBeTrue(world)) continue;
     bests.set(world.level - 1, {world.best.moves, world.best.name});
+    any = true;
   }
-  player.replaceWorldBests(std::move(bests));
+  // A reply with nothing true in it says nothing of the world: the bests
+  // fetched before stay.
+  if (any) player.replaceWorldBests(std::move(bests));
 }
 
 }  // namespace bt

@@ -19,6 +19,9 @@ class PlayerData;
 ExchangeExtras recordExtras(const PlayerData& player);
 // Takes the outcome of an exchange that sent `sent`: the levels' records
 // settled are marked in "records.dat", the daily puzzles' in "daily.dat".
+// The world's bests fetched replace "worldbests.dat", but only those that
+// could be true (a level of the game, no fewer moves than its proven par);
+// a reply without one leaves the file as it was.
 void takeRecordsOutcome(PlayerData& player, const ExchangeExtras& sent,
                         const ExtrasOutcome& outcome);
 
