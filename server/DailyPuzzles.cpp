@@ -12,6 +12,15 @@ puzzle::CivilDate utcDate(std::chrono::system_clock::time_point moment) {
   return puzzle::dateOfDay(static_cast<long>(days.time_since_epoch().count()));
 }
 
+bool canBeToday(const puzzle::CivilDate& date) {
+  return date.year >= kFirstTodayYear && date.year <= kLastTodayYear;
+}
+
+std::chrono::system_clock::time_point noonOf(const puzzle::CivilDate& date) {
+  return std::chrono::sys_days(std::chrono::days(puzzle::daysSinceEpoch(date))) +
+         std::chrono::hours(12);
+}
+
 DailyPuzzles::DailyPuzzles(Clock clock) : clock_(std::move(clock)) {
   if (!clock_) clock_ = [] { return std::chrono::system_clock::now(); };
 }

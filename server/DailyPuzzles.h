@@ -72,4 +72,13 @@ class DailyPuzzles {
 // The date of a moment, UTC.
 puzzle::CivilDate utcDate(std::chrono::system_clock::time_point moment);
 
+// The years a date the server takes as today may fall in: those its clock
+// holds (nanoseconds either side of 1970 in 64 bits reach from 1677 to
+// 2262), with a month to spare at both ends for the days around today.
+inline constexpr int kFirstTodayYear = 1678;
+inline constexpr int kLastTodayYear = 2261;
+bool canBeToday(const puzzle::CivilDate& date);
+// Noon (UTC) of a date that canBeToday.
+std::chrono::system_clock::time_point noonOf(const puzzle::CivilDate& date);
+
 }  // namespace bt::scored

@@ -13,6 +13,7 @@
 #include "AcceptEncoding.h"
 #include "ClientAddress.h"
 #include "CommitQueue.h"
+#include "DailyPuzzles.h"
 #include "EntityTag.h"
 #include "HttpDate.h"
 #include "LogSink.h"
@@ -311,6 +312,30 @@ TEST(ServerOptions, DefaultsAndValues) {
   for (const char* bad : {"2026-02-30", "today", ""}) {
     SCOPED_TRACE(bad);
     EXPECT_TRUE(std::holds_alternative<OptionsError>(parseServerOptions({"--today", bad})));
+  }
+}
+
+// A date the server's clock cannot hold is a mistake on the command line,
+// not a list of other days: 0000-01-01 once listed days of 1753.
+TEST(ServerOptions, TodayStaysWithinTheYearsTheClockHolds) {
+  for (const char* outside : {"0000-01-01", "1677-12-31", "2262-01-01", "9999-12-31"}) {
+    SCOPED_TRACE(outside);
+    const auto parsed = parseServerOptions({"--today", outside});
+    ASSERT_TRUE(std::holds_alternative<OptionsError>(parsed));
+    EXPECT_EQ(std::get<OptionsError>(parsed).message,
+              "--today needs a date YYYY-MM-DD from 1678-01-01 to 2261-12-31, not " +
+                  std::string(outside));
+  }
+  for (const char* inside : {"1678-01-01", "1970-01-01", "2261-12-31"}) {
+    SCOPED_TRACE(inside);
+    const auto parsed = parseServerOptions({"--today", inside});
+    ASSERT_TRUE(std::holds_alternative<ServerOptions>(parsed));
+    const puzzle::CivilDate today = *std::get<ServerOptions>(parsed).today;
+    const DailyPuzzles puzzles([noon = noonOf(today)] { return noon; });
+    const std::vector<DailyPuzzles::Day> days = puzzles.recentDays();
+    EXPECT_EQ(puzzle::formatDate(days.front().date), inside);
+    EXPECT_EQ(puzzle::daysSinceEpoch(days.back().date),
+              puzzle::daysSinceEpoch(today) - (kDailyDays - 1));
   }
 }
 
