@@ -40,6 +40,15 @@ bool DailyPuzzles::isRecent(std::string_view id) const {
   return std::any_of(days.begin(), days.end(), [id](const Day& day) { return day.id == id; });
 }
 
+std::optional<puzzle::CivilDate> DailyPuzzles::comingDay(std::string_view id) const {
+  const long today = puzzle::daysSinceEpoch(utcDate(clock_()));
+  for (long day = today + 1; day <= today + kDailyDaysAhead; ++day) {
+    const puzzle::CivilDate date = puzzle::dateOfDay(day);
+    if (puzzle::dailyPuzzleId(date) == id) return date;
+  }
+  return std::nullopt;
+}
+
 std::shared_ptr<const DailyPuzzles::Puzzle> DailyPuzzles::puzzle(const std::string& id) {
   if (!isRecent(id)) return nullptr;
   if (auto found = cached(id)) return found;

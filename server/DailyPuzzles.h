@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,10 @@
 namespace bt::scored {
 
 inline constexpr int kDailyDays = 30;
+// A record of a day after the server's today comes from a player whose clock
+// runs ahead of the server's (or the server's behind): it is "not yet", not
+// refused for good, for the days up to this many ahead.
+inline constexpr int kDailyDaysAhead = 30;
 
 class DailyPuzzles {
  public:
@@ -38,6 +43,8 @@ class DailyPuzzles {
   std::vector<Day> recentDays() const;
   // Whether the id is the puzzle of one of those days.
   bool isRecent(std::string_view id) const;
+  // The day after today, up to kDailyDaysAhead, whose puzzle the id is.
+  std::optional<puzzle::CivilDate> comingDay(std::string_view id) const;
 
   struct Puzzle {
     puzzle::Level level;

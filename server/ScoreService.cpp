@@ -6,6 +6,7 @@
 #include "LogSink.h"
 #include "RecordsText.h"
 #include "ScoreTableText.h"
+#include "net/protocol/RecordsProtocol.h"
 #include "net/protocol/ScoreCheck.h"
 #include "query/ScoreQuery.h"
 #include "query/SubmissionBody.h"
@@ -172,6 +173,15 @@ std::optional<ScoreReply> ScoreService::refuseRecord(const RecordsPath& path,
   // Made once, outside the store's locks; a request waits while it is made.
   const auto puzzle = puzzles_.puzzle(path.puzzle);
   if (!puzzle && !puzzles_.isRecent(path.puzzle)) {
+    // A day to come is taken once it is here; only one gone by is refused
+    // for good.
+    if (const auto day = puzzles_.comingDay(path.puzzle)) {
+      return ScoreReply{kRecordTooEarlyStatus,
+                        path.puzzle + " is the daily puzzle of " + puzzle::formatDate(*day) +
+                            ", after the server's today (" +
+                            puzzle::formatDate(puzzles_.recentDays().front().date) +
+                            "): send it again then\n"};
+    }
     return ScoreReply{403, path.puzzle + " is not the daily puzzle of one of the last " +
                                std::to_string(kDailyDays) + " days\n"};
   }

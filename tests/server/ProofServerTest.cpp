@@ -128,6 +128,12 @@ TEST_P(ProofServerTest, DailyRecordsAreReplayedAndListed) {
   const Answer closed = post(old, "CAT", solution);
   EXPECT_EQ(closed.status, 403);
   EXPECT_EQ(closed.body, old + " is not the daily puzzle of one of the last 30 days\n");
+  const std::string tomorrow = puzzle::dailyPuzzleId(*puzzle::parseDate("2026-12-09"));
+  const Answer early = post(tomorrow, "CAT", solution);
+  EXPECT_EQ(early.status, 425) << "not yet, where 403 would be for good";
+  EXPECT_EQ(early.body, tomorrow +
+                            " is the daily puzzle of 2026-12-09, after the server's today "
+                            "(2026-12-08): send it again then\n");
   EXPECT_EQ(get("/records/brambletop/" + today), "");
 
   EXPECT_EQ(post(today, "BOB", "LR" + solution).status, 200);

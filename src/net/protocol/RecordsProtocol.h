@@ -17,7 +17,7 @@
 //   GET  /records/GAME/ID        puzzle ID's ten best, as a level's
 //   POST /records/GAME/ID        a record of puzzle ID, as of a level; taken
 //                                only for the daily puzzles of the last 30
-//                                days
+//                                days, "not yet" for those of days to come
 //
 // COUNT is the number of moves (keys), LEVEL and N count from 1, DATE is
 // YYYY-MM-DD and ID a puzzle's id as game/PuzzleId.h writes it.
@@ -30,5 +30,10 @@ inline constexpr std::string_view kProofBodyField = "proof=";
 inline constexpr std::string_view kPlainScoreBody = "OK";
 inline constexpr std::string_view kRecordsPathPrefix = "/records/";
 inline constexpr std::string_view kDailyRecordsSegment = "daily";
+
+// The answer to a record of a daily puzzle whose day has not come yet by the
+// server's date (425 Too Early): keep it and send it again later. A day
+// gone by, like moves that do not solve the puzzle, is refused for good (403).
+inline constexpr int kRecordTooEarlyStatus = 425;
 
 }  // namespace bt

@@ -100,7 +100,9 @@ TEST_F(DailyRecordsTest, OnlyTheLastThirtyDaysTakeRecordsAndOlderOnesAreKeptUnli
     int status;
   } refused[] = {
       {"30 days before", "/records/brambletop/" + dailyId("2026-11-08"), 403},
-      {"tomorrow", "/records/brambletop/" + dailyId("2026-12-09"), 403},
+      {"tomorrow: not yet", "/records/brambletop/" + dailyId("2026-12-09"), 425},
+      {"30 days ahead: not yet", "/records/brambletop/" + dailyId("2027-01-07"), 425},
+      {"31 days ahead", "/records/brambletop/" + dailyId("2027-01-08"), 403},
       {"a puzzle that is no daily one", "/records/brambletop/5c2p3m-aaaaa", 403},
       {"an id in upper case",
        "/records/brambletop/" +
@@ -123,6 +125,17 @@ TEST_F(DailyRecordsTest, OnlyTheLastThirtyDaysTakeRecordsAndOlderOnesAreKeptUnli
   EXPECT_NE(send("POST", "/records/brambletop/" + dailyId("2026-11-08"), "name=CY&moves=L")
                 .body.find("is not the daily puzzle of one of the last 30 days"),
             std::string::npos);
+  // A player whose day is ahead of the server's keeps the record to send it
+  // again: it is taken once the server's day has come.
+  const std::string tomorrow = dailyId("2026-12-09");
+  const std::string early = solutionOf(tomorrow);
+  EXPECT_EQ(post(tomorrow, "EARLY", early).body,
+            tomorrow +
+                " is the daily puzzle of 2026-12-09, after the server's today "
+                "(2026-12-08): send it again then\n");
+  now_ += days(1);
+  EXPECT_EQ(post(tomorrow, "EARLY", early).status, 200);
+  now_ -= days(1);
 
   // The list: the 30 days, today first, each with its best where it has one.
   std::string list = get("/records/brambletop/daily").body;
