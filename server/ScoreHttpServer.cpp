@@ -119,6 +119,10 @@ ScoreHttpServer::ScoreHttpServer(ScoreService& service, const RequestLog& log,
     explainError(request, response);
   });
   set_post_routing_handler([](const httplib::Request&, httplib::Response& response) {
+    // Every answer is what its type says, refusals included.
+    if (!response.has_header("X-Content-Type-Options")) {
+      response.set_header("X-Content-Type-Options", "nosniff");
+    }
     // The library announces a kept-alive connection unless the client asked
     // for a close.
     if (!tConnection || !tConnection->ending()) return;
@@ -315,6 +319,9 @@ void ScoreHttpServer::answer(const httplib::Request& request, httplib::Response&
   ScoreReply reply = service_.handle(score);
   response.status = reply.status;
   if (reply.status == 405) response.set_header("Allow", reply.allow);
+  // The tables change with every score and record.
+  response.set_header("Cache-Control", "no-cache");
+  if (reply.securityPolicy) response.set_header("Content-Security-Policy", reply.securityPolicy);
   response.set_content(std::move(reply.body), reply.contentType);
 }
 

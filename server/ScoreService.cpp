@@ -102,7 +102,7 @@ ScoreReply ScoreService::scoresPage(const ScoreRequest& request) {
     return {200,
             renderScoresPage(store_.topTen(kScoreGameId), dailyTables(),
                              store_.levelBests(kScoreGameId)),
-            "", "text/html; charset=utf-8"};
+            "", "text/html; charset=utf-8", kScoresPagePolicy};
   } catch (const StoreError& error) {
     return storeUnreachable(error);
   }

@@ -52,6 +52,7 @@ struct ScoreReply {
   std::string body;            // text/plain
   const char* allow = "POST";  // the methods a 405 names
   const char* contentType = "text/plain";
+  const char* securityPolicy = nullptr;  // Content-Security-Policy, for a page
 };
 
 class ScoreService {

@@ -12,6 +12,12 @@
 
 namespace bt::scored {
 
+// What the page may load: nothing but its own inline style. It has no
+// script, no form and no picture, and is not to be framed.
+inline constexpr const char* kScoresPagePolicy =
+    "default-src 'none'; style-src 'unsafe-inline'; base-uri 'none'; form-action 'none'; "
+    "frame-ancestors 'none'";
+
 struct DailyTable {
   std::string day;  // "Today's", "Yesterday's"
   puzzle::CivilDate date;
