@@ -31,7 +31,7 @@ class PostgresScoreStore : public ScoreStore {
 
   std::vector<ScoreEntry> topTen(const std::string& game) override;
   void record(const ScoreRecord& record) override;
-  std::vector<MovesEntry> recordsOf(const std::string& game, const std::string& key) override;
+  RecordsTable recordsOf(const std::string& game, const std::string& key) override;
   std::vector<LevelBest> levelBests(const std::string& game) override;
   std::vector<PuzzleBest> puzzleBests(const std::string& game,
                                       const std::vector<std::string>& puzzles) override;

@@ -120,7 +120,7 @@ std::vector<DailyTable> ScoreService::dailyTables() {
       table.par = made->par;
       table.proven = made->proven;
     }
-    table.fewestFirst = store_.recordsOf(kScoreGameId, days[i].id);
+    table.records = store_.recordsOf(kScoreGameId, days[i].id);
     tables.push_back(std::move(table));
   }
   return tables;
@@ -158,7 +158,7 @@ ScoreReply ScoreService::handleRecords(const ScoreRequest& request, const Record
       if (auto refusal = refuseRecord(path, record)) return *refusal;
       store_.recordMoves({kScoreGameId, key, record.name, record.moves});
     }
-    return {200, formatLevelRecords(store_.recordsOf(kScoreGameId, key))};
+    return {200, formatRecordsTable(store_.recordsOf(kScoreGameId, key))};
   } catch (const StoreError& error) {
     return storeUnreachable(error);
   }

@@ -18,11 +18,13 @@
 #include "HttpDate.h"
 #include "LogSink.h"
 #include "Numbered.h"
+#include "RecordsText.h"
 #include "RequestHead.h"
 #include "RequestLog.h"
 #include "ScoreTableText.h"
 #include "ServerOptions.h"
 #include "SubmissionRateLimit.h"
+#include "net/protocol/RecordsProtocol.h"
 
 namespace bt::scored {
 namespace {
@@ -36,6 +38,26 @@ TEST(ScoreTableText, LowestFirstPaddedAtTheLowEnd) {
   const std::string text = formatScoreTable(eleven);
   EXPECT_TRUE(text.starts_with("2 P2\n"));
   EXPECT_TRUE(text.ends_with("11 P11\n"));
+}
+
+// A game reads each level's best whole, up to 4 KiB: the widest levels'
+// bests all fit, and the counts of players only as far as they fit.
+TEST(RecordsText, EachLevelsBestStaysWithinWhatAGameReads) {
+  std::vector<LevelBest> widest;
+  for (int level = 1; level <= 72; ++level) {
+    widest.push_back({level, {1000, "ABCDEFGHIJKLMNO", 999'999'999'999, 999'999'999'999}});
+  }
+  const std::string text = formatLevelBests(widest);
+  EXPECT_LE(text.size(), kMaxLevelBestsReplyBytes);
+  EXPECT_TRUE(text.starts_with("1 1000 ABCDEFGHIJKLMNO\n"));
+  EXPECT_NE(text.find("\n72 1000 ABCDEFGHIJKLMNO\nplayers 1 999999999999 999999999999\n"),
+            std::string::npos);
+  EXPECT_TRUE(text.ends_with("999999999999\n")) << "whole lines only";
+  std::vector<LevelBest> usual(widest.begin(), widest.begin() + 2);
+  usual[1].best = {17, "BOB", 1, 3};
+  EXPECT_EQ(formatLevelBests(usual),
+            "1 1000 ABCDEFGHIJKLMNO\n2 17 BOB\nplayers 1 999999999999 999999999999\n"
+            "players 2 1 3\n");
 }
 
 TEST(SubmissionRateLimit, ThirtyInAnyMinute) {
