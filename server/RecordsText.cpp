@@ -1,6 +1,7 @@
 #include "RecordsText.h"
 
 #include "net/protocol/RecordsProtocol.h"
+#include "query/ScoreQuery.h"
 
 namespace bt::scored {
 namespace {
@@ -18,7 +19,9 @@ std::string formatRecordsTable(const RecordsTable& table) {
   std::string text;
   if (table.tallies.empty()) return text;
   const std::string fewest = std::to_string(table.tallies.front().count);
-  for (const std::string& name : table.firstToFewest) text += fewest + ' ' + name + '\n';
+  for (const std::string& name : table.firstToFewest) {
+    if (isScoreName(name)) text += fewest + ' ' + name + '\n';
+  }
   for (const MovesTally& tally : table.tallies) {
     text += std::string(kPlayersWord) + ' ' + std::to_string(tally.count) + ' ' +
             std::to_string(tally.players) + '\n';
@@ -31,6 +34,7 @@ std::string formatRecordsTable(const RecordsTable& table) {
 std::string formatLevelBests(const std::vector<LevelBest>& bests) {
   std::string text;
   for (const LevelBest& level : bests) {
+    if (!isScoreName(level.best.first)) continue;
     text += std::to_string(level.level) + ' ' + std::to_string(level.best.count) + ' ' +
             level.best.first + '\n';
   }
@@ -50,7 +54,9 @@ std::string formatDailyList(const std::vector<DailyPuzzles::Day>& days,
     text += puzzle::formatDate(day.date) + ' ' + day.id;
     for (const PuzzleBest& puzzle : bests) {
       if (puzzle.puzzle != day.id) continue;
-      text += ' ' + std::to_string(puzzle.best.count) + ' ' + puzzle.best.first;
+      if (isScoreName(puzzle.best.first)) {
+        text += ' ' + std::to_string(puzzle.best.count) + ' ' + puzzle.best.first;
+      }
       counts += playersLine(day.id, puzzle.best.atBest, puzzle.best.players);
       break;
     }

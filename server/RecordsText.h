@@ -9,7 +9,9 @@
 //   GET /records/GAME/daily
 //                         each of the last 30 days with its best, then the
 //                         same counts
-// Empty when there is none.
+// Empty when there is none. A name that a record could not have come in with
+// (one written into the database by anything else) is left out, so that no
+// line can be forged.
 #include <string>
 #include <vector>
 

@@ -1,6 +1,7 @@
 #include "ScoresPage.h"
 
 #include "game/LevelData.h"
+#include "query/ScoreQuery.h"
 
 namespace bt::scored {
 namespace {
@@ -10,8 +11,8 @@ size_t parOf(int level) {
   return levelSolutions()[static_cast<size_t>(level - 1)].size();
 }
 
-// Names and moves hold only letters, digits and U D L R < >; the rest is
-// escaped all the same.
+// Names shown are checked as they come in, and ids are the server's own;
+// the rest is escaped all the same.
 std::string escaped(const std::string& text) {
   std::string out;
   for (char c : text) {
@@ -51,9 +52,11 @@ void appendTopTen(std::string& page, const std::vector<ScoreEntry>& topTen) {
     return;
   }
   page += "<table>\n<tr><th class=\"n\">#</th><th>Name</th><th class=\"n\">Levels</th></tr>\n";
-  for (size_t i = 0; i < topTen.size() && i < 10; ++i) {
-    page += "<tr><td class=\"n\">" + std::to_string(i + 1) + "</td><td>" + escaped(topTen[i].name) +
-            "</td><td class=\"n\">" + std::to_string(topTen[i].score) + "</td></tr>\n";
+  size_t shown = 0;
+  for (const ScoreEntry& entry : topTen) {
+    if (shown == 10 || entry.score < 0 || !isScoreName(entry.name)) continue;
+    page += "<tr><td class=\"n\">" + std::to_string(++shown) + "</td><td>" + escaped(entry.name) +
+            "</td><td class=\"n\">" + std::to_string(entry.score) + "</td></tr>\n";
   }
   page += "</table>\n";
 }
@@ -92,8 +95,11 @@ void appendDaily(std::string& page, const DailyTable& table) {
   }
   appendTallies(page, records, table.par);
   page += "<p>First to " + std::to_string(records.tallies.front().count) + " moves:";
-  for (size_t i = 0; i < records.firstToFewest.size(); ++i) {
-    page += (i ? ", " : " ") + escaped(records.firstToFewest[i]);
+  const char* separator = " ";
+  for (const std::string& name : records.firstToFewest) {
+    if (!isScoreName(name)) continue;
+    page += separator + escaped(name);
+    separator = ", ";
   }
   page += ". " + std::to_string(records.players) + " solved it.</p>\n";
 }
@@ -111,8 +117,8 @@ void appendLevels(std::string& page, const std::vector<LevelBest>& bests) {
     if (next < bests.size() && bests[next].level == level) {
       const BestOf& best = bests[next].best;
       page += cell(std::to_string(best.count)) + cell(std::to_string(best.atBest)) +
-              cell(std::to_string(best.players - best.atBest)) + "<td>" + escaped(best.first) +
-              "</td></tr>\n";
+              cell(std::to_string(best.players - best.atBest)) + "<td>" +
+              (isScoreName(best.first) ? escaped(best.first) : "") + "</td></tr>\n";
     } else {
       page += cell("-") + cell("0") + cell("0") + "<td></td></tr>\n";
     }

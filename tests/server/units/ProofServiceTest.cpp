@@ -218,6 +218,29 @@ TEST_F(ProofServiceTest, TheScoresPageShowsTheTablesWithPar) {
   EXPECT_EQ(send("GET", "/scores", "", "", plain).status, 404);
 }
 
+// Rows written into the database by anything but this server: a name with
+// a line break would add a forged line to a plain-text reply. What could not
+// have come in does not go out.
+TEST_F(ProofServiceTest, ANameThatCouldNotHaveComeInDoesNotGoOut) {
+  const std::string forged = "EVIL\r\n2147483647 FORGED";
+  store_.entries = {{forged, 72}, {"ANN", 5}, {"NEG", -5}, {"", 4}, {"lower", 3}};
+  store_.records[{"1", forged}] = {forged, solution(1), 1};
+  store_.records[{"1", "BOB"}] = {"BOB", solution(1), 2};
+  service_.serveScoresPage();
+  const ScoreReply table = submit("game=brambletop", "OK");
+  EXPECT_TRUE(table.body.ends_with("0 AAAAAAAAAAAAAAA\n5 ANN\n")) << table.body;
+  EXPECT_EQ(get("/records/brambletop/1").body, "9 BOB\nplayers 9 2\nplayers all 2\n");
+  EXPECT_EQ(get("/records/brambletop").body, "players 1 2 2\n");
+  const ScoreReply page = get("/scores");
+  EXPECT_NE(page.body.find("<td>ANN</td>"), std::string::npos);
+  for (const ScoreReply& reply : {table, page, get("/records/brambletop/1")}) {
+    for (const char* left : {"EVIL", "FORGED", "NEG", "lower", "\r"}) {
+      SCOPED_TRACE(left);
+      EXPECT_EQ(reply.body.find(left), std::string::npos) << reply.body;
+    }
+  }
+}
+
 TEST_F(ProofServiceTest, AnUnreachableStoreIsA503ForRecordsAndThePage) {
   service_.serveScoresPage();
   store_.failing = true;
