@@ -166,6 +166,16 @@ ssize_t ConnectionStream::read(char* ptr, size_t size) {
   return static_cast<ssize_t>(n);
 }
 
+bool ConnectionStream::readBody(size_t size, std::string& body) {
+  body.resize(size);
+  for (size_t got = 0; got < size;) {
+    const ssize_t n = read(body.data() + got, size - got);
+    if (n <= 0) return false;
+    got += static_cast<size_t>(n);
+  }
+  return true;
+}
+
 ConnectionStream::Clock::time_point ConnectionStream::writeDeadline() const {
   const auto stalled = Clock::now() + limits_.writeTimeout;
   if (!answerStarted_ || limits_.minSendRate == 0) return stalled;

@@ -9,6 +9,7 @@
 #include <httplib.h>
 
 #include <chrono>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -40,6 +41,11 @@ class ConnectionStream : public httplib::Stream {
   // its place.
   std::string_view head() const;
   void replaceHead(std::string_view shorter);
+
+  // Reads the next `size` bytes of the request (a body whose length its
+  // head gave) within the request's time and size; false when they did not
+  // all come (cutOff() says whether they were too slow).
+  bool readBody(size_t size, std::string& body);
 
   CutOff cutOff() const { return cutOff_; }
   Clock::time_point requestStart() const { return requestStart_; }

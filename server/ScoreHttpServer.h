@@ -49,7 +49,10 @@ class ScoreHttpServer : public httplib::Server {
   void refuse(ConnectionStream& stream, int status, std::string_view reason);
   void turnAway(int fd, const std::string& address, int status, std::string_view reason);
   bool answerBeforeBody(const httplib::Request& request, httplib::Response& response);
-  void answer(const httplib::Request& request, httplib::Response& response);
+  void answerChunked(const httplib::Request& request, httplib::Response& response,
+                     const httplib::ContentReader& reader);
+  void answerCutOff(httplib::Response& response);
+  ScoreRequest scoreRequestOf(const httplib::Request& request, uint64_t bodySize) const;
   void answerWebFile(const httplib::Request& request, httplib::Response& response);
   bool isWebFilePath(const httplib::Request& request) const;
   void explainError(const httplib::Request& request, httplib::Response& response);
