@@ -238,7 +238,11 @@ void ScoreHttpServer::serveConnection(int fd) {
     }
     if (!ok || closed || stream.cutOff() != CutOff::None || stream.ending()) break;
   }
-  if (stream.ending()) stream.drainBeforeClose();
+  if (stream.ending()) {
+    stream.drainBeforeClose();
+  } else {
+    stream.flush();
+  }
   tConnection = nullptr;
 }
 
@@ -277,6 +281,7 @@ bool ScoreHttpServer::readCheckedHead(ConnectionStream& stream) {
 void ScoreHttpServer::refuse(ConnectionStream& stream, int status, std::string_view reason) {
   const std::string reply = closingReply(status, reason);
   stream.write(reply.data(), reply.size());
+  stream.flush();
   stream.endAfterAnswer();
   if (!log_.enabled()) return;
   std::string ip;
@@ -437,8 +442,10 @@ void ScoreHttpServer::explainError(const httplib::Request&, httplib::Response& r
   response.set_content(reasonFor(response.status), "text/plain");
 }
 
+// The library logs each answer once it is written whole: it goes now.
 void ScoreHttpServer::logAnswer(const httplib::Request& request,
                                 const httplib::Response& response) {
+  if (tConnection) tConnection->flush();
   if (!log_.enabled()) return;
   const auto took = tConnection ? ConnectionStream::Clock::now() - tConnection->requestStart()
                                 : ConnectionStream::Clock::duration{};

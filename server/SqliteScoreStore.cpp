@@ -194,7 +194,7 @@ std::vector<ScoreEntry> SqliteScoreStore::topTen(const std::string& game) {
   }
   std::lock_guard lock(dbMutex_);
   std::vector<ScoreEntry> best = readTopTen(game);
-  if (!best.empty()) remember(game, best);
+  remember(game, best);
   return best;
 }
 
@@ -337,14 +337,24 @@ void SqliteScoreStore::recordMoves(const MovesRecord& r) {
   step(statement);
 }
 
+// An empty table is kept too (a fetch of a game without scores would read
+// the file each time), but never in the place of a game's scores: when the
+// cache is full, a table with scores takes an empty one's place.
 void SqliteScoreStore::remember(const std::string& game, std::vector<ScoreEntry> best) {
   std::unique_lock lock(cacheMutex_);
   auto found = cache_.find(game);
   if (found != cache_.end()) {
     found->second = std::move(best);
-  } else if (cache_.size() < kMaxCachedGames) {
-    cache_.emplace(game, std::move(best));
+    return;
   }
+  if (cache_.size() >= kMaxCachedGames) {
+    if (best.empty()) return;
+    const auto empty = std::find_if(cache_.begin(), cache_.end(),
+                                    [](const auto& entry) { return entry.second.empty(); });
+    if (empty == cache_.end()) return;
+    cache_.erase(empty);
+  }
+  cache_.emplace(game, std::move(best));
 }
 
 }  // namespace bt::scored

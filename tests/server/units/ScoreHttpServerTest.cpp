@@ -291,6 +291,24 @@ TEST_F(ScoreHttpServerTest, ABodyNobodyReadsIsNeverARequestOfItsOwn) {
   }
 }
 
+// An answer's pieces are gathered before they are sent; a client that waits
+// for "100 Continue" before its body still gets it at once.
+TEST_F(ScoreHttpServerTest, AContinueGoesBeforeTheBodyIsWaitedFor) {
+  start({});
+  test::RawConnection connection(port_);
+  connection.send(
+      "POST /highscorescript/highscore.asp?game=g HTTP/1.1\r\nHost: x\r\n"
+      "Connection: close\r\nExpect: 100-continue\r\nContent-Length: 2\r\n\r\n");
+  pollfd ready{connection.fd(), POLLIN, 0};
+  ASSERT_EQ(::poll(&ready, 1, 1500), 1) << "no 100 Continue";
+  char interim[64] = {};
+  ASSERT_GT(::recv(connection.fd(), interim, sizeof interim - 1, 0), 0);
+  EXPECT_TRUE(std::string(interim).starts_with("HTTP/1.1 100 Continue\r\n\r\n")) << interim;
+  connection.send("OK");
+  EXPECT_NE(connection.receiveUntilClosed(milliseconds(2000)).find("HTTP/1.1 200 "),
+            std::string::npos);
+}
+
 TEST_F(ScoreHttpServerTest, AnUnreachableStoreIsA503AndNotASuccess) {
   start({});
   store_.failing = true;
