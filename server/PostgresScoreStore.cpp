@@ -58,14 +58,12 @@ BestOf bestAt(const PGresult* result, int row) {
 }  // namespace
 
 PostgresScoreStore::PostgresScoreStore(const std::string& url, std::chrono::milliseconds timeout,
-                                       size_t readConnections)
-    : timeout_(timeout),
-      queue_([this](const std::vector<ScoreRecord>& records) { commitBatch(records); }) {
+                                       size_t scoreConnections, size_t recordConnections)
+    : queue_([this](const std::vector<ScoreRecord>& records) { commitBatch(records); }) {
   writer_ = std::make_unique<PgConnection>(url, timeout, stop_);
   createSchema();
-  for (size_t i = 0; i < readConnections; ++i) {
-    idleReaders_.push_back(std::make_unique<PgConnection>(url, timeout, stop_));
-  }
+  scoreReaders_ = std::make_unique<PgPool>(url, timeout, stop_, scoreConnections);
+  recordReaders_ = std::make_unique<PgPool>(url, timeout, stop_, recordConnections);
 }
 
 PostgresScoreStore::~PostgresScoreStore() = default;
@@ -80,22 +78,12 @@ void PostgresScoreStore::createSchema() {
 }
 
 std::vector<ScoreEntry> PostgresScoreStore::topTen(const std::string& game) {
-  const Clock::time_point deadline = Clock::now() + timeout_;
-  std::unique_ptr<PgConnection> reader = takeReader(deadline);
+  PgResult result = scoreReaders_->run(kPgTopTen, {game});
   std::vector<ScoreEntry> best;
-  try {
-    PgResult result = reader->run(kPgTopTen, {game}, deadline);
-    for (int row = 0; row < PQntuples(result.get()); ++row) {
-      const char* score = PQgetvalue(result.get(), row, 1);
-      ScoreEntry entry{PQgetvalue(result.get(), row, 0), 0};
-      std::from_chars(score, score + PQgetlength(result.get(), row, 1), entry.score);
-      best.push_back(std::move(entry));
-    }
-  } catch (...) {
-    giveBack(std::move(reader));
-    throw;
+  for (int row = 0; row < PQntuples(result.get()); ++row) {
+    best.push_back(
+        {PQgetvalue(result.get(), row, 0), static_cast<int32_t>(numberAt(result.get(), row, 1))});
   }
-  giveBack(std::move(reader));
   return best;
 }
 
@@ -114,7 +102,7 @@ void PostgresScoreStore::commitBatch(const std::vector<ScoreRecord>& records) {
                                                arrayLiteral(scores)};
   // A deadlock or serialisation failure against another server is retried
   // while time is left; the statement is repeatable.
-  const Clock::time_point deadline = writer_->deadlineFromNow();
+  const PgConnection::Clock::time_point deadline = writer_->deadlineFromNow();
   for (int attempt = 1;; ++attempt) {
     try {
       writer_->run(kPgUpsert, parameters, deadline);
@@ -126,24 +114,10 @@ void PostgresScoreStore::commitBatch(const std::vector<ScoreRecord>& records) {
   }
 }
 
-PgResult PostgresScoreStore::runOnReader(const char* statement,
-                                         const std::vector<std::string>& parameters) {
-  const Clock::time_point deadline = Clock::now() + timeout_;
-  std::unique_ptr<PgConnection> reader = takeReader(deadline);
-  try {
-    PgResult result = reader->run(statement, parameters, deadline);
-    giveBack(std::move(reader));
-    return result;
-  } catch (...) {
-    giveBack(std::move(reader));
-    throw;
-  }
-}
-
 RecordsTable PostgresScoreStore::recordsOf(const std::string& game, const std::string& key) {
   const std::optional<int> level = levelOfKey(key);
-  PgResult result = level ? runOnReader(kPgLevelTable, {game, levelKey(*level)})
-                          : runOnReader(kPgPuzzleTable, {game, key});
+  PgResult result = level ? recordReaders_->run(kPgLevelTable, {game, levelKey(*level)})
+                          : recordReaders_->run(kPgPuzzleTable, {game, key});
   // The parts come in any order; each is put in its own.
   std::vector<std::pair<int64_t, std::string>> firsts;
   RecordsTable table;
@@ -170,7 +144,7 @@ RecordsTable PostgresScoreStore::recordsOf(const std::string& game, const std::s
 
 std::vector<PuzzleBest> PostgresScoreStore::puzzleBests(const std::string& game,
                                                         const std::vector<std::string>& puzzles) {
-  PgResult result = runOnReader(kPgPuzzleBests, {game, arrayLiteral(puzzles)});
+  PgResult result = recordReaders_->run(kPgPuzzleBests, {game, arrayLiteral(puzzles)});
   std::vector<PuzzleBest> bests;
   for (int row = 0; row < PQntuples(result.get()); ++row) {
     bests.push_back({PQgetvalue(result.get(), row, 0), bestAt(result.get(), row)});
@@ -179,7 +153,7 @@ std::vector<PuzzleBest> PostgresScoreStore::puzzleBests(const std::string& game,
 }
 
 std::vector<LevelBest> PostgresScoreStore::levelBests(const std::string& game) {
-  PgResult result = runOnReader(kPgLevelBests, {game});
+  PgResult result = recordReaders_->run(kPgLevelBests, {game});
   std::vector<LevelBest> bests;
   for (int row = 0; row < PQntuples(result.get()); ++row) {
     bests.push_back({static_cast<int>(numberAt(result.get(), row, 0)), bestAt(result.get(), row)});
@@ -193,8 +167,8 @@ void PostgresScoreStore::recordMoves(const MovesRecord& r) {
   // a serialisation failure is retried as a batch of scores is.
   for (int attempt = 1;; ++attempt) {
     try {
-      runOnReader(level ? kPgUpsertMoves : kPgUpsertPuzzleMoves,
-                  {r.game, level ? levelKey(*level) : r.key, r.name, r.moves});
+      recordReaders_->run(level ? kPgUpsertMoves : kPgUpsertPuzzleMoves,
+                          {r.game, level ? levelKey(*level) : r.key, r.name, r.moves});
       return;
     } catch (const PgError& e) {
       const bool transient = e.sqlState() == "40P01" || e.sqlState() == "40001";
@@ -205,31 +179,8 @@ void PostgresScoreStore::recordMoves(const MovesRecord& r) {
 
 void PostgresScoreStore::stopWaiting(std::chrono::milliseconds grace) {
   stop_.stopAfter(grace);
-  // Those waiting for a connection look at the time again.
-  std::lock_guard lock(poolMutex_);
-  poolReturned_.notify_all();
-}
-
-std::unique_ptr<PgConnection> PostgresScoreStore::takeReader(Clock::time_point deadline) {
-  std::unique_lock lock(poolMutex_);
-  while (idleReaders_.empty()) {
-    const Clock::time_point limit = std::min(deadline, stop_.deadline());
-    if (poolReturned_.wait_until(lock, limit) == std::cv_status::timeout && idleReaders_.empty()) {
-      throw StoreError(limit < deadline ? "the server is stopping"
-                                        : "no connection to PostgreSQL came free in time");
-    }
-  }
-  std::unique_ptr<PgConnection> reader = std::move(idleReaders_.back());
-  idleReaders_.pop_back();
-  return reader;
-}
-
-void PostgresScoreStore::giveBack(std::unique_ptr<PgConnection> connection) {
-  {
-    std::lock_guard lock(poolMutex_);
-    idleReaders_.push_back(std::move(connection));
-  }
-  poolReturned_.notify_one();
+  scoreReaders_->wakeWaiting();
+  recordReaders_->wakeWaiting();
 }
 
 }  // namespace bt::scored
