@@ -105,8 +105,9 @@ std::optional<ScoreReply> ScoreService::refuseScoreHead(const ScoreRequest& head
 }
 
 ScoreReply ScoreService::answerScore(const ScoreRequest& request) {
-  // The head passed refuseScoreHead: the query reads.
-  const ScoreQuery query = std::get<ScoreQuery>(parseScoreQuery(request.query));
+  auto parsed = parseScoreQuery(request.query);
+  if (auto* error = std::get_if<QueryError>(&parsed)) return {400, error->reason + "\n"};
+  const ScoreQuery& query = std::get<ScoreQuery>(parsed);
   try {
     if (query.submission) {
       const ScoreSubmission& s = *query.submission;

@@ -7,15 +7,16 @@
 # Usage: server/bench/fetch-ratio.sh [SCORED...]   (default
 # build/bin/brambletop-scored; several, to compare builds). DURATION
 # (seconds each, at most 30, default 10), ROUNDS (default 3), CONNECTIONS
-# (default 64) and THREADS (wrk's, default 2) may be set. Prints one line per
-# run and the ratio of each score server's rate to the fixed answer's, over
-# all rounds.
+# (default 8: the library's pool serves 8 at once, and the score server takes
+# 32 from one address) and THREADS (wrk's, default 2) may be set. Prints one
+# line per run and the ratio of each score server's rate to the fixed
+# answer's, over all rounds.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 duration=${DURATION:-10}
 [ "$duration" -gt 30 ] && duration=30
 rounds=${ROUNDS:-3}
-connections=${CONNECTIONS:-64}
+connections=${CONNECTIONS:-8}
 threads=${THREADS:-2}
 build=${BT_BUILD:-build}
 fixed=$build/bin/bench_fixed_answer
