@@ -31,8 +31,8 @@ std::string_view statusText(int status) {
 std::string closingReply(int status, std::string_view reason) {
   std::string reply = "HTTP/1.1 " + std::to_string(status) + " ";
   reply += statusText(status);
-  reply += "\r\nContent-Type: text/plain\r\nContent-Length: " + std::to_string(reason.size()) +
-           "\r\nConnection: close\r\n\r\n";
+  reply += "\r\nContent-Type: text/plain\r\nX-Content-Type-Options: nosniff\r\nContent-Length: " +
+           std::to_string(reason.size()) + "\r\nConnection: close\r\n\r\n";
   reply += reason;
   return reply;
 }

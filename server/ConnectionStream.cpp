@@ -21,6 +21,8 @@ constexpr size_t kReceivePiece = 4096;
 // minimum pace as sent, and the socket is writable again as soon as the
 // client takes a little.
 constexpr int kUnsentBytes = 16 * 1024;
+// Written pieces up to this much are gathered before they are sent.
+constexpr size_t kGatherBytes = 4096;
 // How long, and how much, drainBeforeClose() reads at most.
 constexpr auto kDrainTime = std::chrono::seconds(2);
 constexpr size_t kDrainBytes = 64 * 1024;
@@ -48,7 +50,7 @@ ConnectionStream::ConnectionStream(int fd, const ConnectionLimits& limits, int s
 }
 
 bool ConnectionStream::awaitRequest() {
-  if (cutOff_ != CutOff::None || writeFailed_) return false;
+  if (!flush() || cutOff_ != CutOff::None) return false;
   if (begin_ == end_) {
     pollfd p[2] = {{fd_, POLLIN, 0}, {stopFd_, POLLIN, 0}};
     int ready;
@@ -122,6 +124,8 @@ bool ConnectionStream::is_writable() const {
 }
 
 ssize_t ConnectionStream::fill() {
+  // What was written goes before more is waited for (a 100 Continue, say).
+  if (!flush()) return -1;
   const int left = millisecondsLeft();
   if (left == 0 || pollOne(fd_, POLLIN, left) <= 0) {
     cutOff_ = CutOff::TooSlow;
@@ -166,6 +170,16 @@ ssize_t ConnectionStream::read(char* ptr, size_t size) {
   return static_cast<ssize_t>(n);
 }
 
+bool ConnectionStream::readBody(size_t size, std::string& body) {
+  body.resize(size);
+  for (size_t got = 0; got < size;) {
+    const ssize_t n = read(body.data() + got, size - got);
+    if (n <= 0) return false;
+    got += static_cast<size_t>(n);
+  }
+  return true;
+}
+
 ConnectionStream::Clock::time_point ConnectionStream::writeDeadline() const {
   const auto stalled = Clock::now() + limits_.writeTimeout;
   if (!answerStarted_ || limits_.minSendRate == 0) return stalled;
@@ -175,7 +189,9 @@ ConnectionStream::Clock::time_point ConnectionStream::writeDeadline() const {
 }
 
 // The whole of `size` or -1: the library does not always write the rest of
-// a short write.
+// a short write. Small pieces are gathered (an answer's head and body go in
+// one segment) until the answer is written, more is to be read, or they
+// fill kGatherBytes.
 ssize_t ConnectionStream::write(const char* ptr, size_t size) {
   if (writeFailed_) return -1;
   if (!answerStarted_) {
@@ -183,26 +199,44 @@ ssize_t ConnectionStream::write(const char* ptr, size_t size) {
     answerStart_ = Clock::now();
     answerBytes_ = 0;
   }
-  size_t done = 0;
-  while (done < size) {
-    if (!is_writable()) {
-      writeFailed_ = true;
-      return -1;
-    }
-    const ssize_t sent = ::send(fd_, ptr + done, size - done, MSG_NOSIGNAL | MSG_DONTWAIT);
-    if (sent < 0) {
-      if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) continue;
-      writeFailed_ = true;
-      return -1;
-    }
-    done += static_cast<size_t>(sent);
-    answerBytes_ += static_cast<size_t>(sent);
-    answered_ = true;
+  answered_ = true;
+  if (pending_.size() + size > kGatherBytes && !flush()) return -1;
+  if (size <= kGatherBytes) {
+    pending_.append(ptr, size);
+    return static_cast<ssize_t>(size);
   }
-  return static_cast<ssize_t>(size);
+  return sendAll(ptr, size) ? static_cast<ssize_t>(size) : -1;
+}
+
+bool ConnectionStream::flush() {
+  if (pending_.empty()) return !writeFailed_;
+  const bool sent = !writeFailed_ && sendAll(pending_.data(), pending_.size());
+  pending_.clear();
+  return sent;
+}
+
+// The socket is waited for only when it takes no more: a client that keeps
+// up costs one call a piece.
+bool ConnectionStream::sendAll(const char* ptr, size_t size) {
+  for (size_t done = 0; done < size;) {
+    const ssize_t sent = ::send(fd_, ptr + done, size - done, MSG_NOSIGNAL | MSG_DONTWAIT);
+    if (sent > 0) {
+      done += static_cast<size_t>(sent);
+      answerBytes_ += static_cast<size_t>(sent);
+    } else if (sent < 0 && errno == EINTR) {
+      continue;
+    } else if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && is_writable()) {
+      continue;
+    } else {
+      writeFailed_ = true;
+      return false;
+    }
+  }
+  return true;
 }
 
 void ConnectionStream::drainBeforeClose() {
+  flush();
   ::shutdown(fd_, SHUT_WR);
   const auto end = Clock::now() + kDrainTime;
   size_t dropped = 0;
@@ -217,20 +251,31 @@ void ConnectionStream::drainBeforeClose() {
   }
 }
 
+// Asked for each request: the addresses are looked up once.
 void ConnectionStream::get_remote_ip_and_port(std::string& ip, int& port) const {
-  sockaddr_storage address{};
-  socklen_t length = sizeof address;
-  if (::getpeername(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
-    nameSocketAddress(address, ip, port);
+  if (!remoteKnown_) {
+    sockaddr_storage address{};
+    socklen_t length = sizeof address;
+    if (::getpeername(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
+      nameSocketAddress(address, remoteIp_, remotePort_);
+    }
+    remoteKnown_ = true;
   }
+  ip = remoteIp_;
+  port = remotePort_;
 }
 
 void ConnectionStream::get_local_ip_and_port(std::string& ip, int& port) const {
-  sockaddr_storage address{};
-  socklen_t length = sizeof address;
-  if (::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
-    nameSocketAddress(address, ip, port);
+  if (!localKnown_) {
+    sockaddr_storage address{};
+    socklen_t length = sizeof address;
+    if (::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
+      nameSocketAddress(address, localIp_, localPort_);
+    }
+    localKnown_ = true;
   }
+  ip = localIp_;
+  port = localPort_;
 }
 
 }  // namespace bt::scored

@@ -5,10 +5,12 @@
 // on it wherever it is (request line, headers, any kind of body) and the
 // connection is closed; an answer that falls behind its minimum pace writes
 // as failed. Each request's head is received whole before the library reads
-// it, so that the server can check it first.
+// it, so that the server can check it first. What is written is gathered
+// and sent in as few pieces as the answer allows.
 #include <httplib.h>
 
 #include <chrono>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -41,6 +43,11 @@ class ConnectionStream : public httplib::Stream {
   std::string_view head() const;
   void replaceHead(std::string_view shorter);
 
+  // Reads the next `size` bytes of the request (a body whose length its
+  // head gave) within the request's time and size; false when they did not
+  // all come (cutOff() says whether they were too slow).
+  bool readBody(size_t size, std::string& body);
+
   CutOff cutOff() const { return cutOff_; }
   Clock::time_point requestStart() const { return requestStart_; }
   bool answered() const { return answered_; }
@@ -51,6 +58,10 @@ class ConnectionStream : public httplib::Stream {
   // The connection closes after this request's answer (its body is unread).
   void endAfterAnswer() { ending_ = true; }
   bool ending() const { return ending_; }
+  // Sends what was written and is still gathered; false when the
+  // connection failed. Done before more of the request is read, before the
+  // connection closes, and by the server once an answer is written.
+  bool flush();
   // Before the connection is closed with bytes still coming: tells the
   // client the answer is complete and reads and drops what it still sends
   // for a moment, since closing with unread bytes resets the connection,
@@ -70,6 +81,7 @@ class ConnectionStream : public httplib::Stream {
   // end of the stream, -1 on failure or cut-off.
   ssize_t fill();
   ssize_t receive();
+  bool sendAll(const char* ptr, size_t size);
   void dropBlankLines();
   int millisecondsLeft() const;
   // When the answer's next byte must have gone: each write progresses within
@@ -94,6 +106,10 @@ class ConnectionStream : public httplib::Stream {
   bool writeFailed_ = false;
   bool handled_ = false;
   bool ending_ = false;
+  std::string pending_;  // written, not sent yet
+  mutable std::string remoteIp_, localIp_;
+  mutable int remotePort_ = 0, localPort_ = 0;
+  mutable bool remoteKnown_ = false, localKnown_ = false;
 };
 
 }  // namespace bt::scored

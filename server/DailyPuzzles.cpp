@@ -12,6 +12,15 @@ puzzle::CivilDate utcDate(std::chrono::system_clock::time_point moment) {
   return puzzle::dateOfDay(static_cast<long>(days.time_since_epoch().count()));
 }
 
+bool canBeToday(const puzzle::CivilDate& date) {
+  return date.year >= kFirstTodayYear && date.year <= kLastTodayYear;
+}
+
+std::chrono::system_clock::time_point noonOf(const puzzle::CivilDate& date) {
+  return std::chrono::sys_days(std::chrono::days(puzzle::daysSinceEpoch(date))) +
+         std::chrono::hours(12);
+}
+
 DailyPuzzles::DailyPuzzles(Clock clock) : clock_(std::move(clock)) {
   if (!clock_) clock_ = [] { return std::chrono::system_clock::now(); };
 }
@@ -29,6 +38,15 @@ std::vector<DailyPuzzles::Day> DailyPuzzles::recentDays() const {
 bool DailyPuzzles::isRecent(std::string_view id) const {
   const std::vector<Day> days = recentDays();
   return std::any_of(days.begin(), days.end(), [id](const Day& day) { return day.id == id; });
+}
+
+std::optional<puzzle::CivilDate> DailyPuzzles::comingDay(std::string_view id) const {
+  const long today = puzzle::daysSinceEpoch(utcDate(clock_()));
+  for (long day = today + 1; day <= today + kDailyDaysAhead; ++day) {
+    const puzzle::CivilDate date = puzzle::dateOfDay(day);
+    if (puzzle::dailyPuzzleId(date) == id) return date;
+  }
+  return std::nullopt;
 }
 
 std::shared_ptr<const DailyPuzzles::Puzzle> DailyPuzzles::puzzle(const std::string& id) {

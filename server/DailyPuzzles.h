@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,10 @@
 namespace bt::scored {
 
 inline constexpr int kDailyDays = 30;
+// A record of a day after the server's today comes from a player whose clock
+// runs ahead of the server's (or the server's behind): it is "not yet", not
+// refused for good, for the days up to this many ahead.
+inline constexpr int kDailyDaysAhead = 30;
 
 class DailyPuzzles {
  public:
@@ -38,6 +43,8 @@ class DailyPuzzles {
   std::vector<Day> recentDays() const;
   // Whether the id is the puzzle of one of those days.
   bool isRecent(std::string_view id) const;
+  // The day after today, up to kDailyDaysAhead, whose puzzle the id is.
+  std::optional<puzzle::CivilDate> comingDay(std::string_view id) const;
 
   struct Puzzle {
     Level level;
@@ -71,5 +78,14 @@ class DailyPuzzles {
 
 // The date of a moment, UTC.
 puzzle::CivilDate utcDate(std::chrono::system_clock::time_point moment);
+
+// The years a date the server takes as today may fall in: those its clock
+// holds (nanoseconds either side of 1970 in 64 bits reach from 1677 to
+// 2262), with a month to spare at both ends for the days around today.
+inline constexpr int kFirstTodayYear = 1678;
+inline constexpr int kLastTodayYear = 2261;
+bool canBeToday(const puzzle::CivilDate& date);
+// Noon (UTC) of a date that canBeToday.
+std::chrono::system_clock::time_point noonOf(const puzzle::CivilDate& date);
 
 }  // namespace bt::scored

@@ -8,54 +8,10 @@
 #include <optional>
 
 #include "LogSink.h"
+#include "PostgresSql.h"
 
 namespace bt::scored {
 namespace {
-
-constexpr const char* kTopTenSql =
-    "SELECT name, score FROM scores WHERE game = $1 "
-    "ORDER BY score DESC, achieved, name LIMIT 10";
-
-// One statement for a whole batch: the arrays are read in their order, so
-// servers that sort their batches take row locks in one order and cannot
-// deadlock on each other.
-constexpr const char* kUpsertSql =
-    "INSERT INTO scores (game, name, score, achieved) "
-    "SELECT g, n, s, clock_timestamp() FROM unnest($1::text[], $2::text[], $3::int[]) "
-    "AS batch (g, n, s) "
-    "ON CONFLICT (game, name) DO UPDATE SET score = EXCLUDED.score, "
-    "achieved = EXCLUDED.achieved WHERE EXCLUDED.score > scores.score";
-
-constexpr const char* kUpsertMovesSql =
-    "INSERT INTO records (game, level, name, count, moves, achieved) "
-    "VALUES ($1, $2::int, $3, length($4), $4, clock_timestamp()) "
-    "ON CONFLICT (game, level, name) DO UPDATE SET count = EXCLUDED.count, "
-    "moves = EXCLUDED.moves, achieved = EXCLUDED.achieved WHERE EXCLUDED.count < records.count";
-
-constexpr const char* kLevelRecordsSql =
-    "SELECT name, moves FROM records WHERE game = $1 AND level = $2::int "
-    "ORDER BY count, achieved, name LIMIT 10";
-
-constexpr const char* kLevelBestsSql =
-    "SELECT level, name, moves FROM (SELECT level, name, moves, row_number() OVER "
-    "(PARTITION BY level ORDER BY count, achieved, name) AS rank FROM records "
-    "WHERE game = $1) AS ranked WHERE rank = 1 ORDER BY level";
-
-constexpr const char* kUpsertPuzzleMovesSql =
-    "INSERT INTO puzzle_records (game, puzzle, name, count, moves, achieved) "
-    "VALUES ($1, $2, $3, length($4), $4, clock_timestamp()) "
-    "ON CONFLICT (game, puzzle, name) DO UPDATE SET count = EXCLUDED.count, "
-    "moves = EXCLUDED.moves, achieved = EXCLUDED.achieved "
-    "WHERE EXCLUDED.count < puzzle_records.count";
-
-constexpr const char* kPuzzleRecordsSql =
-    "SELECT name, moves FROM puzzle_records WHERE game = $1 AND puzzle = $2 "
-    "ORDER BY count, achieved, name LIMIT 10";
-
-constexpr const char* kPuzzleBestsSql =
-    "SELECT puzzle, name, moves FROM (SELECT puzzle, name, moves, row_number() OVER "
-    "(PARTITION BY puzzle ORDER BY count, achieved, name) AS rank FROM puzzle_records "
-    "WHERE game = $1 AND puzzle = ANY($2::text[])) AS ranked WHERE rank = 1";
 
 std::string firstLine(const char* text) {
   std::string line = text ? text : "";
@@ -127,7 +83,7 @@ void PgConnection::connect(Clock::time_point deadline) {
   // game. Without fresh statistics (a new table, or one that grew in the
   // last minute) the planner would instead collect the whole game and sort
   // it, 100 times slower at a few thousand rows; these connections run only
-  // the statements above, for which the indexes are always the way.
+  // PostgresSql's statements, for which the indexes are always the way.
   // The server gives up on a statement when this side does.
   const std::string settings =
       "SET enable_seqscan = off; SET enable_bitmapscan = off; SET statement_timeout = " +
@@ -141,13 +97,8 @@ void PgConnection::connect(Clock::time_point deadline) {
 }
 
 void PgConnection::prepare(Clock::time_point deadline) {
-  for (const auto& [name, sql] :
-       {std::pair{kTopTen, kTopTenSql}, std::pair{kUpsert, kUpsertSql},
-        std::pair{kUpsertMoves, kUpsertMovesSql}, std::pair{kLevelRecords, kLevelRecordsSql},
-        std::pair{kLevelBests, kLevelBestsSql},
-        std::pair{kUpsertPuzzleMoves, kUpsertPuzzleMovesSql},
-        std::pair{kPuzzleRecords, kPuzzleRecordsSql}, std::pair{kPuzzleBests, kPuzzleBestsSql}}) {
-    if (!PQsendPrepare(conn_, name, sql, 0, nullptr)) lost();
+  for (const auto& [name, sql] : postgresStatements()) {
+    if (!PQsendPrepare(conn_, name, sql.c_str(), 0, nullptr)) lost();
     try {
       finish(deadline);
     } catch (const PgError& e) {

@@ -51,7 +51,7 @@ class PgConnection {
 
   // The deadline of a call that starts now.
   Clock::time_point deadlineFromNow() const { return Clock::now() + timeout_; }
-  // Runs a prepared statement (one of the k names below) with text parameters;
+  // Runs a prepared statement (one of PostgresSql's) with text parameters;
   // reconnects and retries once on a lost connection, all by `deadline`.
   // Throws PgError.
   PgResult run(const char* statement, const std::vector<std::string>& parameters,
@@ -59,15 +59,6 @@ class PgConnection {
   // Runs plain SQL without parameters within the timeout; throws PgError.
   void execute(const char* sql);
   bool connected() const;
-
-  static constexpr const char* kTopTen = "top_ten";
-  static constexpr const char* kUpsert = "upsert";
-  static constexpr const char* kUpsertMoves = "upsert_moves";
-  static constexpr const char* kLevelRecords = "level_records";
-  static constexpr const char* kLevelBests = "level_bests";
-  static constexpr const char* kUpsertPuzzleMoves = "upsert_puzzle_moves";
-  static constexpr const char* kPuzzleRecords = "puzzle_records";
-  static constexpr const char* kPuzzleBests = "puzzle_bests";
 
  private:
   void connect(Clock::time_point deadline);

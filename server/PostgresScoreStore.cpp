@@ -3,27 +3,10 @@
 #include <algorithm>
 #include <charconv>
 
+#include "PostgresSql.h"
+
 namespace bt::scored {
 namespace {
-
-// Serialises the schema's creation when several servers start at once.
-constexpr const char* kSchema =
-    "BEGIN;"
-    "SELECT pg_advisory_xact_lock(8750001);"
-    "CREATE TABLE IF NOT EXISTS scores ("
-    " game text NOT NULL, name text NOT NULL, score integer NOT NULL,"
-    " achieved timestamptz NOT NULL, PRIMARY KEY (game, name));"
-    "CREATE INDEX IF NOT EXISTS scores_rank ON scores (game, score DESC, achieved, name);"
-    "CREATE TABLE IF NOT EXISTS records ("
-    " game text NOT NULL, level integer NOT NULL, name text NOT NULL, count integer NOT NULL,"
-    " moves text NOT NULL, achieved timestamptz NOT NULL, PRIMARY KEY (game, level, name));"
-    "CREATE INDEX IF NOT EXISTS records_rank ON records (game, level, count, achieved, name);"
-    "CREATE TABLE IF NOT EXISTS puzzle_records ("
-    " game text NOT NULL, puzzle text NOT NULL, name text NOT NULL, count integer NOT NULL,"
-    " moves text NOT NULL, achieved timestamptz NOT NULL, PRIMARY KEY (game, puzzle, name));"
-    "CREATE INDEX IF NOT EXISTS puzzle_records_rank"
-    " ON puzzle_records (game, puzzle, count, achieved, name);"
-    "COMMIT;";
 
 // A PostgreSQL array literal of the given texts, each quoted.
 std::string arrayLiteral(const std::vector<std::string>& items) {
@@ -58,24 +41,36 @@ std::vector<ScoreRecord> mergedInKeyOrder(std::vector<ScoreRecord> records) {
   return merged;
 }
 
+// A whole number in a result's text form.
+int64_t numberAt(const PGresult* result, int row, int column) {
+  const char* text = PQgetvalue(result, row, column);
+  int64_t value = 0;
+  std::from_chars(text, text + PQgetlength(result, row, column), value);
+  return value;
+}
+
+// Columns 1 to 4 of a bests row: fewest moves, names at them, names, first.
+BestOf bestAt(const PGresult* result, int row) {
+  return {static_cast<int>(numberAt(result, row, 1)), PQgetvalue(result, row, 4),
+          numberAt(result, row, 2), numberAt(result, row, 3)};
+}
+
 }  // namespace
 
 PostgresScoreStore::PostgresScoreStore(const std::string& url, std::chrono::milliseconds timeout,
-                                       size_t readConnections)
-    : timeout_(timeout),
-      queue_([this](const std::vector<ScoreRecord>& records) { commitBatch(records); }) {
+                                       size_t scoreConnections, size_t recordConnections)
+    : queue_([this](const std::vector<ScoreRecord>& records) { commitBatch(records); }) {
   writer_ = std::make_unique<PgConnection>(url, timeout, stop_);
   createSchema();
-  for (size_t i = 0; i < readConnections; ++i) {
-    idleReaders_.push_back(std::make_unique<PgConnection>(url, timeout, stop_));
-  }
+  scoreReaders_ = std::make_unique<PgPool>(url, timeout, stop_, scoreConnections);
+  recordReaders_ = std::make_unique<PgPool>(url, timeout, stop_, recordConnections);
 }
 
 PostgresScoreStore::~PostgresScoreStore() = default;
 
 void PostgresScoreStore::createSchema() {
   try {
-    writer_->execute(kSchema);
+    writer_->execute(postgresSchema().c_str());
   } catch (const PgError&) {
     if (writer_->connected()) writer_->execute("ROLLBACK");
     throw;
@@ -83,22 +78,12 @@ void PostgresScoreStore::createSchema() {
 }
 
 std::vector<ScoreEntry> PostgresScoreStore::topTen(const std::string& game) {
-  const Clock::time_point deadline = Clock::now() + timeout_;
-  std::unique_ptr<PgConnection> reader = takeReader(deadline);
+  PgResult result = scoreReaders_->run(kPgTopTen, {game});
   std::vector<ScoreEntry> best;
-  try {
-    PgResult result = reader->run(PgConnection::kTopTen, {game}, deadline);
-    for (int row = 0; row < PQntuples(result.get()); ++row) {
-      const char* score = PQgetvalue(result.get(), row, 1);
-      ScoreEntry entry{PQgetvalue(result.get(), row, 0), 0};
-      std::from_chars(score, score + PQgetlength(result.get(), row, 1), entry.score);
-      best.push_back(std::move(entry));
-    }
-  } catch (...) {
-    giveBack(std::move(reader));
-    throw;
+  for (int row = 0; row < PQntuples(result.get()); ++row) {
+    best.push_back(
+        {PQgetvalue(result.get(), row, 0), static_cast<int32_t>(numberAt(result.get(), row, 1))});
   }
-  giveBack(std::move(reader));
   return best;
 }
 
@@ -117,10 +102,10 @@ void PostgresScoreStore::commitBatch(const std::vector<ScoreRecord>& records) {
                                                arrayLiteral(scores)};
   // A deadlock or serialisation failure against another server is retried
   // while time is left; the statement is repeatable.
-  const Clock::time_point deadline = writer_->deadlineFromNow();
+  const PgConnection::Clock::time_point deadline = writer_->deadlineFromNow();
   for (int attempt = 1;; ++attempt) {
     try {
-      writer_->run(PgConnection::kUpsert, parameters, deadline);
+      writer_->run(kPgUpsert, parameters, deadline);
       return;
     } catch (const PgError& e) {
       const bool transient = e.sqlState() == "40P01" || e.sqlState() == "40001";
@@ -129,95 +114,73 @@ void PostgresScoreStore::commitBatch(const std::vector<ScoreRecord>& records) {
   }
 }
 
-PgResult PostgresScoreStore::runOnReader(const char* statement,
-                                         const std::vector<std::string>& parameters) {
-  const Clock::time_point deadline = Clock::now() + timeout_;
-  std::unique_ptr<PgConnection> reader = takeReader(deadline);
-  try {
-    PgResult result = reader->run(statement, parameters, deadline);
-    giveBack(std::move(reader));
-    return result;
-  } catch (...) {
-    giveBack(std::move(reader));
-    throw;
-  }
-}
-
-std::vector<MovesEntry> PostgresScoreStore::recordsOf(const std::string& game,
-                                                      const std::string& key) {
+RecordsTable PostgresScoreStore::recordsOf(const std::string& game, const std::string& key) {
   const std::optional<int> level = levelOfKey(key);
-  PgResult result = level ? runOnReader(PgConnection::kLevelRecords, {game, levelKey(*level)})
-                          : runOnReader(PgConnection::kPuzzleRecords, {game, key});
-  std::vector<MovesEntry> best;
+  PgResult result = level ? recordReaders_->run(kPgLevelTable, {game, levelKey(*level)})
+                          : recordReaders_->run(kPgPuzzleTable, {game, key});
+  // The parts come in any order; each is put in its own.
+  std::vector<std::pair<int64_t, std::string>> firsts;
+  RecordsTable table;
   for (int row = 0; row < PQntuples(result.get()); ++row) {
-    best.push_back({PQgetvalue(result.get(), row, 0), PQgetvalue(result.get(), row, 1)});
+    const int64_t n = numberAt(result.get(), row, 1);
+    const int64_t m = numberAt(result.get(), row, 2);
+    switch (numberAt(result.get(), row, 0)) {
+      case 1:
+        table.tallies.push_back({static_cast<int>(n), m});
+        break;
+      case 2:
+        table.players = m;
+        break;
+      default:
+        firsts.emplace_back(n, PQgetvalue(result.get(), row, 3));
+    }
   }
-  return best;
+  std::sort(table.tallies.begin(), table.tallies.end(),
+            [](const MovesTally& a, const MovesTally& b) { return a.count < b.count; });
+  std::sort(firsts.begin(), firsts.end());
+  for (auto& [order, name] : firsts) table.firstToFewest.push_back(std::move(name));
+  return table;
 }
 
 std::vector<PuzzleBest> PostgresScoreStore::puzzleBests(const std::string& game,
                                                         const std::vector<std::string>& puzzles) {
-  PgResult result = runOnReader(PgConnection::kPuzzleBests, {game, arrayLiteral(puzzles)});
-  std::vector<PuzzleBest> found;
-  for (int row = 0; row < PQntuples(result.get()); ++row) {
-    found.push_back({PQgetvalue(result.get(), row, 0),
-                     {PQgetvalue(result.get(), row, 1), PQgetvalue(result.get(), row, 2)}});
-  }
-  // In the order asked.
+  PgResult result = recordReaders_->run(kPgPuzzleBests, {game, arrayLiteral(puzzles)});
   std::vector<PuzzleBest> bests;
-  for (const std::string& puzzle : puzzles) {
-    for (PuzzleBest& best : found) {
-      if (best.puzzle == puzzle) bests.push_back(std::move(best));
-    }
+  for (int row = 0; row < PQntuples(result.get()); ++row) {
+    bests.push_back({PQgetvalue(result.get(), row, 0), bestAt(result.get(), row)});
   }
   return bests;
 }
 
 std::vector<LevelBest> PostgresScoreStore::levelBests(const std::string& game) {
-  PgResult result = runOnReader(PgConnection::kLevelBests, {game});
+  PgResult result = recordReaders_->run(kPgLevelBests, {game});
   std::vector<LevelBest> bests;
   for (int row = 0; row < PQntuples(result.get()); ++row) {
-    const char* level = PQgetvalue(result.get(), row, 0);
-    LevelBest best{0, {PQgetvalue(result.get(), row, 1), PQgetvalue(result.get(), row, 2)}};
-    std::from_chars(level, level + PQgetlength(result.get(), row, 0), best.level);
-    bests.push_back(std::move(best));
+    bests.push_back({static_cast<int>(numberAt(result.get(), row, 0)), bestAt(result.get(), row)});
   }
   return bests;
 }
 
 void PostgresScoreStore::recordMoves(const MovesRecord& r) {
   const std::optional<int> level = levelOfKey(r.key);
-  runOnReader(level ? PgConnection::kUpsertMoves : PgConnection::kUpsertPuzzleMoves,
-              {r.game, level ? levelKey(*level) : r.key, r.name, r.moves});
+  // The tallies' locks are taken in one order, so no deadlock is expected;
+  // a serialisation failure is retried as a batch of scores is.
+  for (int attempt = 1;; ++attempt) {
+    try {
+      recordReaders_->run(level ? kPgUpsertMoves : kPgUpsertPuzzleMoves,
+                          {r.game, level ? levelKey(*level) : r.key, r.name, r.moves});
+      return;
+    } catch (const PgError& e) {
+      const bool transient = e.sqlState() == "40P01" || e.sqlState() == "40001";
+      if (!transient || attempt == 5) throw;
+    }
+  }
 }
 
 void PostgresScoreStore::stopWaiting(std::chrono::milliseconds grace) {
   stop_.stopAfter(grace);
-  // Those waiting for a connection look at the time again.
-  std::lock_guard lock(poolMutex_);
-  poolReturned_.notify_all();
-}
-
-std::unique_ptr<PgConnection> PostgresScoreStore::takeReader(Clock::time_point deadline) {
-  std::unique_lock lock(poolMutex_);
-  while (idleReaders_.empty()) {
-    const Clock::time_point limit = std::min(deadline, stop_.deadline());
-    if (poolReturned_.wait_until(lock, limit) == std::cv_status::timeout && idleReaders_.empty()) {
-      throw StoreError(limit < deadline ? "the server is stopping"
-                                        : "no connection to PostgreSQL came free in time");
-    }
-  }
-  std::unique_ptr<PgConnection> reader = std::move(idleReaders_.back());
-  idleReaders_.pop_back();
-  return reader;
-}
-
-void PostgresScoreStore::giveBack(std::unique_ptr<PgConnection> connection) {
-  {
-    std::lock_guard lock(poolMutex_);
-    idleReaders_.push_back(std::move(connection));
-  }
-  poolReturned_.notify_one();
+  scoreReaders_->wakeWaiting();
+  recordReaders_->wakeWaiting();
 }
 
 }  // namespace bt::scored

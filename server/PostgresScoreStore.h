@@ -1,21 +1,21 @@
 #pragma once
 // The shared backend: a PostgreSQL database that several servers, on one
-// machine or many, use at once. Reads go through a small pool of
-// connections; submissions are committed in groups by one writer connection,
-// as one upsert per batch that keeps the greater score, so concurrent
-// servers never lose each other's updates. A world record is one upsert of
-// its own on a pooled connection, committed before it returns; levels' and
-// puzzles' records stand in tables of their own. Every call gives up after the
-// timeout, waiting for a free connection included.
+// machine or many, use at once. Reads go through two small pools of
+// connections (PgPool), the score table's and the records'; submissions are
+// committed in groups by one writer connection, as one upsert per batch that
+// keeps the greater score, so concurrent servers never lose each other's
+// updates. A world record is one upsert of its own on a connection of the
+// records' pool, committed before it returns; levels' and puzzles' records
+// stand in tables of their own. Every call gives up after the timeout,
+// waiting for a free connection included.
 #include <chrono>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
 #include "CommitQueue.h"
 #include "PgConnection.h"
+#include "PgPool.h"
 #include "ScoreStore.h"
 #include "StopNotice.h"
 
@@ -26,12 +26,12 @@ class PostgresScoreStore : public ScoreStore {
   // Connects, and creates the table when it is missing, each connection
   // within `timeout`. Throws StoreError.
   PostgresScoreStore(const std::string& url, std::chrono::milliseconds timeout,
-                     size_t readConnections = 8);
+                     size_t scoreConnections = 6, size_t recordConnections = 2);
   ~PostgresScoreStore() override;
 
   std::vector<ScoreEntry> topTen(const std::string& game) override;
   void record(const ScoreRecord& record) override;
-  std::vector<MovesEntry> recordsOf(const std::string& game, const std::string& key) override;
+  RecordsTable recordsOf(const std::string& game, const std::string& key) override;
   std::vector<LevelBest> levelBests(const std::string& game) override;
   std::vector<PuzzleBest> puzzleBests(const std::string& game,
                                       const std::vector<std::string>& puzzles) override;
@@ -39,21 +39,17 @@ class PostgresScoreStore : public ScoreStore {
   void stopWaiting(std::chrono::milliseconds grace) override;
 
  private:
-  using Clock = PgConnection::Clock;
   void createSchema();
   void commitBatch(const std::vector<ScoreRecord>& records);
-  std::unique_ptr<PgConnection> takeReader(Clock::time_point deadline);
-  void giveBack(std::unique_ptr<PgConnection> connection);
-  // Runs a statement on a connection of the pool within the timeout.
-  PgResult runOnReader(const char* statement, const std::vector<std::string>& parameters);
 
-  std::chrono::milliseconds timeout_;
   StopNotice stop_;  // before the connections, which hold it
-  std::mutex poolMutex_;
-  std::condition_variable poolReturned_;
-  std::vector<std::unique_ptr<PgConnection>> idleReaders_;
-  std::unique_ptr<PgConnection> writer_;  // used by the commit queue's thread only
-  CommitQueue queue_;                     // last, so that its writer stops first
+  // The score table's reads apart from the records', so that a client that
+  // repeats records reads as fast as it can holds at most the records'
+  // connections, and the game's fetch never waits behind it.
+  std::unique_ptr<PgPool> scoreReaders_;
+  std::unique_ptr<PgPool> recordReaders_;  // and the records' writes
+  std::unique_ptr<PgConnection> writer_;   // used by the commit queue's thread only
+  CommitQueue queue_;                      // last, so that its writer stops first
 };
 
 }  // namespace bt::scored

@@ -1,13 +1,17 @@
 #pragma once
-// The replies to the world-records paths, one record a line:
-//   GET /records/GAME/N   "COUNT NAME", the ten fewest first
-//   GET /records/GAME     "LEVEL COUNT NAME", the best of each level that
-//                         has one, level 1 first
+// The replies to the world-records paths, as net/protocol/RecordsProtocol.h
+// gives them:
+//   GET /records/GAME/N   a level's table (or a puzzle's): the first names to
+//                         reach its fewest moves, then how many names hold
+//                         each count and how many solved it
+//   GET /records/GAME     each level's fewest moves and the first name to
+//                         reach them, then how many hold them and solved it
 //   GET /records/GAME/daily
-//                         "DATE ID", or "DATE ID COUNT NAME" with its best,
-//                         for each of the last 30 days, today first
-// where COUNT is the number of moves and DATE is YYYY-MM-DD (UTC). Empty when
-// there is none.
+//                         each of the last 30 days with its best, then the
+//                         same counts
+// Empty when there is none. A name that a record could not have come in with
+// (one written into the database by anything else) is left out, so that no
+// line can be forged.
 #include <string>
 #include <vector>
 
@@ -16,7 +20,9 @@
 
 namespace bt::scored {
 
-std::string formatLevelRecords(const std::vector<MovesEntry>& fewestFirst);
+std::string formatRecordsTable(const RecordsTable& table);
+// At most kMaxLevelBestsReplyBytes: the "players" lines that would pass it
+// are left out.
 std::string formatLevelBests(const std::vector<LevelBest>& bests);
 std::string formatDailyList(const std::vector<DailyPuzzles::Day>& days,
                             const std::vector<PuzzleBest>& bests);

@@ -58,6 +58,15 @@ std::string allValues(const httplib::Request& request, const char* name) {
   return joined;
 }
 
+void putReply(ScoreReply reply, httplib::Response& response) {
+  response.status = reply.status;
+  if (reply.status == 405) response.set_header("Allow", reply.allow);
+  // The tables change with every score and record.
+  response.set_header("Cache-Control", "no-cache");
+  if (reply.securityPolicy) response.set_header("Content-Security-Policy", reply.securityPolicy);
+  response.set_content(std::move(reply.body), reply.contentType);
+}
+
 std::string_view queryOf(const std::string& target) {
   const size_t question = target.find('?');
   return question == std::string::npos ? std::string_view()
@@ -106,19 +115,19 @@ ScoreHttpServer::ScoreHttpServer(ScoreService& service, const RequestLog& log,
     return answerBeforeBody(request, response) ? HandlerResponse::Handled
                                                : HandlerResponse::Unhandled;
   });
-  auto handler = [this](const httplib::Request& request, httplib::Response& response) {
-    answer(request, response);
-  };
-  Get(".*", handler);
-  Post(".*", handler);
-  Put(".*", handler);
-  Patch(".*", handler);
-  Delete(".*", handler);
-  Options(".*", handler);
+  // Every request but a chunked POST is answered before routing; that one's
+  // chunks are decoded by the library, read up to the path's limit.
+  Post(".*",
+       [this](const httplib::Request& request, httplib::Response& response,
+              const httplib::ContentReader& reader) { answerChunked(request, response, reader); });
   set_error_handler([this](const httplib::Request& request, httplib::Response& response) {
     explainError(request, response);
   });
   set_post_routing_handler([](const httplib::Request&, httplib::Response& response) {
+    // Every answer is what its type says, refusals included.
+    if (!response.has_header("X-Content-Type-Options")) {
+      response.set_header("X-Content-Type-Options", "nosniff");
+    }
     // The library announces a kept-alive connection unless the client asked
     // for a close.
     if (!tConnection || !tConnection->ending()) return;
@@ -229,7 +238,11 @@ void ScoreHttpServer::serveConnection(int fd) {
     }
     if (!ok || closed || stream.cutOff() != CutOff::None || stream.ending()) break;
   }
-  if (stream.ending()) stream.drainBeforeClose();
+  if (stream.ending()) {
+    stream.drainBeforeClose();
+  } else {
+    stream.flush();
+  }
   tConnection = nullptr;
 }
 
@@ -268,6 +281,7 @@ bool ScoreHttpServer::readCheckedHead(ConnectionStream& stream) {
 void ScoreHttpServer::refuse(ConnectionStream& stream, int status, std::string_view reason) {
   const std::string reply = closingReply(status, reason);
   stream.write(reply.data(), reply.size());
+  stream.flush();
   stream.endAfterAnswer();
   if (!log_.enabled()) return;
   std::string ip;
@@ -277,45 +291,100 @@ void ScoreHttpServer::refuse(ConnectionStream& stream, int status, std::string_v
               ConnectionStream::Clock::now() - stream.requestStart()});
 }
 
+// Everything the head decides is decided before the body is read, so that a
+// refused or misdirected body costs nothing to read: its connection ends
+// after the answer instead. Only a POST to the score or records paths has
+// its body read, at most its path's limit however it is framed.
 bool ScoreHttpServer::answerBeforeBody(const httplib::Request& request,
                                        httplib::Response& response) {
-  if (request.has_header("Transfer-Encoding")) return false;
-  if (!request.has_header("Content-Length")) {
-    // No body: the library would wait for the client to close instead.
-    answer(request, response);
+  if (!tConnection) return false;
+  tConnection->markHandled();
+  const bool chunked = request.has_header("Transfer-Encoding");
+  uint64_t declared = 0;
+  if (!chunked && request.has_header("Content-Length")) {
+    const std::string length = request.get_header_value("Content-Length");
+    const auto [end, error] =
+        std::from_chars(length.data(), length.data() + length.size(), declared);
+    if (error == std::errc::result_out_of_range) declared = UINT64_MAX;
+  }
+  const bool bodyFollows = chunked || declared > 0;
+  const size_t limit = bodyLimitFor(request.path);
+  if (declared > limit) {
+    putReply({413, "the body is over " + std::to_string(limit) + " bytes\n"}, response);
+    tConnection->endAfterAnswer();
     return true;
   }
-  // A body declared over its path's limit is refused before it comes; the
-  // library would read it all to skip it. The connection ends after the
-  // answer.
-  const std::string length = request.get_header_value("Content-Length");
-  const size_t limit = bodyLimitFor(request.path);
-  uint64_t declared = 0;
-  const auto [end, error] = std::from_chars(length.data(), length.data() + length.size(), declared);
-  const bool tooLong =
-      error == std::errc::result_out_of_range || (error == std::errc() && declared > limit);
-  if (!tooLong) return false;
-  response.status = 413;
-  response.set_content("the body is over " + std::to_string(limit) + " bytes\n", "text/plain");
-  if (tConnection) {
-    tConnection->markHandled();
-    tConnection->endAfterAnswer();
+  if (isWebFilePath(request)) {
+    answerWebFile(request, response);
+    if (bodyFollows) tConnection->endAfterAnswer();
+    return true;
   }
+  ScoreRequest score = scoreRequestOf(request, declared);
+  if (auto refusal = service_.refuseHead(score)) {
+    putReply(std::move(*refusal), response);
+    if (bodyFollows) tConnection->endAfterAnswer();
+    return true;
+  }
+  if (bodyFollows && request.method == "POST") {
+    if (chunked) return false;  // answerChunked()
+    std::string body;
+    if (!tConnection->readBody(declared, body)) {
+      answerCutOff(response);
+      return true;
+    }
+    score.body = body;
+    score.bodySize = body.size();
+    putReply(service_.answer(score), response);
+    return true;
+  }
+  // Only a POST's body is read; another's ends the connection.
+  if (bodyFollows) tConnection->endAfterAnswer();
+  putReply(service_.answer(score), response);
   return true;
 }
 
-void ScoreHttpServer::answer(const httplib::Request& request, httplib::Response& response) {
-  if (tConnection) tConnection->markHandled();
-  if (isWebFilePath(request)) {
-    answerWebFile(request, response);
+void ScoreHttpServer::answerChunked(const httplib::Request& request, httplib::Response& response,
+                                    const httplib::ContentReader& reader) {
+  const size_t limit = bodyLimitFor(request.path);
+  std::string body;
+  bool over = false;
+  const bool read = reader([&](const char* data, size_t length) {
+    over = body.size() + length > limit;
+    if (!over) body.append(data, length);
+    return !over;
+  });
+  if (over) {
+    putReply({413, "the body is over " + std::to_string(limit) + " bytes\n"}, response);
+    if (tConnection) tConnection->endAfterAnswer();
     return;
   }
-  ScoreRequest score{request.method, request.path,        queryOf(request.target),
-                     request.body,   request.body.size(), addressOf(request)};
-  ScoreReply reply = service_.handle(score);
-  response.status = reply.status;
-  if (reply.status == 405) response.set_header("Allow", reply.allow);
-  response.set_content(std::move(reply.body), reply.contentType);
+  if (!read) {
+    answerCutOff(response);
+    return;
+  }
+  ScoreRequest score = scoreRequestOf(request, body.size());
+  score.body = body;
+  putReply(service_.answer(score), response);
+}
+
+ScoreRequest ScoreHttpServer::scoreRequestOf(const httplib::Request& request,
+                                             uint64_t bodySize) const {
+  return {
+      request.method,    request.path, queryOf(request.target), {}, static_cast<size_t>(bodySize),
+      addressOf(request)};
+}
+
+// A body that did not come whole: the bytes after it cannot be trusted to
+// start a request, so the connection ends.
+void ScoreHttpServer::answerCutOff(httplib::Response& response) {
+  int status = 400;
+  if (tConnection) {
+    tConnection->endAfterAnswer();
+    if (tConnection->cutOff() == CutOff::TooSlow) status = 408;
+    if (tConnection->cutOff() == CutOff::TooLarge) status = 413;
+  }
+  response.status = status;
+  response.set_content(reasonFor(status), "text/plain");
 }
 
 bool ScoreHttpServer::isWebFilePath(const httplib::Request& request) const {
@@ -373,8 +442,10 @@ void ScoreHttpServer::explainError(const httplib::Request&, httplib::Response& r
   response.set_content(reasonFor(response.status), "text/plain");
 }
 
+// The library logs each answer once it is written whole: it goes now.
 void ScoreHttpServer::logAnswer(const httplib::Request& request,
                                 const httplib::Response& response) {
+  if (tConnection) tConnection->flush();
   if (!log_.enabled()) return;
   const auto took = tConnection ? ConnectionStream::Clock::now() - tConnection->requestStart()
                                 : ConnectionStream::Clock::duration{};

@@ -7,7 +7,10 @@
 // breaks the rules, or that the library refuses, is answered and ends its
 // connection. Range is ignored: every reply is sent whole. Every request is
 // answered by the ScoreService, or when a web page is served, every path but
-// the score path by StaticFiles; and logged.
+// the score path by StaticFiles; and logged. What the head decides (a
+// refusal, a file) is answered before the body is read; only a POST to the
+// score and records paths has its body read, up to the path's limit however
+// it is framed, and any body left unread ends its connection.
 #include <httplib.h>
 
 #include <atomic>
@@ -49,7 +52,10 @@ class ScoreHttpServer : public httplib::Server {
   void refuse(ConnectionStream& stream, int status, std::string_view reason);
   void turnAway(int fd, const std::string& address, int status, std::string_view reason);
   bool answerBeforeBody(const httplib::Request& request, httplib::Response& response);
-  void answer(const httplib::Request& request, httplib::Response& response);
+  void answerChunked(const httplib::Request& request, httplib::Response& response,
+                     const httplib::ContentReader& reader);
+  void answerCutOff(httplib::Response& response);
+  ScoreRequest scoreRequestOf(const httplib::Request& request, uint64_t bodySize) const;
   void answerWebFile(const httplib::Request& request, httplib::Response& response);
   bool isWebFilePath(const httplib::Request& request) const;
   void explainError(const httplib::Request& request, httplib::Response& response);

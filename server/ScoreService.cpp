@@ -6,6 +6,7 @@
 #include "LogSink.h"
 #include "RecordsText.h"
 #include "ScoreTableText.h"
+#include "net/protocol/RecordsProtocol.h"
 #include "net/protocol/ScoreCheck.h"
 #include "query/ScoreQuery.h"
 #include "query/SubmissionBody.h"
@@ -60,30 +61,56 @@ size_t bodyLimitFor(std::string_view path) {
   return kMaxBodyBytes;
 }
 
-ScoreReply ScoreService::handle(const ScoreRequest& request) {
-  if (const auto records = parseRecordsPath(request.path, kScoreGameId)) {
-    return handleRecords(request, *records);
+std::optional<ScoreReply> ScoreService::refuseHead(const ScoreRequest& head) {
+  if (const auto records = parseRecordsPath(head.path, kScoreGameId)) {
+    return refuseRecordsHead(head, *records);
   }
-  if (scoresPage_ && request.path == kScoresPagePath) return scoresPage(request);
-  if (request.path != kScorePath) return {404, "no such path\n"};
-  return handleScore(request);
+  if (scoresPage_ && head.path == kScoresPagePath) {
+    if (head.method == "GET" || head.method == "HEAD") return std::nullopt;
+    return ScoreReply{405, "only GET is accepted\n", "GET, HEAD"};
+  }
+  if (head.path != kScorePath) return ScoreReply{404, "no such path\n"};
+  return refuseScoreHead(head);
 }
 
-ScoreReply ScoreService::handleScore(const ScoreRequest& request) {
-  if (request.method != "POST") return {405, "only POST is accepted\n"};
-  if (request.bodySize > kMaxScoreBodyBytes) {
-    return {413, "the body is over " + std::to_string(kMaxScoreBodyBytes) + " bytes\n"};
+ScoreReply ScoreService::answer(const ScoreRequest& request) {
+  if (const auto records = parseRecordsPath(request.path, kScoreGameId)) {
+    return answerRecords(request, *records);
   }
+  if (scoresPage_ && request.path == kScoresPagePath) return scoresPage();
+  return answerScore(request);
+}
+
+ScoreReply ScoreService::handle(const ScoreRequest& request) {
+  if (auto refusal = refuseHead(request)) return *refusal;
+  return answer(request);
+}
+
+std::optional<ScoreReply> ScoreService::refuseScoreHead(const ScoreRequest& head) {
+  if (head.method != "POST") return ScoreReply{405, "only POST is accepted\n"};
+  if (head.bodySize > kMaxScoreBodyBytes) {
+    return ScoreReply{413, "the body is over " + std::to_string(kMaxScoreBodyBytes) + " bytes\n"};
+  }
+  auto parsed = parseScoreQuery(head.query);
+  if (auto* error = std::get_if<QueryError>(&parsed)) return ScoreReply{400, error->reason + "\n"};
+  const ScoreQuery& query = std::get<ScoreQuery>(parsed);
+  if (!query.submission) return std::nullopt;
+  if (!limit_.allow(head.clientAddress, SubmissionRateLimit::Clock::now())) {
+    return ScoreReply{429, "more than 30 scores a minute from this address\n"};
+  }
+  if (!checkValueMatches(*query.submission)) {
+    return ScoreReply{403, "special does not match the score\n"};
+  }
+  return std::nullopt;
+}
+
+ScoreReply ScoreService::answerScore(const ScoreRequest& request) {
   auto parsed = parseScoreQuery(request.query);
   if (auto* error = std::get_if<QueryError>(&parsed)) return {400, error->reason + "\n"};
   const ScoreQuery& query = std::get<ScoreQuery>(parsed);
   try {
     if (query.submission) {
       const ScoreSubmission& s = *query.submission;
-      if (!limit_.allow(request.clientAddress, SubmissionRateLimit::Clock::now())) {
-        return {429, "more than 30 scores a minute from this address\n"};
-      }
-      if (!checkValueMatches(s)) return {403, "special does not match the score\n"};
       if (auto refusal = refuseUnproven(request.body, s.score, acceptUnproven_)) return *refusal;
       store_.record({query.game, s.name, s.score});
     }
@@ -93,15 +120,12 @@ ScoreReply ScoreService::handleScore(const ScoreRequest& request) {
   }
 }
 
-ScoreReply ScoreService::scoresPage(const ScoreRequest& request) {
-  if (request.method != "GET" && request.method != "HEAD") {
-    return {405, "only GET is accepted\n", "GET, HEAD"};
-  }
+ScoreReply ScoreService::scoresPage() {
   try {
     return {200,
             renderScoresPage(store_.topTen(kScoreGameId), dailyTables(),
                              store_.levelBests(kScoreGameId)),
-            "", "text/html; charset=utf-8"};
+            "", "text/html; charset=utf-8", kScoresPagePolicy};
   } catch (const StoreError& error) {
     return storeUnreachable(error);
   }
@@ -119,23 +143,32 @@ std::vector<DailyTable> ScoreService::dailyTables() {
       table.par = made->par;
       table.proven = made->proven;
     }
-    table.fewestFirst = store_.recordsOf(kScoreGameId, days[i].id);
+    table.records = store_.recordsOf(kScoreGameId, days[i].id);
     tables.push_back(std::move(table));
   }
   return tables;
 }
 
-ScoreReply ScoreService::handleRecords(const ScoreRequest& request, const RecordsPath& path) {
+std::optional<ScoreReply> ScoreService::refuseRecordsHead(const ScoreRequest& head,
+                                                          const RecordsPath& path) {
   using Kind = RecordsPath::Kind;
-  const bool get = request.method == "GET" || request.method == "HEAD";
+  const bool get = head.method == "GET" || head.method == "HEAD";
   const bool list = path.kind == Kind::LevelBests || path.kind == Kind::DailyList;
-  if (list && !get) return {405, "only GET is accepted\n", "GET, HEAD"};
-  if (!get && request.method != "POST") {
-    return {405, "only GET and POST are accepted\n", "GET, HEAD, POST"};
+  if (list && !get) return ScoreReply{405, "only GET is accepted\n", "GET, HEAD"};
+  if (!get && head.method != "POST") {
+    return ScoreReply{405, "only GET and POST are accepted\n", "GET, HEAD, POST"};
   }
-  if (request.bodySize > kMaxRecordBodyBytes) {
-    return {413, "the body is over " + std::to_string(kMaxRecordBodyBytes) + " bytes\n"};
+  if (head.bodySize > kMaxRecordBodyBytes) {
+    return ScoreReply{413, "the body is over " + std::to_string(kMaxRecordBodyBytes) + " bytes\n"};
   }
+  if (!get && !recordLimit_.allow(head.clientAddress, SubmissionRateLimit::Clock::now())) {
+    return ScoreReply{429, "more than 30 records a minute from this address\n"};
+  }
+  return std::nullopt;
+}
+
+ScoreReply ScoreService::answerRecords(const ScoreRequest& request, const RecordsPath& path) {
+  using Kind = RecordsPath::Kind;
   try {
     if (path.kind == Kind::LevelBests) {
       return {200, formatLevelBests(store_.levelBests(kScoreGameId))};
@@ -147,17 +180,14 @@ ScoreReply ScoreService::handleRecords(const ScoreRequest& request, const Record
       return {200, formatDailyList(days, store_.puzzleBests(kScoreGameId, ids))};
     }
     const std::string key = path.kind == Kind::Level ? levelKey(path.level) : path.puzzle;
-    if (!get) {
-      if (!recordLimit_.allow(request.clientAddress, SubmissionRateLimit::Clock::now())) {
-        return {429, "more than 30 records a minute from this address\n"};
-      }
+    if (request.method == "POST") {
       auto parsed = parseRecordBody(request.body);
       if (auto* error = std::get_if<QueryError>(&parsed)) return {400, error->reason + "\n"};
       const RecordSubmission& record = std::get<RecordSubmission>(parsed);
       if (auto refusal = refuseRecord(path, record)) return *refusal;
       store_.recordMoves({kScoreGameId, key, record.name, record.moves});
     }
-    return {200, formatLevelRecords(store_.recordsOf(kScoreGameId, key))};
+    return {200, formatRecordsTable(store_.recordsOf(kScoreGameId, key))};
   } catch (const StoreError& error) {
     return storeUnreachable(error);
   }
@@ -172,6 +202,15 @@ std::optional<ScoreReply> ScoreService::refuseRecord(const RecordsPath& path,
   // Made once, outside the store's locks; a request waits while it is made.
   const auto puzzle = puzzles_.puzzle(path.puzzle);
   if (!puzzle && !puzzles_.isRecent(path.puzzle)) {
+    // A day to come is taken once it is here; only one gone by is refused
+    // for good.
+    if (const auto day = puzzles_.comingDay(path.puzzle)) {
+      return ScoreReply{kRecordTooEarlyStatus,
+                        path.puzzle + " is the daily puzzle of " + puzzle::formatDate(*day) +
+                            ", after the server's today (" +
+                            puzzle::formatDate(puzzles_.recentDays().front().date) +
+                            "): send it again then\n"};
+    }
     return ScoreReply{403, path.puzzle + " is not the daily puzzle of one of the last " +
                                std::to_string(kDailyDays) + " days\n"};
   }

@@ -43,7 +43,7 @@ struct ScoreRequest {
   std::string_view path;
   std::string_view query;  // after '?', still percent-encoded
   std::string_view body;
-  size_t bodySize = 0;
+  size_t bodySize = 0;  // as declared, before the body is read
   std::string clientAddress;
 };
 
@@ -52,6 +52,7 @@ struct ScoreReply {
   std::string body;            // text/plain
   const char* allow = "POST";  // the methods a 405 names
   const char* contentType = "text/plain";
+  const char* securityPolicy = nullptr;  // Content-Security-Policy, for a page
 };
 
 class ScoreService {
@@ -66,6 +67,16 @@ class ScoreService {
   // Answers GET /scores with the tables as an HTML page (ScoresPage).
   void serveScoresPage() { scoresPage_ = true; }
 
+  // What the head alone decides, before the body is read (its declared
+  // size in `bodySize`, the body itself empty): a refusal with its reason
+  // (the path, the method, a body over the path's limit, a malformed query,
+  // a submission past its limit or with a wrong check value); or nothing,
+  // and then a submission has been counted against its limit and answer()
+  // is to follow with the body.
+  std::optional<ScoreReply> refuseHead(const ScoreRequest& head);
+  // The answer to a request whose head refuseHead() let through.
+  ScoreReply answer(const ScoreRequest& request);
+  // Both, for a request whole at hand.
   ScoreReply handle(const ScoreRequest& request);
   // The server is stopping: a daily puzzle being made is given up.
   void stopWaiting() { puzzles_.stop(); }
@@ -73,11 +84,13 @@ class ScoreService {
   DailyPuzzles& dailyPuzzles() { return puzzles_; }
 
  private:
-  ScoreReply handleScore(const ScoreRequest& request);
-  ScoreReply handleRecords(const ScoreRequest& request, const RecordsPath& path);
+  std::optional<ScoreReply> refuseScoreHead(const ScoreRequest& head);
+  ScoreReply answerScore(const ScoreRequest& request);
+  std::optional<ScoreReply> refuseRecordsHead(const ScoreRequest& head, const RecordsPath& path);
+  ScoreReply answerRecords(const ScoreRequest& request, const RecordsPath& path);
   // POST of a record: nothing when it may be kept; else the refusal.
   std::optional<ScoreReply> refuseRecord(const RecordsPath& path, const RecordSubmission& record);
-  ScoreReply scoresPage(const ScoreRequest& request);
+  ScoreReply scoresPage();
   std::vector<DailyTable> dailyTables();
 
   ScoreStore& store_;

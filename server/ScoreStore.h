@@ -33,22 +33,53 @@ std::string levelKey(int level);
 // The level a key names (from 1); nullopt for a puzzle's id.
 std::optional<int> levelOfKey(std::string_view key);
 
-// A world record: the fewest moves that solved one level or puzzle.
-struct MovesEntry {
-  std::string name;
-  std::string moves;  // in the notation of the recorded solutions
-  bool operator==(const MovesEntry&) const = default;
+// A proof shows that the moves solve the level, not who found them: moves
+// can be copied, and the shortest are in the repository. So a level's or a
+// puzzle's records rank no one. They count the names at each number of moves,
+// and name those who reached the fewest first, which is all that arrival
+// order can honestly tell.
+
+// How many names hold `count` moves as their best.
+struct MovesTally {
+  int count = 0;
+  int64_t players = 0;
+  bool operator==(const MovesTally&) const = default;
+};
+
+// The most names and tallies a table holds.
+inline constexpr size_t kFirstNames = 10;
+inline constexpr size_t kTallyRows = 10;
+
+// A level's or a puzzle's records; all empty when it has none.
+struct RecordsTable {
+  // The first names to reach the fewest moves, in the order they did.
+  std::vector<std::string> firstToFewest;
+  // Fewest moves first; the first is the fewest.
+  std::vector<MovesTally> tallies;
+  // Every name that solved it.
+  int64_t players = 0;
+  bool operator==(const RecordsTable&) const = default;
+};
+
+// The fewest moves of a level or a puzzle: the first name to reach them, how
+// many hold them, and how many solved it at all.
+struct BestOf {
+  int count = 0;
+  std::string first;
+  int64_t atBest = 0;
+  int64_t players = 0;
+  bool operator==(const BestOf&) const = default;
 };
 
 struct LevelBest {
   int level = 0;  // from 1
-  MovesEntry best;
+  BestOf best;
   bool operator==(const LevelBest&) const = default;
 };
 
 struct PuzzleBest {
   std::string puzzle;  // its id
-  MovesEntry best;
+  BestOf best;
   bool operator==(const PuzzleBest&) const = default;
 };
 
@@ -76,14 +107,14 @@ class ScoreStore {
   // Throws StoreError, and then nothing of it is stored, unless a database
   // server stopped answering after it was sent (it may be stored then).
   virtual void record(const ScoreRecord& record) = 0;
-  // The ten fewest-move records of a level or a puzzle (levelKey), fewest
-  // first; equal counts rank by who reached them first. Throws StoreError.
-  virtual std::vector<MovesEntry> recordsOf(const std::string& game, const std::string& key) = 0;
-  // The best record of every level that has one, level 1 first. Throws
-  // StoreError.
+  // The records table of a level or a puzzle (levelKey). Its cost does not
+  // grow with the records kept. Throws StoreError.
+  virtual RecordsTable recordsOf(const std::string& game, const std::string& key) = 0;
+  // The best of every level that has records, level 1 first, at the cost of
+  // a few lookups a level. Throws StoreError.
   virtual std::vector<LevelBest> levelBests(const std::string& game) = 0;
-  // The best record of each of these puzzles that has one, in the order
-  // asked. Throws StoreError.
+  // The best of each of these puzzles that has records, in the order asked.
+  // Throws StoreError.
   virtual std::vector<PuzzleBest> puzzleBests(const std::string& game,
                                               const std::vector<std::string>& puzzles) = 0;
   // Keeps the moves as the name's record of the level or puzzle when it is

@@ -1,21 +1,28 @@
 #include "ScoreTableText.h"
 
+#include "query/ScoreQuery.h"
+
 namespace bt::scored {
 
 std::string formatScoreTable(const std::vector<ScoreEntry>& bestFirst) {
   constexpr size_t kRows = 10;
-  const size_t filled = bestFirst.size() < kRows ? bestFirst.size() : kRows;
+  // A row written into the table by anything but this server is checked as
+  // a submission is: one that could not have come in does not go out.
+  std::vector<const ScoreEntry*> rows;
+  for (const ScoreEntry& entry : bestFirst) {
+    if (rows.size() < kRows && entry.score >= 0 && isScoreName(entry.name)) rows.push_back(&entry);
+  }
   std::string text;
   text.reserve(kRows * 28);
-  for (size_t row = 0; row < kRows - filled; ++row) {
+  for (size_t row = rows.size(); row < kRows; ++row) {
     text += "0 ";
     text += kPaddingName;
     text += '\n';
   }
-  for (size_t i = filled; i-- > 0;) {
-    text += std::to_string(bestFirst[i].score);
+  for (size_t i = rows.size(); i-- > 0;) {
+    text += std::to_string(rows[i]->score);
     text += ' ';
-    text += bestFirst[i].name;
+    text += rows[i]->name;
     text += '\n';
   }
   return text;

@@ -12,7 +12,9 @@ namespace bt::scored {
 
 inline constexpr const char* kPaddingName = "AAAAAAAAAAAAAAA";
 
-// `bestFirst` as the store gives it; entries past ten are left out.
+// `bestFirst` as the store gives it; entries past ten are left out, and so
+// is a row whose name or score a submission could not have (a name with a
+// line break would forge a line).
 std::string formatScoreTable(const std::vector<ScoreEntry>& bestFirst);
 
 }  // namespace bt::scored

@@ -1,6 +1,7 @@
 #include "ScoresPage.h"
 
 #include "game/LevelData.h"
+#include "query/ScoreQuery.h"
 
 namespace bt::scored {
 namespace {
@@ -10,8 +11,8 @@ size_t parOf(int level) {
   return levelSolutions()[static_cast<size_t>(level - 1)].size();
 }
 
-// Names and moves hold only letters, digits and U D L R < >; the rest is
-// escaped all the same.
+// Names shown are checked as they come in, and ids are the server's own;
+// the rest is escaped all the same.
 std::string escaped(const std::string& text) {
   std::string out;
   for (char c : text) {
@@ -51,9 +52,31 @@ void appendTopTen(std::string& page, const std::vector<ScoreEntry>& topTen) {
     return;
   }
   page += "<table>\n<tr><th class=\"n\">#</th><th>Name</th><th class=\"n\">Levels</th></tr>\n";
-  for (size_t i = 0; i < topTen.size() && i < 10; ++i) {
-    page += "<tr><td class=\"n\">" + std::to_string(i + 1) + "</td><td>" + escaped(topTen[i].name) +
-            "</td><td class=\"n\">" + std::to_string(topTen[i].score) + "</td></tr>\n";
+  size_t shown = 0;
+  for (const ScoreEntry& entry : topTen) {
+    if (shown == 10 || entry.score < 0 || !isScoreName(entry.name)) continue;
+    page += "<tr><td class=\"n\">" + std::to_string(++shown) + "</td><td>" + escaped(entry.name) +
+            "</td><td class=\"n\">" + std::to_string(entry.score) + "</td></tr>\n";
+  }
+  page += "</table>\n";
+}
+
+std::string cell(const std::string& text) {
+  return "<td class=\"n\">" + text + "</td>";
+}
+
+// How many players reached each number of moves, fewest first, the par
+// marked, and those past the rows shown in one more.
+void appendTallies(std::string& page, const RecordsTable& records, int par) {
+  page += "<table>\n<tr><th class=\"n\">Moves</th><th class=\"n\">Players</th></tr>\n";
+  int64_t shown = 0;
+  for (const MovesTally& tally : records.tallies) {
+    page += "<tr>" + cell(std::to_string(tally.count) + (tally.count == par ? " (par)" : "")) +
+            cell(std::to_string(tally.players)) + "</tr>\n";
+    shown += tally.players;
+  }
+  if (records.players > shown) {
+    page += "<tr>" + cell("more") + cell(std::to_string(records.players - shown)) + "</tr>\n";
   }
   page += "</table>\n";
 }
@@ -65,35 +88,39 @@ void appendDaily(std::string& page, const DailyTable& table) {
     page += ", par " + std::to_string(table.par) + (table.proven ? "" : " (the best found)");
   }
   page += "</p>\n";
-  if (table.fewestFirst.empty()) {
+  const RecordsTable& records = table.records;
+  if (records.tallies.empty()) {
     page += "<p>No records yet.</p>\n";
     return;
   }
-  page += "<table>\n<tr><th class=\"n\">#</th><th>Name</th><th class=\"n\">Moves</th></tr>\n";
-  for (size_t i = 0; i < table.fewestFirst.size() && i < 10; ++i) {
-    const MovesEntry& entry = table.fewestFirst[i];
-    page += "<tr><td class=\"n\">" + std::to_string(i + 1) + "</td><td>" + escaped(entry.name) +
-            "</td><td class=\"n\">" + std::to_string(entry.moves.size()) + "</td></tr>\n";
+  appendTallies(page, records, table.par);
+  page += "<p>First to " + std::to_string(records.tallies.front().count) + " moves:";
+  const char* separator = " ";
+  for (const std::string& name : records.firstToFewest) {
+    if (!isScoreName(name)) continue;
+    page += separator + escaped(name);
+    separator = ", ";
   }
-  page += "</table>\n";
+  page += ". " + std::to_string(records.players) + " solved it.</p>\n";
 }
 
 void appendLevels(std::string& page, const std::vector<LevelBest>& bests) {
   page +=
-      "<h2>Best of every level</h2>\n<table>\n"
-      "<tr><th class=\"n\">Level</th><th class=\"n\">Par</th><th class=\"n\">Record</th>"
-      "<th>Name</th></tr>\n";
+      "<h2>Every level</h2>\n<p>The fewest moves each level was solved in, how many players "
+      "solved it in them and how many in more, and who reached them first.</p>\n<table>\n"
+      "<tr><th class=\"n\">Level</th><th class=\"n\">Par</th><th class=\"n\">Fewest</th>"
+      "<th class=\"n\">At it</th><th class=\"n\">More</th><th>First</th></tr>\n";
   size_t next = 0;
   for (int level = 1; level <= kLevelCount; ++level) {
     while (next < bests.size() && bests[next].level < level) ++next;
-    page += "<tr><td class=\"n\">" + std::to_string(level) + "</td><td class=\"n\">" +
-            std::to_string(parOf(level)) + "</td>";
+    page += "<tr>" + cell(std::to_string(level)) + cell(std::to_string(parOf(level)));
     if (next < bests.size() && bests[next].level == level) {
-      const MovesEntry& best = bests[next].best;
-      page += "<td class=\"n\">" + std::to_string(best.moves.size()) + "</td><td>" +
-              escaped(best.name) + "</td></tr>\n";
+      const BestOf& best = bests[next].best;
+      page += cell(std::to_string(best.count)) + cell(std::to_string(best.atBest)) +
+              cell(std::to_string(best.players - best.atBest)) + "<td>" +
+              (isScoreName(best.first) ? escaped(best.first) : "") + "</td></tr>\n";
     } else {
-      page += "<td class=\"n\">-</td><td></td></tr>\n";
+      page += cell("-") + cell("0") + cell("0") + "<td></td></tr>\n";
     }
   }
   page += "</table>\n";

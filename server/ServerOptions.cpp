@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "ClientAddress.h"
+#include "DailyPuzzles.h"
 
 namespace bt::scored {
 
@@ -35,8 +36,9 @@ const char* const kServerUsage =
     "                         first 4 s (default 4096; 0: no minimum)\n"
     "  --accept-unproven      take a score without a proof of play when its check\n"
     "                         value matches, as the phone's client sends it\n"
-    "  --today YYYY-MM-DD     take this date (UTC) as today for the daily puzzles,\n"
-    "                         to try a day out (default: the system clock's)\n";
+    "  --today YYYY-MM-DD     take this date (UTC, 1678 to 2261) as today for the\n"
+    "                         daily puzzles, to try a day out (default: the\n"
+    "                         system clock's)\n";
 
 namespace {
 
@@ -136,7 +138,11 @@ std::variant<ServerOptions, OptionsError> parseServerOptions(const std::vector<s
       options.webFolder = value;
     } else if (name == "--today") {
       options.today = puzzle::parseDate(value);
-      if (!options.today) return OptionsError{"--today needs a date YYYY-MM-DD, not " + value};
+      if (!options.today || !canBeToday(*options.today)) {
+        return OptionsError{"--today needs a date YYYY-MM-DD from " +
+                            std::to_string(kFirstTodayYear) + "-01-01 to " +
+                            std::to_string(kLastTodayYear) + "-12-31, not " + value};
+      }
     } else {
       if (!isIpAddress(value))
         return OptionsError{"--trusted-proxy needs an IP address, not " + value};

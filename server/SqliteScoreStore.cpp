@@ -5,6 +5,7 @@
 #include <set>
 
 #include "SqliteFileAccess.h"
+#include "SqliteSchema.h"
 
 namespace bt::scored {
 namespace {
@@ -13,22 +14,39 @@ namespace {
 // the file each time.
 constexpr size_t kMaxCachedGames = 4096;
 
-constexpr const char* kSchema =
-    "CREATE TABLE IF NOT EXISTS scores ("
-    " game TEXT NOT NULL, name TEXT NOT NULL, score INTEGER NOT NULL,"
-    " achieved INTEGER NOT NULL, PRIMARY KEY (game, name)) WITHOUT ROWID;"
-    "CREATE INDEX IF NOT EXISTS scores_rank ON scores (game, score DESC, achieved, name);"
-    "CREATE TABLE IF NOT EXISTS records ("
-    " game TEXT NOT NULL, level INTEGER NOT NULL, name TEXT NOT NULL, count INTEGER NOT NULL,"
-    " moves TEXT NOT NULL, achieved INTEGER NOT NULL,"
-    " PRIMARY KEY (game, level, name)) WITHOUT ROWID;"
-    "CREATE INDEX IF NOT EXISTS records_rank ON records (game, level, count, achieved, name);"
-    "CREATE TABLE IF NOT EXISTS puzzle_records ("
-    " game TEXT NOT NULL, puzzle TEXT NOT NULL, name TEXT NOT NULL, count INTEGER NOT NULL,"
-    " moves TEXT NOT NULL, achieved INTEGER NOT NULL,"
-    " PRIMARY KEY (game, puzzle, name)) WITHOUT ROWID;"
-    "CREATE INDEX IF NOT EXISTS puzzle_records_rank"
-    " ON puzzle_records (game, puzzle, count, achieved, name);";
+// Each kind of record's statements; @names as RecordTallySql fills them in.
+constexpr const char* kUpsertMoves =
+    "INSERT INTO @records (game, @key, name, count, moves, achieved) "
+    "VALUES (?1, ?2, ?3, length(?4), ?4, ?5) "
+    "ON CONFLICT (game, @key, name) DO UPDATE SET count = excluded.count, "
+    "moves = excluded.moves, achieved = excluded.achieved "
+    "WHERE excluded.count < @records.count";
+constexpr const char* kTallies =
+    "SELECT count, players FROM @tallies WHERE game = ?1 AND @key = ?2 ORDER BY count LIMIT ";
+constexpr const char* kPlayers = "SELECT players FROM @players WHERE game = ?1 AND @key = ?2";
+constexpr const char* kFirst =
+    "SELECT name FROM @records WHERE game = ?1 AND @key = ?2 AND count = ?3 "
+    "ORDER BY achieved, name LIMIT ";
+// The first to reach a count: the records index gives it in one lookup.
+constexpr const char* kFirstOfCount =
+    "(SELECT name FROM @records r WHERE r.game = t.game AND r.@key = t.@key "
+    "AND r.count = t.count ORDER BY r.achieved, r.name LIMIT 1)";
+constexpr const char* kBest =
+    "SELECT t.count, t.players, p.players, @first FROM @tallies t "
+    "JOIN @players p ON p.game = t.game AND p.@key = t.@key "
+    "WHERE t.game = ?1 AND t.@key = ?2 ORDER BY t.count LIMIT 1";
+// Every level's: a few lookups a level, whatever the records kept.
+constexpr const char* kLevelBests =
+    "SELECT p.level, t.count, t.players, p.players, @first FROM @players p "
+    "JOIN @tallies t ON t.game = p.game AND t.level = p.level AND t.count = "
+    "(SELECT min(count) FROM @tallies m WHERE m.game = p.game AND m.level = p.level) "
+    "WHERE p.game = ?1 ORDER BY p.level LIMIT 1000";
+
+// The text with the first name's subquery in place of @first.
+std::string withFirst(std::string text) {
+  text.replace(text.find("@first"), 6, kFirstOfCount);
+  return text;
+}
 
 int64_t nowMicroseconds() {
   using namespace std::chrono;
@@ -47,6 +65,17 @@ struct StatementUse {
 std::string columnText(sqlite3_stmt* statement, int column) {
   const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
   return text ? text : "";
+}
+
+// Binds ?1 and ?2 of a record's statement: the game, and the level's number
+// or the puzzle's id.
+void bindKey(sqlite3_stmt* statement, const std::string& game, const std::string& key) {
+  sqlite3_bind_text(statement, 1, game.data(), static_cast<int>(game.size()), SQLITE_STATIC);
+  if (const std::optional<int> level = levelOfKey(key)) {
+    sqlite3_bind_int(statement, 2, *level);
+  } else {
+    sqlite3_bind_text(statement, 2, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);
+  }
 }
 
 // What stands in the way is told before what SQLite made of it.
@@ -74,13 +103,11 @@ SqliteScoreStore::SqliteScoreStore(const std::string& path, bool checkFile)
     if (sqlite3_db_readonly(db_, "main") == 1) throw StoreError("it cannot be written");
     // Exclusive locking before WAL: no shared-memory index, and the lock taken
     // by the first write below is held until the server stops.
-    execute("PRAGMA locking_mode=EXCLUSIVE");
-    execute("PRAGMA journal_mode=WAL");
+    sqliteExecute(db_, "PRAGMA locking_mode=EXCLUSIVE");
+    sqliteExecute(db_, "PRAGMA journal_mode=WAL");
     if (checkFile) checkForDamage();
-    execute("PRAGMA synchronous=FULL");
-    execute("BEGIN IMMEDIATE");
-    execute(kSchema);
-    execute("COMMIT");
+    sqliteExecute(db_, "PRAGMA synchronous=FULL");
+    createSqliteSchema(db_);
     upsert_ = prepare(
         "INSERT INTO scores (game, name, score, achieved) VALUES (?1, ?2, ?3, ?4) "
         "ON CONFLICT (game, name) DO UPDATE SET score = excluded.score, "
@@ -91,31 +118,9 @@ SqliteScoreStore::SqliteScoreStore(const std::string& path, bool checkFile)
     begin_ = prepare("BEGIN IMMEDIATE");
     commit_ = prepare("COMMIT");
     rollback_ = prepare("ROLLBACK");
-    upsertMoves_ = prepare(
-        "INSERT INTO records (game, level, name, count, moves, achieved) "
-        "VALUES (?1, ?2, ?3, length(?4), ?4, ?5) "
-        "ON CONFLICT (game, level, name) DO UPDATE SET count = excluded.count, "
-        "moves = excluded.moves, achieved = excluded.achieved "
-        "WHERE excluded.count < records.count");
-    levelRecords_ = prepare(
-        "SELECT name, moves FROM records WHERE game = ?1 AND level = ?2 "
-        "ORDER BY count, achieved, name LIMIT 10");
-    levelBests_ = prepare(
-        "SELECT level, name, moves FROM (SELECT level, name, moves, row_number() OVER "
-        "(PARTITION BY level ORDER BY count, achieved, name) AS rank FROM records "
-        "WHERE game = ?1) WHERE rank = 1 ORDER BY level");
-    upsertPuzzleMoves_ = prepare(
-        "INSERT INTO puzzle_records (game, puzzle, name, count, moves, achieved) "
-        "VALUES (?1, ?2, ?3, length(?4), ?4, ?5) "
-        "ON CONFLICT (game, puzzle, name) DO UPDATE SET count = excluded.count, "
-        "moves = excluded.moves, achieved = excluded.achieved "
-        "WHERE excluded.count < puzzle_records.count");
-    puzzleRecords_ = prepare(
-        "SELECT name, moves FROM puzzle_records WHERE game = ?1 AND puzzle = ?2 "
-        "ORDER BY count, achieved, name LIMIT 10");
-    puzzleBest_ = prepare(
-        "SELECT name, moves FROM puzzle_records WHERE game = ?1 AND puzzle = ?2 "
-        "ORDER BY count, achieved, name LIMIT 1");
+    levelBests_ = prepare(tallySql(withFirst(kLevelBests), kSqliteLevelTables));
+    prepareRecords(levels_, kSqliteLevelTables);
+    prepareRecords(puzzles_, kSqlitePuzzleTables);
   } catch (const StoreError& e) {
     const int code = sqlite3_errcode(db_);
     finalizeAll();
@@ -130,19 +135,22 @@ SqliteScoreStore::~SqliteScoreStore() {
   sqlite3_close(db_);
 }
 
-void SqliteScoreStore::finalizeAll() {
-  for (sqlite3_stmt* s : {upsert_, best_, begin_, commit_, rollback_, upsertMoves_, levelRecords_,
-                          levelBests_, upsertPuzzleMoves_, puzzleRecords_, puzzleBest_}) {
-    sqlite3_finalize(s);
-  }
+void SqliteScoreStore::prepareRecords(RecordStatements& statements, const RecordTables& tables) {
+  statements.upsert = prepare(tallySql(kUpsertMoves, tables));
+  statements.tallies = prepare(tallySql(kTallies + std::to_string(kTallyRows), tables));
+  statements.players = prepare(tallySql(kPlayers, tables));
+  statements.first = prepare(tallySql(kFirst + std::to_string(kFirstNames), tables));
+  statements.best = prepare(tallySql(withFirst(kBest), tables));
 }
 
-void SqliteScoreStore::execute(const char* sql) {
-  char* error = nullptr;
-  if (sqlite3_exec(db_, sql, nullptr, nullptr, &error) != SQLITE_OK) {
-    std::string message = error ? error : sqlite3_errmsg(db_);
-    sqlite3_free(error);
-    throw StoreError(message);
+void SqliteScoreStore::finalizeAll() {
+  for (sqlite3_stmt* s : {upsert_, best_, begin_, commit_, rollback_, levelBests_}) {
+    sqlite3_finalize(s);
+  }
+  for (const RecordStatements* kind : {&levels_, &puzzles_}) {
+    for (sqlite3_stmt* s : {kind->upsert, kind->tallies, kind->players, kind->first, kind->best}) {
+      sqlite3_finalize(s);
+    }
   }
 }
 
@@ -169,9 +177,9 @@ void SqliteScoreStore::checkForDamage() {
                    "); recover what it holds with sqlite3's .recover, or restore a copy");
 }
 
-sqlite3_stmt* SqliteScoreStore::prepare(const char* sql) {
+sqlite3_stmt* SqliteScoreStore::prepare(const std::string& sql) {
   sqlite3_stmt* statement = nullptr;
-  if (sqlite3_prepare_v3(db_, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) !=
+  if (sqlite3_prepare_v3(db_, sql.c_str(), -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) !=
       SQLITE_OK) {
     throw StoreError(sqlite3_errmsg(db_));
   }
@@ -186,7 +194,7 @@ std::vector<ScoreEntry> SqliteScoreStore::topTen(const std::string& game) {
   }
   std::lock_guard lock(dbMutex_);
   std::vector<ScoreEntry> best = readTopTen(game);
-  if (!best.empty()) remember(game, best);
+  remember(game, best);
   return best;
 }
 
@@ -249,29 +257,45 @@ std::vector<ScoreEntry> SqliteScoreStore::readTopTen(const std::string& game) {
   return best;
 }
 
-std::vector<MovesEntry> SqliteScoreStore::readMoves(sqlite3_stmt* statement) {
-  std::vector<MovesEntry> best;
-  int status;
-  while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
-    best.push_back({columnText(statement, 0), columnText(statement, 1)});
-  }
-  if (status != SQLITE_DONE) throw StoreError(sqlite3_errmsg(db_));
-  return best;
+SqliteScoreStore::RecordStatements& SqliteScoreStore::statementsOf(const std::string& key) {
+  return levelOfKey(key) ? levels_ : puzzles_;
 }
 
-std::vector<MovesEntry> SqliteScoreStore::recordsOf(const std::string& game,
-                                                    const std::string& key) {
+BestOf SqliteScoreStore::readBest(sqlite3_stmt* statement, int firstColumn) {
+  return {sqlite3_column_int(statement, firstColumn), columnText(statement, firstColumn + 3),
+          sqlite3_column_int64(statement, firstColumn + 1),
+          sqlite3_column_int64(statement, firstColumn + 2)};
+}
+
+RecordsTable SqliteScoreStore::recordsOf(const std::string& game, const std::string& key) {
   std::lock_guard lock(dbMutex_);
-  const std::optional<int> level = levelOfKey(key);
-  sqlite3_stmt* statement = level ? levelRecords_ : puzzleRecords_;
-  StatementUse use{statement};
-  sqlite3_bind_text(statement, 1, game.data(), static_cast<int>(game.size()), SQLITE_STATIC);
-  if (level) {
-    sqlite3_bind_int(statement, 2, *level);
-  } else {
-    sqlite3_bind_text(statement, 2, key.data(), static_cast<int>(key.size()), SQLITE_STATIC);
+  RecordStatements& kind = statementsOf(key);
+  RecordsTable table;
+  {
+    StatementUse use{kind.tallies};
+    bindKey(kind.tallies, game, key);
+    for (int status; (status = sqlite3_step(kind.tallies)) != SQLITE_DONE;) {
+      if (status != SQLITE_ROW) throw StoreError(sqlite3_errmsg(db_));
+      table.tallies.push_back(
+          {sqlite3_column_int(kind.tallies, 0), sqlite3_column_int64(kind.tallies, 1)});
+    }
   }
-  return readMoves(statement);
+  if (table.tallies.empty()) return table;
+  {
+    StatementUse use{kind.players};
+    bindKey(kind.players, game, key);
+    const int status = sqlite3_step(kind.players);
+    if (status != SQLITE_ROW && status != SQLITE_DONE) throw StoreError(sqlite3_errmsg(db_));
+    if (status == SQLITE_ROW) table.players = sqlite3_column_int64(kind.players, 0);
+  }
+  StatementUse use{kind.first};
+  bindKey(kind.first, game, key);
+  sqlite3_bind_int(kind.first, 3, table.tallies.front().count);
+  for (int status; (status = sqlite3_step(kind.first)) != SQLITE_DONE;) {
+    if (status != SQLITE_ROW) throw StoreError(sqlite3_errmsg(db_));
+    table.firstToFewest.push_back(columnText(kind.first, 0));
+  }
+  return table;
 }
 
 std::vector<PuzzleBest> SqliteScoreStore::puzzleBests(const std::string& game,
@@ -279,12 +303,11 @@ std::vector<PuzzleBest> SqliteScoreStore::puzzleBests(const std::string& game,
   std::lock_guard lock(dbMutex_);
   std::vector<PuzzleBest> bests;
   for (const std::string& puzzle : puzzles) {
-    StatementUse use{puzzleBest_};
-    sqlite3_bind_text(puzzleBest_, 1, game.data(), static_cast<int>(game.size()), SQLITE_STATIC);
-    sqlite3_bind_text(puzzleBest_, 2, puzzle.data(), static_cast<int>(puzzle.size()),
-                      SQLITE_STATIC);
-    std::vector<MovesEntry> best = readMoves(puzzleBest_);
-    if (!best.empty()) bests.push_back({puzzle, std::move(best.front())});
+    StatementUse use{puzzles_.best};
+    bindKey(puzzles_.best, game, puzzle);
+    const int status = sqlite3_step(puzzles_.best);
+    if (status != SQLITE_ROW && status != SQLITE_DONE) throw StoreError(sqlite3_errmsg(db_));
+    if (status == SQLITE_ROW) bests.push_back({puzzle, readBest(puzzles_.best, 0)});
   }
   return bests;
 }
@@ -294,41 +317,44 @@ std::vector<LevelBest> SqliteScoreStore::levelBests(const std::string& game) {
   StatementUse use{levelBests_};
   sqlite3_bind_text(levelBests_, 1, game.data(), static_cast<int>(game.size()), SQLITE_STATIC);
   std::vector<LevelBest> bests;
-  int status;
-  while ((status = sqlite3_step(levelBests_)) == SQLITE_ROW) {
-    bests.push_back({sqlite3_column_int(levelBests_, 0),
-                     {columnText(levelBests_, 1), columnText(levelBests_, 2)}});
+  for (int status; (status = sqlite3_step(levelBests_)) != SQLITE_DONE;) {
+    if (status != SQLITE_ROW) throw StoreError(sqlite3_errmsg(db_));
+    bests.push_back({sqlite3_column_int(levelBests_, 0), readBest(levelBests_, 1)});
   }
-  if (status != SQLITE_DONE) throw StoreError(sqlite3_errmsg(db_));
   return bests;
 }
 
 void SqliteScoreStore::recordMoves(const MovesRecord& r) {
   std::lock_guard lock(dbMutex_);
-  const std::optional<int> level = levelOfKey(r.key);
-  sqlite3_stmt* statement = level ? upsertMoves_ : upsertPuzzleMoves_;
-  // One statement commits by itself, on disk before it returns (synchronous
-  // FULL); it waits only for a batch of scores being committed.
-  sqlite3_bind_text(statement, 1, r.game.data(), static_cast<int>(r.game.size()), SQLITE_STATIC);
-  if (level) {
-    sqlite3_bind_int(statement, 2, *level);
-  } else {
-    sqlite3_bind_text(statement, 2, r.key.data(), static_cast<int>(r.key.size()), SQLITE_STATIC);
-  }
+  sqlite3_stmt* statement = statementsOf(r.key).upsert;
+  // One statement commits by itself, with the tallies its triggers keep, on
+  // disk before it returns (synchronous FULL); it waits only for a batch of
+  // scores being committed.
+  bindKey(statement, r.game, r.key);
   sqlite3_bind_text(statement, 3, r.name.data(), static_cast<int>(r.name.size()), SQLITE_STATIC);
   sqlite3_bind_text(statement, 4, r.moves.data(), static_cast<int>(r.moves.size()), SQLITE_STATIC);
   sqlite3_bind_int64(statement, 5, nowMicroseconds());
   step(statement);
 }
 
+// An empty table is kept too (a fetch of a game without scores would read
+// the file each time), but never in the place of a game's scores: when the
+// cache is full, a table with scores takes an empty one's place.
 void SqliteScoreStore::remember(const std::string& game, std::vector<ScoreEntry> best) {
   std::unique_lock lock(cacheMutex_);
   auto found = cache_.find(game);
   if (found != cache_.end()) {
     found->second = std::move(best);
-  } else if (cache_.size() < kMaxCachedGames) {
-    cache_.emplace(game, std::move(best));
+    return;
   }
+  if (cache_.size() >= kMaxCachedGames) {
+    if (best.empty()) return;
+    const auto empty = std::find_if(cache_.begin(), cache_.end(),
+                                    [](const auto& entry) { return entry.second.empty(); });
+    if (empty == cache_.end()) return;
+    cache_.erase(empty);
+  }
+  cache_.emplace(game, std::move(best));
 }
 
 }  // namespace bt::scored

@@ -5,7 +5,8 @@
 // (a second server on it is refused at start), which lets the ten best of
 // each game be answered from memory, refreshed after every commit. World
 // records, fewer and rarer, are committed one at a time and read from the
-// file. Levels' records and puzzles' stand in tables of their own.
+// file through their tallies (RecordTallySql). Levels' records and puzzles'
+// stand in tables of their own.
 #include <sqlite3.h>
 
 #include <mutex>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "CommitQueue.h"
+#include "RecordTallySql.h"
 #include "ScoreStore.h"
 
 namespace bt::scored {
@@ -29,25 +31,37 @@ class SqliteScoreStore : public ScoreStore {
 
   std::vector<ScoreEntry> topTen(const std::string& game) override;
   void record(const ScoreRecord& record) override;
-  std::vector<MovesEntry> recordsOf(const std::string& game, const std::string& key) override;
+  RecordsTable recordsOf(const std::string& game, const std::string& key) override;
   std::vector<LevelBest> levelBests(const std::string& game) override;
   std::vector<PuzzleBest> puzzleBests(const std::string& game,
                                       const std::vector<std::string>& puzzles) override;
   void recordMoves(const MovesRecord& record) override;
 
  private:
-  void execute(const char* sql);
+  // The statements that read and write one kind of record (a level's or a
+  // puzzle's), each bound to the game as ?1 and the key as ?2.
+  struct RecordStatements {
+    sqlite3_stmt* upsert = nullptr;   // ?3 name, ?4 moves, ?5 when
+    sqlite3_stmt* tallies = nullptr;  // count, players; fewest first
+    sqlite3_stmt* players = nullptr;  // players
+    sqlite3_stmt* first = nullptr;    // ?3 count: the names that reached it, first first
+    sqlite3_stmt* best = nullptr;     // count, at it, players, the first name
+  };
+
+  void prepareRecords(RecordStatements& statements, const RecordTables& tables);
   void finalizeAll();
   void checkForDamage();
-  sqlite3_stmt* prepare(const char* sql);
+  sqlite3_stmt* prepare(const std::string& sql);
   void commitBatch(const std::vector<ScoreRecord>& records);
   void storeBatch(const std::vector<ScoreRecord>& records);
   void step(sqlite3_stmt* statement);
-  // Both with dbMutex_ held.
+  // All with dbMutex_ held.
   std::vector<ScoreEntry> readTopTen(const std::string& game);
   void remember(const std::string& game, std::vector<ScoreEntry> best);
-  // The rows of a statement that selects a name and moves, with dbMutex_.
-  std::vector<MovesEntry> readMoves(sqlite3_stmt* statement);
+  // The statements of the key's kind (a level's or a puzzle's).
+  RecordStatements& statementsOf(const std::string& key);
+  // The best of a statement positioned on a row (count, at it, players, first).
+  static BestOf readBest(sqlite3_stmt* statement, int firstColumn);
 
   std::mutex dbMutex_;  // the connection and its statements
   sqlite3* db_ = nullptr;
@@ -56,12 +70,9 @@ class SqliteScoreStore : public ScoreStore {
   sqlite3_stmt* begin_ = nullptr;
   sqlite3_stmt* commit_ = nullptr;
   sqlite3_stmt* rollback_ = nullptr;
-  sqlite3_stmt* upsertMoves_ = nullptr;
-  sqlite3_stmt* levelRecords_ = nullptr;
   sqlite3_stmt* levelBests_ = nullptr;
-  sqlite3_stmt* upsertPuzzleMoves_ = nullptr;
-  sqlite3_stmt* puzzleRecords_ = nullptr;
-  sqlite3_stmt* puzzleBest_ = nullptr;
+  RecordStatements levels_;
+  RecordStatements puzzles_;
 
   std::shared_mutex cacheMutex_;
   std::unordered_map<std::string, std::vector<ScoreEntry>> cache_;

@@ -81,13 +81,7 @@ int run(const ServerOptions& options, const StaticFiles* webFiles) {
   }
   SubmissionRateLimit limit;
   DailyPuzzles::Clock clock;
-  if (options.today) {
-    // Noon of that day, whatever the hour.
-    const std::chrono::system_clock::time_point noon =
-        std::chrono::sys_days(std::chrono::days(bt::puzzle::daysSinceEpoch(*options.today))) +
-        std::chrono::hours(12);
-    clock = [noon] { return noon; };
-  }
+  if (options.today) clock = [noon = noonOf(*options.today)] { return noon; };
   ScoreService service(*store, limit, options.acceptUnproven, std::move(clock));
   if (webFiles) service.serveScoresPage();
   RequestLog log(!options.quiet);

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <set>
 
+#include "net/protocol/RecordsProtocol.h"
+
 namespace bt {
 
 namespace {
@@ -37,6 +39,15 @@ void forEachLine(std::string_view body, Take take) {
     if (end == std::string_view::npos) return;
     body.remove_prefix(end + 1);
   }
+}
+
+// A count of players: 1 to a trillion, as readCount reads it.
+bool readPlayers(std::string_view text, int64_t& value) {
+  constexpr int64_t kMostPlayers = 1'000'000'000'000;
+  if (text.empty() || text.front() == '0' || text.size() > 13) return false;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size() && value >= 1 &&
+         value <= kMostPlayers;
 }
 
 bool readRecord(std::string_view count, std::string_view name, LevelRecord& record) {
@@ -77,6 +88,22 @@ std::vector<WorldRecord> parseWorldRecords(std::string_view body) {
     return records.size() < static_cast<size_t>(kMaxRecordLevel);
   });
   return records;
+}
+
+std::vector<WorldRecordPlayers> parseWorldRecordPlayers(std::string_view body) {
+  std::vector<WorldRecordPlayers> counts;
+  std::set<int32_t> levels;
+  forEachLine(body, [&](const std::vector<std::string_view>& items) {
+    WorldRecordPlayers count;
+    if (items.size() == 4 && items[0] == kPlayersWord &&
+        readCount(items[1], kMaxRecordLevel, count.level) && readPlayers(items[2], count.atBest) &&
+        readPlayers(items[3], count.players) && count.atBest <= count.players &&
+        levels.insert(count.level).second) {
+      counts.push_back(count);
+    }
+    return counts.size() < static_cast<size_t>(kMaxRecordLevel);
+  });
+  return counts;
 }
 
 }  // namespace bt

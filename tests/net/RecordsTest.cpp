@@ -62,6 +62,29 @@ TEST(RecordsReplyTest, EachLevelsBestOncePerLevel) {
             (std::vector<WorldRecord>{{2, {9, "B"}}}));
 }
 
+// The counts of players came after the records: a reader of the records
+// alone reads a reply with them as before, and they are read apart.
+TEST(RecordsReplyTest, PlayersLinesAreReadApartAndSkippedByTheRecords) {
+  const std::string bests = "1 9 ANN\n2 17 BOB\nplayers 1 11 57\nplayers 2 1 1\n";
+  EXPECT_EQ(parseWorldRecords(bests),
+            (std::vector<WorldRecord>{{1, {9, "ANN"}}, {2, {17, "BOB"}}}));
+  EXPECT_EQ(parseWorldRecordPlayers(bests),
+            (std::vector<WorldRecordPlayers>{{1, 11, 57}, {2, 1, 1}}));
+  EXPECT_EQ(parseWorldRecordPlayers("1 9 ANN\n"), std::vector<WorldRecordPlayers>{});
+  EXPECT_EQ(parseLevelRecords("9 ANN\n9 BOB\nplayers 9 2\nplayers 11 1\nplayers all 3\n"),
+            (std::vector<LevelRecord>{{9, "ANN"}, {9, "BOB"}}));
+  for (const char* bad : {"players 1 12 11", "players 0 1 1", "players 1 0 1", "players 1 1",
+                          "players 1 01 1", "players 1 1 1 1", "players 1 1 -1", "player 1 1 1",
+                          "players 1000 1 1", "players 1 1 10000000000000", "1 9 ANN"}) {
+    SCOPED_TRACE(bad);
+    EXPECT_EQ(parseWorldRecordPlayers(std::string(bad) + "\nplayers 3 2 5\n"),
+              (std::vector<WorldRecordPlayers>{{3, 2, 5}}));
+  }
+  EXPECT_EQ(parseWorldRecordPlayers("players 1 1 2\nplayers 1 2 2\n"),
+            (std::vector<WorldRecordPlayers>{{1, 1, 2}}))
+      << "once per level";
+}
+
 TEST(ExchangeExtrasTest, RecordsAreSentUpToTheLimitThenTheFetch) {
   ExchangeExtras extras;
   for (int level = 1; level <= 30; ++level)

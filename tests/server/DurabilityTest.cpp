@@ -101,13 +101,13 @@ void recordsSurviveSigkill(Backend backend, const std::string& path, const std::
   ASSERT_TRUE(reply);
   std::string lines = reply->body;
   // Each name's last record (two moves over the solution) is there, in
-  // whatever order they were reached.
-  EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), kClients) << lines;
+  // whatever order they were reached, and counted with the others.
+  const std::string count = std::to_string(solution.size() + 2);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), kClients + 2) << lines;
   for (int k = 0; k < kClients; ++k) {
-    EXPECT_NE(lines.find(std::to_string(solution.size() + 2) + numbered(" N", k) + "\n"),
-              std::string::npos)
-        << lines;
+    EXPECT_NE(lines.find(count + numbered(" N", k) + "\n"), std::string::npos) << lines;
   }
+  EXPECT_TRUE(lines.ends_with("players " + count + " 4\nplayers all 4\n")) << lines;
 }
 
 TEST_P(DurabilityTest, EveryAnsweredRecordSurvivesSigkill) {
@@ -163,6 +163,43 @@ TEST(PostgresSharedDatabase, TwoServersTakeInterleavedSubmissionsAndAnswerOneTab
   const std::vector<std::string> table = bestFirst(fromFirst);
   EXPECT_EQ(std::vector<std::string>(table.begin(), table.begin() + 5),
             (std::vector<std::string>{"131 S3", "121 S2", "111 S1", "101 S0", "91 S4"}));
+}
+
+// Records from many clients through two servers at once, each name's moves
+// shorter each time: the counts of every number of moves, kept by both
+// servers in one database, end as the records do.
+TEST(PostgresSharedDatabase, TwoServersCountInterleavedRecordsAlike) {
+  TestDatabase database(Backend::Postgres);
+  if (database.location().empty()) GTEST_SKIP() << "no test PostgreSQL server";
+  ScoredProcess first({"--db", database.location(), "--quiet"});
+  ScoredProcess second({"--db", database.location(), "--quiet"});
+  ASSERT_NE(first.port(), 0) << first.errorOutput();
+  ASSERT_NE(second.port(), 0) << second.errorOutput();
+  const std::string solution(levelSolutions()[0]);
+  constexpr int kClients = 6, kEach = 7;
+  std::vector<std::thread> clients;
+  std::atomic<int> failures{0};
+  for (int k = 0; k < kClients; ++k) {
+    clients.emplace_back([&, k] {
+      auto a = clientFor(first.port());
+      auto b = clientFor(second.port());
+      for (int i = 0; i < kEach; ++i) {
+        std::string detour;
+        for (int d = i + k % 2; d < kEach; ++d) detour += "LR";
+        auto& c = (i + k) % 2 ? a : b;
+        auto reply = c.Post("/records/brambletop/1",
+                            numbered("name=N", k) + "&moves=" + detour + solution, "text/plain");
+        if (!reply || reply->status != 200) ++failures;
+      }
+    });
+  }
+  for (auto& t : clients) t.join();
+  EXPECT_EQ(failures, 0);
+  // The even clients end two moves over the solution, the odd ones on it.
+  auto c = clientFor(first.port());
+  const std::string table = c.Get("/records/brambletop/1")->body;
+  EXPECT_TRUE(table.ends_with("players 9 3\nplayers 11 3\nplayers all 6\n")) << table;
+  EXPECT_EQ(clientFor(second.port()).Get("/records/brambletop/1")->body, table);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "TestDatabase.h"
 
 #include <libpq-fe.h>
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -56,6 +57,21 @@ TestDatabase::TestDatabase(Backend backend) : backend_(backend) {
   name_ = numbered("scores_", getpid()) + numbered("_", counter++);
   runAdmin(adminUrl_, "CREATE DATABASE " + name_);
   location_ = withDatabase(adminUrl_, name_);
+}
+
+void TestDatabase::execute(const std::string& sql) const {
+  if (backend_ == Backend::Postgres) {
+    runAdmin(location_, sql);
+    return;
+  }
+  sqlite3* db = nullptr;
+  const bool opened = sqlite3_open(location_.c_str(), &db) == SQLITE_OK;
+  char* error = nullptr;
+  const bool ran = opened && sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error) == SQLITE_OK;
+  const std::string message = error ? error : sqlite3_errmsg(db);
+  sqlite3_free(error);
+  sqlite3_close(db);
+  if (!ran) throw std::runtime_error(sql + ": " + message);
 }
 
 TestDatabase::~TestDatabase() {

@@ -25,6 +25,10 @@ class TestDatabase {
   ~TestDatabase();
   // The --db value; empty when PostgreSQL is not available (the test skips).
   const std::string& location() const { return location_; }
+  Backend backend() const { return backend_; }
+  // Runs SQL on the database as another program would, while no server
+  // has it open. Throws std::runtime_error.
+  void execute(const std::string& sql) const;
 
  private:
   Backend backend_;

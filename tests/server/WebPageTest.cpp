@@ -180,6 +180,47 @@ TEST(ScoredWebPage, ServesThePageWithItsTypesBesideTheScoreTable) {
   }
 }
 
+// No answer may be read as another type than it says, the tables are never
+// taken from a cache unasked, and the scores page loads nothing but its own
+// style.
+TEST(ScoredWebPage, EveryAnswerKeepsItsTypeAndThePageLoadsNothing) {
+  WebFolder folder;
+  TempDatabaseFile database;
+  ScoredProcess server({"--db", database.path(), "--web", folder.path(), "--quiet"});
+  ASSERT_NE(server.port(), 0) << server.errorOutput();
+  const int port = server.port();
+
+  const Reply page = exchange(port, "GET", "/scores");
+  ASSERT_EQ(page.status, 200);
+  EXPECT_EQ(header(page, "content-security-policy"),
+            "default-src 'none'; style-src 'unsafe-inline'; base-uri 'none'; "
+            "form-action 'none'; frame-ancestors 'none'");
+  EXPECT_EQ(header(page, "cache-control"), "no-cache");
+  const struct {
+    const char* what;
+    Reply reply;
+    const char* cacheControl;
+  } answers[] = {
+      {"the scores page", page, "no-cache"},
+      {"the score table",
+       exchange(port, "POST", std::string(kScorePath) + "?game=brambletop", "Content-Length: 2\r\n",
+                "OK"),
+       "no-cache"},
+      {"each level's best", exchange(port, "GET", "/records/brambletop"), "no-cache"},
+      {"a level's table", exchange(port, "GET", "/records/brambletop/1"), "no-cache"},
+      {"a refused record", exchange(port, "POST", "/records/brambletop/99"), "no-cache"},
+      {"a file", exchange(port, "GET", "/index.html"), "no-cache"},
+      {"a missing file", exchange(port, "GET", "/missing.html"), "(none)"},
+      {"a request refused before it is read", exchange(port, "GET", "/\x01"), "(none)"},
+  };
+  for (const auto& answer : answers) {
+    SCOPED_TRACE(answer.what);
+    EXPECT_NE(answer.reply.status, 0);
+    EXPECT_EQ(header(answer.reply, "x-content-type-options"), "nosniff");
+    EXPECT_EQ(header(answer.reply, "cache-control"), answer.cacheControl);
+  }
+}
+
 TEST(ScoredWebPage, TheGzipFileGoesToClientsThatTakeGzip) {
   WebFolder folder;
   TempDatabaseFile database;

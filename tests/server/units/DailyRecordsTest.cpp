@@ -56,13 +56,14 @@ class DailyRecordsTest : public ::testing::Test {
 
 TEST_F(DailyRecordsTest, ARecordMustSolveTheDaysPuzzle) {
   const std::string solution = solutionOf(today_);
+  const std::string count = std::to_string(solution.size());
   const ScoreReply kept = post(today_, "ANN", solution);
   EXPECT_EQ(kept.status, 200) << kept.body;
-  EXPECT_EQ(kept.body, std::to_string(solution.size()) + " ANN\n");
+  EXPECT_EQ(kept.body, count + " ANN\nplayers " + count + " 1\nplayers all 1\n");
   EXPECT_EQ(post(today_, "BOB", "LR" + solution).status, 200);
-  EXPECT_EQ(
-      get("/records/brambletop/" + today_).body,
-      std::to_string(solution.size()) + " ANN\n" + std::to_string(solution.size() + 2) + " BOB\n");
+  EXPECT_EQ(get("/records/brambletop/" + today_).body,
+            count + " ANN\nplayers " + count + " 1\nplayers " +
+                std::to_string(solution.size() + 2) + " 1\nplayers all 2\n");
 
   const std::string other = solutionOf(yesterday_);
   const struct {
@@ -100,7 +101,9 @@ TEST_F(DailyRecordsTest, OnlyTheLastThirtyDaysTakeRecordsAndOlderOnesAreKeptUnli
     int status;
   } refused[] = {
       {"30 days before", "/records/brambletop/" + dailyId("2026-11-08"), 403},
-      {"tomorrow", "/records/brambletop/" + dailyId("2026-12-09"), 403},
+      {"tomorrow: not yet", "/records/brambletop/" + dailyId("2026-12-09"), 425},
+      {"30 days ahead: not yet", "/records/brambletop/" + dailyId("2027-01-07"), 425},
+      {"31 days ahead", "/records/brambletop/" + dailyId("2027-01-08"), 403},
       {"a puzzle that is no daily one", "/records/brambletop/5c2p3m-aaaaa", 403},
       {"an id in upper case",
        "/records/brambletop/" +
@@ -123,22 +126,33 @@ TEST_F(DailyRecordsTest, OnlyTheLastThirtyDaysTakeRecordsAndOlderOnesAreKeptUnli
   EXPECT_NE(send("POST", "/records/brambletop/" + dailyId("2026-11-08"), "name=CY&moves=L")
                 .body.find("is not the daily puzzle of one of the last 30 days"),
             std::string::npos);
+  // A player whose day is ahead of the server's keeps the record to send it
+  // again: it is taken once the server's day has come.
+  const std::string tomorrow = dailyId("2026-12-09");
+  const std::string early = solutionOf(tomorrow);
+  EXPECT_EQ(post(tomorrow, "EARLY", early).body,
+            tomorrow +
+                " is the daily puzzle of 2026-12-09, after the server's today "
+                "(2026-12-08): send it again then\n");
+  now_ += days(1);
+  EXPECT_EQ(post(tomorrow, "EARLY", early).status, 200);
+  now_ -= days(1);
 
   // The list: the 30 days, today first, each with its best where it has one.
   std::string list = get("/records/brambletop/daily").body;
-  EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 30);
+  EXPECT_EQ(std::count(list.begin(), list.end(), '\n'), 31);
   EXPECT_TRUE(list.starts_with("2026-12-08 " + today_ + "\n2026-12-07 " + yesterday_ + "\n"))
       << list;
-  EXPECT_TRUE(list.ends_with("2026-11-09 " + oldest + " " + std::to_string(oldestSolution.size()) +
-                             " ANN\n"))
+  const std::string oldestCount = std::to_string(oldestSolution.size());
+  EXPECT_TRUE(list.ends_with("2026-11-09 " + oldest + " " + oldestCount + " ANN\nplayers " +
+                             oldest + " 1 1\n"))
       << list;
 
   now_ += days(1);
   list = get("/records/brambletop/daily").body;
   EXPECT_TRUE(list.starts_with("2026-12-09 ")) << list;
   EXPECT_EQ(list.find(oldest), std::string::npos) << "no longer listed";
-  EXPECT_EQ(get("/records/brambletop/" + oldest).body,
-            std::to_string(oldestSolution.size()) + " ANN\n")
+  EXPECT_TRUE(get("/records/brambletop/" + oldest).body.starts_with(oldestCount + " ANN\n"))
       << "but kept";
   EXPECT_EQ(post(oldest, "BOB", oldestSolution).status, 403) << "and closed";
 }
@@ -175,13 +189,18 @@ TEST_F(DailyRecordsTest, EachPuzzleIsMadeOnceAndThePageShowsTodayAndYesterday) {
   EXPECT_NE(page.body.find("<h2>Today's puzzle, 2026-12-08</h2>\n<p>" + today_ + parText),
             std::string::npos)
       << page.body;
-  EXPECT_NE(
-      page.body.find("<td>P0</td><td class=\"n\">" + std::to_string(solution.size()) + "</td>"),
-      std::string::npos);
+  const std::string count = std::to_string(solution.size());
+  EXPECT_NE(page.body.find("<td class=\"n\">" + count +
+                           (made.par == int(solution.size()) ? " (par)" : "") +
+                           "</td><td class=\"n\">4</td>"),
+            std::string::npos)
+      << page.body;
+  EXPECT_NE(page.body.find("First to " + count + " moves: P"), std::string::npos);
+  EXPECT_NE(page.body.find(". 4 solved it."), std::string::npos);
   EXPECT_NE(page.body.find("<h2>Yesterday's puzzle, 2026-12-07</h2>\n<p>" + yesterday_ + ", par "),
             std::string::npos);
   EXPECT_NE(page.body.find("No records yet."), std::string::npos) << "yesterday has none";
-  EXPECT_LT(page.body.find("Yesterday's puzzle"), page.body.find("Best of every level"));
+  EXPECT_LT(page.body.find("Yesterday's puzzle"), page.body.find("Every level"));
 }
 
 // The warmer makes today's and yesterday's puzzles before anyone asks, so

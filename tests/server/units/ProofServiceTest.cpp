@@ -33,8 +33,9 @@ std::string submitQuery(const std::string& name, int32_t score) {
 class ProofServiceTest : public ::testing::Test {
  protected:
   ScoreReply send(const std::string& method, const std::string& path, const std::string& query,
-                  const std::string& body, ScoreService& service) {
-    return service.handle({method, path, query, body, body.size(), "192.0.2.1"});
+                  const std::string& body, ScoreService& service,
+                  const char* address = "192.0.2.1") {
+    return service.handle({method, path, query, body, body.size(), address});
   }
   ScoreReply submit(const std::string& query, const std::string& body) {
     return send("POST", kScorePath, query, body, service_);
@@ -106,22 +107,44 @@ TEST_F(ProofServiceTest, AcceptUnprovenTakesTheCheckValueAloneButStillChecksAPro
   EXPECT_EQ(store_.entries, (std::vector<ScoreEntry>{{"OLD", 5}}));
 }
 
-TEST_F(ProofServiceTest, RecordsRankFewestFirstAndTiesByWhoCameFirst) {
+TEST_F(ProofServiceTest, ATableCountsEveryNameAndNamesTheFirstToTheFewest) {
   const std::string first = solution(1);  // 9 moves
   const std::string longer = "RL" + first;
   ASSERT_EQ(postRecord(1, "name=SLOW&moves=" + longer).status, 200);
   ASSERT_EQ(postRecord(1, "name=ANN&moves=" + first).status, 200);
   ASSERT_EQ(postRecord(1, "name=BOB&moves=" + first).status, 200);
+  ASSERT_EQ(postRecord(1, "name=CY&moves=RL" + longer).status, 200);
   // A longer solve does not replace ANN's best; SLOW's shorter one does.
   ASSERT_EQ(postRecord(1, "name=ANN&moves=" + longer).status, 200);
   const ScoreReply last = postRecord(1, "name=SLOW&moves=" + first);
   EXPECT_EQ(last.status, 200);
-  EXPECT_EQ(last.body, "9 ANN\n9 BOB\n9 SLOW\n");
+  EXPECT_EQ(last.body, "9 ANN\n9 BOB\n9 SLOW\nplayers 9 3\nplayers 13 1\nplayers all 4\n");
   EXPECT_EQ(get("/records/brambletop/1").body, last.body);
   ASSERT_EQ(postRecord(3, "name=CAT&moves=" + solution(3)).status, 200);
-  EXPECT_EQ(get("/records/brambletop").body,
-            "1 9 ANN\n3 " + std::to_string(solution(3).size()) + " CAT\n");
+  EXPECT_EQ(get("/records/brambletop").body, "1 9 ANN\n3 " + std::to_string(solution(3).size()) +
+                                                 " CAT\nplayers 1 3 4\nplayers 3 1 1\n");
   EXPECT_EQ(get("/records/brambletop/2").body, "");
+}
+
+// Moves can be copied, and the shortest are in the repository: ten names
+// that post level 1's par first fill its first ten, but the table counts
+// everyone at par, so an honest solver who comes later is counted with them.
+TEST_F(ProofServiceTest, SquattersCannotKeepALaterSolverOutOfTheCount) {
+  for (int i = 0; i < 10; ++i) {
+    ASSERT_EQ(
+        send("POST", "/records/brambletop/1", "",
+             "name=SQUAT" + std::to_string(i) + "&moves=" + solution(1), service_, "203.0.113.9")
+            .status,
+        200);
+  }
+  const ScoreReply honest = postRecord(1, "name=HONEST&moves=" + solution(1));
+  ASSERT_EQ(honest.status, 200);
+  EXPECT_NE(honest.body.find("players 9 11\n"), std::string::npos) << honest.body;
+  EXPECT_NE(honest.body.find("players all 11\n"), std::string::npos) << honest.body;
+  EXPECT_NE(get("/records/brambletop").body.find("players 1 11 11\n"), std::string::npos);
+  service_.serveScoresPage();
+  EXPECT_NE(get("/scores").body.find("<td class=\"n\">9</td><td class=\"n\">11</td>"),
+            std::string::npos);
 }
 
 TEST_F(ProofServiceTest, ForgedRecordsAreRefusedAndChangeNothing) {
@@ -182,9 +205,10 @@ TEST_F(ProofServiceTest, TheScoresPageShowsTheTablesWithPar) {
   EXPECT_NE(page.body.find("name=\"viewport\""), std::string::npos);
   EXPECT_NE(page.body.find("<td>ANN</td><td class=\"n\">2</td>"), std::string::npos);
   const std::string par2 = std::to_string(solution(2).size());
-  EXPECT_NE(page.body.find("<td class=\"n\">2</td><td class=\"n\">" + par2 +
-                           "</td><td class=\"n\">" + par2 + "</td><td>BOB</td>"),
-            std::string::npos);
+  EXPECT_NE(
+      page.body.find("<td class=\"n\">2</td><td class=\"n\">" + par2 + "</td><td class=\"n\">" +
+                     par2 + "</td><td class=\"n\">1</td><td class=\"n\">0</td><td>BOB</td>"),
+      std::string::npos);
   EXPECT_NE(page.body.find("<td class=\"n\">72</td><td class=\"n\">" +
                            std::to_string(solution(72).size()) + "</td><td class=\"n\">-</td>"),
             std::string::npos);
@@ -192,6 +216,29 @@ TEST_F(ProofServiceTest, TheScoresPageShowsTheTablesWithPar) {
   // Without the web page there is no such path.
   ScoreService plain(store_, limit_);
   EXPECT_EQ(send("GET", "/scores", "", "", plain).status, 404);
+}
+
+// Rows written into the database by anything but this server: a name with
+// a line break would add a forged line to a plain-text reply. What could not
+// have come in does not go out.
+TEST_F(ProofServiceTest, ANameThatCouldNotHaveComeInDoesNotGoOut) {
+  const std::string forged = "EVIL\r\n2147483647 FORGED";
+  store_.entries = {{forged, 72}, {"ANN", 5}, {"NEG", -5}, {"", 4}, {"lower", 3}};
+  store_.records[{"1", forged}] = {forged, solution(1), 1};
+  store_.records[{"1", "BOB"}] = {"BOB", solution(1), 2};
+  service_.serveScoresPage();
+  const ScoreReply table = submit("game=brambletop", "OK");
+  EXPECT_TRUE(table.body.ends_with("0 AAAAAAAAAAAAAAA\n5 ANN\n")) << table.body;
+  EXPECT_EQ(get("/records/brambletop/1").body, "9 BOB\nplayers 9 2\nplayers all 2\n");
+  EXPECT_EQ(get("/records/brambletop").body, "players 1 2 2\n");
+  const ScoreReply page = get("/scores");
+  EXPECT_NE(page.body.find("<td>ANN</td>"), std::string::npos);
+  for (const ScoreReply& reply : {table, page, get("/records/brambletop/1")}) {
+    for (const char* left : {"EVIL", "FORGED", "NEG", "lower", "\r"}) {
+      SCOPED_TRACE(left);
+      EXPECT_EQ(reply.body.find(left), std::string::npos) << reply.body;
+    }
+  }
 }
 
 TEST_F(ProofServiceTest, AnUnreachableStoreIsA503ForRecordsAndThePage) {

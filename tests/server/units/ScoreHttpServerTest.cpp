@@ -10,6 +10,7 @@
 #include "ScoreHttpServer.h"
 #include "ScoreRequests.h"
 #include "StaticFiles.h"
+#include "game/LevelData.h"
 #include "support/TempFolder.h"
 
 namespace bt::scored {
@@ -156,6 +157,156 @@ TEST_F(ScoreHttpServerTest, IdleAndSlowConnectionsEndOnTime) {
   const std::string reply = slow.receiveUntilClosed(milliseconds(2000));
   EXPECT_TRUE(reply.starts_with("HTTP/1.1 408")) << reply;
   EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(1500));
+}
+
+// What a request's head decides is answered at once, before its body is
+// sent (it never is here): the body of a refused request is not waited for,
+// nor read, and its connection ends after the answer.
+TEST_F(ScoreHttpServerTest, ARefusalTheHeadDecidesComesBeforeTheBody) {
+  start({});
+  const std::string record = "name=ANN&moves=" + std::string(levelSolutions()[0]);
+  for (int i = 0; i < 30; ++i) {
+    limit_.allow("127.0.0.2", SubmissionRateLimit::Clock::now());
+    service_.handle({"POST", "/records/brambletop/1", "", record, record.size(), "127.0.0.2"});
+  }
+  const std::string proofLength = "Content-Length: 33000\r\n\r\n";
+  const struct {
+    const char* what;
+    const char* from;
+    std::string head;
+    const char* status;
+  } cases[] = {
+      {"a score past the limit of 30 a minute", "127.0.0.2",
+       "POST /highscorescript/highscore.asp?" + test::submitQuery("g", "A", 5) +
+           " HTTP/1.1\r\nHost: x\r\n" + proofLength,
+       "HTTP/1.1 429 "},
+      {"a score whose check value is wrong", "127.0.0.1",
+       "POST /highscorescript/highscore.asp?game=g&init=A&score=5&special=1 HTTP/1.1\r\n"
+       "Host: x\r\n" +
+           proofLength,
+       "HTTP/1.1 403 "},
+      {"a malformed query", "127.0.0.1",
+       "POST /highscorescript/highscore.asp?game=g&init=a HTTP/1.1\r\nHost: x\r\n" + proofLength,
+       "HTTP/1.1 400 "},
+      {"a body over the path's limit", "127.0.0.1",
+       "POST /records/brambletop/1 HTTP/1.1\r\nHost: x\r\nContent-Length: 4097\r\n\r\n",
+       "HTTP/1.1 413 "},
+      {"no such path", "127.0.0.1",
+       "POST /nowhere HTTP/1.1\r\nHost: x\r\nContent-Length: 1000\r\n\r\n", "HTTP/1.1 404 "},
+      {"no such path, chunked", "127.0.0.1",
+       "POST /nowhere HTTP/1.1\r\nHost: x\r\nTransfer-Encoding: chunked\r\n\r\n", "HTTP/1.1 404 "},
+      {"a method the path does not take", "127.0.0.1",
+       "PUT /records/brambletop/1 HTTP/1.1\r\nHost: x\r\nContent-Length: 100\r\n\r\n",
+       "HTTP/1.1 405 "},
+      {"a record past the limit of 30 a minute", "127.0.0.2",
+       "POST /records/brambletop/1 HTTP/1.1\r\nHost: x\r\nContent-Length: 100\r\n\r\n",
+       "HTTP/1.1 429 "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::RawConnection connection(port_, c.from);
+    const auto sent = Clock::now();
+    connection.send(c.head);
+    bool closed = false;
+    const std::string reply = connection.receiveUntilClosed(milliseconds(3000), &closed);
+    EXPECT_TRUE(reply.starts_with(c.status)) << reply;
+    EXPECT_TRUE(closed);
+    EXPECT_LT(Clock::now() - sent, milliseconds(1500)) << "not after the 4 s a body may take";
+  }
+}
+
+// A body is read up to its path's limit however it is framed: chunks past
+// the limit are refused as they come, not read on to the largest limit of
+// all, and chunks within it are read as a body with a length is.
+TEST_F(ScoreHttpServerTest, AChunkedBodyHasItsPathsLimit) {
+  bt::test::TempFolder folder;
+  folder.writeText("index.html", "<!doctype html>\n");
+  auto opened = StaticFiles::open(folder.path());
+  ASSERT_TRUE(std::holds_alternative<StaticFiles>(opened));
+  service_.serveScoresPage();
+  start({}, {}, &std::get<StaticFiles>(opened));
+  auto chunkOf = [](const std::string& bytes) {
+    char length[16];
+    std::snprintf(length, sizeof length, "%zx\r\n", bytes.size());
+    return length + bytes + "\r\n";
+  };
+  auto keys = [](size_t count) { return std::string(count, 'L'); };
+  const std::string chunked = " HTTP/1.1\r\nHost: x\r\nTransfer-Encoding: chunked\r\n\r\n";
+  const struct {
+    const char* what;
+    std::string request;
+    const char* status;
+  } cases[] = {
+      {"a record one byte over, in chunks",
+       "POST /records/brambletop/1" + chunked + chunkOf(keys(4000)) + chunkOf(keys(97)),
+       "HTTP/1.1 413 "},
+      {"a score one byte over",
+       "POST /highscorescript/highscore.asp?game=g" + chunked + chunkOf(keys(33 * 1024 + 1)),
+       "HTTP/1.1 413 "},
+      {"the scores page", "POST /scores" + chunked + chunkOf(keys(2048)), "HTTP/1.1 405 "},
+      {"a web file", "POST /index.html" + chunked + chunkOf(keys(2048)), "HTTP/1.1 405 "},
+      {"a file asked with a body", "GET /index.html" + chunked + chunkOf(keys(2048)),
+       "HTTP/1.1 200 "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    test::RawConnection connection(port_);
+    const auto sent = Clock::now();
+    connection.send(c.request);  // no last chunk: more would be waited for
+    bool closed = false;
+    const std::string reply = connection.receiveUntilClosed(milliseconds(3000), &closed);
+    EXPECT_TRUE(reply.starts_with(c.status)) << reply;
+    EXPECT_TRUE(closed);
+    EXPECT_LT(Clock::now() - sent, milliseconds(1500));
+  }
+  // Within the limit, chunks are a body.
+  const std::string body = "name=ANN&moves=" + std::string(levelSolutions()[0]);
+  test::RawConnection connection(port_);
+  connection.send(
+      "POST /records/brambletop/1 HTTP/1.1\r\nHost: x\r\nConnection: close\r\n"
+      "Transfer-Encoding: chunked\r\n\r\n" +
+      chunkOf(body.substr(0, 5)) + chunkOf(body.substr(5)) + "0\r\n\r\n");
+  const std::string reply = connection.receiveUntilClosed(milliseconds(3000));
+  EXPECT_TRUE(reply.starts_with("HTTP/1.1 200 ")) << reply;
+  EXPECT_NE(reply.find("\r\n\r\n9 ANN\n"), std::string::npos) << reply;
+}
+
+// A GET's body is not read; were its bytes left for the next request, a
+// body shaped as a request would be answered as one of its own, which a
+// proxy in front would never have sent.
+TEST_F(ScoreHttpServerTest, ABodyNobodyReadsIsNeverARequestOfItsOwn) {
+  start({});
+  const std::string hidden = "GET /records/brambletop/1 HTTP/1.1\r\nHost: y\r\n\r\n";
+  for (const std::string& framing :
+       {"Content-Length: " + std::to_string(hidden.size()) + "\r\n\r\n" + hidden,
+        "Transfer-Encoding: chunked\r\n\r\n"
+        "0\r\n\r\n" +
+            hidden}) {
+    SCOPED_TRACE(framing);
+    test::RawConnection connection(port_);
+    connection.send("GET /records/brambletop HTTP/1.1\r\nHost: x\r\n" + framing);
+    const std::string reply = connection.receiveUntilClosed(milliseconds(3000));
+    EXPECT_TRUE(reply.starts_with("HTTP/1.1 200 ")) << reply;
+    EXPECT_EQ(reply.find("HTTP/1.1", 1), std::string::npos) << reply;
+  }
+}
+
+// An answer's pieces are gathered before they are sent; a client that waits
+// for "100 Continue" before its body still gets it at once.
+TEST_F(ScoreHttpServerTest, AContinueGoesBeforeTheBodyIsWaitedFor) {
+  start({});
+  test::RawConnection connection(port_);
+  connection.send(
+      "POST /highscorescript/highscore.asp?game=g HTTP/1.1\r\nHost: x\r\n"
+      "Connection: close\r\nExpect: 100-continue\r\nContent-Length: 2\r\n\r\n");
+  pollfd ready{connection.fd(), POLLIN, 0};
+  ASSERT_EQ(::poll(&ready, 1, 1500), 1) << "no 100 Continue";
+  char interim[64] = {};
+  ASSERT_GT(::recv(connection.fd(), interim, sizeof interim - 1, 0), 0);
+  EXPECT_TRUE(std::string(interim).starts_with("HTTP/1.1 100 Continue\r\n\r\n")) << interim;
+  connection.send("OK");
+  EXPECT_NE(connection.receiveUntilClosed(milliseconds(2000)).find("HTTP/1.1 200 "),
+            std::string::npos);
 }
 
 TEST_F(ScoreHttpServerTest, AnUnreachableStoreIsA503AndNotASuccess) {

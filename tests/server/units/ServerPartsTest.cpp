@@ -13,15 +13,18 @@
 #include "AcceptEncoding.h"
 #include "ClientAddress.h"
 #include "CommitQueue.h"
+#include "DailyPuzzles.h"
 #include "EntityTag.h"
 #include "HttpDate.h"
 #include "LogSink.h"
 #include "Numbered.h"
+#include "RecordsText.h"
 #include "RequestHead.h"
 #include "RequestLog.h"
 #include "ScoreTableText.h"
 #include "ServerOptions.h"
 #include "SubmissionRateLimit.h"
+#include "net/protocol/RecordsProtocol.h"
 
 namespace bt::scored {
 namespace {
@@ -35,6 +38,26 @@ TEST(ScoreTableText, LowestFirstPaddedAtTheLowEnd) {
   const std::string text = formatScoreTable(eleven);
   EXPECT_TRUE(text.starts_with("2 P2\n"));
   EXPECT_TRUE(text.ends_with("11 P11\n"));
+}
+
+// A game reads each level's best whole, up to 4 KiB: the widest levels'
+// bests all fit, and the counts of players only as far as they fit.
+TEST(RecordsText, EachLevelsBestStaysWithinWhatAGameReads) {
+  std::vector<LevelBest> widest;
+  for (int level = 1; level <= 72; ++level) {
+    widest.push_back({level, {1000, "ABCDEFGHIJKLMNO", 999'999'999'999, 999'999'999'999}});
+  }
+  const std::string text = formatLevelBests(widest);
+  EXPECT_LE(text.size(), kMaxLevelBestsReplyBytes);
+  EXPECT_TRUE(text.starts_with("1 1000 ABCDEFGHIJKLMNO\n"));
+  EXPECT_NE(text.find("\n72 1000 ABCDEFGHIJKLMNO\nplayers 1 999999999999 999999999999\n"),
+            std::string::npos);
+  EXPECT_TRUE(text.ends_with("999999999999\n")) << "whole lines only";
+  std::vector<LevelBest> usual(widest.begin(), widest.begin() + 2);
+  usual[1].best = {17, "BOB", 1, 3};
+  EXPECT_EQ(formatLevelBests(usual),
+            "1 1000 ABCDEFGHIJKLMNO\n2 17 BOB\nplayers 1 999999999999 999999999999\n"
+            "players 2 1 3\n");
 }
 
 TEST(SubmissionRateLimit, ThirtyInAnyMinute) {
@@ -311,6 +334,30 @@ TEST(ServerOptions, DefaultsAndValues) {
   for (const char* bad : {"2026-02-30", "today", ""}) {
     SCOPED_TRACE(bad);
     EXPECT_TRUE(std::holds_alternative<OptionsError>(parseServerOptions({"--today", bad})));
+  }
+}
+
+// A date the server's clock cannot hold is a mistake on the command line,
+// not a list of other days: 0000-01-01 once listed days of 1753.
+TEST(ServerOptions, TodayStaysWithinTheYearsTheClockHolds) {
+  for (const char* outside : {"0000-01-01", "1677-12-31", "2262-01-01", "9999-12-31"}) {
+    SCOPED_TRACE(outside);
+    const auto parsed = parseServerOptions({"--today", outside});
+    ASSERT_TRUE(std::holds_alternative<OptionsError>(parsed));
+    EXPECT_EQ(std::get<OptionsError>(parsed).message,
+              "--today needs a date YYYY-MM-DD from 1678-01-01 to 2261-12-31, not " +
+                  std::string(outside));
+  }
+  for (const char* inside : {"1678-01-01", "1970-01-01", "2261-12-31"}) {
+    SCOPED_TRACE(inside);
+    const auto parsed = parseServerOptions({"--today", inside});
+    ASSERT_TRUE(std::holds_alternative<ServerOptions>(parsed));
+    const puzzle::CivilDate today = *std::get<ServerOptions>(parsed).today;
+    const DailyPuzzles puzzles([noon = noonOf(today)] { return noon; });
+    const std::vector<DailyPuzzles::Day> days = puzzles.recentDays();
+    EXPECT_EQ(puzzle::formatDate(days.front().date), inside);
+    EXPECT_EQ(puzzle::daysSinceEpoch(days.back().date),
+              puzzle::daysSinceEpoch(today) - (kDailyDays - 1));
   }
 }
 
