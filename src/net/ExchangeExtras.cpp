@@ -63,7 +63,9 @@ std::vector<RequestPlan> planExtras(std::string_view gameId, const ExchangeExtra
 }
 
 ExtrasOutcome outcomeBefore(const ExchangeExtras& extras) {
-  return {std::vector<RecordOutcome>(extras.records.size(), RecordOutcome::NotSent), std::nullopt};
+  ExtrasOutcome outcome;
+  outcome.records.assign(extras.records.size(), RecordOutcome::NotSent);
+  return outcome;
 }
 
 void noteExtra(const RequestPlan& plan, const platform::HttpResponse& response,
@@ -78,7 +80,10 @@ void noteExtra(const RequestPlan& plan, const platform::HttpResponse& response,
       }
       return;
     case RequestPlan::Kind::WorldRecords:
-      if (response.status == kOkStatus) outcome.worldRecords = parseWorldRecords(response.body);
+      if (response.status == kOkStatus) {
+        outcome.worldRecords = parseWorldRecords(response.body);
+        outcome.worldRecordPlayers = parseWorldRecordPlayers(response.body);
+      }
       return;
     case RequestPlan::Kind::Own:
       return;

@@ -47,6 +47,9 @@ enum class RecordOutcome {
 struct ExtrasOutcome {
   std::vector<RecordOutcome> records;                    // one per record asked, in order
   std::optional<std::vector<WorldRecord>> worldRecords;  // when fetched
+  // With them, how many players hold each level's best and solved it (none
+  // from a server that does not count them).
+  std::vector<WorldRecordPlayers> worldRecordPlayers;
 };
 
 // One request of an exchange.

@@ -152,7 +152,12 @@ void LevelSelectScreen::drawDetails() {
   // The world's best on a line of its own where there is room above the
   // captions (240x320), else after the level's figures.
   const int32_t captionTop = captionTopOf(a);
-  const std::string worldLine = "World best " + std::to_string(world->moves) + " " + world->name;
+  std::string worldLine = "World best " + std::to_string(world->moves) + ", first " + world->name;
+  // How many hold it, where the server counts them: a table of names no one
+  // can squat, since a proof shows the moves, not who found them.
+  const std::string counted = worldLine + " (" + std::to_string(world->atBest) + " of " +
+                              std::to_string(world->players) + ")";
+  if (world->players > 0 && font.measureLine(counted) <= a.width() - 4) worldLine = counted;
   if (detailsY_ + 2 * font.linePitch() <= captionTop) {
     font.drawTextCentred(detailsY_, line, a.frameBuffer());
     font.drawTextCentred(detailsY_ + font.linePitch(), worldLine, a.frameBuffer());

@@ -66,7 +66,16 @@ void takeRecordsOutcome(PlayerData& player, const ExchangeExtras& sent,
   bool any = false;
   for (const WorldRecord& world : *outcome.worldRecords) {
     if (!couldBeTrue(world)) continue;
-    bests.set(world.level - 1, {world.best.moves, world.best.name});
+    WorldBest best{world.best.moves, world.best.name, 0, 0};
+    for (const WorldRecordPlayers& counted : outcome.worldRecordPlayers) {
+      if (counted.level != world.level || counted.atBest > counted.players ||
+          counted.players > UINT32_MAX) {
+        continue;
+      }
+      best.atBest = static_cast<uint32_t>(counted.atBest);
+      best.players = static_cast<uint32_t>(counted.players);
+    }
+    bests.set(world.level - 1, best);
     any = true;
   }
   // A reply with nothing true in it says nothing of the world: the bests

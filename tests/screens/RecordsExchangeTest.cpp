@@ -49,5 +49,27 @@ TEST(RecordsExchangeTest, OnlyWorldBestsThatCouldBeTrueAreTaken) {
   EXPECT_EQ(player.worldBests().level(1)->name, "KIM");
 }
 
+// The server's counts of players go with the bests they belong to, and
+// through worldbests.dat, which keeps reading the files written before them.
+TEST(RecordsExchangeTest, ThePlayersAtEachBestAreKeptBesideIt) {
+  test::TempFolder folder;
+  PlayerData player(Folders(folder.path(), folder.path()));
+  player.load();
+  ExtrasOutcome outcome;
+  outcome.worldRecords = std::vector<WorldRecord>{{1, {levelPar(0), "ANN"}}, {2, {30, "BOB"}}};
+  outcome.worldRecordPlayers = {{1, 11, 40}, {2, 5, 4}};  // level 2's cannot be true
+  takeRecordsOutcome(player, {}, outcome);
+  ASSERT_NE(player.worldBests().level(0), nullptr);
+  EXPECT_EQ(*player.worldBests().level(0), (WorldBest{levelPar(0), "ANN", 11, 40}));
+  EXPECT_EQ(*player.worldBests().level(1), (WorldBest{30, "BOB", 0, 0}));
+  const std::optional<WorldBests> read = WorldBests::decode(player.worldBests().encode());
+  ASSERT_TRUE(read.has_value());
+  EXPECT_EQ(*read, player.worldBests());
+
+  WorldBests uncounted;
+  uncounted.set(0, {9, "ANN", 0, 0});
+  EXPECT_EQ(WorldBests::decode(uncounted.encode()), uncounted);
+}
+
 }  // namespace
 }  // namespace bt
