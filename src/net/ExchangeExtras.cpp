@@ -3,18 +3,18 @@
 #include <charconv>
 
 #include "net/RecordsRequest.h"
+#include "net/protocol/RecordsProtocol.h"
 
 namespace bt {
 
 namespace {
 
 constexpr int kOkStatus = 200;
-// Each level's best: 72 lines of at most 25 bytes, with room.
-constexpr size_t kMaxWorldRecordsReply = 4096;
 
 // The score server's refusals of a record itself (malformed, not solving,
 // too long), which sending it again would not change. Anything else (a
-// time-out, too many requests, the server's own troubles, or a server
+// time-out, too many requests, a daily record of a day the server has not
+// reached ("not yet", 425), the server's own troubles, or a server
 // without the records' paths, 404 or 405) leaves it to be sent again, since
 // a record marked settled is never sent again.
 bool refusedForGood(int status) {
@@ -56,7 +56,7 @@ std::vector<RequestPlan> planExtras(std::string_view gameId, const ExchangeExtra
     plan.kind = RequestPlan::Kind::WorldRecords;
     plan.method = "GET";
     plan.path = worldRecordsPath(gameId);
-    plan.maxBody = kMaxWorldRecordsReply;
+    plan.maxBody = kMaxLevelBestsReplyBytes;
     plans.push_back(std::move(plan));
   }
   return plans;

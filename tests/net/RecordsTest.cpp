@@ -7,6 +7,7 @@
 #include "net/ExchangeExtras.h"
 #include "net/RecordsReply.h"
 #include "net/RecordsRequest.h"
+#include "net/protocol/RecordsProtocol.h"
 
 namespace bt {
 namespace {
@@ -107,10 +108,16 @@ TEST(ExchangeExtrasTest, RecordsAreSentUpToTheLimitThenTheFetch) {
   const struct {
     int status;
     RecordOutcome outcome;
-  } answers[] = {
-      {200, RecordOutcome::Kept},    {403, RecordOutcome::Refused}, {400, RecordOutcome::Refused},
-      {413, RecordOutcome::Refused}, {429, RecordOutcome::NotSent}, {408, RecordOutcome::NotSent},
-      {503, RecordOutcome::NotSent}, {404, RecordOutcome::NotSent}, {405, RecordOutcome::NotSent}};
+  } answers[] = {{200, RecordOutcome::Kept},
+                 {403, RecordOutcome::Refused},
+                 {400, RecordOutcome::Refused},
+                 {413, RecordOutcome::Refused},
+                 {429, RecordOutcome::NotSent},
+                 {408, RecordOutcome::NotSent},
+                 {kRecordTooEarlyStatus, RecordOutcome::NotSent},
+                 {503, RecordOutcome::NotSent},
+                 {404, RecordOutcome::NotSent},
+                 {405, RecordOutcome::NotSent}};
   for (size_t i = 0; i < std::size(answers); ++i) {
     SCOPED_TRACE(answers[i].status);
     noteExtra(plans[i], {answers[i].status, "9 ANN\n"}, outcome);
