@@ -150,10 +150,11 @@ bool exists(const std::string& path) {
   return ::lstat(path.c_str(), &info) == 0;
 }
 
-std::optional<std::vector<uint8_t>> readFile(const std::string& path, size_t maxBytes,
-                                             std::string* whyNot) {
-  // Non-blocking so that a FIFO at path cannot stall the caller.
-  FileDescriptor fd(openRetrying(path.c_str(), O_RDONLY | O_NONBLOCK));
+namespace {
+
+// The size of the regular file open on fd; nullopt (and why not) when it
+// was not opened or is no regular file.
+std::optional<uint64_t> regularFileSize(const FileDescriptor& fd, std::string* whyNot) {
   if (!fd.valid()) {
     failWith(whyNot, errnoText());
     return std::nullopt;
@@ -163,27 +164,30 @@ std::optional<std::vector<uint8_t>> readFile(const std::string& path, size_t max
     failWith(whyNot, notAFile(info.st_mode));
     return std::nullopt;
   }
-  if (static_cast<uint64_t>(info.st_size) > maxBytes) {
+  return static_cast<uint64_t>(info.st_size);
+}
+
+}  // namespace
+
+std::optional<std::vector<uint8_t>> readFile(const std::string& path, size_t maxBytes,
+                                             std::string* whyNot) {
+  // Non-blocking so that a FIFO at path cannot stall the caller.
+  FileDescriptor fd(openRetrying(path.c_str(), O_RDONLY | O_NONBLOCK));
+  const std::optional<uint64_t> size = regularFileSize(fd, whyNot);
+  if (!size) return std::nullopt;
+  if (*size > maxBytes) {
     failWith(whyNot, "larger than " + std::to_string(maxBytes) + " bytes");
     return std::nullopt;
   }
-  return readToEnd(fd.get(), maxBytes, whyNot, static_cast<size_t>(info.st_size));
+  return readToEnd(fd.get(), maxBytes, whyNot, static_cast<size_t>(*size));
 }
 
 std::optional<std::vector<uint8_t>> readFileHead(const std::string& path, size_t maxBytes,
                                                  std::string* whyNot) {
   FileDescriptor fd(openRetrying(path.c_str(), O_RDONLY | O_NONBLOCK));
-  if (!fd.valid()) {
-    failWith(whyNot, errnoText());
-    return std::nullopt;
-  }
-  struct stat info {};
-  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-    failWith(whyNot, notAFile(info.st_mode));
-    return std::nullopt;
-  }
-  const size_t expected =
-      static_cast<uint64_t>(info.st_size) < maxBytes ? static_cast<size_t>(info.st_size) : maxBytes;
+  const std::optional<uint64_t> size = regularFileSize(fd, whyNot);
+  if (!size) return std::nullopt;
+  const size_t expected = *size < maxBytes ? static_cast<size_t>(*size) : maxBytes;
   std::vector<uint8_t> bytes(expected);
   size_t got = 0;
   // The size can change while reading: read until the end or the limit.
