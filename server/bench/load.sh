@@ -13,6 +13,7 @@
 # set. Prints one line per run.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+source server/bench/listening-port.sh
 backend=${1:-sqlite}
 duration=${DURATION:-30}
 [ "$duration" -gt 30 ] && duration=30
@@ -56,12 +57,7 @@ esac
 start_server() {
   "$server" --listen 127.0.0.1:0 --db "$db" --quiet --trusted-proxy 127.0.0.1 $unproven 2>"$work/server.log" &
   server_pid=$!
-  for _ in $(seq 100); do
-    grep -q "listening on" "$work/server.log" && break
-    sleep 0.05
-  done
-  port=$(sed -n 's/.*listening on [^,]*:\([0-9]*\),.*/\1/p' "$work/server.log")
-  [ -n "$port" ] || { cat "$work/server.log" >&2; exit 1; }
+  wait_for_port "$work/server.log"
 }
 
 stop_server() {

@@ -20,6 +20,7 @@
 # run.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+source server/bench/listening-port.sh
 seconds=${SECONDS_EACH:-5}
 [ "$seconds" -gt 10 ] && seconds=10
 backend=${BACKEND:-sqlite}
@@ -59,12 +60,7 @@ start_server() {
   "$server" --listen 127.0.0.1:0 --db "$1" --quiet --no-db-check --web "$work/web" \
     --today "$today" 2>"$work/server.log" &
   server_pid=$!
-  for _ in $(seq 600); do
-    grep -q "listening on" "$work/server.log" && break
-    sleep 0.1
-  done
-  port=$(sed -n 's/.*listening on [^,]*:\([0-9]*\),.*/\1/p' "$work/server.log")
-  [ -n "$port" ] || { cat "$work/server.log" >&2; exit 1; }
+  wait_for_port "$work/server.log"
 }
 
 stop_server() {
